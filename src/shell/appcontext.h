@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace kelvarino {
+
+// What the main window offers the windows it opens: saving the work, the menu
+// captions with record counts, its client height (the data windows fit their
+// rows to it) and the way back to the other open data windows.
+class ShellServices
+{
+public:
+    virtual ~ShellServices() = default;
+    // Saves into the current file (asks for a name when there is none); false
+    // when the work was not saved because of a failure or a cancelled dialog.
+    virtual bool saveDataFile(QWidget *window) = 0;
+    virtual bool saveDataFileAs(QWidget *window) = 0;
+    virtual void updateMenuCounts() = 0;
+    // In twips.
+    virtual int clientHeightTwips() const = 0;
+    // Another window changed a list: every other open data window rebuilds
+    // itself from the data.
+    virtual void refreshOtherWindows(QWidget *changedBy) = 0;
+};
+
+// Everything a window is handed: the shared state, the platform services and
+// the shell.
+struct AppContext
+{
+    AppState &state;
+    Platform platform;
+    ShellServices *shell = nullptr;
+};
+
+} // namespace kelvarino
