@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/desktopservices.h"
 #include "platform/messageservice.h"
+#include "platform/printerservice.h"
 
 namespace kelvarino {
 
@@ -18,6 +19,7 @@ struct Platform
     FileDialogService *fileDialogs = nullptr;
     HelpService *help = nullptr;
     const Clock *clock = nullptr;
+    PrinterService *printers = nullptr;
 };
 
 // Every service as a test double, wired into one Platform.
@@ -30,10 +32,11 @@ struct TestPlatform
     ScriptedFileDialogs fileDialogs;
     RecordingHelpService help;
     FixedClock clock{QDateTime(QDate(2026, 1, 15), QTime(10, 30, 0))};
+    FixedPrinterService printers;
 
     Platform platform()
     {
-        return Platform{&messages, &choices, &clipboard, &desktop, &fileDialogs, &help, &clock};
+        return Platform{&messages, &choices, &clipboard, &desktop, &fileDialogs, &help, &clock, &printers};
     }
 };
 

@@ -1,0 +1,77 @@
+#include "platform/qtmessageservice.h"
+
+#include "platform/qtmodalcursor.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kelvarino {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton boxButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+// The answer of a box closed with Escape or its close box: Cancel where there
+// is one, otherwise No, otherwise OK.
+MessageAnswer escapeAnswer(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel: break;
+    }
+    return MessageAnswer::Cancel;
+}
+
+} // namespace
+
+MessageAnswer QtMessageService::show(const MessageRequest &request)
+{
+    QWidget *owner = owner_ ? owner_.data() : QApplication::activeWindow();
+    QMessageBox box(boxIcon(request.icon), request.title, request.text, boxButtons(request.buttons), owner);
+    box.setDefaultButton(boxButton(request.defaultAnswer));
+    box.setEscapeButton(boxButton(escapeAnswer(request.buttons)));
+    const QtModalCursor pointer;
+    const int clicked = box.exec();
+    switch (clicked) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+} // namespace kelvarino

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/qtclipboardservice.h"
+#include "platform/qtdesktopservice.h"
+#include "platform/qtfiledialogservice.h"
+#include "platform/qthelpservice.h"
+#include "platform/qtmessageservice.h"
+#include "platform/qtprinterservice.h"
+
+namespace kelvarino {
+
+// The desktop's services, wired into one Platform. The choice dialog is the
+// shell's own window, so its service is handed in.
+class QtPlatform
+{
+public:
+    explicit QtPlatform(const QString &helpFolder) : help_(helpFolder) {}
+
+    // The window over which message boxes and dialogs stand.
+    void setOwner(QWidget *owner)
+    {
+        messages_.setOwner(owner);
+        fileDialogs_.setOwner(owner);
+    }
+
+    Platform platform(ChoiceService *choices)
+    {
+        return Platform{&messages_, choices, &clipboard_, &desktop_, &fileDialogs_, &help_, &clock_, &printers_};
+    }
+
+private:
+    QtMessageService messages_;
+    QtClipboardService clipboard_;
+    QtDesktopService desktop_;
+    QtFileDialogService fileDialogs_;
+    QtHelpService help_;
+    SystemClock clock_;
+    QtPrinterService printers_;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/printerservice.h"
+
+namespace kelvarino {
+
+// The printers installed on the desktop, plus the built-in PDF printer.
+class QtPrinterService final : public PrinterService
+{
+public:
+    QStringList printerNames() const override;
+    // The desktop's default printer; the built-in one when there is none.
+    QString currentPrinterName() const override;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace kelvarino {
+
+// The program's own artwork, drawn by code: the built-in wallpaper, the splash
+// picture with its hidden portrait, and the about-box picture.
+class BuiltInPictures
+{
+public:
+    static QImage wallpaper(); // 1023 x 769
+    static QImage splash();    // 600 x 360
+    static QImage portrait();  // square
+    static QImage about();     // 620 x 612
+};
+
+} // namespace kelvarino

@@ -1,0 +1,48 @@
+#include "shell/childframe.h"
+
+#include "shell/datawindow.h"
+
+#include <QCloseEvent>
+
+namespace kelvarino {
+
+ChildFrame::ChildFrame(DataWindow *window, std::function<void(ChildFrame *)> closed)
+    : window_(window), closed_(std::move(closed))
+{
+    setWidget(window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(window->windowTitle());
+    connect(window, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
+    window->installEventFilter(this);
+}
+
+bool ChildFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window_ && event->type() == QEvent::Close && !closing_) {
+        event->ignore();
+        close();
+        return true;
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void ChildFrame::closeUnchecked()
+{
+    unchecked_ = true;
+    close();
+}
+
+void ChildFrame::closeEvent(QCloseEvent *event)
+{
+    if (!unchecked_ && !window_->canClose()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    QMdiSubWindow::closeEvent(event);
+    closing_ = false;
+    if (event->isAccepted() && closed_)
+        closed_(this);
+}
+
+} // namespace kelvarino

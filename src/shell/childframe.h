@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include <functional>
+
+namespace kelvarino {
+
+class DataWindow;
+
+// The frame of one child window in the main window's client area. It closes
+// only when the window's closing check lets it.
+class ChildFrame : public QMdiSubWindow
+{
+public:
+    ChildFrame(DataWindow *window, std::function<void(ChildFrame *)> closed);
+
+    DataWindow *window() const { return window_; }
+    // Closes without asking the window (the program is ending).
+    void closeUnchecked();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // A window that closes itself goes through the frame's closing.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    DataWindow *window_;
+    std::function<void(ChildFrame *)> closed_;
+    bool unchecked_ = false;
+    bool closing_ = false;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "shell/filecommands.h"
+#include "shell/saveoperations.h"
+#include "shell/workview.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QMenu;
+
+namespace kelvarino {
+
+class ChildFrame;
+class DataWindow;
+class WallpaperArea;
+
+// The program's main window: the menus, the wallpaper and the child data
+// windows. While a child window is active its own menus replace the main
+// menus. Closing it is the program's shutdown.
+class MainFrm : public QMainWindow, public ShellServices, public WorkView
+{
+    Q_OBJECT
+
+public:
+    MainFrm(AppState &state, const Platform &platform, QWidget *parent = nullptr);
+    ~MainFrm() override;
+
+    // The start-up: defaults, an empty new work, the autoload file, the
+    // printers, then the command-line file or the offer to continue the last
+    // work. The window is shown first.
+    void MDIForm_Load();
+
+    // Binds a menu command to the window it opens; the command is disabled
+    // until its window is bound. A child window is opened once: choosing the
+    // command again brings the open one forward. `index` is the item's index
+    // in the per-mille menu (0 elsewhere).
+    using ChildWindowFactory = std::function<DataWindow *(AppContext &context, int index)>;
+    using ModalWindow = std::function<void(AppContext &context, QWidget *owner)>;
+    void bindChildWindow(const QString &command, ChildWindowFactory factory);
+    void bindModalWindow(const QString &command, ModalWindow window);
+    // The start-up check of printer fonts (the default only asks whether the
+    // screen has fonts at all).
+    void setStartupFontCheck(std::function<void(AppContext &context)> check) { fontCheck_ = std::move(check); }
+
+    // Menu items by their names ("mnuSave", "mnuUsedFile(3)", ...) and the main
+    // menus ("mnuFiles", ...).
+    QAction *menuAction(const QString &name) const { return actions_.value(name); }
+    QMenu *mainMenu(const QString &name) const { return menus_.value(name); }
+    // Runs a menu command as its click would.
+    void runCommand(const QString &name);
+
+    AppContext &context() { return context_; }
+    FileCommands &files() { return files_; }
+    SaveOperations &saving() { return saving_; }
+    WallpaperArea *clientArea() const { return area_; }
+    QList<DataWindow *> childWindows() const;
+
+    // Paints a wallpaper setting; false when its picture could not be loaded
+    // (the wallpaper in force then stays).
+    bool paintWallpaper(const WallpaperSetting &setting);
+
+    // ShellServices
+    bool saveDataFile(QWidget *window) override { return saving_.SaveDataFile(window); }
+    bool saveDataFileAs(QWidget *window) override { return saving_.SaveDataFileAs(window); }
+    void updateMenuCounts() override;
+    int clientHeightTwips() const override;
+    void refreshOtherWindows(QWidget *changedBy) override;
+
+    // WorkView
+    void showWorkCaption() override;
+    void showRecentFiles() override;
+    void writeAutoloadFile() override;
+    void endProgram() override;
+
+signals:
+    // The program ends: the event loop is to stop.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Command;
+    void buildMenus();
+    QMenu *addMenu(const QString &name, const QString &caption, int helpTopic = 0);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key = {},
+                     int helpTopic = 0);
+    QAction *addBarItem(const QString &name, const QString &caption);
+    void addSeparator(QMenu *menu, const QString &name);
+    void connectCommand(QAction *action, const QString &name);
+    bool preconditionHolds(const QString &command);
+    void openChildWindow(const QString &command, int index);
+    void childClosed(ChildFrame *frame);
+    void showMenus(ChildFrame *excluded = nullptr);
+    void showHelpOfActiveWindow();
+
+    // Start-up steps.
+    void InitDefaults();
+    bool LoadAutoloadParameters();
+    void InitPrinters();
+    void defaultFontCheck();
+
+    // Shutdown.
+    bool closeChildWindows();
+    bool mayEnd();
+
+    AppContext context_;
+    SaveOperations saving_;
+    FileCommands files_;
+    WallpaperArea *area_;
+    QHash<QString, QAction *> actions_;
+    QHash<QString, QMenu *> menus_;
+    QList<QAction *> mainBar_;
+    QHash<QString, ChildWindowFactory> childFactories_;
+    QHash<QString, ModalWindow> modalWindows_;
+    QHash<QString, QPointer<ChildFrame>> openFrames_;
+    QPointer<ChildFrame> menusOf_;
+    std::function<void(AppContext &)> fontCheck_;
+    int stretchWidth_ = 0;
+    bool ending_ = false;
+};
+
+} // namespace kelvarino
