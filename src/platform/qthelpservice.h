@@ -4,8 +4,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
 
-class QTextBrowser;
 
 namespace kelvarino {
 

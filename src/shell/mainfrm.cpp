@@ -5,6 +5,8 @@
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
 #include "shell/datawindow.h"
+#include "shell/frmabout.h"
+#include "shell/pictureviewer.h"
 #include "shell/programtitle.h"
 #include "shell/twips.h"
 #include "shell/waitcursor.h"
@@ -94,6 +96,21 @@ QString noPrintersText()
         + QStringLiteral("Αν ξέρετε ότι έχετε εγκαταστήσει εκτυπωτές, επανεκκινήστε τον υπολογιστή σας.");
 }
 
+// A child window's menu without items is a command on the menu bar itself:
+// the bar shows a plain item that triggers the menu's own action.
+QAction *barAction(QMenu *menu)
+{
+    if (!menu->isEmpty())
+        return menu->menuAction();
+    auto *command = menu->findChild<QAction *>(QStringLiteral("barCommand"), Qt::FindDirectChildrenOnly);
+    if (!command) {
+        command = new QAction(menu->title(), menu);
+        command->setObjectName(QStringLiteral("barCommand"));
+        QObject::connect(command, &QAction::triggered, menu->menuAction(), &QAction::trigger);
+    }
+    return command;
+}
+
 QColor ColourOf(quint32 rgb) { return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
 
 } // namespace
@@ -112,6 +129,12 @@ MainFrm::MainFrm(AppState &state, const Platform &platform, QWidget *parent)
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { showMenus(); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &MainFrm::showHelpOfActiveWindow);
+    bindModalWindow(QStringLiteral("mnuAbout"), [](AppContext &context, QWidget *owner) {
+        frmAbout about(context, owner);
+        about.exec();
+    });
+    bindChildWindow(QStringLiteral("mnuWallPaper"),
+                    [this](AppContext &context, int) { return new pictureViewer(context, *this); });
     showWorkCaption();
     updateMenuCounts();
 }
@@ -297,13 +320,9 @@ bool MainFrm::preconditionHolds(const QString &command)
     return true;
 }
 
-void MainFrm::runCommand(const QString &name)
+bool MainFrm::runOwnCommand(const QString &command, int index)
 {
-    // Items of the two arrays carry their index in their name.
-    const qsizetype bracket = name.indexOf(QLatin1Char('('));
-    const QString command = bracket < 0 ? name : name.left(bracket);
-    const int index = bracket < 0 ? 0 : name.mid(bracket + 1).chopped(1).toInt();
-
+    const Platform &platform = context_.platform;
     if (command == QStringLiteral("mnuNew"))
         files_.mnuNew_Click();
     else if (command == QStringLiteral("mnuOpen"))
@@ -321,18 +340,35 @@ void MainFrm::runCommand(const QString &name)
     else if (command == QStringLiteral("mnuExit"))
         close();
     else if (command == QStringLiteral("mnuHelpOnHelp"))
-        context_.platform.help->showTopic(MainHelpTopic);
+        platform.help->showTopic(MainHelpTopic);
     else if (command == QStringLiteral("mnuHelp01"))
-        context_.platform.help->showTopic(12015);
+        platform.help->showTopic(12015);
     else if (command == QStringLiteral("mnuHelpPrint"))
-        context_.platform.help->showTopic(5000);
+        platform.help->showTopic(5000);
     else if (command == QStringLiteral("mnuSite"))
-        context_.platform.desktop->openUrl(QUrl::fromLocalFile(context_.state.ProgramFolder + QStringLiteral("help/about.html")));
+        platform.desktop->openUrl(frmAbout::makerPage(context_.state.ProgramFolder));
     else if (command == QStringLiteral("mnuEmail"))
-        context_.platform.desktop->openUrl(QUrl(QStringLiteral("mailto:") + MakerMailAddress()));
-    else if (!preconditionHolds(command))
+        platform.desktop->openUrl(QUrl(QStringLiteral("mailto:") + MakerMailAddress()));
+    else
+        return false;
+    return true;
+}
+
+void MainFrm::runCommand(const QString &name)
+{
+    // Items of the two arrays carry their index in their name.
+    const qsizetype bracket = name.indexOf(QLatin1Char('('));
+    const QString command = bracket < 0 ? name : name.left(bracket);
+    const int index = bracket < 0 ? 0 : name.mid(bracket + 1).chopped(1).toInt();
+    if (runOwnCommand(command, index) || !preconditionHolds(command))
         return;
-    else if (childFactories_.contains(command))
+    if (command == QStringLiteral("mnuWallPaper")) {
+        // The chooser previews in the proportions of a main window that covers the screen.
+        showNormal();
+        if (const QScreen *screen = this->screen())
+            setGeometry(screen->availableGeometry());
+    }
+    if (childFactories_.contains(command))
         openChildWindow(command, index);
     else if (modalWindows_.contains(command))
         modalWindows_.value(command)(context_, this);
@@ -398,7 +434,7 @@ void MainFrm::showMenus(ChildFrame *excluded)
     if (shown) {
         wanted.clear();
         for (QMenu *menu : shown->window()->menus())
-            wanted.append(menu->menuAction());
+            wanted.append(barAction(menu));
     }
     if (menuBar()->actions() == wanted)
         return;

@@ -95,6 +95,8 @@ private:
     void addSeparator(QMenu *menu, const QString &name);
     void connectCommand(QAction *action, const QString &name);
     bool preconditionHolds(const QString &command);
+    // The file, help and web commands; false for a command that opens a window.
+    bool runOwnCommand(const QString &command, int index);
     void openChildWindow(const QString &command, int index);
     void childClosed(ChildFrame *frame);
     void showMenus(ChildFrame *excluded = nullptr);

@@ -1,0 +1,327 @@
+#include "shell/pictureviewer.h"
+
+#include "shell/builtinpictures.h"
+#include "shell/mainfrm.h"
+#include "shell/pathparts.h"
+#include "shell/twips.h"
+#include "shell/waitcursor.h"
+#include "shell/wallpaperarea.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace kelvarino {
+
+namespace {
+
+constexpr int PreviewSideTwips = 4755;
+
+struct FileType
+{
+    const char *entry;
+    QStringList patterns;
+};
+
+const FileType &fileType(int index)
+{
+    static const FileType types[] = {
+        {"Όλα τα αρχεία εικόνας (bmp, gif, ico, jpg, wmf)",
+         {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.ico"), QStringLiteral("*.jpg"),
+          QStringLiteral("*.wmf")}},
+        {"*.bmp", {QStringLiteral("*.bmp")}},
+        {"*.gif", {QStringLiteral("*.gif")}},
+        {"*.ico", {QStringLiteral("*.ico")}},
+        {"*.jpg", {QStringLiteral("*.jpg")}},
+        {"*.wmf", {QStringLiteral("*.wmf")}},
+    };
+    return types[std::clamp(index, 0, 5)];
+}
+
+QColor ColourOf(quint32 rgb) { return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
+
+} // namespace
+
+pictureViewer::pictureViewer(AppContext &context, MainFrm &mainWindow)
+    : DataWindow(context),
+      main_(mainWindow),
+      edited_(context.state.Wallpaper),
+      folders_(new QListWidget),
+      files_(new QListWidget),
+      types_(new QComboBox),
+      openColor_(new QLabel),
+      openImage_(new QLabel(openColor_)),
+      label1_(new QLabel),
+      listsPanel_(new QWidget)
+{
+    setWindowTitle(QStringLiteral("Επιλογή ταπετσαρίας"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    buildMenus();
+
+    const int side = Twips::toPixels(PreviewSideTwips, this);
+    auto *lists = new QVBoxLayout(listsPanel_);
+    lists->setContentsMargins(0, 0, 0, 0);
+    folders_->setFixedWidth(Twips::toPixels(4995, this));
+    lists->addWidget(folders_, 1);
+    lists->addWidget(files_, 2);
+    lists->addWidget(types_);
+    for (int k = 0; k < 6; ++k)
+        types_->addItem(QString::fromUtf8(fileType(k).entry));
+
+    openColor_->setAutoFillBackground(true);
+    openColor_->installEventFilter(this);
+    openImage_->setScaledContents(true);
+    label1_->setWordWrap(true);
+    label1_->setFixedWidth(side);
+    auto *previewColumn = new QVBoxLayout;
+    auto *previewBox = new QWidget;
+    previewBox->setFixedSize(side, side);
+    openColor_->setParent(previewBox);
+    previewColumn->addWidget(previewBox);
+    previewColumn->addWidget(label1_);
+    previewColumn->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(listsPanel_);
+    layout->addLayout(previewColumn);
+
+    connect(types_, &QComboBox::currentIndexChanged, this, [this] { fillFiles(); });
+    connect(folders_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { showFolder(folder_.absoluteFilePath(item->text())); });
+    connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { previewFile(item->text()); });
+    connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        previewFile(item->text());
+        mnuApply_Click();
+        close();
+    });
+
+    folder_ = QDir(context.state.ProgramFolder);
+    types_->setCurrentIndex(0);
+    if (edited_.Mode >= WallpaperSetting::BuiltInPicture && edited_.Mode <= WallpaperSetting::PictureFile)
+        mnuChoice(edited_.Mode);
+}
+
+void pictureViewer::buildMenus()
+{
+    auto *choices = new QMenu(QStringLiteral("Επιλογές "), this);
+    const char *captions[] = {"Επιλογή του προγράμματος", "Μονόχρωμο", "Εικόνα από αρχείο"};
+    for (int mode = 0; mode < 3; ++mode) {
+        choices_[mode] = choices->addAction(QString::fromUtf8(captions[mode]));
+        choices_[mode]->setCheckable(true);
+        connect(choices_[mode], &QAction::triggered, this, [this, mode] { mnuChoice(mode); });
+    }
+    auto *apply = new QMenu(QStringLiteral("Εφαρμογή"), this);
+    connect(apply->menuAction(), &QAction::triggered, this, &pictureViewer::mnuApply_Click);
+    auto *help = new QMenu(QStringLiteral("Βοήθεια"), this);
+    connect(help->menuAction(), &QAction::triggered, this, [this] { platform().help->showTopic(HelpTopic); });
+    auto *exit = new QMenu(QStringLiteral("Έξοδος"), this);
+    connect(exit->menuAction(), &QAction::triggered, this, [this] { close(); });
+    menus_ = {choices, apply, help, exit};
+}
+
+void pictureViewer::closeEvent(QCloseEvent *event)
+{
+    platform().help->closeAll();
+    DataWindow::closeEvent(event);
+}
+
+void pictureViewer::setPreviewColour(quint32 rgb)
+{
+    QPalette colours = openColor_->palette();
+    colours.setColor(QPalette::Window, ColourOf(rgb));
+    openColor_->setPalette(colours);
+}
+
+void pictureViewer::arrangeForChoice(int mode)
+{
+    for (int k = 0; k < 3; ++k)
+        choices_[k]->setChecked(k == mode);
+    listsPanel_->setVisible(mode == WallpaperSetting::PictureFile);
+    label1_->setVisible(mode == WallpaperSetting::PictureFile);
+    openImage_->setVisible(mode != WallpaperSetting::OneColour);
+    openColor_->setCursor(mode == WallpaperSetting::BuiltInPicture ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    openColor_->setToolTip(mode == WallpaperSetting::OneColour ? QStringLiteral("Κάντε click για αλλαγή χρώματος")
+                           : mode == WallpaperSetting::PictureFile
+                               ? QStringLiteral("Κάντε click για αλλαγή χρώματος υποβάθρου")
+                               : QString());
+    // The preview has the main window's proportions within its square.
+    const int side = Twips::toPixels(PreviewSideTwips, this);
+    const QSize client = main_.clientArea()->viewport()->size();
+    QSize box(side, side);
+    if (client.width() > 0 && client.height() > 0) {
+        if (client.width() < client.height())
+            box.setWidth(side * client.width() / client.height());
+        else
+            box.setHeight(side * client.height() / client.width());
+    }
+    openColor_->setGeometry((side - box.width()) / 2, (side - box.height()) / 2, box.width(), box.height());
+    if (parentWidget())
+        parentWidget()->adjustSize();
+    else
+        adjustSize();
+}
+
+void pictureViewer::fitPreviewImage(const QSize &pictureSize)
+{
+    const QSize client = main_.clientArea()->viewport()->size();
+    if (client.isEmpty())
+        return;
+    openImage_->setGeometry(0, 0, openColor_->width() * pictureSize.width() / client.width(),
+                            openColor_->height() * pictureSize.height() / client.height());
+}
+
+void pictureViewer::mnuChoice(int mode)
+{
+    if (QWidget *frame = parentWidget())
+        frame->showNormal();
+    edited_.Mode = qint16(mode);
+    arrangeForChoice(mode);
+    switch (mode) {
+    case WallpaperSetting::BuiltInPicture: {
+        const QImage picture = BuiltInPictures::wallpaper();
+        fitPreviewImage(picture.size());
+        openImage_->setPixmap(QPixmap::fromImage(picture));
+        setPreviewColour(Rgb(0, 128, 128));
+        openImage_->show();
+        break;
+    }
+    case WallpaperSetting::OneColour: setPreviewColour(edited_.Colour); break;
+    case WallpaperSetting::PictureFile: locateStoredPicture(); break;
+    default: break;
+    }
+}
+
+bool pictureViewer::showFolder(const QString &folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable())
+        return false;
+    folder_ = QDir(dir.canonicalPath());
+    folders_->clear();
+    if (!folder_.isRoot())
+        folders_->addItem(QStringLiteral(".."));
+    folders_->addItems(folder_.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    fillFiles();
+    return true;
+}
+
+void pictureViewer::fillFiles()
+{
+    files_->clear();
+    QDir dir = folder_;
+    dir.setNameFilters(fileType(types_->currentIndex()).patterns);
+    dir.setFilter(QDir::Files);
+    files_->addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void pictureViewer::locateStoredPicture()
+{
+    const QString path = edited_.PicturePath.trimmed();
+    if (path.isEmpty() || !showFolder(QFileInfo(path).absolutePath())) {
+        showFolder(state().ProgramFolder);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    for (int row = 0; row < files_->count(); ++row) {
+        if (files_->item(row)->text() == name) {
+            if (files_->currentRow() != row) {
+                files_->setCurrentRow(row);
+                previewFile(name);
+            }
+            return;
+        }
+    }
+}
+
+void pictureViewer::previewFile(const QString &fileName)
+{
+    setPreviewColour(edited_.Background);
+    if (fileName.isEmpty()) {
+        label1_->clear();
+        openImage_->clear();
+        return;
+    }
+    const QString path = FolderWithSeparator(folder_.absolutePath()) + fileName;
+    label1_->setText(path);
+    if (loadPreviewPicture(path))
+        edited_.PicturePath.set(path);
+}
+
+bool pictureViewer::loadPreviewPicture(const QString &path)
+{
+    QImage picture;
+    {
+        const WaitCursor hourglass;
+        picture = QImageReader(path).read();
+    }
+    if (picture.isNull()) {
+        platform().messages->error(QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"),
+                                   QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
+        return false;
+    }
+    openImage_->hide();
+    fitPreviewImage(picture.size());
+    openImage_->setPixmap(QPixmap::fromImage(picture));
+    openImage_->show();
+    return true;
+}
+
+void pictureViewer::openColor_Click()
+{
+    quint32 *colour = edited_.Mode == WallpaperSetting::OneColour     ? &edited_.Colour
+                      : edited_.Mode == WallpaperSetting::PictureFile ? &edited_.Background
+                                                                      : nullptr;
+    if (!colour)
+        return;
+    const std::optional<quint32> chosen = platform().fileDialogs->chooseColour(*colour);
+    if (chosen && *chosen != *colour) {
+        *colour = *chosen;
+        setPreviewColour(*colour);
+    }
+}
+
+void pictureViewer::mnuApply_Click()
+{
+    WallpaperSetting applied = edited_;
+    if (applied.Mode == WallpaperSetting::PictureFile)
+        applied.PicturePath.set(label1_->text());
+    // A picture that cannot be loaded is refused before anything changes.
+    if (!main_.paintWallpaper(applied)) {
+        platform().messages->error(QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"),
+                                   QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
+        return;
+    }
+    state().Wallpaper = applied;
+    main_.writeAutoloadFile();
+    if (QWidget *frame = parentWidget())
+        frame->showMinimized();
+}
+
+bool pictureViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == openColor_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            openColor_Click();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            openColor_Click();
+            mnuApply_Click();
+            close();
+            return true;
+        }
+    }
+    return DataWindow::eventFilter(watched, event);
+}
+
+} // namespace kelvarino

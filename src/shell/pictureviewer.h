@@ -1,0 +1,75 @@
+#pragma once
+
+#include "shell/datawindow.h"
+
+#include <QDir>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+namespace kelvarino {
+
+class MainFrm;
+
+// The wallpaper chooser: the built-in picture, one colour, or a picture file
+// of the user's, previewed in the main window's proportions. "Εφαρμογή" paints
+// the choice on the main window and stores it in the autoload file; leaving
+// without it keeps the wallpaper in force.
+class pictureViewer : public DataWindow
+{
+public:
+    static constexpr int HelpTopic = 12030;
+
+    pictureViewer(AppContext &context, MainFrm &mainWindow);
+
+    QList<QMenu *> menus() const override { return menus_; }
+    int helpTopic() const override { return HelpTopic; }
+
+    void mnuChoice(int mode);
+    void mnuApply_Click();
+    void openColor_Click();
+    // Points the lists at a folder; false when it cannot be read.
+    bool showFolder(const QString &folder);
+    // Previews the file of the list (File1_Click).
+    void previewFile(const QString &fileName);
+
+    const WallpaperSetting &editedWallpaper() const { return edited_; }
+    QListWidget *fileList() const { return files_; }
+    QListWidget *folderList() const { return folders_; }
+    QComboBox *fileTypes() const { return types_; }
+    QLabel *pathLabel() const { return label1_; }
+    QLabel *preview() const { return openColor_; }
+    QLabel *previewImage() const { return openImage_; }
+    QString folder() const { return folder_.absolutePath(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void arrangeForChoice(int mode);
+    void fitPreviewImage(const QSize &pictureSize);
+    bool loadPreviewPicture(const QString &path);
+    void locateStoredPicture();
+    void fillFiles();
+    void setPreviewColour(quint32 rgb);
+
+    MainFrm &main_;
+    WallpaperSetting edited_;
+    QList<QMenu *> menus_;
+    QAction *choices_[3] = {};
+    QDir folder_;
+    QListWidget *folders_;
+    QListWidget *files_;
+    QComboBox *types_;
+    QLabel *openColor_;
+    QLabel *openImage_;
+    QLabel *label1_;
+    QWidget *listsPanel_;
+};
+
+} // namespace kelvarino
