@@ -1,18 +1,46 @@
-#include "core/datafile.h"
 #include "platform/localeservice.h"
+#include "platform/qtplatform.h"
+#include "shell/commandline.h"
+#include "shell/dialogchoiceservice.h"
+#include "shell/mainfrm.h"
+#include "shell/promotion.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
+#include <QTimer>
+
+#include <memory>
+
+using namespace kelvarino;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    kelvarino::LocaleService::installGreekLocale();
-    QLabel placeholder(QStringLiteral("Κελβαρίνο/v2.2/2016"));
-    placeholder.setMinimumSize(480, 200);
-    placeholder.setAlignment(Qt::AlignCenter);
-    placeholder.setWindowTitle(QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("Kelvarino"));
+    // The program ends only through the main window's shutdown; the splash
+    // closing before the main window opens must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    LocaleService::installGreekLocale();
+
+    AppState state;
+    state.ProgramFolder = CommandLine::programFolder(QCoreApplication::applicationDirPath());
+    state.CommandLinePath = CommandLine::dataFilePath(QCoreApplication::arguments());
+
+    QtPlatform desktop(state.ProgramFolder + QStringLiteral("help"));
+    DialogChoiceService choices;
+    const Platform platform = desktop.platform(&choices);
+    choices.setHelp(platform.help);
+
+    std::unique_ptr<MainFrm> mainWindow;
+    promotion splash(!state.CommandLinePath.isEmpty(), [&] {
+        mainWindow = std::make_unique<MainFrm>(state, platform);
+        desktop.setOwner(mainWindow.get());
+        choices.setOwner(mainWindow.get());
+        QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [] { QCoreApplication::exit(0); });
+        mainWindow->MDIForm_Load();
+        // For start-up measurements: leave as soon as the program is idle.
+        if (qEnvironmentVariableIsSet("KELVARINO_EXIT_WHEN_IDLE"))
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    });
+    splash.show();
     return app.exec();
 }

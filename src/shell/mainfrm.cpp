@@ -1,7 +1,6 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
-#include "shell/autoloadplace.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
 #include "shell/datawindow.h"
@@ -492,7 +491,7 @@ void MainFrm::writeAutoloadFile()
 {
     PromoteCurrentFile(context_.state);
     showRecentFiles();
-    if (!AutoloadPlace::write(context_.state))
+    if (!SaveAutoloadFile(context_.state))
         context_.platform.messages->error(AutoloadFile::writeFailedTitle(), AutoloadFile::writeFailedText());
 }
 
@@ -594,22 +593,17 @@ void MainFrm::InitDefaults()
 bool MainFrm::LoadAutoloadParameters()
 {
     AppState &state = context_.state;
-    switch (AutoloadPlace::read(state)) {
-    case AutoloadPlace::Read::Missing:
+    if (!QFileInfo::exists(AutoloadFilePath(state.ProgramFolder))) {
         paintWallpaper(WallpaperSetting());
         showRecentFiles();
         return false;
-    case AutoloadPlace::Read::Refused:
-        // Whatever the refused file held, the defaults stay; the built-in
-        // picture is shown at its own size.
-        state.Wallpaper = WallpaperSetting();
-        state.RecentFiles = {};
-        state.ProgramPrinter.clear();
-        state.PreferredFont.clear();
+    }
+    if (!LoadAutoloadFile(state)) {
+        // A file that is not ours: the defaults stay, and the built-in picture
+        // is shown at its own size.
         area_->setWallpaper(BuiltInPictures::wallpaper(), QColor(0, 128, 128));
         showRecentFiles();
         return false;
-    case AutoloadPlace::Read::Accepted: break;
     }
     showRecentFiles();
     WallpaperSetting &wallpaper = state.Wallpaper;
