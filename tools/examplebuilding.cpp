@@ -300,10 +300,14 @@ struct Quarter
     double from() const { return Day(year, 3 * index + 1, 1); }
     double to() const { return LastDayOfMonth(year, 3 * index + 3); }
     double issued() const { return index == 3 ? Day(year + 1, 1, 8) : Day(year, 3 * index + 4, 8); }
-    QString name() const
+    // "Γ' τρίμηνο 2024", or with the quarter before it "Β'+Γ' τρίμηνο 2024".
+    QString name(bool withPrevious = false) const
     {
         static const char *const ordinals[4] = {"Α'", "Β'", "Γ'", "Δ'"};
-        return QString::fromUtf8(ordinals[index]) + QStringLiteral(" τρίμηνο %1").arg(year);
+        QString text = QString::fromUtf8(ordinals[index]);
+        if (withPrevious && index > 0)
+            text = QString::fromUtf8(ordinals[index - 1]) + QLatin1Char('+') + text;
+        return text + QStringLiteral(" τρίμηνο %1").arg(year);
     }
 };
 
@@ -401,7 +405,7 @@ Dues QuarterDues(const BuildingData &b, const Quarter &quarter)
     return dues;
 }
 
-void AddPayment(BuildingData &b, double date, int flat, double owner, double resident, const Quarter &quarter)
+void AddPayment(BuildingData &b, double date, int flat, double owner, double resident, const QString &quarters)
 {
     PaymentRecord p;
     p.Date = date;
@@ -409,9 +413,9 @@ void AddPayment(BuildingData &b, double date, int flat, double owner, double res
     p.OwnerAmount = Cents(owner);
     p.ResidentAmount = Cents(resident);
     if (p.ResidentAmount > 0)
-        p.ResidentNote = Text<50>(QStringLiteral("Κοινόχρηστα ") + quarter.name());
+        p.ResidentNote = Text<50>(QStringLiteral("Κοινόχρηστα ") + quarters);
     if (p.OwnerAmount > 0)
-        p.OwnerNote = Text<50>(QStringLiteral("Δαπάνες ιδιοκτήτη ") + quarter.name());
+        p.OwnerNote = Text<50>(QStringLiteral("Δαπάνες ιδιοκτήτη ") + quarters);
     b.Payments.push_back(p);
 }
 
@@ -426,6 +430,7 @@ void AddPayments(BuildingData &b)
         const Quarter quarter = QuarterNumber(q);
         const Dues dues = QuarterDues(b, quarter);
         for (int j = 0; j < FlatCount; ++j) {
+            const bool late = carried.resident[j] > 0 || carried.owner[j] > 0;
             double resident = dues.resident[j] + carried.resident[j];
             double owner = dues.owner[j] + carried.owner[j];
             carried.resident[j] = carried.owner[j] = 0;
@@ -441,7 +446,7 @@ void AddPayments(BuildingData &b)
             if (j == D2 && q >= 5)
                 resident *= 0.8;
             const double date = quarter.issued() + 7 + (5 * j) % 19;
-            AddPayment(b, date, j, owner, resident, quarter);
+            AddPayment(b, date, j, owner, resident, quarter.name(late));
         }
     }
     std::stable_sort(b.Payments.begin(), b.Payments.end(),
