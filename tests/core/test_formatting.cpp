@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("exponent without digits") << "7e" << 7.0;
         QTest::newRow("exponent sign without digits") << "7e+x" << 7.0;
         QTest::newRow("exponent letter D") << "2d2" << 200.0;
+        QTest::newRow("exponent beyond range") << "1e999" << qInf();
+        QTest::newRow("exponent below range") << "1e-999" << 0.0;
         QTest::newRow("negative zero reads zero") << "-0" << 0.0;
         QTest::newRow("Greek letter stops") << "3Α" << 3.0;
     }
