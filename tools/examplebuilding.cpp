@@ -1,6 +1,7 @@
 #include "examplebuilding.h"
 
 #include "core/codepage1253.h"
+#include "core/datafile.h"
 #include "core/printsettings.h"
 #include "platform/localeservice.h"
 
@@ -458,6 +459,11 @@ void AddPayments(BuildingData &b)
 QString ExampleFileName()
 {
     return QStringLiteral("Πολυκατοικία Παραδείγματος.s43");
+}
+
+QByteArray ExampleFileBytes()
+{
+    return WriteDataFile(MakeExampleBuilding(), FixedText<8>(), QString());
 }
 
 BuildingData MakeExampleBuilding()

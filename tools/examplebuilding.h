@@ -2,6 +2,7 @@
 
 #include "core/buildingdata.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace kelvarino {
@@ -14,5 +15,8 @@ BuildingData MakeExampleBuilding();
 
 // The name of the example's data file in the examples folder.
 QString ExampleFileName();
+
+// The example as the bytes of its data file: no password, no preferred font.
+QByteArray ExampleFileBytes();
 
 } // namespace kelvarino

@@ -1,7 +1,10 @@
 #include "examplebuilding.h"
 
+#include "core/datafile.h"
+
 #include <QtTest>
 
+#include <algorithm>
 #include <numeric>
 
 using namespace kelvarino;
@@ -28,6 +31,32 @@ class TestExampleBuilding : public QObject
 {
     Q_OBJECT
 private slots:
+    // The file the program ships (and the run script opens) is exactly what
+    // the generator writes today: change the example, then run makeexample.
+    void committedFileIsWhatTheGeneratorWrites()
+    {
+        QFile file(QString::fromUtf8(KV_SOURCE_DIR "/examples/") + ExampleFileName());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QByteArray committed = file.readAll();
+        const QByteArray generated = ExampleFileBytes();
+        QVERIFY(!generated.isEmpty());
+        const auto firstDifference = std::mismatch(committed.begin(), committed.end(), generated.begin(), generated.end());
+        QVERIFY2(committed == generated,
+                 qPrintable(QStringLiteral("sizes %1 and %2, first difference at byte %3")
+                                .arg(committed.size())
+                                .arg(generated.size())
+                                .arg(firstDifference.first - committed.begin())));
+    }
+
+    void fileReadsBackAsBuilt()
+    {
+        DataFileReader reader(ExampleFileBytes());
+        QCOMPARE(reader.CheckDataFileVersion(), 2);
+        BuildingData staging;
+        QVERIFY(reader.ReadDataFile(2, staging));
+        QVERIFY(staging == MakeExampleBuilding());
+    }
+
     void sameBuildingOnEveryRun()
     {
         QVERIFY(MakeExampleBuilding() == MakeExampleBuilding());
