@@ -41,8 +41,11 @@ void ChildFrame::closeEvent(QCloseEvent *event)
     closing_ = true;
     QMdiSubWindow::closeEvent(event);
     closing_ = false;
-    if (event->isAccepted() && closed_)
-        closed_(this);
+    if (event->isAccepted()) {
+        isClosed_ = true;
+        if (closed_)
+            closed_(this);
+    }
 }
 
 } // namespace kelvarino

@@ -16,6 +16,8 @@ public:
     ChildFrame(DataWindow *window, std::function<void(ChildFrame *)> closed);
 
     DataWindow *window() const { return window_; }
+    // True once the frame has closed (it is deleted later).
+    bool isClosed() const { return isClosed_; }
     // Closes without asking the window (the program is ending).
     void closeUnchecked();
 
@@ -29,6 +31,7 @@ private:
     std::function<void(ChildFrame *)> closed_;
     bool unchecked_ = false;
     bool closing_ = false;
+    bool isClosed_ = false;
 };
 
 } // namespace kelvarino

@@ -412,22 +412,21 @@ void MainFrm::childClosed(ChildFrame *frame)
         else
             ++it;
     }
-    showMenus(frame);
+    showMenus();
 }
 
-void MainFrm::showMenus(ChildFrame *excluded)
+void MainFrm::showMenus()
 {
-    ChildFrame *shown = dynamic_cast<ChildFrame *>(area_->activeSubWindow());
-    if (shown == excluded)
-        shown = nullptr;
-    if (!shown) {
-        // While a dialog has the focus no child is active: the menus of the
-        // child that was last active stay.
-        const QList<QMdiSubWindow *> open = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
-        for (auto it = open.crbegin(); it != open.crend() && !shown; ++it)
-            if (*it != excluded)
-                shown = dynamic_cast<ChildFrame *>(*it);
-    }
+    auto open = [](QMdiSubWindow *sub) {
+        auto *frame = dynamic_cast<ChildFrame *>(sub);
+        return frame && !frame->isClosed() ? frame : nullptr;
+    };
+    ChildFrame *shown = open(area_->activeSubWindow());
+    // While a dialog has the focus no child is active: the menus of the child
+    // that was last active stay.
+    const QList<QMdiSubWindow *> history = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.crbegin(); it != history.crend() && !shown; ++it)
+        shown = open(*it);
     menusOf_ = shown;
     QList<QAction *> wanted = mainBar_;
     if (shown) {

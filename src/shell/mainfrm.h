@@ -99,7 +99,7 @@ private:
     bool runOwnCommand(const QString &command, int index);
     void openChildWindow(const QString &command, int index);
     void childClosed(ChildFrame *frame);
-    void showMenus(ChildFrame *excluded = nullptr);
+    void showMenus();
     void showHelpOfActiveWindow();
 
     // Start-up steps.

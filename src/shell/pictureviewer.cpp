@@ -59,6 +59,7 @@ pictureViewer::pictureViewer(AppContext &context, MainFrm &mainWindow)
       openColor_(new QLabel),
       openImage_(new QLabel(openColor_)),
       label1_(new QLabel),
+      folderLabel_(new QLabel),
       listsPanel_(new QWidget)
 {
     setWindowTitle(QStringLiteral("Επιλογή ταπετσαρίας"));
@@ -72,6 +73,9 @@ pictureViewer::pictureViewer(AppContext &context, MainFrm &mainWindow)
     auto *lists = new QVBoxLayout(listsPanel_);
     lists->setContentsMargins(0, 0, 0, 0);
     folders_->setFixedWidth(Twips::toPixels(4995, this));
+    folderLabel_->setFixedWidth(Twips::toPixels(4995, this));
+    folderLabel_->setWordWrap(true);
+    lists->addWidget(folderLabel_);
     lists->addWidget(folders_, 1);
     lists->addWidget(files_, 2);
     lists->addWidget(types_);
@@ -207,6 +211,7 @@ bool pictureViewer::showFolder(const QString &folder)
     if (!dir.exists() || !dir.isReadable())
         return false;
     folder_ = QDir(dir.canonicalPath());
+    folderLabel_->setText(folder_.absolutePath());
     folders_->clear();
     if (!folder_.isRoot())
         folders_->addItem(QStringLiteral(".."));
@@ -226,6 +231,10 @@ void pictureViewer::fillFiles()
 
 void pictureViewer::locateStoredPicture()
 {
+    // Until a file is found the preview shows no picture.
+    openImage_->clear();
+    label1_->clear();
+    setPreviewColour(edited_.Background);
     const QString path = edited_.PicturePath.trimmed();
     if (path.isEmpty() || !showFolder(QFileInfo(path).absolutePath())) {
         showFolder(state().ProgramFolder);
@@ -234,10 +243,8 @@ void pictureViewer::locateStoredPicture()
     const QString name = QFileInfo(path).fileName();
     for (int row = 0; row < files_->count(); ++row) {
         if (files_->item(row)->text() == name) {
-            if (files_->currentRow() != row) {
-                files_->setCurrentRow(row);
-                previewFile(name);
-            }
+            files_->setCurrentRow(row);
+            previewFile(name);
             return;
         }
     }

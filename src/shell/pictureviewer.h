@@ -69,6 +69,7 @@ private:
     QLabel *openColor_;
     QLabel *openImage_;
     QLabel *label1_;
+    QLabel *folderLabel_;
     QWidget *listsPanel_;
 };
 

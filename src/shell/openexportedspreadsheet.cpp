@@ -1,0 +1,34 @@
+#include "shell/openexportedspreadsheet.h"
+
+#include "core/formatting.h"
+
+#include <QDir>
+#include <QUrl>
+
+namespace kelvarino {
+
+void OpenExportedSpreadsheet(const Platform &platform, const QString &folder, const QString &base)
+{
+    const QDir dir(folder);
+    QString chosen;
+    bool found = false;
+    if (dir.exists() && dir.isReadable()) {
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Unsorted)) {
+            if (!name.contains(base))
+                continue;
+            const QString extension = FileExtension(name);
+            if (extension.contains(QStringLiteral("xls")) && (!found || extension.size() > chosen.size())) {
+                chosen = extension;
+                found = true;
+            }
+        }
+    }
+    if (!found) {
+        platform.messages->error(QStringLiteral("Ανάγνωση αρχείου EXCEL"),
+                                 QStringLiteral("Δεν μπορέσαμε να ξεκινήσουμε το EXCEL. Κάντε το εσείς χειροκίνητα."));
+        return;
+    }
+    platform.desktop->openUrl(QUrl::fromLocalFile(folder + base + QLatin1Char('.') + chosen));
+}
+
+} // namespace kelvarino

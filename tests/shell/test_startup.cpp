@@ -1,0 +1,219 @@
+#include "support_shellfixture.h"
+
+#include "core/autoloadfile.h"
+#include "shell/commandline.h"
+#include "shell/promotion.h"
+#include "shell/wallpaperarea.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+using namespace kelvarino;
+
+namespace {
+
+const QString ContinueTitle = QStringLiteral("Συνέχεια της εργασίας σας");
+
+// An autoload file with this recent entry (and whatever else `adjust` sets).
+void writeAutoload(ShellFixture &f, const QString &recentPath, const std::function<void(AppState &)> &adjust = {})
+{
+    AppState saved;
+    saved.ProgramFolder = f.programFolder();
+    if (!recentPath.isEmpty()) {
+        saved.DataFolder = f.programFolder();
+        saved.DataFileName = QFileInfo(recentPath).fileName();
+        PromoteCurrentFile(saved);
+    }
+    if (adjust)
+        adjust(saved);
+    QVERIFY(SaveAutoloadFile(saved));
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void withoutAnAutoloadFileTheDefaultsStay()
+    {
+        ShellFixture f;
+        f.window->MDIForm_Load();
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
+        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFileSeperator"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("mnuMarginsCorrection"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("mnuSeperator52"))->isVisible());
+        QCOMPARE(f.state.PreferredFont, QStringLiteral("Arial Greek"));
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("PDF"));
+        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+                 QStringLiteral("Επιλογή εκτυπωτή (PDF)"));
+        QVERIFY(f.state.PrintingPossible);
+        QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
+        QVERIFY(!f.window->clientArea()->picture().isNull());
+        QCOMPARE(f.state.DataFolder, f.programFolder());
+    }
+
+    void theLastWorkIsOfferedAndOpened()
+    {
+        ShellFixture f;
+        const QString path = f.writeWork(QStringLiteral("last.s43"), 3, 2);
+        writeAutoload(f, path);
+        f.doubles.messages.script = {MessageAnswer::Yes};
+        f.window->MDIForm_Load();
+        const MessageRequest &question = f.doubles.messages.shown.first();
+        QCOMPARE(question.title, ContinueTitle);
+        QCOMPARE(question.text, QStringLiteral("Θα θέλατε να συνεχίσετε την τελευταία σας εργασία;"));
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.icon, MessageIcon::Question);
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - last.s43"));
+        QCOMPARE(f.state.Building.FlatCount(), 3);
+    }
+
+    void answeringNoLeavesTheNewWork()
+    {
+        ShellFixture f;
+        writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
+        f.doubles.messages.script = {MessageAnswer::No};
+        f.window->MDIForm_Load();
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
+        QCOMPARE(f.state.Building.FlatCount(), 0);
+        QVERIFY(f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+    }
+
+    void theCommandLineFileOpensWithoutTheQuestion()
+    {
+        ShellFixture f;
+        writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
+        f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
+        f.window->MDIForm_Load();
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QCOMPARE(f.state.Building.FlatCount(), 5);
+        // The opened file heads the recent list.
+        QCOMPARE(f.state.RecentFiles[0].FileName.trimmed(), QStringLiteral("given.s43"));
+        QCOMPARE(f.state.RecentFiles[1].FileName.trimmed(), QStringLiteral("last.s43"));
+    }
+
+    void aFailedCommandLineFileIsFollowedByTheQuestion()
+    {
+        ShellFixture f;
+        writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
+        f.state.CommandLinePath = f.dir.filePath(QStringLiteral("missing.s43"));
+        f.doubles.messages.script = {MessageAnswer::Ok, MessageAnswer::Yes};
+        f.window->MDIForm_Load();
+        QCOMPARE(f.messageTitles(),
+                 (QStringList{QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT"), ContinueTitle}));
+        QCOMPARE(f.state.Building.FlatCount(), 3);
+    }
+
+    void aFileThatIsNotOursIsIgnored()
+    {
+        ShellFixture f;
+        QFile file(AutoloadFilePath(f.programFolder()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("$MirdostaAutoloadParameters03$ and more");
+        file.close();
+        f.window->MDIForm_Load();
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+        // The built-in picture at its own size.
+        QCOMPARE(f.window->clientArea()->picture().width(), 1023);
+    }
+
+    void storedPrinterAndMissingWallpaperFallBack()
+    {
+        ShellFixture f;
+        writeAutoload(f, {}, [](AppState &saved) {
+            saved.ProgramPrinter = QStringLiteral("Gone Printer");
+            saved.PreferredFont = QStringLiteral("DejaVu Sans");
+            saved.Wallpaper.Mode = WallpaperSetting::PictureFile;
+            saved.Wallpaper.PicturePath.set(QStringLiteral("/no/such/picture.jpg"));
+        });
+        f.doubles.printers.names = {QStringLiteral("Office"), QStringLiteral("PDF")};
+        f.doubles.printers.current = QStringLiteral("Office");
+        f.window->MDIForm_Load();
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QCOMPARE(f.state.SystemPrinter, QStringLiteral("Office"));
+        QCOMPARE(f.state.PreferredFont, QStringLiteral("DejaVu Sans"));
+        QCOMPARE(f.window->menuAction(QStringLiteral("mnuFonts"))->text(),
+                 QStringLiteral("Επισκόπιση γραμματοσειρών (DejaVu Sans)"));
+        QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
+    }
+
+    void withoutPrintersTheUserIsTold()
+    {
+        ShellFixture f;
+        f.doubles.printers.names.clear();
+        f.window->MDIForm_Load();
+        QCOMPARE(f.doubles.messages.shown.size(), 1);
+        const MessageRequest &message = f.doubles.messages.shown.first();
+        QCOMPARE(message.title, QStringLiteral("Εκτυπωτές"));
+        QCOMPARE(message.text, QStringLiteral("Δεν έχετε εγκατεστημένους εκτυπωτές στο σύστημά σας. Δεν μπορείτε να "
+                                              "εκτυπώσετε. Αν ξέρετε ότι έχετε εγκαταστήσει εκτυπωτές, "
+                                              "επανεκκινήστε τον υπολογιστή σας."));
+        QCOMPARE(message.icon, MessageIcon::Exclamation);
+        QVERIFY(!f.state.PrintingPossible);
+        QVERIFY(f.state.ProgramPrinter.isEmpty());
+        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+                 QStringLiteral("Επιλογή εκτυπωτή (Δεν υπάρχουν)"));
+    }
+
+    void theCommandLineNamesADataFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("absolute") << QStringList{QStringLiteral("prog"), QStringLiteral("/data/Σπίτι.s43")}
+                                  << QStringLiteral("/data/Σπίτι.s43");
+        QTest::newRow("upper-case extension") << QStringList{QStringLiteral("prog"), QStringLiteral("/data/a.S43")}
+                                              << QString();
+        QTest::newRow("other file") << QStringList{QStringLiteral("prog"), QStringLiteral("/data/a.txt")} << QString();
+        QTest::newRow("none") << QStringList{QStringLiteral("prog")} << QString();
+        QTest::newRow("relative") << QStringList{QStringLiteral("prog"), QStringLiteral("b.s43")}
+                                  << QDir::current().absoluteFilePath(QStringLiteral("b.s43"));
+    }
+
+    void theCommandLineNamesADataFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QCOMPARE(CommandLine::dataFilePath(arguments), expected);
+        QCOMPARE(CommandLine::programFolder(QStringLiteral("/")), QStringLiteral("/"));
+        QCOMPARE(CommandLine::programFolder(QStringLiteral("/opt/k")), QStringLiteral("/opt/k/"));
+    }
+
+    void theSplashEntersOnAClickOrByItself()
+    {
+        int entered = 0;
+        promotion waiting(false, [&] { ++entered; });
+        waiting.show();
+        QVERIFY(!waiting.timer()->isActive());
+        QCOMPARE(waiting.clickArea()->toolTip(), QStringLiteral("κλικ για είσοδο"));
+        QTest::mouseClick(waiting.clickArea(), Qt::LeftButton);
+        QCOMPARE(entered, 1);
+        QVERIFY(!waiting.isVisible());
+
+        promotion byItself(true, [&] { ++entered; });
+        byItself.show();
+        QTRY_COMPARE(entered, 2);
+    }
+
+    void shiftAloneShowsTheHiddenPicture()
+    {
+        promotion splash(false, [] {});
+        splash.show();
+        QWidget *picture = splash.childAt(5, 5);
+        QTest::mouseClick(picture, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, QPoint(5, 5));
+        QVERIFY(splash.portrait()->isHidden());
+        QTest::mouseClick(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
+        QVERIFY(!splash.portrait()->isHidden());
+        QTest::mouseClick(splash.portrait(), Qt::LeftButton);
+        QVERIFY(splash.portrait()->isHidden());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
