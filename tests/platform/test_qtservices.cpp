@@ -1,0 +1,115 @@
+#include "platform/qthelpservice.h"
+#include "platform/qtmessageservice.h"
+#include "platform/qtprinterservice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace kelvarino;
+
+namespace {
+
+struct SeenBox
+{
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+};
+
+// Reads the next message box and then presses `press` (or Escape).
+void inspectNextBox(SeenBox &seen, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        seen.preselected = box->standardButton(box->defaultButton());
+        if (press == QMessageBox::NoButton)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(press)->click();
+    });
+}
+
+} // namespace
+
+class TestQtServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageBoxesShowExactlyWhatWasAsked()
+    {
+        QtMessageService messages;
+        SeenBox seen;
+        inspectNextBox(seen, QMessageBox::No);
+        const MessageAnswer answer = messages.show({QStringLiteral("Εργασία σε εκκρεμότητα"),
+                                                    QStringLiteral("Θέλετε να αποθηκεύσετε;"),
+                                                    MessageIcon::Exclamation, MessageButtons::YesNoCancel,
+                                                    MessageAnswer::Yes});
+        QCOMPARE(answer, MessageAnswer::No);
+        QCOMPARE(seen.title, QStringLiteral("Εργασία σε εκκρεμότητα"));
+        QCOMPARE(seen.text, QStringLiteral("Θέλετε να αποθηκεύσετε;"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(seen.preselected, QMessageBox::Yes);
+    }
+
+    void escapeAnswersCancelOrNo()
+    {
+        QtMessageService messages;
+        SeenBox seen;
+        inspectNextBox(seen, QMessageBox::NoButton);
+        QCOMPARE(messages.show({QStringLiteral("t"), QStringLiteral("x"), MessageIcon::Information,
+                                MessageButtons::OkCancel, MessageAnswer::Cancel}),
+                 MessageAnswer::Cancel);
+        QCOMPARE(seen.preselected, QMessageBox::Cancel);
+        inspectNextBox(seen, QMessageBox::NoButton);
+        QCOMPARE(messages.show({QStringLiteral("t"), QStringLiteral("x"), MessageIcon::Question,
+                                MessageButtons::YesNo, MessageAnswer::Yes}),
+                 MessageAnswer::No);
+        QCOMPARE(seen.icon, QMessageBox::Question);
+    }
+
+    void theBuiltInPrinterIsAlwaysThere()
+    {
+        QtPrinterService printers;
+        QVERIFY(printers.printerNames().contains(BuiltInPdfPrinterName()));
+        QVERIFY(!printers.currentPrinterName().isEmpty());
+        QVERIFY(printers.printerNames().contains(printers.currentPrinterName()));
+    }
+
+    void everyTopicOfTheShellHasItsPage()
+    {
+        QtHelpService help(QStringLiteral(KV_SOURCE_DIR "/help"));
+        for (int topic : {15, 37, 50, 51, 52, 53, 70, 5000, 5005, 5010, 8430, 8435, 12015, 12030})
+            QVERIFY2(QFile::exists(help.pagePath(topic)), qPrintable(help.pagePath(topic)));
+        QVERIFY(QFile::exists(QStringLiteral(KV_SOURCE_DIR "/help/about.html")));
+    }
+
+    void theHelpWindowShowsATopicAndCloses()
+    {
+        QtHelpService help(QStringLiteral(KV_SOURCE_DIR "/help"));
+        help.showTopic(70);
+        QVERIFY(help.window());
+        QVERIFY(help.window()->isVisible());
+        QVERIFY(help.window()->toPlainText().contains(QStringLiteral("Κωδικός προσπέλασης")));
+        help.showTopic(999999);
+        QVERIFY(help.window()->toPlainText().contains(QStringLiteral("999999")));
+        help.closeAll();
+        QTRY_VERIFY(!help.window());
+    }
+};
+
+QTEST_MAIN(TestQtServices)
+#include "test_qtservices.moc"
