@@ -1,12 +1,17 @@
 #include "platform/localeservice.h"
 #include "platform/qtplatform.h"
+#include "shell/builtinpictures.h"
 #include "shell/commandline.h"
 #include "shell/dialogchoiceservice.h"
 #include "shell/mainfrm.h"
 #include "shell/promotion.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QScreen>
 #include <QTimer>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -37,10 +42,22 @@ int main(int argc, char *argv[])
         choices.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [] { QCoreApplication::exit(0); });
         mainWindow->MDIForm_Load();
-        // For start-up measurements: leave as soon as the program is idle.
-        if (qEnvironmentVariableIsSet("KELVARINO_EXIT_WHEN_IDLE"))
-            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+        // For start-up measurements: say so and leave as soon as the program is idle.
+        if (qEnvironmentVariableIsSet("KELVARINO_REPORT_IDLE"))
+            QTimer::singleShot(0, &app, [] {
+                std::fputs("idle\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
     });
     splash.show();
+    // While the splash waits, the printers, the fonts and the wallpaper the
+    // main window will need are prepared.
+    QTimer::singleShot(0, &app, [&desktop] {
+        desktop.prefetch();
+        QFontDatabase::families();
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            BuiltInPictures::wallpaper(MainFrm::stretchedSize(screen->availableGeometry().width(), screen));
+    });
     return app.exec();
 }

@@ -24,6 +24,9 @@ public:
         fileDialogs_.setOwner(owner);
     }
 
+    // Work the start-up will need, done ahead while the splash waits.
+    void prefetch() { printers_.prefetch(); }
+
     Platform platform(ChoiceService *choices)
     {
         return Platform{&messages_, choices, &clipboard_, &desktop_, &fileDialogs_, &help_, &clock_, &printers_};

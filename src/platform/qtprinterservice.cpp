@@ -4,8 +4,12 @@
 
 namespace kelvarino {
 
+void QtPrinterService::prefetch() { prefetched_ = printerNames(); }
+
 QStringList QtPrinterService::printerNames() const
 {
+    if (!prefetched_.isEmpty())
+        return std::exchange(prefetched_, {});
     QStringList names = QPrinterInfo::availablePrinterNames();
     if (!names.contains(BuiltInPdfPrinterName()))
         names.append(BuiltInPdfPrinterName());

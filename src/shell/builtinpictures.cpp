@@ -120,16 +120,25 @@ void paintTown(QPainter &p, const QRectF &area)
 
 } // namespace
 
-QImage BuiltInPictures::wallpaper()
+QImage BuiltInPictures::wallpaper() { return wallpaper(QSize(1023, 769)); }
+
+QImage BuiltInPictures::wallpaper(const QSize &size)
 {
-    QImage image(1023, 769, QImage::Format_RGB32);
+    static QImage kept;
+    if (kept.size() == size)
+        return kept;
+    QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(image.rect());
+    // Drawn on the design's 1023 x 769 grid, stretched to the size asked for.
+    p.scale(size.width() / 1023.0, size.height() / 769.0);
+    const QRectF area(0, 0, 1023, 769);
     paintSky(p, area, QColor(38, 110, 150), QColor(170, 214, 222));
     paintSun(p, QPointF(area.width() * 0.85, area.height() * 0.15), 34);
     paintTown(p, area);
     paintTitle(p, QRectF(0, area.height() * 0.04, area.width(), 70), ProgramName, 52, QColor(255, 255, 255));
+    p.end();
+    kept = image;
     return image;
 }
 

@@ -10,6 +10,9 @@ class BuiltInPictures
 {
 public:
     static QImage wallpaper(); // 1023 x 769
+    // The wallpaper drawn at another size (the last size asked for is kept,
+    // so it can be prepared ahead of time).
+    static QImage wallpaper(const QSize &size);
     static QImage splash();    // 600 x 360
     static QImage portrait();  // square
     static QImage about();     // 620 x 612

@@ -526,14 +526,10 @@ bool MainFrm::eventFilter(QObject *watched, QEvent *event)
 
 bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
 {
-    const int width = stretchWidth_ > 0 ? stretchWidth_ : area_->viewport()->width();
-    const QSize screen = this->screen() ? this->screen()->size() : QSize(4, 3);
-    const QSize stretched(width, screen.width() > 0 ? width * screen.height() / screen.width() : width);
+    const QSize stretched = stretchedSize(stretchWidth_ > 0 ? stretchWidth_ : area_->viewport()->width(), screen());
     switch (setting.Mode) {
     case WallpaperSetting::BuiltInPicture:
-        area_->setWallpaper(BuiltInPictures::wallpaper().scaled(stretched, Qt::IgnoreAspectRatio,
-                                                                Qt::SmoothTransformation),
-                            QColor(0, 128, 128));
+        area_->setWallpaper(BuiltInPictures::wallpaper(stretched), QColor(0, 128, 128));
         return true;
     case WallpaperSetting::OneColour:
         area_->setWallpaper(QImage(), ColourOf(setting.Colour));
@@ -549,6 +545,12 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
     }
     default: return true;
     }
+}
+
+QSize MainFrm::stretchedSize(int clientWidth, const QScreen *screen)
+{
+    const QSize screenSize = screen ? screen->size() : QSize(4, 3);
+    return QSize(clientWidth, screenSize.width() > 0 ? clientWidth * screenSize.height() / screenSize.width() : clientWidth);
 }
 
 // ---------------------------------------------------------------- start-up

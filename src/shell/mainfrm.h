@@ -12,6 +12,7 @@
 #include <functional>
 
 class QMenu;
+class QScreen;
 
 namespace kelvarino {
 
@@ -63,6 +64,9 @@ public:
     // Paints a wallpaper setting; false when its picture could not be loaded
     // (the wallpaper in force then stays).
     bool paintWallpaper(const WallpaperSetting &setting);
+    // A picture wallpaper is stretched to the client width at start-up and
+    // the screen's proportions.
+    static QSize stretchedSize(int clientWidth, const QScreen *screen);
 
     // ShellServices
     bool saveDataFile(QWidget *window) override { return saving_.SaveDataFile(window); }
