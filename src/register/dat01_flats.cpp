@@ -89,6 +89,7 @@ GridGeometry flatGeometry()
     g.clientWidthTwips = 13425;
     g.headerTopTwips = 3120;
     g.titleTopTwips = 2820;
+    g.titleWidthTwips = 7680;
     return g;
 }
 

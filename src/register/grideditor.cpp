@@ -154,8 +154,8 @@ void GridEditor::layoutHeaders()
     acceptLeft_ = left + 60;
     if (!texts_.gridTitle.isEmpty()) {
         title_ = MakeHeaderLabel(this, texts_.gridTitle, geometry_.titleColour, 12);
-        title_->setGeometry(
-            TwipRect(numberLeft, geometry_.titleTopTwips, left - numberLeft, geometry_.titleHeightTwips));
+        const double width = geometry_.titleWidthTwips > 0 ? geometry_.titleWidthTwips : left - numberLeft;
+        title_->setGeometry(TwipRect(numberLeft, geometry_.titleTopTwips, width, geometry_.titleHeightTwips));
     }
 
     accept_ = MakeImageButton(this, CreateIcon(), texts_.acceptToolTip);

@@ -75,6 +75,7 @@ struct GridGeometry
     double headerTopTwips = 120; // top of the row-number header; row 0 is one row lower
     double titleTopTwips = 0;    // the title over the grid, when it has one
     double titleHeightTwips = 300;
+    double titleWidthTwips = 0; // 0: over every column
     QColor titleColour = QColor(192, 0, 192);
 };
 

@@ -47,7 +47,8 @@ QLineEdit *MakeCellEdit(QWidget *parent, const QColor &textColour, bool bold)
 {
     auto *box = new QLineEdit(parent);
     box->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background-color: white; border: 1px solid #808080;"
-                                      " padding: 0px 2px; %2 }")
+                                      " padding: 0px 2px; %2 }"
+                                      " QLineEdit:disabled { color: #808080; background-color: #f0f0f0; }")
                            .arg(textColour.name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
     return box;
 }
