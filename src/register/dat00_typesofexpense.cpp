@@ -3,6 +3,7 @@
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/datamenu.h"
 #include "register/gridkeynavigate.h"
+#include "register/listgeneration.h"
 #include "register/registerlook.h"
 #include "register/textentry.h"
 #include "register/twips.h"
@@ -37,6 +38,7 @@ dat00_TypesofExpense::dat00_TypesofExpense(AppContext &context, QWidget *parent)
         ->setGeometry(TwipRect(NumberLeft + NumberWidth, HeaderTop, LabelWidth, RowHeight));
     const BuildingData &b = state().Building;
     snapshot_ = b.CategoryLabels;
+    shownGeneration_ = ListGeneration();
     double top = HeaderTop;
     for (int i = 0; i < CategoryCount; ++i) {
         top = HeaderTop + RowHeight * (i + 1);
@@ -64,8 +66,23 @@ dat00_TypesofExpense::dat00_TypesofExpense(AppContext &context, QWidget *parent)
     AddCloseItem(dataMenu_, this);
 }
 
+bool dat00_TypesofExpense::syncWithData()
+{
+    if (shownGeneration_ == ListGeneration())
+        return true;
+    // The categories were reordered behind the window: the boxes are filled
+    // again before a keystroke can reach another category's label.
+    shownGeneration_ = ListGeneration();
+    snapshot_ = state().Building.CategoryLabels;
+    for (int i = 0; i < CategoryCount; ++i)
+        boxes_[std::size_t(i)]->setText(state().Building.CategoryLabel(i));
+    return false;
+}
+
 void dat00_TypesofExpense::typed(int i)
 {
+    if (!syncWithData())
+        return;
     const QString text = ApplyTypedTextRule(boxes_[std::size_t(i)], 30, TypedTextRule::AsTyped);
     const FixedText<30> value(text);
     FixedText<30> &label = state().Building.CategoryLabels[std::size_t(i)];
@@ -78,6 +95,8 @@ void dat00_TypesofExpense::typed(int i)
 
 void dat00_TypesofExpense::escape(int i)
 {
+    if (!syncWithData())
+        return;
     boxes_[std::size_t(i)]->setText(snapshot_[std::size_t(i)].trimmed());
     FixedText<30> &label = state().Building.CategoryLabels[std::size_t(i)];
     // Putting the snapshot back is a change of the work when the stored label differs.
@@ -147,6 +166,8 @@ bool dat00_TypesofExpense::eventFilter(QObject *watched, QEvent *event)
             escape(i);
             return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        syncWithData();
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)

@@ -29,6 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool syncWithData();
     void typed(int i);
     void escape(int i);
     void left(int i);
@@ -37,6 +38,7 @@ private:
     std::array<FixedText<30>, CategoryCount> snapshot_;
     QMenu *dataMenu_ = nullptr;
     bool closeApproved_ = false;
+    quint64 shownGeneration_ = 0;
 };
 
 } // namespace kelvarino

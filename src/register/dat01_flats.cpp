@@ -108,7 +108,23 @@ dat01_Flats::dat01_Flats(AppContext &context, QWidget *parent)
             name->setFocus(Qt::TabFocusReason);
     });
     buildGrid();
-    setFocusProxy(figures_->initialCashBox());
+}
+
+void dat01_Flats::show_data()
+{
+    GridEditor::show_data();
+    if (figures_)
+        figures_->syncWithData();
+}
+
+void dat01_Flats::showEvent(QShowEvent *event)
+{
+    GridEditor::showEvent(event);
+    // The window opens with the focus on the initial cash.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        figures_->initialCashBox()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 ChoiceRequest dat01_Flats::deleteQuestion(int k) const

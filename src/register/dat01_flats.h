@@ -13,6 +13,7 @@ class dat01_Flats : public TypedGridEditor<FlatRecord>
 public:
     explicit dat01_Flats(AppContext &context, QWidget *parent = nullptr);
 
+    void show_data() override;
     OpeningFigures *openingFigures() const { return figures_; }
     void Delete_All_Flats();
     void explainInitialDebts();
@@ -26,9 +27,11 @@ protected:
     void deleteAll() override { Delete_All_Flats(); }
     void openOrderWindow() override;
     void headerClicked(int column) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     OpeningFigures *figures_ = nullptr;
+    bool shownOnce_ = false;
 };
 
 } // namespace kelvarino

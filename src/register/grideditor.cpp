@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -592,10 +593,21 @@ bool GridEditor::eventFilter(QObject *watched, QEvent *event)
         if (onKey(row, column, static_cast<QKeyEvent *>(event)->key()))
             return true;
         break;
+    case QEvent::Wheel:
+        // The wheel scrolls the records; it never turns a choice box.
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
     default:
         break;
     }
     return DataWindow::eventFilter(watched, event);
+}
+
+void GridEditor::wheelEvent(QWheelEvent *event)
+{
+    if (!scroll_->isHidden())
+        QApplication::sendEvent(scroll_, event);
+    event->accept();
 }
 
 // ---- Records -----------------------------------------------------------

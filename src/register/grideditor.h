@@ -170,6 +170,7 @@ protected:
     void addMenu(QMenu *menu);
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     struct Row

@@ -4,6 +4,7 @@
 #include "core/formatting.h"
 #include "platform/messageservice.h"
 #include "register/amountentry.h"
+#include "register/listgeneration.h"
 #include "register/twips.h"
 
 #include <QEvent>
@@ -109,8 +110,15 @@ QString OpeningFigures::display(float value) const
     return AmountDisplay(value);
 }
 
+void OpeningFigures::syncWithData()
+{
+    if (shownGeneration_ != ListGeneration())
+        fill();
+}
+
 void OpeningFigures::fill()
 {
+    shownGeneration_ = ListGeneration();
     editing_ = false;
     for (AmountBox &box : boxes_) {
         box.edit->setText(display(*box.stored));
@@ -134,6 +142,10 @@ void OpeningFigures::showReservesTotal()
 
 void OpeningFigures::typed(int index)
 {
+    if (shownGeneration_ != ListGeneration()) {
+        fill();
+        return;
+    }
     if (!editing_)
         return;
     AmountBox &box = boxes_[std::size_t(index)];
@@ -259,6 +271,7 @@ bool OpeningFigures::eventFilter(QObject *watched, QEvent *event)
     const int box = index.toInt();
     switch (event->type()) {
     case QEvent::FocusIn:
+        syncWithData();
         editing_ = true;
         break;
     case QEvent::FocusOut: {

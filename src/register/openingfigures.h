@@ -25,6 +25,10 @@ public:
     // Lays the boxes out on the window (twips as designed) and fills them.
     OpeningFigures(QWidget *window, AppState &state, MessageService &messages);
 
+    // Reads the figures again when the categories were reordered behind the
+    // window, so that a reserve box never writes into another category.
+    void syncWithData();
+
     // Where Enter in the last reserve sends the focus.
     void setAfterLastReserve(std::function<void()> focusNext) { afterLastReserve_ = std::move(focusNext); }
 
@@ -70,6 +74,7 @@ private:
     QLabel *reservesTitle_ = nullptr;
     QPlainTextEdit *note_ = nullptr;
     bool editing_ = false;
+    quint64 shownGeneration_ = 0;
     std::function<void()> afterLastReserve_;
 };
 

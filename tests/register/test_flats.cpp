@@ -1,3 +1,4 @@
+#include "register/dat00_ordertypesofexpense.h"
 #include "register/dat01_flats.h"
 #include "register/openingfigures.h"
 #include "registerfixture.h"
@@ -392,6 +393,22 @@ private slots:
         figures->explainReserves();
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Επεξήγηση των αποθεματικών"));
         QVERIFY(f.platform.messages.shown.last().text.endsWith(QStringLiteral("κατηγορίας δαπανών.\r\n")));
+    }
+
+    void reservesFollowTheirCategoryWhenReorderedElsewhere()
+    {
+        RegisterFixture f;
+        addFlats(f.state, 1);
+        f.state.Building.Reserves = {0, 100, 0, 0, 0, 0};
+        dat01_Flats window(f.context);
+        QCOMPARE(window.openingFigures()->reserveBox(1)->text(), QStringLiteral("100,00"));
+        dat00_OrderTypesOfExpense order(f.context);
+        order.clickRow(1);
+        order.clickRow(5);
+        QCOMPARE(f.state.Building.Reserves[5], 100.0f);
+        window.show_data();
+        QCOMPARE(window.openingFigures()->reserveBox(1)->text(), QString());
+        QCOMPARE(window.openingFigures()->reserveBox(5)->text(), QStringLiteral("100,00"));
     }
 
     void theOrderCommandNeedsTwoFlats()

@@ -1,3 +1,4 @@
+#include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat03_buildingname.h"
 #include "registerfixture.h"
@@ -51,6 +52,21 @@ private slots:
         QCOMPARE(f.shell.menuUpdates, 0);
         QVERIFY(window.close());
         QCOMPARE(f.shell.menuUpdates, 1);
+    }
+
+    void labelsReorderedElsewhereAreReadAgainBeforeTyping()
+    {
+        RegisterFixture f;
+        dat00_TypesofExpense labels(f.context);
+        dat00_OrderTypesOfExpense order(f.context);
+        order.clickRow(1);
+        order.clickRow(2);
+        QCOMPARE(f.state.Building.CategoryLabel(2), QStringLiteral("ΚΟΙΝΗ ΧΡΗΣΗ"));
+        TypeInto(labels.labelBox(1), QStringLiteral("Χ"));
+        QCOMPARE(labels.labelBox(1)->text(), QStringLiteral("ΘΕΡΜΑΝΣΗ"));
+        QCOMPARE(f.state.Building.CategoryLabel(2), QStringLiteral("ΚΟΙΝΗ ΧΡΗΣΗ"));
+        TypeInto(labels.labelBox(1), QStringLiteral("Χ"));
+        QCOMPARE(f.state.Building.CategoryLabel(1), QStringLiteral("ΘΕΡΜΑΝΣΗΧ"));
     }
 
     void theBuildingIdentifierLosesALeadingBlankAtOnce()

@@ -6,6 +6,7 @@
 #include "register/personsexport.h"
 #include "registerfixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QToolButton>
 
 using namespace kelvarino;
@@ -75,6 +77,20 @@ private slots:
         QCOMPARE(f.state.Building.Persons[0].Name.text(), name->text());
         emit window.choiceCell(0, 1)->activated(1);
         QCOMPARE(f.state.Building.Persons[0].Female, qint16(1));
+    }
+
+    void theWheelScrollsTheRecordsAndNeverTurnsASexBox()
+    {
+        RegisterFixture f;
+        f.state.Building.Persons.assign(30, MakePerson(QStringLiteral("Π")));
+        dat02_Persons window(f.context);
+        QComboBox *sex = window.choiceCell(0, 1);
+        QWheelEvent wheel(QPointF(5, 5), sex->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(sex, &wheel);
+        QVERIFY(window.topOffset() < 0);
+        QCOMPARE(f.state.Building.Persons[0].Female, qint16(0));
+        QVERIFY(!f.state.DataChanged);
     }
 
     void deletingAPersonListsTheKindsOfPeriods()
