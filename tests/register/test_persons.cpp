@@ -1,5 +1,6 @@
 #include "core/codepage1253.h"
 #include "platform/spreadsheetwriter.h"
+#include "platform/textviewer.h"
 #include "register/contactblock.h"
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_persons.h"
@@ -266,6 +267,11 @@ private slots:
         QCOMPARE(lines[4].mid(161, 50).trimmed(), QStringLiteral("filaronos@example.gr"));
         QCOMPARE(lines[5].mid(47, 82).trimmed(), QStringLiteral("Οδός  δεύτερη,"));
         QVERIFY(!f.state.DataChanged);
+
+        // The program's own viewer shows the file's Greek as Greek.
+        TextViewer viewer;
+        QVERIFY(viewer.loadFile(path));
+        QCOMPARE(viewer.text().split(QLatin1Char('\n')).value(4), lines[4]);
 
         // A work never saved exports under "new".
         f.state.DataFileName.clear();
