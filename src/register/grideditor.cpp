@@ -352,7 +352,10 @@ void GridEditor::focusNameCell(int row)
     if (row < 0 || row >= rowCount_)
         return;
     QWidget *cell = rows_[std::size_t(row)].cells.front();
-    if (cell->isVisible())
+    // A redraw asked for by another window must not pull the focus (and with
+    // it the activation) away from that window.
+    QWidget *focus = QApplication::focusWidget();
+    if (cell->isVisible() && (!focus || isAncestorOf(focus)))
         cell->setFocus(Qt::OtherFocusReason);
 }
 
