@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 
 using namespace kelvarino;
@@ -69,6 +70,12 @@ private slots:
         save(&persons, QStringLiteral("persons"));
         dat02_ContactPersons contact(f_.context, 0, &persons);
         save(&contact, QStringLiteral("contact"));
+        // The contact window as it stands over its persons window.
+        QPixmap both = persons.grab();
+        QPainter painter(&both);
+        painter.drawPixmap(60, 150, contact.grab());
+        painter.end();
+        QVERIFY(both.save(folder_ + QStringLiteral("/persons_contact.png")));
 
         dat01_OrderFlats order(f_.context);
         order.show();
