@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <bit>
+#include <optional>
 
 namespace kelvarino {
 
@@ -44,12 +45,11 @@ public:
     bool has(qint64 n) const { return ok_ && n >= 0 && n <= qint64(size_ - pos_); }
 
     // A reader without checks over the next n bytes, which this reader skips;
-    // an empty one that reads nothing when they are not there (this reader has
-    // then failed).
-    BasicByteReader<false> trusted(qint64 n)
+    // none when they are not there (this reader has then failed).
+    std::optional<BasicByteReader<false>> trusted(qint64 n)
     {
-        if (!take(qsizetype(n)))
-            return BasicByteReader<false>(data_, 0);
+        if (!has(n) || !take(qsizetype(n)))
+            return std::nullopt;
         return BasicByteReader<false>(data_ + pos_ - qsizetype(n), qsizetype(n));
     }
 

@@ -205,18 +205,21 @@ template <class Record, class Layout>
 bool readList(ByteReader &in, std::vector<Record> &list, const Layout &layout, const ReferenceCheck &valid)
 {
     const qint16 count = in.i16();
-    if (!in.ok() || count < 0 || !in.has(qint64(count) * recordBytes<Record>(layout)))
+    if (!in.ok() || count < 0)
         return false;
-    // The records' bytes are there: read them without a test per field.
+    // Once the records' bytes are known to be there, they are read without a
+    // test per field.
     auto records = in.trusted(qint64(count) * recordBytes<Record>(layout));
+    if (!records)
+        return false;
     // Blank records first: a field the format lacks keeps its default.
     list.assign(std::size_t(count), Record());
     for (Record &record : list) {
-        layout(records, record);
+        layout(*records, record);
         if (!valid(record))
             return false;
     }
-    return in.ok();
+    return true;
 }
 
 // Writes the count and the records, each checked as it is written; false
@@ -306,6 +309,14 @@ bool noListOverCap(const Lists &...lists)
     return ((lists.size() <= std::size_t(MaxListCount)) && ...);
 }
 
+// Every list within its cap and the columns matching the flats.
+bool shapeFits(const BuildingData &work)
+{
+    return noListOverCap(work.Flats, work.Persons, work.Professionals, work.Administrators, work.Owners,
+                         work.Residents, work.Expenses, work.Payments, work.Issues)
+        && columnsFitFlats(work);
+}
+
 } // namespace
 
 PackedPasswordPair PackPassword(const FixedText<8> &password)
@@ -359,9 +370,7 @@ QString damaged()
 bool IsStorableWork(const BuildingData &work)
 {
     const ReferenceCheck valid(work);
-    return noListOverCap(work.Flats, work.Persons, work.Professionals, work.Administrators, work.Owners,
-                         work.Residents, work.Expenses, work.Payments, work.Issues)
-        && columnsFitFlats(work) && allValid(work.Administrators, valid) && allValid(work.Owners, valid)
+    return shapeFits(work) && allValid(work.Administrators, valid) && allValid(work.Owners, valid)
         && allValid(work.Residents, valid) && allValid(work.Expenses, valid) && allValid(work.Payments, valid);
 }
 
@@ -432,9 +441,7 @@ bool DataFileReader::ReadDataFile(int version, BuildingData &staging)
 QByteArray WriteDataFile(const BuildingData &work, const FixedText<8> &password, const QString &preferredFont)
 {
     // The references are checked record by record while writing.
-    if (!noListOverCap(work.Flats, work.Persons, work.Professionals, work.Administrators, work.Owners,
-                       work.Residents, work.Expenses, work.Payments, work.Issues)
-        || !columnsFitFlats(work))
+    if (!shapeFits(work))
         return QByteArray();
 
     ByteWriter out;
