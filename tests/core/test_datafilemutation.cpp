@@ -126,7 +126,23 @@ private slots:
         const BuildingData rich = RichBuilding();
         const QByteArray original = WriteDataFile(rich, FixedText<8>(QStringLiteral("πύλη")), QStringLiteral("Tahoma"));
         Mutator mutator(original, CountOffsets(rich));
-        runMutations(mutator, 4000, 2);
+        runMutations(mutator, 3000, 2);
+    }
+
+    void damagedExampleFilesNeverHurt()
+    {
+        const QDir examples(QString::fromUtf8(KV_SOURCE_DIR "/examples"));
+        const QStringList files = examples.entryList({QStringLiteral("*.s43")}, QDir::Files, QDir::Name);
+        if (files.isEmpty())
+            QSKIP("No example building");
+        QFile file(examples.filePath(files.first()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray original = file.readAll();
+        DataFileReader reader(original);
+        BuildingData example;
+        QVERIFY(reader.CheckDataFileVersion() == 2 && reader.ReadDataFile(2, example));
+        Mutator mutator(original, CountOffsets(example));
+        runMutations(mutator, 1000, 2);
     }
 
     void damagedFormatOneFilesNeverHurt()
