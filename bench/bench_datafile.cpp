@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include <malloc.h>
+#include <unistd.h>
 
 using namespace kelvarino;
 
@@ -194,6 +195,20 @@ void PlainFileWrite(benchmark::State &state)
     setBytes(state);
 }
 
+// The plain write made as durable as a save, which flushes the new file to
+// the disk before it replaces the old one.
+void PlainFileWriteSynced(benchmark::State &state)
+{
+    const QString path = fixture().dir.filePath(QStringLiteral("plain-synced.s43"));
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(fixture().bytes) != fixture().bytes.size()
+            || !file.flush() || ::fsync(file.handle()) != 0)
+            qFatal("the plain file was not written");
+    }
+    setBytes(state);
+}
+
 } // namespace
 
 BENCHMARK(OpenFromMemory)->Unit(benchmark::kMillisecond);
@@ -204,6 +219,7 @@ BENCHMARK(WriteToMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainCopyInMemory)->Name("PlainCopyInMemory/write")->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainFileWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainFileWriteSynced)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
