@@ -59,9 +59,9 @@ ExpenseShare::Outcome ExpenseShare::split(int column, std::shared_ptr<const Spli
     stage_ = Stage::NotSplit;
     if (basis_->Total == 0)
         return Outcome::AllZero;
-    for (int j : basis_->ReducedFlats)
-        Accumulate(discountSum_, DiscountOf(basis_->Reduction[std::size_t(j)], Share(j)));
     stage_ = Stage::SharesOnly;
+    for (int j : basis_->ReducedFlats)
+        Accumulate(discountSum_, Discount(j));
     if (discountSum_ != 0 && basis_->Unreduced == 0)
         return Outcome::NothingLeftUnreduced;
     stage_ = Stage::Split;
