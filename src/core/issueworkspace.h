@@ -39,6 +39,7 @@ struct FlatRow
     CategoryFigures OwnerCategoryTotal{};
     float ResidentCharges = 0; // the flat's individual charges of the period
     float OwnerCharges = 0;
+    friend bool operator==(const FlatRow &, const FlatRow &) = default;
 };
 
 // Everything the collective statement and the notifications read about an
