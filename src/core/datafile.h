@@ -12,7 +12,8 @@ namespace kelvarino {
 using PackedPasswordPair = std::array<qint32, 2>;
 
 // The access password packed into the two numbers the data file stores
-// (computed in 64 bits, stored as the low 32), and back.
+// (computed in 64 bits, stored as the low 32), and back. Unpacking is the exact
+// inverse for any pair of numbers.
 PackedPasswordPair PackPassword(const FixedText<8> &password);
 FixedText<8> UnpackPassword(const PackedPasswordPair &packed);
 
@@ -22,6 +23,14 @@ QString readTitle();                        // "Πρόβλημα με την α�
 QString foreignFile(const QString &fullPath); // "Το αρχείο ... δεν είναι αρχείο του προγράμματος."
 QString damaged();                          // "Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα."
 } // namespace DataFileMessages
+
+// Whether the work keeps the rules every data file must keep: no list over
+// MaxListCount records; with flats, every category has at least one per-mille
+// column and every column one entry per flat; without flats, no columns; every
+// person, flat and category reference in range (a common expense may name no
+// flat, -1). The reader refuses a file that breaks them and the writer a work
+// that does, so whatever is saved opens again.
+bool IsStorableWork(const BuildingData &work);
 
 // Reads one data file held in memory. Nothing is trusted: every count, width
 // and reference is checked against the remaining bytes and the lists before
@@ -33,13 +42,17 @@ public:
 
     // 1 or 2 for the two formats, -1 for a file that is not ours.
     int CheckDataFileVersion() const;
-    // The two password numbers after the magic (zeros when the file is shorter).
+    // The two password numbers after the magic. A file too short to hold them
+    // gives the numbers of the blank password, so opening it asks for no
+    // password and ReadDataFile then refuses it as damaged.
     PackedPasswordPair PackedPassword() const;
     // Reads the work after the password into the staging copy. False when the
     // file is damaged; the staging then holds a partial work for the caller to
-    // empty. The staged print settings are written only on success.
+    // empty. The staged print settings are written only on success. The
+    // preferred-font field at the end may be short or missing.
     bool ReadDataFile(int version, BuildingData &staging);
-    // The preferred-font field at the end, as stored (empty when it is missing).
+    // The preferred-font field at the end, as stored (shorter or empty when the
+    // file ends early); set by ReadDataFile.
     QByteArray storedFontField() const { return fontField_; }
 
 private:
@@ -47,17 +60,20 @@ private:
     QByteArray fontField_;
 };
 
-// The whole work in format 2.0.
+// The whole work in format 2.0, the preferred font cut or padded to its field.
+// Empty when the work cannot be stored (IsStorableWork is false): a valid data
+// file is never empty, and SaveFileAtomically refuses empty bytes.
 QByteArray WriteDataFile(const BuildingData &work, const FixedText<8> &password, const QString &preferredFont);
 
 enum class SaveOutcome {
     Saved,
-    OpenFailed,  // the target (or its temporary twin) could not be created
+    OpenFailed,  // the target (or its temporary twin) could not be created, or the target is read-only
     WriteFailed, // writing or replacing the file failed; the old file is whole
 };
 
 // Writes the bytes to a temporary file beside the target and renames it over
 // the target, so an interrupted save never leaves a half-written data file.
+// Empty bytes are refused (WriteFailed) and leave the target untouched.
 SaveOutcome SaveFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace kelvarino
