@@ -96,6 +96,15 @@ float ExpenseShare::Total(int flat) const
     return TotalOf(Share(flat), Carried(flat), Discount(flat));
 }
 
+void ExpenseShare::fillShares(float *share) const
+{
+    const int n = flatCount();
+    if (stage_ == Stage::NotSplit)
+        std::fill(share, share + n, 0.0f);
+    else
+        ProportionalParts(basis_->PerMille.data(), std::size_t(n), amount_, basis_->Total, share);
+}
+
 void ExpenseShare::fill(float *share, float *discount, float *carried, float *total) const
 {
     const int n = flatCount();
@@ -106,11 +115,9 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         std::fill(total, total + n, 0.0f);
         return;
     }
+    const std::size_t count = std::size_t(n);
     const float *perMille = basis_->PerMille.data();
-    const double amount = amount_;
-    const double columnTotal = basis_->Total;
-    for (int j = 0; j < n; ++j)
-        share[j] = ShareOf(perMille[j], amount, columnTotal);
+    fillShares(share);
     std::fill(discount, discount + n, 0.0f);
     for (int j : basis_->ReducedFlats)
         discount[j] = DiscountOf(basis_->Reduction[std::size_t(j)], share[j]);
@@ -119,12 +126,13 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         std::copy(share, share + n, total);
         return;
     }
-    const double discountSum = discountSum_;
-    const double unreduced = basis_->Unreduced;
-    for (int j = 0; j < n; ++j) {
-        carried[j] = CarriedOf(discount[j], discountSum, perMille[j], unreduced);
-        total[j] = TotalOf(share[j], carried[j], discount[j]);
+    // The flats without a discount carry the discounts by their per-mille.
+    ProportionalParts(perMille, count, discountSum_, basis_->Unreduced, carried);
+    for (int j : basis_->ReducedFlats) {
+        if (!(discount[j] == 0))
+            carried[j] = 0;
     }
+    AddThenSubtract(share, carried, discount, count, total);
 }
 
 namespace {

@@ -46,6 +46,8 @@ public:
     float Total(int flat) const;
     // The four figures of every flat at once; each array holds FlatCount values.
     void fill(float *share, float *discount, float *carried, float *total) const;
+    // The shares of every flat at once.
+    void fillShares(float *share) const;
     int flatCount() const { return basis_ ? int(basis_->PerMille.size()) : 0; }
 
     Stage stage() const { return stage_; }

@@ -130,24 +130,20 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
     for (const ExpenseShare &e : shares) {
         if (e.flatCount() != flatCount)
             continue; // an expense the split never reached: all zeros, which add nothing
-        e.fill(share.data(), discount.data(), carried.data(), total.data());
         if (!e.anyReduction()) {
-            // No discounts and no carried parts: adding their zeros changes no sum.
-            for (std::size_t f = 0; f < n; ++f) {
-                Accumulate(shareSum[f], share[f]);
-                Accumulate(categoryTotal[f], total[f]);
-                Accumulate(sideTotal[f], total[f]);
-            }
+            // Without discounts and carried parts (whose zeros would change no
+            // sum) every flat bears its share.
+            e.fillShares(share.data());
+            AccumulateEachInto3(shareSum, categoryTotal, sideTotal, share.data(), n);
             continue;
         }
-        for (std::size_t f = 0; f < n; ++f) {
-            Accumulate(shareSum[f], share[f]);
-            Accumulate(carriedSum[f], carried[f]);
-            Accumulate(discountSum[f], discount[f]);
-            Accumulate(categoryTotal[f], total[f]);
-            Accumulate(sideTotal[f], total[f]);
-            fromClosed[f] = Stored(double(fromClosed[f]) + double(carried[f]) - double(discount[f]));
-        }
+        e.fill(share.data(), discount.data(), carried.data(), total.data());
+        AccumulateEach(shareSum, share.data(), n);
+        AccumulateEach(categoryTotal, total.data(), n);
+        AccumulateEach(sideTotal, total.data(), n);
+        AccumulateEach(carriedSum, carried.data(), n);
+        AccumulateEach(discountSum, discount.data(), n);
+        AccumulateCarriedLessDiscount(fromClosed, carried.data(), discount.data(), n);
     }
 }
 

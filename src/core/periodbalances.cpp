@@ -166,7 +166,7 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
     BalanceColumnCache columns(building);
     SharedAccumulators sums(period);
     const auto n = std::size_t(flatCount);
-    std::vector<float> share(n), discount(n), total(n);
+    std::vector<float> share(n), discount(n), carried(n), total(n);
 
     for (const ExpenseRecord &expense : building.Expenses) {
         if (expense.AllFlats == 0 || expense.Date > last)
@@ -176,21 +176,16 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
             continue; // the reader refuses such an expense
         const bool ownerSide = expense.ChargedToOwner != 0;
         const BalanceColumn &column = columns.get(c, timeline.ColumnAt(c, expense.Date), ownerSide);
-        const QString label = building.CategoryLabels[std::size_t(c)].text();
 
         if (column.total == 0) {
             sums.writeBack(period);
-            messages.error(PerMilleMessages::title(), PerMilleMessages::allZero(label));
+            messages.error(PerMilleMessages::title(), PerMilleMessages::allZero(building.CategoryLabels[std::size_t(c)].text()));
             return false;
         }
-        const double amount = expense.Amount;
-        const double columnTotal = column.total;
-        for (int j = 0; j < flatCount; ++j)
-            share[std::size_t(j)] = Stored(double(column.perMille[std::size_t(j)]) * amount / columnTotal);
+        ProportionalParts(column.perMille.data(), n, expense.Amount, column.total, share.data());
 
-        if (!column.anyReduction) {
-            total = share;
-        } else {
+        const float *bears = share.data();
+        if (column.anyReduction) {
             float discounts = 0;
             for (int j : column.reducedFlats) {
                 discount[std::size_t(j)] = Stored(double(column.fraction[std::size_t(j)]) * double(share[std::size_t(j)]));
@@ -198,23 +193,21 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
             }
             if (column.unreducedPerMille == 0) {
                 sums.writeBack(period);
-                messages.error(PerMilleMessages::title(), PerMilleMessages::nothingLeftForBalances(label));
+                messages.error(PerMilleMessages::title(), PerMilleMessages::nothingLeftForBalances(building.CategoryLabels[std::size_t(c)].text()));
                 return false;
             }
-            const double d = discounts;
-            const double h = column.unreducedPerMille;
-            for (int j = 0; j < flatCount; ++j) {
-                const float disc = discount[std::size_t(j)];
-                const float carried = disc == 0 ? Stored(d * double(column.perMille[std::size_t(j)]) / h) : 0.0f;
-                total[std::size_t(j)] = Stored((double(carried) + double(share[std::size_t(j)])) - double(disc));
+            // The flats without a discount carry the discounts by their per-mille.
+            ProportionalParts(column.perMille.data(), n, discounts, column.unreducedPerMille, carried.data());
+            for (int j : column.reducedFlats) {
+                if (!(discount[std::size_t(j)] == 0))
+                    carried[std::size_t(j)] = 0;
             }
+            AddThenSubtract(carried.data(), share.data(), discount.data(), n, total.data());
             for (int j : column.reducedFlats)
                 discount[std::size_t(j)] = 0;
+            bears = total.data();
         }
-
-        std::vector<float> &target = sums.target(ownerSide, expense.Date >= first);
-        for (int j = 0; j < flatCount; ++j)
-            Accumulate(target[std::size_t(j)], total[std::size_t(j)]);
+        AccumulateEach(sums.target(ownerSide, expense.Date >= first).data(), bears, n);
     }
 
     sums.writeBack(period);

@@ -99,16 +99,16 @@ int ShareSliceOfDate(const ShareTimeline &timeline, double date)
     const int n = timeline.LastSlice();
     if (n <= 0)
         return 0;
-    const auto &s = timeline.Slices;
-    if (date > s[1].Boundary)
-        return 0;
-    if (n == 1)
-        return 1;
-    for (int i = 1; i <= n - 1; ++i) {
-        if (date <= s[std::size_t(i)].Boundary && date > s[std::size_t(i) + 1].Boundary)
-            return i;
-    }
-    return n;
+    if (date != date)
+        return n; // a date that is no number lies under no boundary
+    // Slice i (1 <= i < n) holds the dates with Boundary(i + 1) < date <=
+    // Boundary(i), slice n every date up to Boundary(n), slice 0 those after
+    // Boundary(1); the boundaries strictly decrease, so the slice is the
+    // number of boundaries on or after the date.
+    const auto first = timeline.Slices.begin() + 1;
+    const auto after = std::partition_point(first, timeline.Slices.end(),
+                                            [date](const TimelineSlice &s) { return s.Boundary >= date; });
+    return int(after - first);
 }
 
 int ShareTimeline::ColumnAt(int category, double date) const
