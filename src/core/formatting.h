@@ -6,13 +6,18 @@ namespace kelvarino {
 
 // The amount as text with n decimals (fixed, or optional when fixedDecimals is
 // false), the program's decimal comma, no grouping, halves rounded away from zero.
+// The rounding works on the shortest decimal form of the float, so a typed
+// 0,285 shows 0,29; a value that rounds to zero never shows a minus sign.
 QString FormatAmount(float value, int decimals = 2, bool fixedDecimals = true);
 
 // The typed text with its first comma replaced by a point.
 QString CommaToPoint(const QString &text);
 
-// The number with which the text begins (blanks, tabs and line feeds inside it
-// skipped), 0 when it begins with none.
+// The number with which the text begins: an optional sign, digits, one point,
+// digits and an optional exponent (E or D); blanks, tabs and line feeds inside
+// it are skipped and reading stops at the first character that cannot continue
+// it. 0 when the text begins with no number; infinite when the exponent is
+// beyond a double's range, for the caller's range check to refuse.
 double LeadingNumber(const QString &text);
 
 // A typed decimal number: CommaToPoint, then LeadingNumber.

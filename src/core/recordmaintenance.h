@@ -19,7 +19,9 @@ void DeleteFlat(AppState &state, int index);
 void MoveFlat(AppState &state, int from, int to);
 void MovePerson(AppState &state, int from, int to);
 void MoveProfessional(AppState &state, int from, int to);
-// Categories 1 to 5 only; category 0 keeps its place.
+// Categories 1 to 5 only; category 0 keeps its place. The label, reserve,
+// per-mille columns and expense references travel with the category; the
+// caller refreshes the main window's per-mille menu captions afterwards.
 void MoveCategory(AppState &state, int from, int to);
 
 // Whether one more record fits in a list of the given size.
