@@ -60,7 +60,7 @@ struct BalanceColumn
 class BalanceColumnCache
 {
 public:
-    BalanceColumnCache(const BuildingData &building) : building_(building) {}
+    BalanceColumnCache(const BuildingData &building, int flatCount) : building_(building), flatCount_(flatCount) {}
 
     const BalanceColumn &get(int category, int column, bool ownerSide)
     {
@@ -69,12 +69,13 @@ public:
         if (entries.size() <= slot)
             entries.resize(slot + 1);
         if (!entries[slot])
-            entries[slot].emplace(ColumnOrNull(building_, category, column), ownerSide, building_.FlatCount());
+            entries[slot].emplace(ColumnOrNull(building_, category, column), ownerSide, flatCount_);
         return *entries[slot];
     }
 
 private:
     const BuildingData &building_;
+    int flatCount_;
     std::array<std::array<std::vector<std::optional<BalanceColumn>>, CategoryCount>, 2> cache_;
 };
 
@@ -109,6 +110,67 @@ struct SharedAccumulators
             b.OwnerPrevious = ownerPrevious[j];
         }
     }
+};
+
+// What each flat bears of one common expense, as the balances split it: the
+// share by per-mille; where the column grants reductions on the expense's
+// side, the share less the discount (the percent taken as a float fraction
+// first) or plus the flat's part of the discounts.
+class BalanceSplitter
+{
+public:
+    enum class Outcome { Split, AllZero, NothingLeftUnreduced };
+
+    explicit BalanceSplitter(int flatCount)
+        : n_(std::size_t(flatCount)), share_(n_), discount_(n_), carried_(n_), total_(n_)
+    {
+    }
+
+    Outcome split(const BalanceColumn &column, float amount)
+    {
+        if (column.total == 0)
+            return Outcome::AllZero;
+        ProportionalParts(column.perMille.data(), n_, amount, column.total, share_.data());
+        bears_ = share_.data();
+        if (!column.anyReduction)
+            return Outcome::Split;
+
+        float discounts = 0;
+        for (int j : column.reducedFlats) {
+            const std::size_t f = std::size_t(j);
+            discount_[f] = Stored(double(column.fraction[f]) * double(share_[f]));
+            Accumulate(discounts, discount_[f]);
+        }
+        if (column.unreducedPerMille == 0) {
+            ClearDiscounts(column);
+            return Outcome::NothingLeftUnreduced;
+        }
+        // The flats without a discount carry the discounts by their per-mille.
+        ProportionalParts(column.perMille.data(), n_, discounts, column.unreducedPerMille, carried_.data());
+        for (int j : column.reducedFlats) {
+            if (!(discount_[std::size_t(j)] == 0))
+                carried_[std::size_t(j)] = 0;
+        }
+        AddThenSubtract(carried_.data(), share_.data(), discount_.data(), n_, total_.data());
+        ClearDiscounts(column);
+        bears_ = total_.data();
+        return Outcome::Split;
+    }
+
+    // What each flat bears of the expense last split.
+    const float *bears() const { return bears_; }
+
+private:
+    // Only the reduced flats ever get a discount; the others stay 0.
+    void ClearDiscounts(const BalanceColumn &column)
+    {
+        for (int j : column.reducedFlats)
+            discount_[std::size_t(j)] = 0;
+    }
+
+    std::size_t n_;
+    std::vector<float> share_, discount_, carried_, total_;
+    const float *bears_ = nullptr;
 };
 
 } // namespace
@@ -163,10 +225,9 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
                               double last, PeriodBalances &period, MessageService &messages)
 {
     const int flatCount = int(period.Balances.size());
-    BalanceColumnCache columns(building);
+    BalanceColumnCache columns(building, flatCount);
+    BalanceSplitter splitter(flatCount);
     SharedAccumulators sums(period);
-    const auto n = std::size_t(flatCount);
-    std::vector<float> share(n), discount(n), carried(n), total(n);
 
     for (const ExpenseRecord &expense : building.Expenses) {
         if (expense.AllFlats == 0 || expense.Date > last)
@@ -176,38 +237,16 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
             continue; // the reader refuses such an expense
         const bool ownerSide = expense.ChargedToOwner != 0;
         const BalanceColumn &column = columns.get(c, timeline.ColumnAt(c, expense.Date), ownerSide);
-
-        if (column.total == 0) {
+        const BalanceSplitter::Outcome outcome = splitter.split(column, expense.Amount);
+        if (outcome != BalanceSplitter::Outcome::Split) {
             sums.writeBack(period);
-            messages.error(PerMilleMessages::title(), PerMilleMessages::allZero(building.CategoryLabels[std::size_t(c)].text()));
+            const QString label = building.CategoryLabels[std::size_t(c)].text();
+            messages.error(PerMilleMessages::title(), outcome == BalanceSplitter::Outcome::AllZero
+                                                          ? PerMilleMessages::allZero(label)
+                                                          : PerMilleMessages::nothingLeftForBalances(label));
             return false;
         }
-        ProportionalParts(column.perMille.data(), n, expense.Amount, column.total, share.data());
-
-        const float *bears = share.data();
-        if (column.anyReduction) {
-            float discounts = 0;
-            for (int j : column.reducedFlats) {
-                discount[std::size_t(j)] = Stored(double(column.fraction[std::size_t(j)]) * double(share[std::size_t(j)]));
-                Accumulate(discounts, discount[std::size_t(j)]);
-            }
-            if (column.unreducedPerMille == 0) {
-                sums.writeBack(period);
-                messages.error(PerMilleMessages::title(), PerMilleMessages::nothingLeftForBalances(building.CategoryLabels[std::size_t(c)].text()));
-                return false;
-            }
-            // The flats without a discount carry the discounts by their per-mille.
-            ProportionalParts(column.perMille.data(), n, discounts, column.unreducedPerMille, carried.data());
-            for (int j : column.reducedFlats) {
-                if (!(discount[std::size_t(j)] == 0))
-                    carried[std::size_t(j)] = 0;
-            }
-            AddThenSubtract(carried.data(), share.data(), discount.data(), n, total.data());
-            for (int j : column.reducedFlats)
-                discount[std::size_t(j)] = 0;
-            bears = total.data();
-        }
-        AccumulateEach(sums.target(ownerSide, expense.Date >= first).data(), bears, n);
+        AccumulateEach(sums.target(ownerSide, expense.Date >= first).data(), splitter.bears(), std::size_t(flatCount));
     }
 
     sums.writeBack(period);

@@ -283,6 +283,10 @@ private slots:
         QCOMPARE(r.Workspace.StatementSlice, 1);
         QCOMPARE(r.Workspace.FlatRows[0].PerMille[1], 500.0f);
         QCOMPARE(r.Workspace.ResidentExpenseShares[1][1].Column, 0);
+        // The column with reductions splits none of the period's expenses.
+        QVERIFY(!r.Workspace.ResidentClosedColumn);
+        QCOMPARE(r.Workspace.AmountColumnCount, 3);
+        QCOMPARE(r.Workspace.FlatRows[0].ResidentTotal, 50.0f + 50.0f); // no discount for F1
     }
 
     // A per-mille problem in an expense before the period: the notifications
