@@ -1,3 +1,4 @@
+#include "core/formatting.h"
 #include "core/periodbalances.h"
 #include "core/sharetimeline.h"
 #include "platform/messageservice.h"
@@ -205,6 +206,7 @@ private slots:
         KV_COMPARE_FLOAT(p.Balances[0].ResidentShared, std::nextafter(30.0f, 0.0f));
         KV_COMPARE_FLOAT(p.Balances[1].ResidentShared, 35.0f);
         KV_COMPARE_FLOAT(p.Balances[2].ResidentShared, 35.0f);
+        QCOMPARE(FormatAmount(p.Balances[0].ResidentShared), QStringLiteral("30,00"));
     }
 
     // The balances take the percent as a float fraction first: 3 % of 100.5
