@@ -178,11 +178,11 @@ bool ShareCommonExpenses(const BuildingData &building, const ShareTimeline &time
             const std::vector<int> &list = workspace.CommonList(side)[std::size_t(c)];
             std::vector<ExpenseShare> &shares = workspace.ExpenseShares(side)[std::size_t(c)];
             for (std::size_t k = 0; k < list.size(); ++k) {
-                if (list[k] < 0 || list[k] >= building.ExpenseCount())
-                    continue; // the list is built from Expenses; never out of range
-                const ExpenseRecord &expense = building.Expenses[std::size_t(list[k])];
-                const int column = timeline.ColumnAt(c, expense.Date);
-                switch (shares[k].split(column, columns.get(c, column, side), expense.Amount)) {
+                const ExpenseRecord *expense = ListedExpense(building, list[k]);
+                if (!expense)
+                    continue;
+                const int column = timeline.ColumnAt(c, expense->Date);
+                switch (shares[k].split(column, columns.get(c, column, side), expense->Amount)) {
                 case ExpenseShare::Outcome::Split:
                     break;
                 case ExpenseShare::Outcome::AllZero:

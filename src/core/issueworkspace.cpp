@@ -84,8 +84,8 @@ void SetSideFlags(const BuildingData &building, const ShareTimeline &timeline, S
     for (int c = 0; c < CategoryCount; ++c) {
         for (int e : lists[std::size_t(c)]) {
             exists = true;
-            const double date = building.Expenses[std::size_t(e)].Date;
-            if (columns.hasReduction(c, timeline.ColumnAt(c, date), side)) {
+            const ExpenseRecord *expense = ListedExpense(building, e);
+            if (expense && columns.hasReduction(c, timeline.ColumnAt(c, expense->Date), side)) {
                 closedColumn = true;
                 return;
             }
@@ -151,15 +151,22 @@ void AddCharges(const BuildingData &building, const std::vector<int> &list, Side
                 std::vector<FlatRow> &rows)
 {
     for (int j : list) {
-        const ExpenseRecord &charge = building.Expenses[std::size_t(j)];
-        if (charge.Flat < 0 || std::size_t(charge.Flat) >= rows.size())
+        const ExpenseRecord *charge = ListedExpense(building, j);
+        if (!charge || charge->Flat < 0 || std::size_t(charge->Flat) >= rows.size())
             continue;
-        FlatRow &row = rows[std::size_t(charge.Flat)];
-        Accumulate(side == Side::Owner ? row.OwnerCharges : row.ResidentCharges, charge.Amount);
+        FlatRow &row = rows[std::size_t(charge->Flat)];
+        Accumulate(side == Side::Owner ? row.OwnerCharges : row.ResidentCharges, charge->Amount);
     }
 }
 
 } // namespace
+
+const ExpenseRecord *ListedExpense(const BuildingData &building, int index)
+{
+    if (index < 0 || index >= building.ExpenseCount())
+        return nullptr;
+    return &building.Expenses[std::size_t(index)];
+}
 
 bool WarnShareChanges(const BuildingData &building, const IssueRecord &issue, MessageService &messages)
 {
@@ -244,9 +251,9 @@ int LatestListedSlice(const BuildingData &building, const ShareTimeline &timelin
     for (int c = 0; c < CategoryCount; ++c) {
         for (Side side : {Side::Owner, Side::Resident}) {
             for (int e : workspace.CommonList(side)[std::size_t(c)]) {
-                const double date = building.Expenses[std::size_t(e)].Date;
-                if (date > latest)
-                    latest = date;
+                const ExpenseRecord *expense = ListedExpense(building, e);
+                if (expense && expense->Date > latest)
+                    latest = expense->Date;
             }
         }
     }

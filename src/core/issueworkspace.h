@@ -113,6 +113,10 @@ private:
     }
 };
 
+// The expense a workspace list names, or nullptr when the list no longer
+// matches the expenses (a list is only read right after it was built).
+const ExpenseRecord *ListedExpense(const BuildingData &building, int index);
+
 // The builders, in the order the statement commands call them.
 
 // Whether to go on: asks when a column other than the open one of some
