@@ -30,7 +30,7 @@ SplitColumn::SplitColumn(const ShareColumn *column, Side side, int flatCount)
 namespace {
 
 // The figures of one flat, each evaluated in double on its stored operands and
-// rounded once, in the order the statements have always computed them.
+// rounded once, in the order the statements compute them.
 inline float ShareOf(float perMille, double amount, double columnTotal)
 {
     return Stored(double(perMille) * amount / columnTotal);
