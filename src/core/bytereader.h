@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/fixedbytes.h"
 #include "core/fixedtext.h"
 
 #include <QByteArray>
 #include <QtEndian>
 
 #include <bit>
-#include <cstring>
+#include <optional>
 
 namespace kelvarino {
 
@@ -17,10 +18,14 @@ namespace kelvarino {
 //
 // The call operator reads one field; the same layout functions that drive
 // ByteWriter drive this class, so a record's field order is written down once.
-class ByteReader
+//
+// With Checked false the reader tests nothing: it only ever comes from
+// trusted(n) of a checking reader, which has made sure the n bytes exist.
+template <bool Checked>
+class BasicByteReader
 {
 public:
-    ByteReader(const char *data, qsizetype size, qsizetype position = 0)
+    BasicByteReader(const char *data, qsizetype size, qsizetype position = 0)
         : data_(data), size_(size), pos_(position)
     {
         if (pos_ < 0 || pos_ > size_) {
@@ -28,8 +33,8 @@ public:
             ok_ = false;
         }
     }
-    explicit ByteReader(const QByteArray &bytes, qsizetype position = 0)
-        : ByteReader(bytes.constData(), bytes.size(), position)
+    explicit BasicByteReader(const QByteArray &bytes, qsizetype position = 0)
+        : BasicByteReader(bytes.constData(), bytes.size(), position)
     {
     }
 
@@ -38,8 +43,15 @@ public:
     qsizetype remaining() const { return size_ - pos_; }
     // Whether n more bytes can still be read (false after a failure).
     bool has(qint64 n) const { return ok_ && n >= 0 && n <= qint64(size_ - pos_); }
-    // Marks the data as unusable, for checks beyond the byte count.
-    void fail() { ok_ = false; }
+
+    // A reader without checks over the next n bytes, which this reader skips;
+    // none when they are not there (this reader has then failed).
+    std::optional<BasicByteReader<false>> trusted(qint64 n)
+    {
+        if (!has(n) || !take(qsizetype(n)))
+            return std::nullopt;
+        return BasicByteReader<false>(data_ + pos_ - qsizetype(n), qsizetype(n));
+    }
 
     void operator()(qint16 &value) { readInteger(value); }
     void operator()(qint32 &value) { readInteger(value); }
@@ -60,7 +72,7 @@ public:
     void operator()(FixedText<N> &text)
     {
         if (take(qsizetype(N)))
-            std::memcpy(text.data(), data_ + pos_ - qsizetype(N), N);
+            CopyFixedBytes<N>(text.data(), data_ + pos_ - qsizetype(N));
     }
 
     qint16 i16()
@@ -82,9 +94,11 @@ public:
 private:
     bool take(qsizetype n)
     {
-        if (!has(n)) {
-            ok_ = false;
-            return false;
+        if constexpr (Checked) {
+            if (!has(n)) {
+                ok_ = false;
+                return false;
+            }
         }
         pos_ += n;
         return true;
@@ -103,5 +117,7 @@ private:
     qsizetype pos_;
     bool ok_ = true;
 };
+
+using ByteReader = BasicByteReader<true>;
 
 } // namespace kelvarino

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fixedbytes.h"
 #include "core/fixedtext.h"
 
 #include <QByteArray>
@@ -17,13 +18,15 @@ namespace kelvarino {
 class ByteWriter
 {
 public:
-    explicit ByteWriter(qsizetype expectedSize = 0) { bytes_.resize(std::max<qsizetype>(expectedSize, 64)); }
+    explicit ByteWriter(qsizetype expectedSize = 0) { grow(std::max<qsizetype>(expectedSize, 64)); }
 
     qsizetype size() const { return pos_; }
+    // The bytes written; the writer is empty afterwards.
     QByteArray take()
     {
         bytes_.truncate(pos_);
-        pos_ = 0;
+        data_ = nullptr;
+        capacity_ = pos_ = 0;
         return std::exchange(bytes_, QByteArray());
     }
 
@@ -33,7 +36,7 @@ public:
     void operator()(float value) { writeInteger(std::bit_cast<quint32>(value)); }
     void operator()(double value) { writeInteger(std::bit_cast<quint64>(value)); }
     template <std::size_t N>
-    void operator()(const FixedText<N> &text) { raw(text.data(), qsizetype(N)); }
+    void operator()(const FixedText<N> &text) { CopyFixedBytes<N>(reserve(qsizetype(N)), text.data()); }
 
     void raw(const char *data, qsizetype n) { std::memcpy(reserve(n), data, std::size_t(n)); }
 
@@ -41,23 +44,31 @@ public:
     // and over while the buffer grows.
     void expect(qsizetype n)
     {
-        if (pos_ + n > bytes_.size())
-            bytes_.resize(pos_ + n);
+        if (pos_ + n > capacity_)
+            grow(pos_ + n);
     }
 
 private:
     char *reserve(qsizetype n)
     {
-        if (pos_ + n > bytes_.size())
-            bytes_.resize(std::max(bytes_.size() * 2, pos_ + n));
-        char *target = bytes_.data() + pos_;
+        if (Q_UNLIKELY(pos_ + n > capacity_))
+            grow(std::max(capacity_ * 2, pos_ + n));
+        char *target = data_ + pos_;
         pos_ += n;
         return target;
+    }
+    Q_NEVER_INLINE void grow(qsizetype capacity)
+    {
+        bytes_.resize(capacity);
+        data_ = bytes_.data();
+        capacity_ = capacity;
     }
     template <typename T>
     void writeInteger(T value) { qToLittleEndian<T>(value, reserve(qsizetype(sizeof(T)))); }
 
     QByteArray bytes_;
+    char *data_ = nullptr; // bytes_ is never shared, so this stays valid until it grows
+    qsizetype capacity_ = 0;
     qsizetype pos_ = 0;
 };
 

@@ -166,25 +166,75 @@ qsizetype recordBytes(const Layout &layout)
     return measure.size();
 }
 
+// Whether a record's references name existing persons, flats and categories.
+// A common expense may name no flat (-1); an individual charge must name one.
+class ReferenceCheck
+{
+public:
+    ReferenceCheck(std::size_t persons, std::size_t flats)
+        : persons_(persons), flats_(flats)
+    {
+    }
+    explicit ReferenceCheck(const BuildingData &work)
+        : ReferenceCheck(work.Persons.size(), work.Flats.size())
+    {
+    }
+
+    bool operator()(const AdministratorPeriod &a) const { return isIndex(a.Person, persons_); }
+    bool operator()(const OccupancyPeriod &o) const { return isIndex(o.Person, persons_) && isIndex(o.Flat, flats_); }
+    bool operator()(const ExpenseRecord &e) const
+    {
+        const bool commonWithoutFlat = e.AllFlats != 0 && e.Flat == -1;
+        return isIndex(e.Category, CategoryCount) && (commonWithoutFlat || isIndex(e.Flat, flats_));
+    }
+    bool operator()(const PaymentRecord &p) const { return isIndex(p.Flat, flats_); }
+    // Flats, persons, professionals and issues refer to nothing.
+    template <class Record>
+    bool operator()(const Record &) const { return true; }
+
+private:
+    static bool isIndex(int index, std::size_t count) { return index >= 0 && std::size_t(index) < count; }
+
+    std::size_t persons_;
+    std::size_t flats_;
+};
+
+// Reads a count and that many records, each checked as soon as it is read
+// (while it is still at hand); the bytes they need are counted first.
 template <class Record, class Layout>
-bool readList(ByteReader &in, std::vector<Record> &list, const Layout &layout)
+bool readList(ByteReader &in, std::vector<Record> &list, const Layout &layout, const ReferenceCheck &valid)
 {
     const qint16 count = in.i16();
-    if (!in.ok() || count < 0 || !in.has(qint64(count) * recordBytes<Record>(layout)))
+    if (!in.ok() || count < 0)
         return false;
+    // Once the records' bytes are known to be there, they are read without a
+    // test per field.
+    auto records = in.trusted(qint64(count) * recordBytes<Record>(layout));
+    if (!records)
+        return false;
+    // Blank records first: a field the format lacks keeps its default.
     list.assign(std::size_t(count), Record());
-    for (Record &record : list)
-        layout(in, record);
-    return in.ok();
+    for (Record &record : list) {
+        layout(*records, record);
+        if (!valid(record))
+            return false;
+    }
+    return true;
 }
 
+// Writes the count and the records, each checked as it is written; false
+// (with the output unusable) at the first record whose references are broken.
 template <class Record, class Layout>
-void writeList(ByteWriter &out, const std::vector<Record> &list, const Layout &layout)
+bool writeList(ByteWriter &out, const std::vector<Record> &list, const Layout &layout, const ReferenceCheck &valid)
 {
     out.expect(qsizetype(sizeof(qint16)) + qsizetype(list.size()) * recordBytes<Record>(layout));
     out(qint16(list.size()));
-    for (const Record &record : list)
+    for (const Record &record : list) {
+        if (!valid(record))
+            return false;
         layout(out, record);
+    }
+    return true;
 }
 
 qsizetype columnBytes(std::size_t flatCount)
@@ -205,7 +255,9 @@ bool readColumns(ByteReader &in, BuildingData &staging)
     const std::size_t flatCount = staging.Flats.size();
     if (flatCount == 0) // no column block follows, so no column can be stored
         return total == 0;
-    if (!in.has(total * columnBytes(flatCount)))
+    // With flats, every category needs a column to share its expenses by.
+    if (std::any_of(counts.begin(), counts.end(), [](qint16 count) { return count == 0; })
+        || !in.has(total * columnBytes(flatCount)))
         return false;
     const auto layout = columnLayout(flatCount);
     for (int c = 0; c < CategoryCount; ++c) {
@@ -231,11 +283,6 @@ void writeColumns(ByteWriter &out, const BuildingData &work)
             layout(out, column);
 }
 
-bool isIndex(int index, std::size_t count)
-{
-    return index >= 0 && std::size_t(index) < count;
-}
-
 bool columnsFitFlats(const BuildingData &work)
 {
     const std::size_t flatCount = work.Flats.size();
@@ -250,32 +297,24 @@ bool columnsFitFlats(const BuildingData &work)
     return true;
 }
 
-bool referencesInRange(const BuildingData &work)
+template <class Record>
+bool allValid(const std::vector<Record> &list, const ReferenceCheck &valid)
 {
-    const std::size_t persons = work.Persons.size();
-    const std::size_t flats = work.Flats.size();
-    for (const AdministratorPeriod &a : work.Administrators)
-        if (!isIndex(a.Person, persons))
-            return false;
-    for (const auto *list : {&work.Owners, &work.Residents})
-        for (const OccupancyPeriod &o : *list)
-            if (!isIndex(o.Person, persons) || !isIndex(o.Flat, flats))
-                return false;
-    for (const ExpenseRecord &e : work.Expenses) {
-        const bool commonWithoutFlat = e.AllFlats != 0 && e.Flat == -1;
-        if (!isIndex(e.Category, CategoryCount) || !(commonWithoutFlat || isIndex(e.Flat, flats)))
-            return false;
-    }
-    for (const PaymentRecord &p : work.Payments)
-        if (!isIndex(p.Flat, flats))
-            return false;
-    return true;
+    return std::all_of(list.begin(), list.end(), [&](const Record &record) { return valid(record); });
 }
 
 template <class... Lists>
 bool noListOverCap(const Lists &...lists)
 {
     return ((lists.size() <= std::size_t(MaxListCount)) && ...);
+}
+
+// Every list within its cap and the columns matching the flats.
+bool shapeFits(const BuildingData &work)
+{
+    return noListOverCap(work.Flats, work.Persons, work.Professionals, work.Administrators, work.Owners,
+                         work.Residents, work.Expenses, work.Payments, work.Issues)
+        && columnsFitFlats(work);
 }
 
 } // namespace
@@ -330,9 +369,9 @@ QString damaged()
 
 bool IsStorableWork(const BuildingData &work)
 {
-    return noListOverCap(work.Flats, work.Persons, work.Professionals, work.Administrators, work.Owners,
-                         work.Residents, work.Expenses, work.Payments, work.Issues)
-        && columnsFitFlats(work) && referencesInRange(work);
+    const ReferenceCheck valid(work);
+    return shapeFits(work) && allValid(work.Administrators, valid) && allValid(work.Owners, valid)
+        && allValid(work.Residents, valid) && allValid(work.Expenses, valid) && allValid(work.Payments, valid);
 }
 
 DataFileReader::DataFileReader(QByteArray bytes)
@@ -369,22 +408,28 @@ bool DataFileReader::ReadDataFile(int version, BuildingData &staging)
     staging.CategoryLabels[0].set(FixedCategoryLabel());
     HeaderLayout(in, staging);
 
-    bool ok = in.ok() && readList(in, staging.Flats, FlatLayout) && readList(in, staging.Persons, PersonLayout);
+    // Flats and persons come first, so every later reference is checked
+    // against them as it is read.
+    const ReferenceCheck nothingToRefer(0, 0);
+    bool ok = in.ok() && readList(in, staging.Flats, FlatLayout, nothingToRefer)
+        && readList(in, staging.Persons, PersonLayout, nothingToRefer);
+    const ReferenceCheck valid(staging);
     if (version >= 2)
-        ok = ok && readList(in, staging.Professionals, ProfessionalLayout);
+        ok = ok && readList(in, staging.Professionals, ProfessionalLayout, valid);
     else
         staging.Professionals.clear();
-    ok = ok && readList(in, staging.Administrators, AdministratorLayout)
-        && readList(in, staging.Owners, OccupancyLayout) && readList(in, staging.Residents, OccupancyLayout)
-        && readList(in, staging.Expenses, expenseLayout(version)) && readList(in, staging.Payments, PaymentLayout)
-        && readColumns(in, staging) && readList(in, staging.Issues, IssueLayout);
+    ok = ok && readList(in, staging.Administrators, AdministratorLayout, valid)
+        && readList(in, staging.Owners, OccupancyLayout, valid) && readList(in, staging.Residents, OccupancyLayout, valid)
+        && readList(in, staging.Expenses, expenseLayout(version), valid)
+        && readList(in, staging.Payments, PaymentLayout, valid) && readColumns(in, staging)
+        && readList(in, staging.Issues, IssueLayout, valid);
     if (!ok)
         return false;
 
     PrintSettingSlots settings{};
     for (PrintSetting &slot : settings)
         PrintSettingLayout(in, slot);
-    if (!in.ok() || !IsStorableWork(staging))
+    if (!in.ok())
         return false;
     staging.PrintSettings = settings;
     // The preferred font of the writer's installation; a short or missing
@@ -395,7 +440,8 @@ bool DataFileReader::ReadDataFile(int version, BuildingData &staging)
 
 QByteArray WriteDataFile(const BuildingData &work, const FixedText<8> &password, const QString &preferredFont)
 {
-    if (!IsStorableWork(work))
+    // The references are checked record by record while writing.
+    if (!shapeFits(work))
         return QByteArray();
 
     ByteWriter out;
@@ -404,16 +450,18 @@ QByteArray WriteDataFile(const BuildingData &work, const FixedText<8> &password,
     out(packed[0]);
     out(packed[1]);
     HeaderLayout(out, work);
-    writeList(out, work.Flats, FlatLayout);
-    writeList(out, work.Persons, PersonLayout);
-    writeList(out, work.Professionals, ProfessionalLayout);
-    writeList(out, work.Administrators, AdministratorLayout);
-    writeList(out, work.Owners, OccupancyLayout);
-    writeList(out, work.Residents, OccupancyLayout);
-    writeList(out, work.Expenses, expenseLayout(2));
-    writeList(out, work.Payments, PaymentLayout);
+    const ReferenceCheck valid(work);
+    const bool storable = writeList(out, work.Flats, FlatLayout, valid)
+        && writeList(out, work.Persons, PersonLayout, valid)
+        && writeList(out, work.Professionals, ProfessionalLayout, valid)
+        && writeList(out, work.Administrators, AdministratorLayout, valid)
+        && writeList(out, work.Owners, OccupancyLayout, valid) && writeList(out, work.Residents, OccupancyLayout, valid)
+        && writeList(out, work.Expenses, expenseLayout(2), valid) && writeList(out, work.Payments, PaymentLayout, valid);
+    if (!storable)
+        return QByteArray();
     writeColumns(out, work);
-    writeList(out, work.Issues, IssueLayout);
+    if (!writeList(out, work.Issues, IssueLayout, valid))
+        return QByteArray();
     for (const PrintSetting &slot : work.PrintSettings)
         PrintSettingLayout(out, slot);
     out(FixedText<FontFieldWidth>(preferredFont));

@@ -1,0 +1,272 @@
+#include "register/dat02_persons.h"
+
+#include "core/recordmaintenance.h"
+#include "platform/spreadsheetwriter.h"
+#include "platform/textviewer.h"
+#include "register/dat02_contactpersons.h"
+#include "register/dat02_orderpersons.h"
+#include "register/personsexport.h"
+#include "register/windowopener.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace kelvarino {
+
+namespace {
+
+std::vector<GridField<PersonRecord>> personColumns()
+{
+    GridColumn name;
+    name.header = QStringLiteral("Ονοματεπώνυμο");
+    name.widthTwips = 4575;
+    name.headerColour = QColor(255, 0, 0);
+    name.textColour = QColor(255, 0, 0);
+    name.bold = true;
+    GridColumn sex;
+    sex.header = QStringLiteral("Φύλο");
+    sex.widthTwips = 1155;
+    sex.headerColour = QColor(0, 128, 0);
+    sex.choices = {QStringLiteral("Άρρεν"), QStringLiteral("Θήλυ")};
+    return {TextField(name, &PersonRecord::Name), ChoiceField(sex, &PersonRecord::Female)};
+}
+
+GridTexts personTexts()
+{
+    GridTexts t;
+    t.caption = QStringLiteral("Διαχείριση στοιχείων εμπλεκόμενων προσώπων");
+    t.emptyNameText = QStringLiteral("Το όνομα του προσώπου δεν επιτρέπεται να έχει μηδενικό μήκος.\n"
+                                     "Δακτυλογραφήστε το όνομα του προσώπου ή πατήστε ESC για να επαναφέρετε το "
+                                     "προηγούμενο όνομα.");
+    t.createTitle = QStringLiteral("Πρόβλημα με τη δημιουργία νέου προσώπου");
+    t.createText = QStringLiteral("Συμπληρώστε το όνομα του προσώπου και επιχειρήστε τον ορισμό νέου προσώπου ξανά.");
+    t.capText = QStringLiteral("Δεν μπορείτε να ορίσετε περισσότερα από 32767 πρόσωπα.");
+    t.closeTitle = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
+    t.closeText = QStringLiteral("Προσπαθήσατε να κλείσετε το παράθυρο ορισμού προσώπων, ενώ είχατε κάνει αλλαγές. "
+                                 "\nΕίχατε πρόσωπα με όνομα μηδενικού μήκους (το διορθώσαμε;)\nΠαρακαλώ να "
+                                 "διορθώσετε την κατάσταση πριν κλείσετε το παράθυρο ορισμού προσώπων.");
+    t.orderTitle = QStringLiteral("Σειρά εμφάνισης των προσώπων");
+    t.orderText = QStringLiteral("Πρέπει να έχετε ορίσει τουλάχιστον 2 πρόσωπα για να έχει νόημα αυτή η λειτουργία.");
+    t.deleteToolTip = QStringLiteral("Διαγραφή του προσώπου");
+    t.acceptToolTip = QStringLiteral("click για δημιουργία νέου προσώπου");
+    t.actionToolTip = QStringLiteral("click για στοιχεία επικοινωνίας");
+    t.importCaption = QStringLiteral("Επικόλληση προσώπων από το EXCEL");
+    t.deleteAllCaption = QStringLiteral("Διαγραφή όλων των προσώπων");
+    t.orderCaption = QStringLiteral("Αλλαγή στη σειρά εμφάνισης των προσώπων");
+    t.saveAsShortcut = true;
+    t.pasteEmptyTitle = QStringLiteral("Εισαγωγή ονομάτων προσώπων");
+    t.pasteTitle = QStringLiteral("Εισαγωγή προσώπων");
+    t.pasteAppendOne = QStringLiteral("Πρόκειται να προσθέσετε ένα πρόσωπο στο τέλος της υπάρχουσας λίστας προσώπων.");
+    t.pasteAppendMany = QStringLiteral(
+        "Πρόκειται να προσθέσετε τα παρακάτω %1 πρόσωπα στο τέλος της υπάρχουσας λίστας προσώπων.");
+    t.pasteReplaceOne = QStringLiteral("Πρόκειται να προσθέσετε το παρακάτω πρόσωπο.");
+    t.pasteReplaceMany = QStringLiteral("Πρόκειται να προσθέσετε τα παρακάτω %1 πρόσωπα.");
+    t.pasteWarning = QStringLiteral(
+        "ΠΡΟΣΟΧΗ! Η διαδικασία της πρόσθεσης θα διαγράψει πρώτα, αντίστοιχα, ήδη ορισμένα πρόσωπα, αρχίζοντας από "
+        "τη θέση #%1 και μετέπειτα. Αν δεν θέλετε τη διαγραφή ήδη ορισμένων προσώπων ξεκινήσετε τη διαδικασία "
+        "μεταφοράς από τη θέση ορισμού νέου προσώπου. Με τον τρόπο αυτό θα προσθέσετε τα νέα πρόσωπα στο τέλος "
+        "της λίστας προσώπων.");
+    t.pasteGo = QStringLiteral("Θέλω να προχωρήσω με την εισαγωγή των προσώπων");
+    t.pasteRefuse = QStringLiteral("Μετάνοιωσα. Δεν θέλω να εισάγω πρόσωπα");
+    return t;
+}
+
+GridGeometry personGeometry()
+{
+    GridGeometry g;
+    g.headerTopTwips = 120;
+    return g;
+}
+
+} // namespace
+
+dat02_Persons::dat02_Persons(AppContext &context, QWidget *parent)
+    : TypedGridEditor<PersonRecord>(context, personColumns(), personTexts(), personGeometry(), parent)
+{
+    if (state().Building.Persons.empty())
+        newRecord_.Name.set(QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
+    buildMenus();
+    buildGrid();
+}
+
+dat02_Persons::~dat02_Persons() = default;
+
+void dat02_Persons::buildMenus()
+{
+    exportsMenu_ = new QMenu(QStringLiteral("Εξαγωγές"), this);
+    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο ΤeΧΤ")), &QAction::triggered, this,
+            [this] { exportTextFile(); });
+    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο EXCEL")), &QAction::triggered, this,
+            [this] { exportWorkbook(); });
+    addMenu(exportsMenu_);
+    // The printed contact list is not part of the program yet: its command stays disabled.
+    auto *print = new QMenu(QStringLiteral("Εκτύπωση"), this);
+    printAction_ = print->menuAction();
+    printAction_->setEnabled(false);
+    addMenu(print);
+}
+
+ChoiceRequest dat02_Persons::deleteQuestion(int k) const
+{
+    const BuildingData &b = state().Building;
+    ChoiceRequest q;
+    q.title = QStringLiteral("Διαγραφή ενός προσώπου");
+    q.icon = ChoiceRequest::Exclamation;
+    q.lines = {QStringLiteral("Πρόκειται να διαγράψετε το πρόσωπο: ") + b.Persons[std::size_t(k)].Name.trimmed() +
+                   QStringLiteral("."),
+               QStringLiteral("ΠΡΟΣΟΧΗ! Με τη διαγραφή του προσώπου θα διαγραφούν και τα παρακάτω σχετικά με αυτόν "
+                              "στοιχεία:")};
+    const auto ofPerson = [k](const auto &period) { return period.Person == k; };
+    if (std::any_of(b.Administrators.begin(), b.Administrators.end(), ofPerson))
+        q.items << QStringLiteral("Διαχειριστές");
+    if (std::any_of(b.Owners.begin(), b.Owners.end(), ofPerson))
+        q.items << QStringLiteral("Ιδιοκτήτες");
+    if (std::any_of(b.Residents.begin(), b.Residents.end(), ofPerson))
+        q.items << QStringLiteral("Ένοικοι");
+    q.options = {QStringLiteral("Θέλω να προχωρήσω με τη διαγραφή του προσώπου"),
+                 QStringLiteral("Μετάνοιωσα. Δεν θέλω να διαγράψω το πρόσωπο")};
+    q.defaultOption = 1;
+    return q;
+}
+
+void dat02_Persons::deleteRecord(int k)
+{
+    DeletePerson(state(), k);
+}
+
+void dat02_Persons::moveRecord(int from, int to)
+{
+    MovePerson(state(), from, to);
+}
+
+void dat02_Persons::afterScroll()
+{
+    focusNameCell(0);
+}
+
+void dat02_Persons::Delete_All_Persons()
+{
+    BuildingData &b = state().Building;
+    ChoiceRequest q;
+    q.title = QStringLiteral("Διαγραφή όλων των προσώπων");
+    if (b.Persons.empty()) {
+        q.icon = ChoiceRequest::Information;
+        q.lines = {QStringLiteral("Δεν υπάρχουν πρόσωπα για διαγραφή")};
+        setCursor(Qt::WaitCursor);
+        platform().choices->ask(q);
+        unsetCursor();
+        return;
+    }
+    q.icon = ChoiceRequest::Exclamation;
+    q.lines = {QStringLiteral("Ζητήσατε να διαγραφούν όλα τα πρόσωπα."),
+               QStringLiteral("ΠΡΟΣΟΧΗ! Με τη διαγραφή όλων των προσώπων θα διαγραφούν και τα παρακάτω "
+                              "σχετιζόμενα στοιχεία:")};
+    if (b.AdministratorCount() >= 1)
+        q.items << QStringLiteral("Διαχειριστές");
+    if (b.OwnerCount() > 0)
+        q.items << QStringLiteral("Ιδιοκτήτες");
+    if (b.ResidentCount() > 0)
+        q.items << QStringLiteral("Ένοικοι");
+    if (!q.items.isEmpty()) {
+        q.options = {QStringLiteral("Θέλω να προχωρήσω με διαγραφή όλων των προσώπων"),
+                     QStringLiteral("Μετάνοιωσα. Δεν θέλω τη διαγραφή όλων των προσώπων")};
+        q.defaultOption = 1;
+        if (platform().choices->ask(q) != 0)
+            return;
+    }
+    b.Persons.clear();
+    b.Administrators.clear();
+    b.Owners.clear();
+    b.Residents.clear();
+    state().DataChanged = true;
+    setTopOffset(0);
+    listChanged();
+    show_data();
+}
+
+void dat02_Persons::rowAction(int k)
+{
+    dat02_ContactPersons contact(context(), k, this);
+    if (runContact_)
+        runContact_(contact);
+    else
+        contact.exec();
+}
+
+void dat02_Persons::openOrderWindow()
+{
+    OpenDataWindow(new dat02_OrderPersons(context()));
+}
+
+void dat02_Persons::exportTextFile()
+{
+    const QString errorTitle = QStringLiteral("Πρόβλημα δημιουργίας αρχείου TeXT");
+    const auto fail = [&](const QString &path) {
+        unsetCursor();
+        platform().messages->error(errorTitle, QStringLiteral("Πρόβλημα παρουσιάστηκε κατά τη δημιουργία του "
+                                                              "αρχείου: ") +
+                                                   path + QStringLiteral(" για την αποθήκευση των δεδομένων σας."));
+    };
+    const std::optional<QString> base = PersonsExportBaseName(state());
+    if (!base) {
+        fail(QString());
+        return;
+    }
+    const QString path = ExportFolder(state()) + *base + QStringLiteral(".txt");
+    setCursor(Qt::WaitCursor);
+    QSaveFile file(path);
+    const QByteArray bytes = PersonsTextFile(state().Building);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        fail(path);
+        return;
+    }
+    unsetCursor();
+    platform().messages->information(QStringLiteral("Εκτύπωση σε αρχείο TeXT"),
+                                     QStringLiteral("Τα δεδομένα μεταφέρθηκαν στο αρχείο:\n\n") + path);
+    if (viewText_)
+        viewText_(path);
+    else
+        TextViewer::showFile(path, this);
+}
+
+void dat02_Persons::exportWorkbook()
+{
+    const QString errorTitle = QStringLiteral("Πρόβλημα δημιουργίας αρχείου EXCEL");
+    if (state().Building.Persons.empty()) {
+        platform().messages->error(errorTitle, QStringLiteral("Δεν υπάρχουν δεδομένα για εξαγωγή."));
+        return;
+    }
+    const auto fail = [&](const QString &path) {
+        unsetCursor();
+        platform().messages->error(errorTitle,
+                                   QStringLiteral("Πρόβλημα παρουσιάστηκε κατά τη δημιουργία του αρχείου EXCEL με "
+                                                  "όνομα: ") +
+                                       path + QStringLiteral(" για την αποθήκευση των δεδομένων σας."));
+    };
+    const std::optional<QString> base = PersonsExportBaseName(state());
+    if (!base) {
+        fail(QString());
+        return;
+    }
+    SpreadsheetWriter *writer = writer_;
+    if (!writer) {
+        ownWriter_ = std::make_unique<XlsxSpreadsheetWriter>();
+        writer = ownWriter_.get();
+    }
+    const QDateTime now = platform().clock ? platform().clock->now() : QDateTime::currentDateTime();
+    const QString path = ExportFolder(state()) + *base + QLatin1Char('_') + WorkbookStamp(now) + QLatin1Char('.') +
+                         writer->extension();
+    setCursor(Qt::WaitCursor);
+    if (!writer->writeWorkbook(path, PersonsMatrix(state().Building))) {
+        fail(path);
+        return;
+    }
+    unsetCursor();
+    platform().messages->information(QStringLiteral("Εκτύπωση σε αρχείο EXCEL"),
+                                     QStringLiteral("Τα δεδομένα μεταφέρθηκαν στο αρχείο EXCEL με όνομα:\n\n") + path);
+    platform().desktop->openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace kelvarino

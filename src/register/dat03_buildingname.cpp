@@ -1,0 +1,65 @@
+#include "register/dat03_buildingname.h"
+
+#include "register/datamenu.h"
+#include "register/registerlook.h"
+#include "register/textentry.h"
+#include "register/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace kelvarino {
+
+dat03_BuildingName::dat03_BuildingName(AppContext &context, QWidget *parent) : DataWindow(context, parent)
+{
+    setWindowTitle(QStringLiteral("Αναγνωριστικό πολυκατοικίας"));
+    ApplyWindowBackground(this, QColor(255, 255, 224));
+    auto *label = new QLabel(QStringLiteral("Αναγνωριστικό πολυκατοικίας, πχ διεύθυνση"), this);
+    label->setGeometry(TwipRect(120, 120, 7000, 300));
+    box_ = MakeCellEdit(this);
+    box_->setGeometry(TwipRect(120, 450, 7000, 360));
+    snapshot_ = state().Building.BuildingId;
+    box_->setText(snapshot_.trimmed());
+    box_->installEventFilter(this);
+    connect(box_, &QLineEdit::textEdited, this, [this] { typed(); });
+    setFixedSize(Px(7360), Px(1050));
+
+    dataMenu_ = NewDataMenu(this, context.shell, true);
+    AddCloseItem(dataMenu_, this);
+}
+
+void dat03_BuildingName::typed()
+{
+    const FixedText<50> value(ApplyTypedTextRule(box_, 50, TypedTextRule::TrimLeadingBlank));
+    if (value != state().Building.BuildingId) {
+        state().Building.BuildingId = value;
+        state().DataChanged = true;
+    }
+}
+
+void dat03_BuildingName::escape()
+{
+    box_->setText(snapshot_.trimmed());
+    // Putting the snapshot back is a change of the work when the stored identifier differs.
+    if (state().Building.BuildingId != snapshot_) {
+        state().Building.BuildingId = snapshot_;
+        state().DataChanged = true;
+    }
+}
+
+bool dat03_BuildingName::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == box_) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            escape();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut)
+            snapshot_ = state().Building.BuildingId;
+    }
+    return DataWindow::eventFilter(watched, event);
+}
+
+} // namespace kelvarino

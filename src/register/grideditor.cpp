@@ -1,0 +1,731 @@
+#include "register/grideditor.h"
+
+#include "core/codepage1253.h"
+#include "core/fixedtext.h"
+#include "core/formatting.h"
+#include "core/recordmaintenance.h"
+#include "register/amountentry.h"
+#include "register/datamenu.h"
+#include "register/gridkeynavigate.h"
+#include "register/listgeneration.h"
+#include "register/registerlook.h"
+#include "register/textentry.h"
+#include "register/twips.h"
+#include "register/windowopener.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace kelvarino {
+
+namespace {
+
+constexpr double DeleteWidth = 315;
+constexpr double NumberWidth = 495;
+constexpr double AcceptWidth = 315;
+constexpr double ScrollWidth = 180;
+
+const char *RowProperty = "gridRow";
+const char *ColumnProperty = "gridColumn";
+const char *HeaderProperty = "gridHeader";
+
+} // namespace
+
+GridEditor::GridEditor(AppContext &context, std::vector<GridColumn> columns, GridTexts texts,
+                       GridGeometry geometry, QWidget *parent)
+    : DataWindow(context, parent), columns_(std::move(columns)), texts_(std::move(texts)),
+      geometry_(std::move(geometry))
+{
+    setWindowTitle(texts_.caption);
+    ApplyWindowBackground(this, QColor(255, 255, 224));
+    buildMenu();
+}
+
+GridEditor::~GridEditor() = default;
+
+QList<QMenu *> GridEditor::menus() const
+{
+    return menus_;
+}
+
+void GridEditor::addMenu(QMenu *menu)
+{
+    menus_.append(menu);
+}
+
+void GridEditor::buildMenu()
+{
+    dataMenu_ = NewDataMenu(this, context().shell, texts_.saveAsShortcut);
+    connect(dataMenu_->addAction(texts_.importCaption), &QAction::triggered, this, [this] { pasteNames(); });
+    connect(dataMenu_->addAction(texts_.deleteAllCaption), &QAction::triggered, this, [this] {
+        if (!inSync())
+            show_data();
+        deleteAll();
+    });
+    dataMenu_->addSeparator();
+    orderAction_ = dataMenu_->addAction(texts_.orderCaption);
+    connect(orderAction_, &QAction::triggered, this, [this] {
+        if (recordCount() < 2) {
+            platform().messages->exclamation(texts_.orderTitle, texts_.orderText);
+            return;
+        }
+        if (closeWindow())
+            openOrderWindow();
+    });
+    dataMenu_->addSeparator();
+    AddCloseItem(dataMenu_, this);
+    menus_.append(dataMenu_);
+}
+
+bool GridEditor::closeWindow()
+{
+    return CloseDataWindow(this);
+}
+
+double GridEditor::rowTopTwips() const
+{
+    return geometry_.headerTopTwips + RowHeight;
+}
+
+void GridEditor::fitRowsToMainWindow()
+{
+    const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
+    const double top = rowTopTwips();
+    rowCount_ = int(std::floor((mainHeight - ChildFrameTwips - top - 2 * RowHeight) / RowHeight));
+    if (rowCount_ < MinimumRows)
+        rowCount_ = MinimumRows;
+}
+
+void GridEditor::buildGrid()
+{
+    fitRowsToMainWindow();
+    layoutHeaders();
+    rows_.reserve(std::size_t(rowCount_));
+    for (int i = 0; i < rowCount_; ++i)
+        rows_.push_back(makeRow(i));
+    const double clientHeight = (rowCount_ + 1) * RowHeight + rowTopTwips();
+    double width = geometry_.clientWidthTwips;
+    if (width <= 0)
+        width = acceptLeft_ + AcceptWidth + 90 + ScrollWidth - gridLeft_ + 240;
+    setFixedSize(Px(width), Px(clientHeight));
+    topOffset_ = 0;
+    show_data();
+}
+
+void GridEditor::layoutHeaders()
+{
+    double columnsWidth = 0;
+    for (const GridColumn &c : columns_)
+        columnsWidth += c.widthTwips;
+    const double gridWidth = DeleteWidth + 60 + NumberWidth + columnsWidth + 60 + AcceptWidth + 90 + ScrollWidth;
+    const double clientWidth = geometry_.clientWidthTwips > 0 ? geometry_.clientWidthTwips : gridWidth + 240;
+    gridLeft_ = clientWidth / 2 - gridWidth / 2;
+    const double headerTop = geometry_.headerTopTwips;
+    const double numberLeft = gridLeft_ + DeleteWidth + 60;
+
+    numberHeader_ = MakeHeaderLabel(this, QStringLiteral("α/α"), QColor(0, 0, 255));
+    numberHeader_->setGeometry(TwipRect(numberLeft, headerTop, NumberWidth, RowHeight));
+    double left = numberLeft + NumberWidth;
+    for (const GridColumn &c : columns_) {
+        QLabel *header = MakeHeaderLabel(this, c.header, c.headerColour);
+        header->setWordWrap(true);
+        header->setToolTip(c.headerToolTip);
+        if (!c.headerToolTip.isEmpty()) {
+            header->setCursor(Qt::PointingHandCursor);
+            header->setProperty(HeaderProperty, int(headers_.size()));
+            header->installEventFilter(this);
+        }
+        const double top = headerTop + RowHeight - c.headerHeightTwips;
+        header->setGeometry(TwipRect(left, top, c.widthTwips, c.headerHeightTwips));
+        headers_.push_back(header);
+        left += c.widthTwips;
+    }
+    acceptLeft_ = left + 60;
+    if (!texts_.gridTitle.isEmpty()) {
+        title_ = MakeHeaderLabel(this, texts_.gridTitle, geometry_.titleColour, 12);
+        const double width = geometry_.titleWidthTwips > 0 ? geometry_.titleWidthTwips : left - numberLeft;
+        title_->setGeometry(TwipRect(numberLeft, geometry_.titleTopTwips, width, geometry_.titleHeightTwips));
+    }
+
+    accept_ = MakeImageButton(this, CreateIcon(), texts_.acceptToolTip);
+    connect(accept_, &QToolButton::clicked, this, [this] { createRecord(); });
+    accept_->hide();
+
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setGeometry(TwipRect(acceptLeft_ + AcceptWidth + 90, rowTopTwips(), ScrollWidth, RowHeight * rowCount_));
+    scroll_->setMinimum(0);
+    scroll_->setSingleStep(1);
+    scroll_->setPageStep(20);
+    scroll_->hide();
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) { onScroll(value); });
+}
+
+GridEditor::Row GridEditor::makeRow(int row)
+{
+    Row r;
+    r.remove = MakeImageButton(this, DeleteIcon(), texts_.deleteToolTip);
+    connect(r.remove, &QToolButton::clicked, this, [this, row] { deleteRow(row); });
+    r.number = MakeRowNumberLabel(this);
+    for (int c = 0; c < int(columns_.size()); ++c) {
+        const GridColumn &column = columns_[std::size_t(c)];
+        QWidget *cell = nullptr;
+        if (column.kind == GridColumn::Choice) {
+            auto *box = new QComboBox(this);
+            box->addItems(column.choices);
+            connect(box, &QComboBox::activated, this, [this, row, c](int index) { onChoice(row, c, index); });
+            cell = box;
+        } else {
+            auto *box = MakeCellEdit(this, column.textColour, column.bold);
+            if (column.kind == GridColumn::Amount) {
+                box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                connect(box, &QLineEdit::textEdited, this, [this, row, c] { onAmountEdited(row, c); });
+            } else {
+                connect(box, &QLineEdit::textEdited, this, [this, row, c] { onTextEdited(row, c); });
+            }
+            cell = box;
+        }
+        cell->setProperty(RowProperty, row);
+        cell->setProperty(ColumnProperty, c);
+        cell->installEventFilter(this);
+        r.cells.push_back(cell);
+    }
+    if (!texts_.actionToolTip.isEmpty()) {
+        r.action = MakeImageButton(this, ContactIcon(), texts_.actionToolTip);
+        connect(r.action, &QToolButton::clicked, this, [this, row] {
+            if (!inSync()) {
+                show_data();
+                return;
+            }
+            const int k = recordOf(row);
+            if (k >= 0 && k < recordCount())
+                rowAction(k);
+        });
+    }
+    placeRow(r, row);
+    return r;
+}
+
+void GridEditor::placeRow(Row &r, int row)
+{
+    const double top = rowTopTwips() + row * RowHeight;
+    const double numberLeft = gridLeft_ + DeleteWidth + 60;
+    r.remove->setGeometry(TwipRect(gridLeft_, top, DeleteWidth, RowHeight));
+    r.number->setGeometry(TwipRect(numberLeft, top, NumberWidth, RowHeight));
+    double left = numberLeft + NumberWidth;
+    for (std::size_t c = 0; c < r.cells.size(); ++c) {
+        r.cells[c]->setGeometry(TwipRect(left, top, columns_[c].widthTwips, RowHeight));
+        left += columns_[c].widthTwips;
+    }
+    if (r.action)
+        r.action->setGeometry(TwipRect(acceptLeft_, top, AcceptWidth, RowHeight));
+}
+
+void GridEditor::setRowVisible(const Row &r, bool visible)
+{
+    r.remove->setVisible(visible);
+    r.number->setVisible(visible);
+    for (QWidget *cell : r.cells)
+        cell->setVisible(visible);
+    if (r.action)
+        r.action->setVisible(visible);
+}
+
+QLineEdit *GridEditor::textCell(int row, int column) const
+{
+    if (row < 0 || row >= int(rows_.size()) || column < 0 || column >= int(columns_.size()))
+        return nullptr;
+    return qobject_cast<QLineEdit *>(rows_[std::size_t(row)].cells[std::size_t(column)]);
+}
+
+QComboBox *GridEditor::choiceCell(int row, int column) const
+{
+    if (row < 0 || row >= int(rows_.size()) || column < 0 || column >= int(columns_.size()))
+        return nullptr;
+    return qobject_cast<QComboBox *>(rows_[std::size_t(row)].cells[std::size_t(column)]);
+}
+
+QLabel *GridEditor::rowNumber(int row) const
+{
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].number : nullptr;
+}
+
+QToolButton *GridEditor::deleteButton(int row) const
+{
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].remove : nullptr;
+}
+
+QToolButton *GridEditor::actionButton(int row) const
+{
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].action : nullptr;
+}
+
+QString GridEditor::amountText(float value) const
+{
+    return AmountDisplay(value);
+}
+
+void GridEditor::showCellValue(int row, int column, int k)
+{
+    QWidget *cell = rows_[std::size_t(row)].cells[std::size_t(column)];
+    switch (columns_[std::size_t(column)].kind) {
+    case GridColumn::Text:
+        static_cast<QLineEdit *>(cell)->setText(cellText(k, column, false));
+        break;
+    case GridColumn::Amount:
+        static_cast<QLineEdit *>(cell)->setText(amountText(cellAmount(k, column, false)));
+        break;
+    case GridColumn::Choice:
+        static_cast<QComboBox *>(cell)->setCurrentIndex(cellChoice(k, column));
+        break;
+    }
+}
+
+bool GridEditor::inSync() const
+{
+    return shownCount_ == recordCount() && shownGeneration_ == ListGeneration();
+}
+
+void GridEditor::show_data()
+{
+    if (rows_.empty())
+        return;
+    redrawing_ = true;
+    const int count = recordCount();
+    // The list may have shrunk behind the window: never show past its end.
+    const int maxScroll = std::max(0, count + 1 - rowCount_);
+    topOffset_ = std::clamp(topOffset_, -maxScroll, 0);
+    currentRow_ = std::clamp(currentRow_, 0, count);
+    takeSnapshot(-topOffset_, std::min(count, rowCount_ - 1 - topOffset_));
+
+    const int last = std::min(count + topOffset_, rowCount_);
+    accept_->hide();
+    scroll_->hide();
+    for (int i = 0; i < rowCount_; ++i) {
+        Row &r = rows_[std::size_t(i)];
+        setRowVisible(r, i <= last);
+        r.number->setStyleSheet(RowNumberStyle(false));
+        if (i > last)
+            continue;
+        const int k = recordOf(i);
+        r.number->setText(QString::number(k + 1));
+        for (int c = 0; c < int(columns_.size()); ++c)
+            showCellValue(i, c, k);
+        if (i == last) {
+            accept_->setGeometry(TwipRect(acceptLeft_, rowTopTwips() + i * RowHeight, AcceptWidth, RowHeight));
+            accept_->show();
+            if (r.action)
+                r.action->hide();
+            focusNameCell(i);
+        }
+    }
+    if (rowCount_ < count + 1) {
+        scroll_->setMaximum(count + 1 - rowCount_);
+        scroll_->setValue(-topOffset_);
+        scroll_->show();
+    }
+    shownCount_ = count;
+    shownGeneration_ = ListGeneration();
+    editing_ = false;
+    redrawing_ = false;
+    // The row whose box holds the focus stays marked.
+    if (QWidget *focus = QApplication::focusWidget(); focus && focus->parentWidget() == this) {
+        const QVariant row = focus->property(RowProperty);
+        if (row.isValid())
+            markRowFocused(row.toInt());
+    }
+}
+
+void GridEditor::focusNameCell(int row)
+{
+    if (row < 0 || row >= rowCount_)
+        return;
+    QWidget *cell = rows_[std::size_t(row)].cells.front();
+    // A redraw asked for by another window must not pull the focus (and with
+    // it the activation) away from that window.
+    QWidget *focus = QApplication::focusWidget();
+    if (cell->isVisible() && (!focus || isAncestorOf(focus)))
+        cell->setFocus(Qt::OtherFocusReason);
+}
+
+void GridEditor::markRowFocused(int row)
+{
+    if (row >= 0 && row < rowCount_)
+        rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(true));
+}
+
+void GridEditor::markChanged()
+{
+    state().DataChanged = true;
+    closeApproved_ = false;
+}
+
+void GridEditor::listChanged()
+{
+    shownGeneration_ = NextListGeneration();
+    if (context().shell)
+        context().shell->refreshOtherWindows(this);
+}
+
+void GridEditor::onScroll(int value)
+{
+    if (redrawing_ || scroll_->isHidden())
+        return;
+    topOffset_ = -value;
+    show_data();
+    afterScroll();
+}
+
+// ---- Cells -------------------------------------------------------------
+
+int GridEditor::editableRecord(int row)
+{
+    if (!inSync()) {
+        // Another window changed the list: the rows are redrawn, and the edit
+        // is not written into a record that may now stand elsewhere.
+        show_data();
+        return -1;
+    }
+    const int k = recordOf(row);
+    return k >= 0 && k <= recordCount() ? k : -1;
+}
+
+
+void GridEditor::onTextEdited(int row, int column)
+{
+    if (redrawing_)
+        return;
+    const int k = editableRecord(row);
+    if (k < 0)
+        return;
+    const GridColumn &c = columns_[std::size_t(column)];
+    const QString text = ApplyTypedTextRule(textCell(row, column), c.fieldWidth,
+                                            c.removeSpaces ? TypedTextRule::RemoveSpaces
+                                                           : TypedTextRule::TrimLeadingBlank);
+    if (storeText(k, column, text) && k < recordCount())
+        markChanged();
+}
+
+void GridEditor::onAmountEdited(int row, int column)
+{
+    if (redrawing_ || !editing_)
+        return;
+    const int k = editableRecord(row);
+    if (k < 0)
+        return;
+    QLineEdit *box = textCell(row, column);
+    float value = 0;
+    if (!ReadTypedAmount(box->text(), value)) {
+        box->setText(amountText(cellAmount(k, column, false)));
+        return;
+    }
+    if (DiffersEnough(cellAmount(k, column, false), value)) {
+        storeAmount(k, column, value);
+        if (k < recordCount())
+            markChanged();
+    }
+}
+
+void GridEditor::onChoice(int row, int column, int index)
+{
+    if (redrawing_ || index < 0)
+        return;
+    const int k = editableRecord(row);
+    if (k < 0)
+        return;
+    if (storeChoice(k, column, index) && k < recordCount())
+        markChanged();
+}
+
+void GridEditor::onFocusIn(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    currentRow_ = k;
+    markRowFocused(row);
+    if (columns_[std::size_t(column)].kind == GridColumn::Amount)
+        editing_ = true;
+}
+
+void GridEditor::onFocusOut(int row, int column)
+{
+    rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(false));
+    if (redrawing_) {
+        editing_ = false;
+        return;
+    }
+    if (!inSync()) {
+        show_data();
+        return;
+    }
+    switch (columns_[std::size_t(column)].kind) {
+    case GridColumn::Text:
+        leaveText(row, column);
+        break;
+    case GridColumn::Amount:
+        leaveAmount(row, column);
+        break;
+    case GridColumn::Choice:
+        break;
+    }
+}
+
+bool GridEditor::leaveText(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return true;
+    if (column == 0 && k < recordCount() && cellText(k, 0, false).isEmpty()) {
+        platform().messages->error(QStringLiteral("Μηδενικό μήκος πεδίου"), texts_.emptyNameText);
+        // The focus goes back once the focus change under way has ended.
+        QPointer<QLineEdit> box = textCell(row, column);
+        QTimer::singleShot(0, this, [box] {
+            if (box && box->isVisible())
+                box->setFocus(Qt::OtherFocusReason);
+        });
+        return false;
+    }
+    acceptIntoSnapshot(k, column);
+    return true;
+}
+
+void GridEditor::leaveAmount(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    QLineEdit *box = textCell(row, column);
+    float value = 0;
+    if (ReadTypedAmount(box->text(), value)) {
+        if (DiffersEnough(cellAmount(k, column, false), value)) {
+            storeAmount(k, column, value);
+            if (k < recordCount())
+                markChanged();
+        }
+        acceptIntoSnapshot(k, column);
+    }
+    box->setText(amountText(cellAmount(k, column, false)));
+    editing_ = false;
+}
+
+void GridEditor::escapeText(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    textCell(row, column)->setText(cellText(k, column, true));
+    // Putting the snapshot back is a change of the work when the stored text differs.
+    if (restoreFromSnapshot(k, column) && k < recordCount())
+        markChanged();
+}
+
+void GridEditor::escapeAmount(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    textCell(row, column)->setText(amountText(cellAmount(k, column, true)));
+    onAmountEdited(row, column);
+}
+
+bool GridEditor::onKey(int row, int column, int key)
+{
+    const GridColumn::Kind kind = columns_[std::size_t(column)].kind;
+    if (!inSync()) {
+        show_data();
+        return true;
+    }
+    if (kind != GridColumn::Choice
+        && GridKeyNavigate([this, column](int r) { return textCell(r, column); }, row, key, rowCount_, scroll_))
+        return true;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (recordOf(row) == recordCount()) {
+            createRecord();
+            return true;
+        }
+        return kind != GridColumn::Choice;
+    }
+    if (key == Qt::Key_Escape && kind != GridColumn::Choice) {
+        if (kind == GridColumn::Text)
+            escapeText(row, column);
+        else
+            escapeAmount(row, column);
+        return true;
+    }
+    return false;
+}
+
+bool GridEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (const QVariant header = watched->property(HeaderProperty); header.isValid()) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            headerClicked(header.toInt());
+        return DataWindow::eventFilter(watched, event);
+    }
+    const QVariant rowValue = watched->property(RowProperty);
+    if (!rowValue.isValid())
+        return DataWindow::eventFilter(watched, event);
+    const int row = rowValue.toInt();
+    const int column = watched->property(ColumnProperty).toInt();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        onFocusIn(row, column);
+        break;
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Leaving for a menu or another program is not leaving the cell.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            onFocusOut(row, column);
+        else
+            rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(false));
+        break;
+    }
+    case QEvent::KeyPress:
+        if (onKey(row, column, static_cast<QKeyEvent *>(event)->key()))
+            return true;
+        break;
+    case QEvent::Wheel:
+        // The wheel scrolls the records; it never turns a choice box.
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    default:
+        break;
+    }
+    return DataWindow::eventFilter(watched, event);
+}
+
+void GridEditor::wheelEvent(QWheelEvent *event)
+{
+    if (!scroll_->isHidden())
+        QApplication::sendEvent(scroll_, event);
+    event->accept();
+}
+
+// ---- Records -----------------------------------------------------------
+
+void GridEditor::offsetForNewRecordRow()
+{
+    const int count = recordCount();
+    topOffset_ = rowCount_ - 1 >= count ? 0 : rowCount_ - count - 1;
+}
+
+void GridEditor::createRecord()
+{
+    if (!inSync())
+        show_data();
+    const int count = recordCount();
+    const int row = newRecordRow();
+    // What the boxes of the new-record row show becomes the template.
+    if (row >= 0 && row < rowCount_) {
+        for (int c = 0; c < int(columns_.size()); ++c) {
+            if (columns_[std::size_t(c)].kind == GridColumn::Amount)
+                leaveAmount(row, c);
+            else if (columns_[std::size_t(c)].kind == GridColumn::Text)
+                acceptIntoSnapshot(count, c);
+        }
+    }
+    if (cellText(count, 0, false).isEmpty()) {
+        platform().messages->exclamation(texts_.createTitle, texts_.createText);
+        focusNameCell(row);
+        return;
+    }
+    if (!CanAddRecord(std::size_t(count))) {
+        platform().messages->exclamation(texts_.createTitle, texts_.capText);
+        return;
+    }
+    appendTemplate();
+    markChanged();
+    afterCreate();
+    offsetForNewRecordRow();
+    listChanged();
+    show_data();
+    focusNameCell(newRecordRow());
+}
+
+void GridEditor::correctOffsetAfterDelete(int clickedRow)
+{
+    const int count = recordCount();
+    if (count > rowCount_ - 1) {
+        if (topOffset_ < 0 && (clickedRow < 10 || count + topOffset_ < rowCount_ - 1))
+            ++topOffset_;
+    } else {
+        topOffset_ = 0;
+    }
+}
+
+void GridEditor::deleteRow(int row)
+{
+    if (!inSync()) {
+        show_data();
+        return;
+    }
+    const int k = recordOf(row);
+    const int count = recordCount();
+    if (k < 0 || k > count)
+        return;
+    if (k == count) {
+        clearTemplateRow();
+        for (int c = 0; c < int(columns_.size()); ++c)
+            showCellValue(row, c, k);
+        return;
+    }
+    const ChoiceRequest question = deleteQuestion(k);
+    if (!question.items.isEmpty()) {
+        setCursor(Qt::WaitCursor);
+        const int answer = platform().choices->ask(question);
+        unsetCursor();
+        if (answer != 0)
+            return;
+    }
+    setCursor(Qt::WaitCursor);
+    deleteRecord(k);
+    unsetCursor();
+    correctOffsetAfterDelete(row);
+    listChanged();
+    show_data();
+}
+
+// ---- Closing -----------------------------------------------------------
+
+bool GridEditor::canClose()
+{
+    bool repaired = false;
+    const int count = recordCount();
+    for (int k = 0; k < count; ++k) {
+        if (!cellText(k, 0, false).isEmpty())
+            continue;
+        restoreFromSnapshot(k, 0);
+        if (cellText(k, 0, false).isEmpty())
+            storeText(k, 0, QString::number(k + 1));
+        const int row = k + topOffset_;
+        if (row >= 0 && row < rowCount_)
+            textCell(row, 0)->setText(cellText(k, 0, false));
+        repaired = true;
+    }
+    if (repaired) {
+        platform().messages->exclamation(texts_.closeTitle, texts_.closeText);
+        closeApproved_ = false;
+        return false;
+    }
+    closeApproved_ = true;
+    return true;
+}
+
+void GridEditor::closeEvent(QCloseEvent *event)
+{
+    CheckedClose(event, closeApproved_, [this] { return canClose(); }, context().shell);
+}
+
+} // namespace kelvarino

@@ -1,0 +1,233 @@
+#pragma once
+
+#include "shell/datawindow.h"
+
+#include <QColor>
+#include <QStringList>
+
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+
+namespace kelvarino {
+
+struct ChoiceRequest;
+
+// One column of a grid editor: its header and the kind of its cells.
+struct GridColumn
+{
+    enum Kind { Text, Amount, Choice };
+    Kind kind = Text;
+    QString header;
+    double widthTwips = 1000;
+    double headerHeightTwips = 315; // a taller header grows upwards from the rows
+    QColor headerColour = QColor(0, 0, 255);
+    QString headerToolTip;
+    int fieldWidth = 0;        // characters of a text field
+    bool removeSpaces = false; // short names lose every blank while typed
+    QStringList choices;       // the entries of a choice cell
+    QColor textColour = Qt::black;
+    bool bold = false;
+};
+
+// The texts in which the members of the pattern differ.
+struct GridTexts
+{
+    QString caption;
+    QString gridTitle; // over the grid; empty for none
+    QString emptyNameText;
+    QString createTitle;
+    QString createText;
+    QString capText; // the list is full
+    QString closeTitle;
+    QString closeText;
+    QString orderTitle;
+    QString orderText;
+    QString deleteToolTip;
+    QString acceptToolTip;
+    QString actionToolTip; // the extra image of each row, empty for none
+    QString importCaption;
+    QString deleteAllCaption;
+    QString orderCaption;
+    bool saveAsShortcut = false;
+    // Paste of names.
+    QString pasteEmptyTitle;
+    QString pasteTitle;
+    QString pasteAppendOne;
+    QString pasteAppendMany; // %1 the number of names
+    QString pasteReplaceOne;
+    QString pasteReplaceMany; // %1 the number of names
+    QString pasteWarning;     // %1 the position
+    QString pasteGo;
+    QString pasteRefuse;
+};
+
+// Where the grid stands in the window (twips).
+struct GridGeometry
+{
+    double clientWidthTwips = 0; // 0: the grid's width + 240
+    double headerTopTwips = 120; // top of the row-number header; row 0 is one row lower
+    double titleTopTwips = 0;    // the title over the grid, when it has one
+    double titleHeightTwips = 300;
+    double titleWidthTwips = 0; // 0: over every column
+    QColor titleColour = QColor(192, 0, 192);
+};
+
+// The window pattern of the register lists: a column of rows of boxes, one row
+// per record, followed by the new-record row in which the next record is typed
+// and then created. Rows are created once; scrolling only rewrites them, so the
+// cost of a redraw does not depend on the length of the list. Every typed change
+// is stored into the shared list at once. Column 0 is the record's name, which
+// may not be left empty.
+//
+// Records are addressed by index k; k equal to the record count is the
+// new-record row's template. The member (see TypedGridEditor) stores the data;
+// this class owns the rows, keys, focus, messages and the closing check.
+class GridEditor : public DataWindow
+{
+public:
+    static constexpr double RowHeight = 315;
+    static constexpr int MinimumRows = 20;
+
+    ~GridEditor() override;
+
+    QList<QMenu *> menus() const override;
+    bool canClose() override;
+    void show_data() override;
+
+    // The pattern's commands.
+    void createRecord();
+    void deleteRow(int row);
+    void pasteNames();
+
+    // For tests and the other windows.
+    int rowCount() const { return rowCount_; }
+    int topOffset() const { return topOffset_; }
+    int currentRecord() const { return currentRow_; }
+    QLineEdit *textCell(int row, int column) const;
+    QComboBox *choiceCell(int row, int column) const;
+    QLabel *rowNumber(int row) const;
+    QToolButton *deleteButton(int row) const;
+    QToolButton *actionButton(int row) const;
+    QToolButton *acceptButton() const { return accept_; }
+    QScrollBar *scrollBar() const { return scroll_; }
+    QMenu *dataMenu() const { return dataMenu_; }
+    QAction *orderAction() const { return orderAction_; }
+
+protected:
+    GridEditor(AppContext &context, std::vector<GridColumn> columns, GridTexts texts, GridGeometry geometry,
+               QWidget *parent);
+
+    // Builds the rows; the member calls it at the end of its constructor, once
+    // its data can be read.
+    void buildGrid();
+
+    // The record data, k from 0 to the record count (the template).
+    virtual int recordCount() const = 0;
+    virtual QString cellText(int k, int column, bool fromSnapshot) const = 0; // trimmed
+    virtual bool storeText(int k, int column, const QString &text) = 0;      // true when it changed
+    virtual float cellAmount(int k, int column, bool fromSnapshot) const = 0;
+    virtual void storeAmount(int k, int column, float value) = 0;
+    virtual int cellChoice(int k, int column) const = 0;
+    virtual bool storeChoice(int k, int column, int value) = 0;
+    virtual void acceptIntoSnapshot(int k, int column) = 0;  // the snapshot takes the stored field
+    virtual bool restoreFromSnapshot(int k, int column) = 0; // the field takes the snapshot's; true when it changed
+    virtual void takeSnapshot(int first, int last) = 0;      // records first..last, last may be the template
+    virtual void appendTemplate() = 0;                       // the template becomes the last record, then is cleared
+    virtual void clearTemplateRow() = 0;                     // the delete image of the new-record row
+
+    // The member's own rules.
+    // The question before deleting record k; without items nothing is asked.
+    virtual ChoiceRequest deleteQuestion(int k) const = 0;
+    virtual void deleteRecord(int k) = 0;
+    virtual void moveRecord(int from, int to) = 0;
+    virtual void afterCreate() {}
+    virtual void afterScroll() {}
+    virtual void rowAction(int /*k*/) {}
+    virtual void headerClicked(int /*column*/) {}
+    virtual void deleteAll() = 0;
+    virtual void openOrderWindow() = 0;
+
+    // For the members.
+    const GridTexts &texts() const { return texts_; }
+    void setTopOffset(int offset) { topOffset_ = offset; }
+    void markChanged();
+    void listChanged(); // tells the other open windows that the list changed
+    void showCellValue(int row, int column, int k);
+    bool closeWindow();
+    // The top of grid row 0 in twips.
+    double rowTopTwips() const;
+    // Whether the window was built from the list as it stands (another window may have changed it).
+    bool inSync() const;
+    void focusNameCell(int row);
+    void markRowFocused(int row);
+    void addMenu(QMenu *menu);
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    struct Row
+    {
+        QToolButton *remove = nullptr;
+        QLabel *number = nullptr;
+        std::vector<QWidget *> cells;
+        QToolButton *action = nullptr;
+    };
+
+    void buildMenu();
+    void fitRowsToMainWindow();
+    void layoutHeaders();
+    Row makeRow(int row);
+    void placeRow(Row &r, int row);
+    void setRowVisible(const Row &r, bool visible);
+    QString amountText(float value) const;
+    void onTextEdited(int row, int column);
+    void onAmountEdited(int row, int column);
+    void onChoice(int row, int column, int index);
+    void onFocusIn(int row, int column);
+    void onFocusOut(int row, int column);
+    bool onKey(int row, int column, int key);
+    void escapeText(int row, int column);
+    void escapeAmount(int row, int column);
+    void leaveAmount(int row, int column);
+    bool leaveText(int row, int column);
+    void onScroll(int value);
+    void correctOffsetAfterDelete(int clickedRow);
+    void offsetForNewRecordRow();
+    int recordOf(int row) const { return row - topOffset_; }
+    int editableRecord(int row);
+    int newRecordRow() const { return recordCount() + topOffset_; }
+
+    std::vector<GridColumn> columns_;
+    GridTexts texts_;
+    GridGeometry geometry_;
+    std::vector<Row> rows_;
+    std::vector<QLabel *> headers_;
+    QLabel *numberHeader_ = nullptr;
+    QLabel *title_ = nullptr;
+    QToolButton *accept_ = nullptr;
+    QScrollBar *scroll_ = nullptr;
+    QMenu *dataMenu_ = nullptr;
+    QAction *orderAction_ = nullptr;
+    QList<QMenu *> menus_;
+
+    int rowCount_ = MinimumRows;
+    int topOffset_ = 0;
+    int currentRow_ = 0;
+    int shownCount_ = -1; // the record count of the last redraw
+    quint64 shownGeneration_ = 0;
+    bool editing_ = false;
+    bool redrawing_ = false;
+    bool closeApproved_ = false;
+    double gridLeft_ = 0;
+    double acceptLeft_ = 0;
+};
+
+} // namespace kelvarino

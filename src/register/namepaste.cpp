@@ -1,0 +1,106 @@
+#include "register/namepaste.h"
+
+#include "core/fixedtext.h"
+#include "core/recordmaintenance.h"
+#include "platform/platform.h"
+#include "register/grideditor.h"
+
+#include <QLineEdit>
+
+namespace kelvarino {
+
+QStringList SplitPastedNames(const QString &clipboardText)
+{
+    QStringList names;
+    QString text = TrimBlanks(clipboardText);
+    const QString lineBreak = QStringLiteral("\r\n");
+    while (!text.isEmpty()) {
+        const qsizetype at = text.indexOf(lineBreak);
+        if (at < 0) {
+            names << text;
+            break;
+        }
+        if (at > 0)
+            names << text.left(at);
+        text = TrimBlanks(text.mid(at + 2));
+    }
+    return names;
+}
+
+// The paste of names: appended at the end when the new-record row is current,
+// otherwise replacing the records from the current one onwards. Every name is
+// created through the new-record row, like a typed one.
+void GridEditor::pasteNames()
+{
+    if (!inSync())
+        show_data();
+    const int savedOffset = topOffset_;
+    ClipboardService *clipboard = platform().clipboard;
+    const QString text = clipboard->hasText() ? TrimBlanks(clipboard->text()) : QString();
+    const QStringList names = SplitPastedNames(text);
+    if (names.isEmpty()) {
+        platform().messages->exclamation(texts_.pasteEmptyTitle, QStringLiteral("Ο clipboard είναι κενός."));
+        return;
+    }
+    const int n = int(names.size());
+    const int count = recordCount();
+    const int p = std::min(currentRow_, count);
+    const bool append = p == count;
+    const qint64 finalCount = append ? qint64(count) + n : std::max<qint64>(count, qint64(p) + n);
+    if (finalCount > MaxListCount) {
+        platform().messages->exclamation(texts_.createTitle, texts_.capText);
+        return;
+    }
+
+    ChoiceRequest request;
+    request.title = texts_.pasteTitle;
+    request.icon = ChoiceRequest::Information;
+    if (append) {
+        request.lines << (n == 1 ? texts_.pasteAppendOne : texts_.pasteAppendMany.arg(n));
+    } else {
+        request.lines << (n == 1 ? texts_.pasteReplaceOne : texts_.pasteReplaceMany.arg(n));
+        request.lines << texts_.pasteWarning.arg(p + 1);
+    }
+    request.items = names;
+    request.options = {texts_.pasteGo, texts_.pasteRefuse};
+    request.defaultOption = 1;
+    setCursor(Qt::WaitCursor);
+    const int answer = platform().choices->ask(request);
+    unsetCursor();
+    if (answer != 0)
+        return;
+
+    const auto enterAll = [&] {
+        for (const QString &name : names) {
+            const int row = newRecordRow();
+            if (QLineEdit *box = textCell(row, 0))
+                box->setText(name);
+            storeText(recordCount(), 0, name);
+            createRecord();
+        }
+    };
+    if (append) {
+        enterAll();
+    } else if (n >= count - p) {
+        for (int k = count - 1; k >= p; --k)
+            deleteRecord(k);
+        topOffset_ = savedOffset;
+        show_data();
+        enterAll();
+    } else {
+        for (int i = 0; i < n; ++i)
+            deleteRecord(p);
+        const int remaining = recordCount();
+        topOffset_ = remaining > rowCount_ - 1 ? (rowCount_ - 1) - remaining : 0;
+        show_data();
+        enterAll();
+        for (int i = 0; i < n; ++i)
+            moveRecord(recordCount() - 1, p);
+        topOffset_ = savedOffset;
+        show_data();
+    }
+    listChanged();
+    show_data();
+}
+
+} // namespace kelvarino

@@ -1,0 +1,178 @@
+#pragma once
+
+#include "core/fixedtext.h"
+#include "register/grideditor.h"
+
+#include <functional>
+#include <vector>
+
+namespace kelvarino {
+
+// A column of a grid editor bound to a field of the record type R.
+template <class R>
+struct GridField
+{
+    GridColumn column;
+    std::function<QString(const R &)> text;           // text fields: trimmed
+    std::function<bool(R &, const QString &)> setText; // text fields: cut and padded; true when it changed
+    std::function<bool(R &, const R &)> copy;         // the field from another record; true when it changed
+    float R::*amount = nullptr;
+    qint16 R::*choice = nullptr;
+};
+
+// Copies one field between records; true when it changed.
+template <class R, class T>
+std::function<bool(R &, const R &)> CopyMember(T R::*member)
+{
+    return [member](R &to, const R &from) {
+        if (to.*member == from.*member)
+            return false;
+        to.*member = from.*member;
+        return true;
+    };
+}
+
+template <class R, std::size_t N>
+GridField<R> TextField(GridColumn column, FixedText<N> R::*member)
+{
+    column.kind = GridColumn::Text;
+    column.fieldWidth = int(N);
+    GridField<R> field;
+    field.column = std::move(column);
+    field.text = [member](const R &r) { return (r.*member).trimmed(); };
+    field.setText = [member](R &r, const QString &text) {
+        const FixedText<N> value(text);
+        if (value == r.*member)
+            return false;
+        r.*member = value;
+        return true;
+    };
+    field.copy = CopyMember<R>(member);
+    return field;
+}
+
+template <class R>
+GridField<R> AmountField(GridColumn column, float R::*member)
+{
+    column.kind = GridColumn::Amount;
+    GridField<R> field;
+    field.column = std::move(column);
+    field.amount = member;
+    field.copy = CopyMember<R>(member);
+    return field;
+}
+
+template <class R>
+GridField<R> ChoiceField(GridColumn column, qint16 R::*member)
+{
+    column.kind = GridColumn::Choice;
+    GridField<R> field;
+    field.column = std::move(column);
+    field.choice = member;
+    field.copy = CopyMember<R>(member);
+    return field;
+}
+
+// The grid editor over a shared list of records of type R. The undo snapshot
+// holds the records shown at the last redraw (and the template); a record
+// outside it has not been shown since, so its snapshot is the record itself.
+template <class R>
+class TypedGridEditor : public GridEditor
+{
+protected:
+    TypedGridEditor(AppContext &context, std::vector<GridField<R>> fields, GridTexts texts, GridGeometry geometry,
+                    QWidget *parent)
+        : GridEditor(context, columnsOf(fields), std::move(texts), std::move(geometry), parent),
+          fields_(std::move(fields))
+    {
+    }
+
+    // The shared list the window edits.
+    virtual std::vector<R> &records() const = 0;
+
+    R &live(int k) { return k < recordCount() ? records()[std::size_t(k)] : newRecord_; }
+    const R &live(int k) const { return k < recordCount() ? records()[std::size_t(k)] : newRecord_; }
+    const R &snapshot(int k) const
+    {
+        const int index = k - snapshotFirst_;
+        if (index >= 0 && index < int(snapshot_.size()))
+            return snapshot_[std::size_t(index)];
+        return live(k);
+    }
+    R *snapshotEntry(int k)
+    {
+        const int index = k - snapshotFirst_;
+        return index >= 0 && index < int(snapshot_.size()) ? &snapshot_[std::size_t(index)] : nullptr;
+    }
+    const GridField<R> &field(int column) const { return fields_[std::size_t(column)]; }
+
+    int recordCount() const override { return int(records().size()); }
+    QString cellText(int k, int column, bool fromSnapshot) const override
+    {
+        return field(column).text(fromSnapshot ? snapshot(k) : live(k));
+    }
+    bool storeText(int k, int column, const QString &text) override { return field(column).setText(live(k), text); }
+    float cellAmount(int k, int column, bool fromSnapshot) const override
+    {
+        return (fromSnapshot ? snapshot(k) : live(k)).*(field(column).amount);
+    }
+    void storeAmount(int k, int column, float value) override { live(k).*(field(column).amount) = value; }
+    int cellChoice(int k, int column) const override { return live(k).*(field(column).choice); }
+    bool storeChoice(int k, int column, int value) override
+    {
+        qint16 &stored = live(k).*(field(column).choice);
+        if (stored == value)
+            return false;
+        stored = qint16(value);
+        return true;
+    }
+    void acceptIntoSnapshot(int k, int column) override
+    {
+        if (R *entry = snapshotEntry(k))
+            field(column).copy(*entry, live(k));
+    }
+    bool restoreFromSnapshot(int k, int column) override
+    {
+        if (const R *entry = snapshotEntry(k))
+            return field(column).copy(live(k), *entry);
+        return false;
+    }
+    void takeSnapshot(int first, int last) override
+    {
+        snapshotFirst_ = first;
+        snapshot_.clear();
+        for (int k = first; k <= last; ++k)
+            snapshot_.push_back(live(k));
+    }
+    void appendTemplate() override
+    {
+        records().push_back(newRecord_);
+        newRecord_ = R{};
+    }
+    void clearTemplateRow() override
+    {
+        for (const GridField<R> &f : fields_) {
+            if (f.setText)
+                f.setText(newRecord_, QString());
+            else if (f.choice)
+                newRecord_.*(f.choice) = 0;
+        }
+    }
+
+    R newRecord_{};
+
+private:
+    static std::vector<GridColumn> columnsOf(const std::vector<GridField<R>> &fields)
+    {
+        std::vector<GridColumn> columns;
+        for (const GridField<R> &f : fields)
+            columns.push_back(f.column);
+        return columns;
+    }
+
+    std::vector<GridField<R>> fields_;
+    std::vector<R> snapshot_;
+    int snapshotFirst_ = 0;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,90 @@
+#include "core/floatarithmetic.h"
+
+#include <QtTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+using namespace kelvarino;
+
+namespace {
+
+float ByTheFormula(float value, float factor, float divisor)
+{
+    return Stored(double(value) * double(factor) / double(divisor));
+}
+
+// The index of the first value whose part differs from the formula's in any bit, or -1.
+int FirstDifference(const std::vector<float> &values, float factor, float divisor)
+{
+    std::vector<float> parts(values.size());
+    ProportionalParts(values.data(), values.size(), factor, divisor, parts.data());
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        if (std::bit_cast<std::uint32_t>(parts[j]) != std::bit_cast<std::uint32_t>(ByTheFormula(values[j], factor, divisor)))
+            return int(j);
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestFloatArithmetic : public QObject
+{
+    Q_OBJECT
+private slots:
+    // (2^23 + 1) x 3 = 25165827 lies exactly halfway between two floats: the
+    // formula rounds it to the even one, 25165828.
+    void halfwayValueRoundsToEven()
+    {
+        const std::vector<float> values{8388609.0f, 1.0f, 0.0f, -8388609.0f};
+        std::vector<float> parts(values.size());
+        ProportionalParts(values.data(), values.size(), 3.0f, 1.0f, parts.data());
+        QCOMPARE(parts[0], 25165828.0f);
+        QCOMPARE(parts[1], 3.0f);
+        QCOMPARE(parts[3], -25165828.0f);
+        QCOMPARE(FirstDifference(values, 3.0f, 1.0f), -1);
+    }
+
+    // Per-mille values, amounts and sums of every size the program meets, and
+    // some it should never meet: every part equals the formula's bit for bit.
+    void partsEqualTheFormula()
+    {
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> cents(-2000000, 2000000);
+        std::uniform_int_distribution<int> exponent(-60, 60);
+        std::uniform_real_distribution<float> unit(0.5f, 1.0f);
+        for (int round = 0; round < 2000; ++round) {
+            std::vector<float> values(301);
+            for (float &v : values)
+                v = round % 2 ? float(cents(random) % 100000) / 100.0f : std::ldexp(unit(random), exponent(random));
+            values[0] = 0.0f;
+            const float factor = round % 3 ? float(cents(random)) / 100.0f : std::ldexp(unit(random), exponent(random));
+            const float divisor = round % 5 ? float(1 + std::abs(cents(random))) / 100.0f : std::ldexp(unit(random), exponent(random));
+            const int at = FirstDifference(values, factor, divisor);
+            QVERIFY2(at < 0, qPrintable(QStringLiteral("%1 x %2 / %3").arg(double(values[std::size_t(std::max(at, 0))]), 0, 'g', 9)
+                                            .arg(double(factor), 0, 'g', 9).arg(double(divisor), 0, 'g', 9)));
+        }
+    }
+
+    // Values that are no numbers stay no numbers; infinities keep their sign.
+    void oddValuesFollowTheFormula()
+    {
+        const float inf = std::numeric_limits<float>::infinity();
+        const std::vector<float> values{std::numeric_limits<float>::quiet_NaN(), inf, -inf, 0.0f, -0.0f};
+        std::vector<float> parts(values.size());
+        ProportionalParts(values.data(), values.size(), 2.0f, 3.0f, parts.data());
+        QVERIFY(std::isnan(parts[0]));
+        QCOMPARE(parts[1], inf);
+        QCOMPARE(parts[2], -inf);
+        QVERIFY(!std::signbit(parts[3]));
+        QVERIFY(std::signbit(parts[4]));
+        QCOMPARE(FirstDifference({1.0f, 2.0f}, 0.0f, 7.0f), -1);
+        QCOMPARE(FirstDifference({1.0f, -2.0f}, -0.0f, 7.0f), -1);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFloatArithmetic)
+#include "test_floatarithmetic.moc"

@@ -1,0 +1,167 @@
+#include "register/dat01_flats.h"
+#include "register/dat02_persons.h"
+#include "register/namepaste.h"
+#include "registerfixture.h"
+
+#include <QLineEdit>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace kelvarino;
+
+namespace {
+
+const QString SpreadsheetColumn = QStringLiteral("  A1 \r\nA2\r\n\r\n   \r\nΑ 1 ΝΟΤΙΟ");
+
+QStringList shortNames(const AppState &state)
+{
+    QStringList names;
+    for (const FlatRecord &flat : state.Building.Flats)
+        names << flat.ShortName.trimmed();
+    return names;
+}
+
+} // namespace
+
+class TestPaste : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aColumnSplitsIntoNames_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("spreadsheet column") << SpreadsheetColumn
+                                            << QStringList{QStringLiteral("A1 "), QStringLiteral("A2"),
+                                                           QStringLiteral("Α 1 ΝΟΤΙΟ")};
+        QTest::newRow("two cells") << QStringLiteral("A1\r\nA2\r\n") << QStringList{"A1", "A2"};
+        QTest::newRow("lone breaks stay") << QStringLiteral("a\nb\r\tc") << QStringList{"a\nb\r\tc"};
+        QTest::newRow("only blank lines") << QStringLiteral(" \r\n \r\n ") << QStringList{};
+    }
+    void aColumnSplitsIntoNames()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        QCOMPARE(SplitPastedNames(text), names);
+    }
+
+    void namesPastedIntoAnEmptyListAreAppendedAsTypedFlats()
+    {
+        RegisterFixture f;
+        f.platform.clipboard.content = SpreadsheetColumn;
+        dat01_Flats window(f.context);
+        f.platform.choices.script = {0};
+        window.pasteNames();
+        const ChoiceRequest &q = f.platform.choices.asked.value(0);
+        QCOMPARE(q.title, QStringLiteral("Εισαγωγή διαμερισμάτων"));
+        QCOMPARE(q.lines, QStringList{QStringLiteral("Πρόκειται να προσθέσετε τα παρακάτω 3 διαμερίσματα στο τέλος "
+                                                     "της υπάρχουσας λίστας διαμερισμάτων.")});
+        QCOMPARE(q.items.last(), QStringLiteral("Α 1 ΝΟΤΙΟ"));
+        QCOMPARE(q.defaultOption, 1);
+        QCOMPARE(shortNames(f.state), (QStringList{"A1", "A2", QStringLiteral("Α 1 Ν")}));
+        // Only the first takes what the new-record row offered.
+        QCOMPARE(f.state.Building.Flats[0].Description.trimmed(), QStringLiteral("54 τμ"));
+        QVERIFY(f.state.Building.Flats[1].Description.trimmed().isEmpty());
+        QCOMPARE(f.state.Building.ShareColumns[5][0].PerMille.size(), std::size_t(3));
+        QVERIFY(f.state.DataChanged);
+    }
+
+    void namesReplacingInsideKeepTheFlatsAfterThem()
+    {
+        RegisterFixture f;
+        BuildingData &b = f.state.Building;
+        for (const char *name : {"F0", "F1", "F2", "F3", "F4"})
+            b.Flats.push_back(MakeFlat(QString::fromLatin1(name)));
+        b.Owners = {OccupancyPeriod{0, 2, NotSetDate, NotSetDate}, OccupancyPeriod{0, 4, NotSetDate, NotSetDate}};
+        f.platform.clipboard.content = QStringLiteral("N1\r\nN2");
+        dat01_Flats window(f.context);
+        ShowActive(&window);
+        FocusBox(window.textCell(2, 1));
+        QCOMPARE(window.currentRecord(), 2);
+        f.platform.choices.script = {0};
+        window.pasteNames();
+        const ChoiceRequest &q = f.platform.choices.asked.value(0);
+        QCOMPARE(q.lines.size(), 2);
+        QCOMPARE(q.lines[0], QStringLiteral("Πρόκειται να προσθέσετε τα παρακάτω 2 διαμερίσματα."));
+        QVERIFY(q.lines[1].contains(QStringLiteral("από τη θέση #3 και μετέπειτα. Αν δεν θέλετε")));
+        QCOMPARE(shortNames(f.state), (QStringList{"F0", "F1", "N1", "N2", "F4"}));
+        // The owner of the deleted flat 2 went with it; the owner of flat 4 still names it.
+        QCOMPARE(b.Owners.size(), std::size_t(1));
+        QCOMPARE(b.Owners[0].Flat, qint16(4));
+        QCOMPARE(window.topOffset(), 0);
+    }
+
+    void namesReplacingToTheEndDeleteTheRest()
+    {
+        RegisterFixture f;
+        for (const char *name : {"F0", "F1", "F2", "F3", "F4"})
+            f.state.Building.Flats.push_back(MakeFlat(QString::fromLatin1(name)));
+        f.platform.clipboard.content = QStringLiteral("N1\r\nN2\r\nN3");
+        dat01_Flats window(f.context);
+        ShowActive(&window);
+        FocusBox(window.textCell(2, 0));
+        f.platform.choices.script = {0};
+        window.pasteNames();
+        QCOMPARE(shortNames(f.state), (QStringList{"F0", "F1", "N1", "N2", "N3"}));
+    }
+
+    void refusalsAndEmptyClipboardsChangeNothing()
+    {
+        RegisterFixture f;
+        f.state.Building.Flats = {MakeFlat(QStringLiteral("F0"))};
+        dat01_Flats window(f.context);
+        f.platform.clipboard.content = QStringLiteral(" \r\n  \r\n");
+        window.pasteNames();
+        QVERIFY(f.platform.choices.asked.isEmpty());
+        QCOMPARE(f.platform.messages.shown.last().text, QStringLiteral("Ο clipboard είναι κενός."));
+        QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Εισαγωγή διαμερισμάτων"));
+
+        ShowActive(&window);
+        FocusBox(window.textCell(1, 0)); // the new-record row: an append
+        f.platform.clipboard.content = QStringLiteral("N1");
+        f.platform.choices.script = {-1};
+        window.pasteNames();
+        QCOMPARE(f.platform.choices.asked.last().lines[0],
+                 QStringLiteral("Πρόκειται να προσθέσετε ένα διαμέρισμα στο τέλος της υπάρχουσας λίστας "
+                                "διαμερισμάτων."));
+        QCOMPARE(shortNames(f.state), QStringList{"F0"});
+        QVERIFY(!f.state.DataChanged);
+    }
+
+    void aPasteThatWouldOverfillTheListIsRefused()
+    {
+        RegisterFixture f;
+        f.state.Building.Persons.assign(MaxListCount - 1, MakePerson(QStringLiteral("Π")));
+        f.platform.clipboard.content = QStringLiteral("Α\r\nΒ");
+        dat02_Persons window(f.context);
+        ShowActive(&window);
+        window.scrollBar()->setValue(window.scrollBar()->maximum());
+        FocusBox(window.textCell(window.rowCount() - 1, 0));
+        QCOMPARE(window.currentRecord(), MaxListCount - 1);
+        window.pasteNames();
+        QVERIFY(f.platform.choices.asked.isEmpty());
+        QCOMPARE(f.platform.messages.shown.last().text,
+                 QStringLiteral("Δεν μπορείτε να ορίσετε περισσότερα από 32767 πρόσωπα."));
+        QCOMPARE(f.state.Building.PersonCount(), MaxListCount - 1);
+    }
+
+    void personsPastedIntoAnEmptyListTakeTheOfferedSex()
+    {
+        RegisterFixture f;
+        f.platform.clipboard.content = QStringLiteral("Παπαδοπούλου Μαρία\r\nΓεωργίου Νίκος");
+        dat02_Persons window(f.context);
+        window.choiceCell(0, 1)->setCurrentIndex(1);
+        emit window.choiceCell(0, 1)->activated(1);
+        f.platform.choices.script = {0};
+        window.pasteNames();
+        QCOMPARE(f.platform.choices.asked[0].title, QStringLiteral("Εισαγωγή προσώπων"));
+        QCOMPARE(f.state.Building.PersonCount(), 2);
+        QCOMPARE(f.state.Building.Persons[0].Name.trimmed(), QStringLiteral("Παπαδοπούλου Μαρία"));
+        QCOMPARE(f.state.Building.Persons[0].Female, qint16(1));
+        QCOMPARE(f.state.Building.Persons[1].Female, qint16(0));
+    }
+};
+
+QTEST_MAIN(TestPaste)
+#include "test_paste.moc"

@@ -1,0 +1,84 @@
+#include "core/datafile.h"
+#include "register/dat01_flats.h"
+#include "register/dat01_orderflats.h"
+#include "register/dat02_orderpersons.h"
+#include "register/dat02_persons.h"
+#include "registerfixture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace kelvarino;
+
+namespace {
+
+// Types a name into the new-record row of the grid and presses Enter there.
+void enterRecord(GridEditor &grid, int row, const QString &name)
+{
+    QLineEdit *box = grid.textCell(row, 0);
+    FocusBox(box);
+    ClearBox(box);
+    TypeInto(box, name);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestRoundTrip : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aTypedAndReorderedBuildingComesBackFromItsFile()
+    {
+        RegisterFixture f;
+        {
+            dat01_Flats flats(f.context);
+            ShowActive(&flats);
+            enterRecord(flats, 0, QStringLiteral("Α1"));
+            enterRecord(flats, 1, QStringLiteral("Β2"));
+            enterRecord(flats, 2, QStringLiteral("Γ3"));
+            QVERIFY(flats.close());
+        }
+        {
+            dat02_Persons persons(f.context);
+            ShowActive(&persons);
+            const QStringList names{QStringLiteral("Παπαδόπουλος Γεώργιος"), QStringLiteral("Ιωάννου Μαρία"),
+                                    QStringLiteral("Νικολάου Κώστας"), QStringLiteral("Δημητρίου Ελένη")};
+            for (int i = 0; i < names.size(); ++i)
+                enterRecord(persons, i, names[i]);
+            QVERIFY(persons.close());
+        }
+        BuildingData &b = f.state.Building;
+        b.Owners = {OccupancyPeriod{3, 2, NotSetDate, NotSetDate}}; // Δημητρίου owns Γ3
+        {
+            dat01_OrderFlats order(f.context);
+            order.clickRow(2);
+            order.clickRow(0);
+            dat02_OrderPersons persons(f.context);
+            persons.clickRow(3);
+            persons.clickRow(0);
+        }
+        QVERIFY(f.state.DataChanged);
+
+        const QByteArray bytes = WriteDataFile(b, f.state.AccessPassword, QString());
+        QVERIFY(!bytes.isEmpty());
+        DataFileReader reader(bytes);
+        BuildingData read;
+        QVERIFY(reader.ReadDataFile(reader.CheckDataFileVersion(), read));
+        QStringList flats;
+        for (const FlatRecord &flat : read.Flats)
+            flats << flat.ShortName.trimmed();
+        QCOMPARE(flats, (QStringList{QStringLiteral("Γ3"), QStringLiteral("Α1"), QStringLiteral("Β2")}));
+        QCOMPARE(read.Persons[0].Name.trimmed(), QStringLiteral("Δημητρίου Ελένη"));
+        QCOMPARE(read.Persons[1].Name.trimmed(), QStringLiteral("Παπαδόπουλος Γεώργιος"));
+        QCOMPARE(read.Owners[0].Person, qint16(0));
+        QCOMPARE(read.Owners[0].Flat, qint16(0));
+        for (int c = 0; c < CategoryCount; ++c)
+            QCOMPARE(read.ShareColumns[std::size_t(c)].at(0).PerMille.size(), std::size_t(3));
+        QCOMPARE(read.Flats, b.Flats);
+        QCOMPARE(read.Persons, b.Persons);
+    }
+};
+
+QTEST_MAIN(TestRoundTrip)
+#include "test_roundtrip.moc"
