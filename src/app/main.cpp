@@ -1,3 +1,5 @@
+#include "programwindows.h"
+
 #include "platform/localeservice.h"
 #include "platform/qtplatform.h"
 #include "shell/builtinpictures.h"
@@ -38,6 +40,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<MainFrm> mainWindow;
     promotion splash(!state.CommandLinePath.isEmpty(), [&] {
         mainWindow = std::make_unique<MainFrm>(state, platform);
+        BindProgramWindows(*mainWindow);
         desktop.setOwner(mainWindow.get());
         choices.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [] { QCoreApplication::exit(0); });

@@ -383,16 +383,25 @@ void MainFrm::openChildWindow(const QString &command, int index)
         area_->setActiveSubWindow(open);
         return;
     }
-    DataWindow *window = childFactories_.value(command)(context_, index);
-    if (!window)
-        return;
+    if (DataWindow *window = childFactories_.value(command)(context_, index))
+        openFrames_.insert(key, adoptChild(window));
+}
+
+void MainFrm::showChildWindow(DataWindow *window)
+{
+    if (window)
+        adoptChild(window);
+}
+
+ChildFrame *MainFrm::adoptChild(DataWindow *window)
+{
     auto *frame = new ChildFrame(window, [this](ChildFrame *closed) { childClosed(closed); });
-    openFrames_.insert(key, frame);
     area_->addSubWindow(frame);
     frame->move(0, 0);
     frame->show();
     area_->setActiveSubWindow(frame);
     showMenus();
+    return frame;
 }
 
 QList<DataWindow *> MainFrm::childWindows() const

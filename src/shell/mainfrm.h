@@ -48,6 +48,10 @@ public:
     // screen has fonts at all).
     void setStartupFontCheck(std::function<void(AppContext &context)> check) { fontCheck_ = std::move(check); }
 
+    // Makes a window one of the main window's children, at the top left of
+    // the client area (a data window opening another one).
+    void showChildWindow(DataWindow *window);
+
     // Menu items by their names ("mnuSave", "mnuUsedFile(3)", ...) and the main
     // menus ("mnuFiles", ...).
     QAction *menuAction(const QString &name) const { return actions_.value(name); }
@@ -102,6 +106,7 @@ private:
     // The file, help and web commands; false for a command that opens a window.
     bool runOwnCommand(const QString &command, int index);
     void openChildWindow(const QString &command, int index);
+    ChildFrame *adoptChild(DataWindow *window);
     void childClosed(ChildFrame *frame);
     void showMenus();
     void showHelpOfActiveWindow();
