@@ -151,6 +151,7 @@ QImage BuiltInPictures::splash()
     paintSky(p, area, QColor(24, 70, 110), QColor(120, 180, 200));
     paintSun(p, QPointF(90, 70), 24);
     paintTown(p, QRectF(0, 60, 340, 300));
+    paintStreet(p, QRectF(0, 318, area.width(), 42));
     paintTitle(p, QRectF(330, 90, 260, 60), ProgramName, 40, QColor(255, 255, 255));
     paintTitle(p, QRectF(330, 150, 260, 30), QStringLiteral("v2.2/2016"), 20, QColor(230, 240, 250));
     QFont small(QStringLiteral("DejaVu Sans"));
@@ -159,7 +160,7 @@ QImage BuiltInPictures::splash()
     p.setPen(QColor(255, 250, 220));
     p.drawText(QRectF(330, 200, 260, 60), Qt::AlignCenter | Qt::TextWordWrap,
                QStringLiteral("Κοινόχρηστα πολυκατοικίας"));
-    p.drawText(QRectF(330, 290, 260, 40), Qt::AlignCenter, QStringLiteral("κλικ για είσοδο"));
+    p.drawText(QRectF(330, 262, 260, 40), Qt::AlignCenter, QStringLiteral("κλικ για είσοδο"));
     return image;
 }
 

@@ -185,6 +185,17 @@ private slots:
         QCOMPARE(barCaptions(*f.window).value(0), QStringLiteral("Αρχεία"));
     }
 
+    void aWindowOpenedByAnotherBecomesAChild()
+    {
+        ShellFixture f;
+        f.window->show();
+        auto *window = new ProbeWindow(f.window->context(), 0);
+        f.window->showChildWindow(window);
+        QCOMPARE(f.window->childWindows(), QList<DataWindow *>{window});
+        QCOMPARE(barCaptions(*f.window).first(), QStringLiteral("Δεδομένα"));
+        QCOMPARE(window->parentWidget()->pos(), QPoint(0, 0));
+    }
+
     void helpTopicsOfTheMainWindowAndItsItems()
     {
         ShellFixture f;
