@@ -3,6 +3,7 @@
 #include "core/autoloadfile.h"
 #include "core/datafile.h"
 #include "core/workstate.h"
+#include "platform/qtmodalcursor.h"
 #include "shell/password_change.h"
 #include "shell/password_read.h"
 #include "shell/pathparts.h"
@@ -162,6 +163,7 @@ std::optional<FixedText<8>> FileCommands::stage(const QString &path, Way way, bo
     const FixedText<8> password = UnpackPassword(reader.PackedPassword());
     if (askPassword && !password.isBlank()) {
         password_read dialog(password, context_.platform, window_);
+        const QtModalCursor pointer;
         dialog.exec();
         if (!dialog.passwordAccepted())
             return std::nullopt;
