@@ -3,8 +3,10 @@
 #include "core/autoloadfile.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
+#include "shell/commandpreconditions.h"
 #include "shell/datawindow.h"
 #include "shell/frmabout.h"
+#include "shell/mainmenus.h"
 #include "shell/pictureviewer.h"
 #include "shell/programtitle.h"
 #include "shell/twips.h"
@@ -29,72 +31,6 @@ namespace {
 
 constexpr int MainHelpTopic = 15;
 
-const char *HelpTopicProperty = "helpTopic";
-
-QString Indexed(const QString &name, int index) { return name + QStringLiteral("(%1)").arg(index); }
-
-// Text from the data shown as a menu caption: '&' is no mnemonic there.
-QString MenuText(const QString &text)
-{
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-struct Precondition
-{
-    const char *command;
-    bool (*holds)(const AppState &state);
-    const char *title;
-    const char *text;
-    MessageIcon icon;
-};
-
-bool flatsAndPersons(const AppState &s) { return s.Building.FlatCount() >= 1 && s.Building.PersonCount() >= 1; }
-
-const Precondition Preconditions[] = {
-    {"mnuOrderFlats", [](const AppState &s) { return s.Building.FlatCount() >= 2; },
-     "Σειρά εμφάνισης των διαμερισμάτων",
-     "Πρέπει να έχετε ορίσει τουλάχιστον 2 διαμερίσματα για να έχει νόημα αυτή η λειτουργία.",
-     MessageIcon::Exclamation},
-    {"mnuOrderPersons", [](const AppState &s) { return s.Building.PersonCount() >= 2; },
-     "Σειρά εμφάνισης των εμπλεκομένων προσώπων",
-     "Πρέπει να έχετε ορίσει τουλάχιστον 2 πρόσωπα για να έχει νόημα αυτή η λειτουργία.", MessageIcon::Exclamation},
-    {"mnuOwners", flatsAndPersons, "Ορισμός ιδιοκτητών",
-     "Για να ορίσετε ιδιοκτήτες θα πρέπει πρώτα να έχετε ορίσει διαμερίσματα και πρόσωπα", MessageIcon::Information},
-    {"mnuResidents", flatsAndPersons, "Ορισμός ενοίκων",
-     "Για να ορίσετε ενοίκους θα πρέπει πρώτα να έχετε ορίσει διαμερίσματα και πρόσωπα", MessageIcon::Information},
-    {"mnuOrderProfessionals", [](const AppState &s) { return s.Building.ProfessionalCount() >= 2; },
-     "Σειρά εμφάνισης των επαγγελματιών",
-     "Πρέπει να έχετε ορίσει τουλάχιστον 2 επαγγελματίες για να έχει νόημα αυτή η λειτουργία.",
-     MessageIcon::Exclamation},
-    {"mnuExpenses", [](const AppState &s) { return s.Building.FlatCount() >= 1; }, "Καταχώριση εξόδων",
-     "Για να προχωρήσετε σε καταχώρηση εξόδων θα πρέπει πρώτα να έχετε ορίσει διαμερίσματα",
-     MessageIcon::Information},
-    {"mnuPayments", [](const AppState &s) { return s.Building.FlatCount() >= 1; }, "Καταχώριση πληρωμών",
-     "Για να προχωρήσετε σε καταχώρηση πληρωμών θα πρέπει πρώτα να έχετε ορίσει διαμερίσματα",
-     MessageIcon::Information},
-    {"mnuIssueForms", flatsAndPersons, "Πρόβλημα με την έκδοση κοινοχρήστων",
-     "Δεν έχετε ορίσει διαμερίσματα και/ή εμπλεκόμενα πρόσωπα.", MessageIcon::Critical},
-    {"mnuPrnExtra1", [](const AppState &s) { return s.Building.PersonCount() >= 1; },
-     "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας εμπλεκομένων προσώπων",
-     "Για να προχωρήσετε σε εκτύπωση στοιχείων επικοινωνίας εμπλεκομένων προσώπων θα πρέπει να έχετε ορίσει "
-     "έστω και ένα πρόσωπο.",
-     MessageIcon::Critical},
-    {"mnuPrnExtra2", [](const AppState &s) { return s.Building.FlatCount() >= 1; }, "Εκτύπωση χιλιοστών",
-     "Για να προχωρήσετε σε εκτύπωση χιλιοστών θα πρέπει να έχετε ορίσει έστω και ένα διαμέρισμα.",
-     MessageIcon::Critical},
-    {"mnuSelectPrinter", [](const AppState &s) { return !s.ProgramPrinter.isEmpty(); }, "Εκτυπωτές",
-     "Δεν έχετε εγκατεστημένους εκτυπωτές στο σύστημά σας. Αν ξέρετε ότι έχετε εγκαταστήσει εκτυπωτές, "
-     "επανεκκινήστε τον υπολογιστή σας.",
-     MessageIcon::Exclamation},
-};
-
-QString noPrintersText()
-{
-    return QStringLiteral("Δεν έχετε εγκατεστημένους εκτυπωτές στο σύστημά σας. Δεν μπορείτε να εκτυπώσετε. ")
-        + QStringLiteral("Αν ξέρετε ότι έχετε εγκαταστήσει εκτυπωτές, επανεκκινήστε τον υπολογιστή σας.");
-}
-
 // A child window's menu without items is a command on the menu bar itself:
 // the bar shows a plain item that triggers the menu's own action.
 QAction *barAction(QMenu *menu)
@@ -110,7 +46,11 @@ QAction *barAction(QMenu *menu)
     return command;
 }
 
-QColor ColourOf(quint32 rgb) { return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
+QString noPrintersText()
+{
+    return QStringLiteral("Δεν έχετε εγκατεστημένους εκτυπωτές στο σύστημά σας. Δεν μπορείτε να εκτυπώσετε. ")
+        + QStringLiteral("Αν ξέρετε ότι έχετε εγκαταστήσει εκτυπωτές, επανεκκινήστε τον υπολογιστή σας.");
+}
 
 } // namespace
 
@@ -119,12 +59,15 @@ MainFrm::MainFrm(AppState &state, const Platform &platform, QWidget *parent)
       context_{state, platform, this},
       saving_(context_, *this),
       files_(context_, *this, saving_, this),
-      area_(new WallpaperArea(this))
+      area_(new WallpaperArea(this)),
+      menus_(new MainMenus(
+          this, [this](const QString &name) { runCommand(name); },
+          [this](int topic) { context_.platform.help->showTopic(topic); }))
 {
     setCentralWidget(area_);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    buildMenus();
+    menuBar()->addActions(menus_->barActions());
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { showMenus(); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &MainFrm::showHelpOfActiveWindow);
@@ -144,179 +87,16 @@ MainFrm::~MainFrm()
     disconnect(area_, nullptr, this, nullptr);
 }
 
-// ---------------------------------------------------------------- menus
-
-QMenu *MainFrm::addMenu(const QString &name, const QString &caption, int helpTopic)
-{
-    auto *menu = new QMenu(caption, this);
-    menu->setObjectName(name);
-    menu->setProperty(HelpTopicProperty, helpTopic);
-    menu->installEventFilter(this);
-    menus_.insert(name, menu);
-    mainBar_.append(menu->menuAction());
-    return menu;
-}
-
-QAction *MainFrm::addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key,
-                          int helpTopic)
-{
-    auto *action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    action->setProperty(HelpTopicProperty, helpTopic);
-    menu->addAction(action);
-    actions_.insert(name, action);
-    connectCommand(action, name);
-    return action;
-}
-
-QAction *MainFrm::addBarItem(const QString &name, const QString &caption)
-{
-    auto *action = new QAction(caption, this);
-    action->setObjectName(name);
-    actions_.insert(name, action);
-    mainBar_.append(action);
-    connectCommand(action, name);
-    return action;
-}
-
-void MainFrm::addSeparator(QMenu *menu, const QString &name)
-{
-    QAction *separator = menu->addSeparator();
-    separator->setObjectName(name);
-    actions_.insert(name, separator);
-}
-
-void MainFrm::connectCommand(QAction *action, const QString &name)
-{
-    connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
-}
-
-void MainFrm::buildMenus()
-{
-    QMenu *files = addMenu(QStringLiteral("mnuFiles"), QStringLiteral("Αρχεία"), 50);
-    addItem(files, QStringLiteral("mnuNew"), QStringLiteral("Νέο"), QKeySequence(Qt::CTRL | Qt::Key_N), 51);
-    addSeparator(files, QStringLiteral("mnuSeperator11"));
-    addItem(files, QStringLiteral("mnuOpen"), QStringLiteral("Άνοιγμα ενός αρχείου κοινοχρήστων"),
-            QKeySequence(Qt::CTRL | Qt::Key_O), 53);
-    addItem(files, QStringLiteral("mnuOpenExample"), QStringLiteral("Άνοιγμα ενός αρχείου παραδείγματος"));
-    addSeparator(files, QStringLiteral("mnuSeperator12"));
-    addItem(files, QStringLiteral("mnuSave"), QStringLiteral("Αποθήκευση"), QKeySequence(Qt::CTRL | Qt::Key_S), 52);
-    addItem(files, QStringLiteral("mnuSaveAs"), QStringLiteral("Αποθήκευση ως ..."),
-            QKeySequence(Qt::CTRL | Qt::Key_A), 52);
-    addSeparator(files, QStringLiteral("mnuSeperator14"));
-    for (int k = 0; k < RecentFileCount; ++k) {
-        QAction *item = addItem(files, Indexed(QStringLiteral("mnuUsedFile"), k),
-                                QStringLiteral("%1. Αρχείο εργασίας").arg(k + 1), {}, 53);
-        item->setVisible(false);
-    }
-    addSeparator(files, QStringLiteral("mnuUsedFileSeperator"));
-    actions_.value(QStringLiteral("mnuUsedFileSeperator"))->setVisible(false);
-    addItem(files, QStringLiteral("mnuWallPaper"), QStringLiteral("Αλλαγή ταπετσαρίας"));
-    addSeparator(files, QStringLiteral("mnuSeperator16"));
-    addItem(files, QStringLiteral("mnuExit"), QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_F4));
-
-    QMenu *data = addMenu(QStringLiteral("mnuData"), QStringLiteral("Στοιχεία"));
-    addItem(data, QStringLiteral("mnuTypesOfExpense"), QStringLiteral("1. Κατηγορίες κοινών Δαπανών (6)"));
-    addItem(data, QStringLiteral("mnuOrderTypesOfExpense"), QStringLiteral("Σειρά εμφάνισης κοινών δαπανών"));
-    addSeparator(data, QStringLiteral("mnuSeperator21"));
-    addItem(data, QStringLiteral("mnuFlats"), QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"));
-    addItem(data, QStringLiteral("mnuOrderFlats"), QStringLiteral("Σειρά εμφάνισης των διαμερισμάτων"), {}, 8435);
-    addSeparator(data, QStringLiteral("mnuSeperator22"));
-    addItem(data, QStringLiteral("mnuPersons"), QStringLiteral("3. Εμπλεκόμενα πρόσωπα"));
-    addItem(data, QStringLiteral("mnuOrderPersons"), QStringLiteral("Σειρά εμφάνισης των προσώπων"), {}, 8430);
-    addSeparator(data, QStringLiteral("mnuSeperator23"));
-    addItem(data, QStringLiteral("mnuBuildingName"), QStringLiteral("4. Αναγνωριστικό της πολυκατοικίας"));
-    addItem(data, QStringLiteral("mnuAdministrators"), QStringLiteral("5. Διαχειριστές"));
-    addSeparator(data, QStringLiteral("mnuSeperator24"));
-    addItem(data, QStringLiteral("mnuOwners"), QStringLiteral("6. Ιδιοκτήτες"));
-    addItem(data, QStringLiteral("mnuResidents"), QStringLiteral("7. Ένοικοι"));
-    addSeparator(data, QStringLiteral("mnuSeperator25"));
-    addItem(data, QStringLiteral("mnuProfessionals"), QStringLiteral("Επαγγελματίες"));
-    addItem(data, QStringLiteral("mnuOrderProfessionals"), QStringLiteral("Σειρά εμφάνισης των Επαγγελματιών"));
-    addSeparator(data, QStringLiteral("mnuSeperator26"));
-    addItem(data, QStringLiteral("mnuPassword"),
-            QStringLiteral("Ορισμός/Αλλαγή κωδικού για την προσπέλαση των στοιχείων"), {}, 70);
-
-    QMenu *shares = addMenu(QStringLiteral("mnuPercentages"), QStringLiteral("Χιλιοστά"));
-    for (int k = 0; k < CategoryCount; ++k)
-        addItem(shares, Indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k), QStringLiteral("Κοινή χρήση"));
-
-    addBarItem(QStringLiteral("mnuExpenses"), QStringLiteral("Δαπάνες"));
-    addBarItem(QStringLiteral("mnuPayments"), QStringLiteral("Πληρωμές"));
-
-    QMenu *prints = addMenu(QStringLiteral("mnuPrints"), QStringLiteral("Εκδόσεις/Εκτυπώσεις"));
-    addItem(prints, QStringLiteral("mnuIssueForms"), QStringLiteral("Έκδοση κοινοχρήστων"));
-    addSeparator(prints, QStringLiteral("mnuSeperator51"));
-    addItem(prints, QStringLiteral("mnuPrnExtra1"), QStringLiteral("Στοιχεία επικοινωνίας εμπλεκομένων προσώπων"));
-    addItem(prints, QStringLiteral("mnuPrnExtra2"), QStringLiteral("Χιλιοστά"));
-    addSeparator(prints, QStringLiteral("mnuSeperator53"));
-    addItem(prints, QStringLiteral("mnuSelectPrinter"), QStringLiteral("Επιλογή Εκτυπωτή"), {}, 5005);
-    addItem(prints, QStringLiteral("mnuFonts"), QStringLiteral("Επισκόπηση γραμματοσειρών"), {}, 5010);
-    addSeparator(prints, QStringLiteral("mnuSeperator52"));
-    addItem(prints, QStringLiteral("mnuMarginsCorrection"), QStringLiteral("Διόρθωση περιθωρίων εκτύπωσης"));
-
-    QMenu *help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("Βοήθεια"));
-    addItem(help, QStringLiteral("mnuHelpOnHelp"), QStringLiteral("Βοήθεια στη βοήθεια"));
-    addSeparator(help, QStringLiteral("mnuSeperator71"));
-    addItem(help, QStringLiteral("mnuHelp01"), QStringLiteral("Γνωριμία με το πρόγραμμα"));
-    addSeparator(help, QStringLiteral("mnuSeperator72"));
-    addItem(help, QStringLiteral("mnuHelpPrint"), QStringLiteral("Εκτυπώσεις"));
-    addSeparator(help, QStringLiteral("mnuSeperator79"));
-    addItem(help, QStringLiteral("mnuAbout"), QStringLiteral("Περί ..."));
-    addSeparator(help, QStringLiteral("mnuSeperator710"));
-    addItem(help, QStringLiteral("mnuSite"), QStringLiteral("Μετάβαση στην ιστοσελίδα της ") + MakerName());
-    addItem(help, QStringLiteral("mnuEmail"), QStringLiteral("Email στην ") + MakerName());
-
-    // The windows of later parts of the program are bound as they come; until
-    // then their commands are visible and disabled.
-    const QStringList windowCommands = {
-        QStringLiteral("mnuTypesOfExpense"), QStringLiteral("mnuOrderTypesOfExpense"), QStringLiteral("mnuFlats"),
-        QStringLiteral("mnuOrderFlats"), QStringLiteral("mnuPersons"), QStringLiteral("mnuOrderPersons"),
-        QStringLiteral("mnuBuildingName"), QStringLiteral("mnuAdministrators"), QStringLiteral("mnuOwners"),
-        QStringLiteral("mnuResidents"), QStringLiteral("mnuProfessionals"), QStringLiteral("mnuOrderProfessionals"),
-        QStringLiteral("mnuExpenses"), QStringLiteral("mnuPayments"), QStringLiteral("mnuIssueForms"),
-        QStringLiteral("mnuPrnExtra1"), QStringLiteral("mnuPrnExtra2"), QStringLiteral("mnuSelectPrinter"),
-        QStringLiteral("mnuFonts"), QStringLiteral("mnuMarginsCorrection"), QStringLiteral("mnuWallPaper")};
-    for (const QString &name : windowCommands)
-        actions_.value(name)->setEnabled(false);
-    for (int k = 0; k < CategoryCount; ++k)
-        actions_.value(Indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k))->setEnabled(false);
-
-    for (QAction *action : std::as_const(mainBar_))
-        menuBar()->addAction(action);
-}
-
 void MainFrm::bindChildWindow(const QString &command, ChildWindowFactory factory)
 {
     childFactories_.insert(command, std::move(factory));
-    if (command == QStringLiteral("mnuPercentagesOfTypeOfExpense")) {
-        for (int k = 0; k < CategoryCount; ++k)
-            actions_.value(Indexed(command, k))->setEnabled(true);
-    } else if (QAction *action = actions_.value(command)) {
-        action->setEnabled(true);
-    }
+    menus_->enableCommand(command);
 }
 
 void MainFrm::bindModalWindow(const QString &command, ModalWindow window)
 {
     modalWindows_.insert(command, std::move(window));
-    if (QAction *action = actions_.value(command))
-        action->setEnabled(true);
-}
-
-bool MainFrm::preconditionHolds(const QString &command)
-{
-    for (const Precondition &rule : Preconditions) {
-        if (command != QLatin1String(rule.command))
-            continue;
-        if (rule.holds(context_.state))
-            return true;
-        context_.platform.messages->show({QString::fromUtf8(rule.title), QString::fromUtf8(rule.text), rule.icon,
-                                          MessageButtons::Ok, MessageAnswer::Ok});
-        return false;
-    }
-    return true;
+    menus_->enableCommand(command);
 }
 
 bool MainFrm::runOwnCommand(const QString &command, int index)
@@ -359,7 +139,7 @@ void MainFrm::runCommand(const QString &name)
     const qsizetype bracket = name.indexOf(QLatin1Char('('));
     const QString command = bracket < 0 ? name : name.left(bracket);
     const int index = bracket < 0 ? 0 : name.mid(bracket + 1).chopped(1).toInt();
-    if (runOwnCommand(command, index) || !preconditionHolds(command))
+    if (runOwnCommand(command, index) || !CommandPreconditions::check(command, context_.state, *context_.platform.messages))
         return;
     if (command == QStringLiteral("mnuWallPaper")) {
         // The chooser previews in the proportions of a main window that covers the screen.
@@ -377,7 +157,7 @@ void MainFrm::runCommand(const QString &name)
 
 void MainFrm::openChildWindow(const QString &command, int index)
 {
-    const QString key = Indexed(command, index);
+    const QString key = MainMenus::indexed(command, index);
     if (ChildFrame *open = openFrames_.value(key)) {
         open->showNormal();
         area_->setActiveSubWindow(open);
@@ -437,7 +217,7 @@ void MainFrm::showMenus()
     for (auto it = history.crbegin(); it != history.crend() && !shown; ++it)
         shown = open(*it);
     menusOf_ = shown;
-    QList<QAction *> wanted = mainBar_;
+    QList<QAction *> wanted = menus_->barActions();
     if (shown) {
         wanted.clear();
         for (QMenu *menu : shown->window()->menus())
@@ -465,35 +245,9 @@ int MainFrm::clientHeightTwips() const
 
 void MainFrm::showWorkCaption() { setWindowTitle(WorkCaption(context_.state.DataFileName)); }
 
-void MainFrm::updateMenuCounts()
-{
-    const BuildingData &work = context_.state.Building;
-    auto caption = [this](const char *name, const QString &text, int count) {
-        actions_.value(QString::fromLatin1(name))->setText(text + QStringLiteral(" (%1)").arg(count));
-    };
-    caption("mnuFlats", QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"), work.FlatCount());
-    caption("mnuPersons", QStringLiteral("3. Εμπλεκόμενα πρόσωπα"), work.PersonCount());
-    caption("mnuAdministrators", QStringLiteral("5. Διαχειριστές"), work.AdministratorCount());
-    caption("mnuOwners", QStringLiteral("6. Ιδιοκτήτες"), work.OwnerCount());
-    caption("mnuResidents", QStringLiteral("7. Ένοικοι"), work.ResidentCount());
-    caption("mnuProfessionals", QStringLiteral("Επαγγελματίες"), work.ProfessionalCount());
-    for (int k = 0; k < CategoryCount; ++k)
-        actions_.value(Indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k))
-            ->setText(MenuText(work.CategoryLabels[size_t(k)].text()));
-}
+void MainFrm::updateMenuCounts() { menus_->showCounts(context_.state.Building); }
 
-void MainFrm::showRecentFiles()
-{
-    const auto &recent = context_.state.RecentFiles;
-    for (int k = 0; k < RecentFileCount; ++k) {
-        const QString path = recent[size_t(k)].Folder.trimmed() + recent[size_t(k)].FileName.trimmed();
-        QAction *item = actions_.value(Indexed(QStringLiteral("mnuUsedFile"), k));
-        item->setText(MenuText(path));
-        item->setVisible(!path.isEmpty());
-    }
-    actions_.value(QStringLiteral("mnuUsedFileSeperator"))
-        ->setVisible(actions_.value(Indexed(QStringLiteral("mnuUsedFile"), 0))->isVisible());
-}
+void MainFrm::showRecentFiles() { menus_->showRecentFiles(context_.state.RecentFiles); }
 
 void MainFrm::writeAutoloadFile()
 {
@@ -515,22 +269,6 @@ void MainFrm::showHelpOfActiveWindow()
     context_.platform.help->showTopic(MainHelpTopic);
 }
 
-bool MainFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *menu = qobject_cast<QMenu *>(watched);
-    if (menu && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
-        int topic = menu->activeAction() ? menu->activeAction()->property(HelpTopicProperty).toInt() : 0;
-        if (topic == 0)
-            topic = menu->property(HelpTopicProperty).toInt();
-        if (topic != 0) {
-            menu->close();
-            context_.platform.help->showTopic(topic);
-        }
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // ---------------------------------------------------------------- wallpaper
 
 bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
@@ -541,7 +279,7 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
         area_->setWallpaper(BuiltInPictures::wallpaper(stretched), QColor(0, 128, 128));
         return true;
     case WallpaperSetting::OneColour:
-        area_->setWallpaper(QImage(), ColourOf(setting.Colour));
+        area_->setWallpaper(QImage(), WallpaperArea::colourOf(setting.Colour));
         return true;
     case WallpaperSetting::PictureFile: {
         QImageReader reader(setting.PicturePath.trimmed());
@@ -549,7 +287,7 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
         if (picture.isNull())
             return false;
         area_->setWallpaper(picture.scaled(stretched, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-                            ColourOf(setting.Background));
+                            WallpaperArea::colourOf(setting.Background));
         return true;
     }
     default: return true;
@@ -567,8 +305,8 @@ QSize MainFrm::stretchedSize(int clientWidth, const QScreen *screen)
 void MainFrm::MDIForm_Load()
 {
     QApplication::processEvents();
-    actions_.value(QStringLiteral("mnuMarginsCorrection"))->setVisible(false);
-    actions_.value(QStringLiteral("mnuSeperator52"))->setVisible(false);
+    menus_->action(QStringLiteral("mnuMarginsCorrection"))->setVisible(false);
+    menus_->action(QStringLiteral("mnuSeperator52"))->setVisible(false);
     if (const QScreen *screen = this->screen())
         setGeometry(screen->availableGeometry());
     const WaitCursor hourglass;
@@ -625,7 +363,7 @@ bool MainFrm::LoadAutoloadParameters()
         wallpaper.Mode = WallpaperSetting::BuiltInPicture;
         paintWallpaper(wallpaper);
     }
-    return actions_.value(Indexed(QStringLiteral("mnuUsedFile"), 0))->isVisible();
+    return menus_->recentFileShown();
 }
 
 void MainFrm::InitPrinters()
@@ -633,7 +371,7 @@ void MainFrm::InitPrinters()
     AppState &state = context_.state;
     if (state.PreferredFont.isEmpty())
         state.PreferredFont = QStringLiteral("Arial Greek");
-    QAction *selectPrinter = actions_.value(QStringLiteral("mnuSelectPrinter"));
+    QAction *selectPrinter = menus_->action(QStringLiteral("mnuSelectPrinter"));
     const QStringList printers = context_.platform.printers ? context_.platform.printers->printerNames() : QStringList();
     if (printers.isEmpty()) {
         state.PrintingPossible = false;
@@ -645,7 +383,7 @@ void MainFrm::InitPrinters()
     state.SystemPrinter = context_.platform.printers->currentPrinterName();
     if (!printers.contains(state.ProgramPrinter))
         state.ProgramPrinter = state.SystemPrinter;
-    selectPrinter->setText(MenuText(QStringLiteral("Επιλογή εκτυπωτή (") + state.ProgramPrinter + QStringLiteral(")")));
+    selectPrinter->setText(MainMenus::menuText(QStringLiteral("Επιλογή εκτυπωτή (") + state.ProgramPrinter + QStringLiteral(")")));
     if (fontCheck_)
         fontCheck_(context_);
     else
@@ -655,14 +393,14 @@ void MainFrm::InitPrinters()
 void MainFrm::defaultFontCheck()
 {
     AppState &state = context_.state;
-    QAction *fonts = actions_.value(QStringLiteral("mnuFonts"));
+    QAction *fonts = menus_->action(QStringLiteral("mnuFonts"));
     if (QFontDatabase::families().isEmpty()) {
         state.PrintingPossible = false;
         fonts->setText(QStringLiteral("Επισκόπιση γραμματοσειρών (δεν υπάρχουν)"));
         return;
     }
     state.PrintingPossible = true;
-    fonts->setText(MenuText(QStringLiteral("Επισκόπιση γραμματοσειρών (") + state.PreferredFont + QStringLiteral(")")));
+    fonts->setText(MainMenus::menuText(QStringLiteral("Επισκόπιση γραμματοσειρών (") + state.PreferredFont + QStringLiteral(")")));
 }
 
 // ---------------------------------------------------------------- shutdown

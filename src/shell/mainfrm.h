@@ -2,6 +2,7 @@
 
 #include "shell/appcontext.h"
 #include "shell/filecommands.h"
+#include "shell/mainmenus.h"
 #include "shell/saveoperations.h"
 #include "shell/workview.h"
 
@@ -54,8 +55,8 @@ public:
 
     // Menu items by their names ("mnuSave", "mnuUsedFile(3)", ...) and the main
     // menus ("mnuFiles", ...).
-    QAction *menuAction(const QString &name) const { return actions_.value(name); }
-    QMenu *mainMenu(const QString &name) const { return menus_.value(name); }
+    QAction *menuAction(const QString &name) const { return menus_->action(name); }
+    QMenu *mainMenu(const QString &name) const { return menus_->menu(name); }
     // Runs a menu command as its click would.
     void runCommand(const QString &name);
 
@@ -91,18 +92,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Command;
-    void buildMenus();
-    QMenu *addMenu(const QString &name, const QString &caption, int helpTopic = 0);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key = {},
-                     int helpTopic = 0);
-    QAction *addBarItem(const QString &name, const QString &caption);
-    void addSeparator(QMenu *menu, const QString &name);
-    void connectCommand(QAction *action, const QString &name);
-    bool preconditionHolds(const QString &command);
     // The file, help and web commands; false for a command that opens a window.
     bool runOwnCommand(const QString &command, int index);
     void openChildWindow(const QString &command, int index);
@@ -125,9 +116,7 @@ private:
     SaveOperations saving_;
     FileCommands files_;
     WallpaperArea *area_;
-    QHash<QString, QAction *> actions_;
-    QHash<QString, QMenu *> menus_;
-    QList<QAction *> mainBar_;
+    MainMenus *menus_;
     QHash<QString, ChildWindowFactory> childFactories_;
     QHash<QString, ModalWindow> modalWindows_;
     QHash<QString, QPointer<ChildFrame>> openFrames_;

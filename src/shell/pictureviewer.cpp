@@ -45,8 +45,6 @@ const FileType &fileType(int index)
     return types[std::clamp(index, 0, 5)];
 }
 
-QColor ColourOf(quint32 rgb) { return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
-
 } // namespace
 
 pictureViewer::pictureViewer(AppContext &context, MainFrm &mainWindow)
@@ -142,7 +140,7 @@ void pictureViewer::closeEvent(QCloseEvent *event)
 void pictureViewer::setPreviewColour(quint32 rgb)
 {
     QPalette colours = openColor_->palette();
-    colours.setColor(QPalette::Window, ColourOf(rgb));
+    colours.setColor(QPalette::Window, WallpaperArea::colourOf(rgb));
     openColor_->setPalette(colours);
 }
 
@@ -264,6 +262,12 @@ void pictureViewer::previewFile(const QString &fileName)
         edited_.PicturePath.set(path);
 }
 
+void pictureViewer::refusePicture()
+{
+    platform().messages->error(QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"),
+                               QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
+}
+
 bool pictureViewer::loadPreviewPicture(const QString &path)
 {
     QImage picture;
@@ -272,8 +276,7 @@ bool pictureViewer::loadPreviewPicture(const QString &path)
         picture = QImageReader(path).read();
     }
     if (picture.isNull()) {
-        platform().messages->error(QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"),
-                                   QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
+        refusePicture();
         return false;
     }
     openImage_->hide();
@@ -304,8 +307,7 @@ void pictureViewer::mnuApply_Click()
         applied.PicturePath.set(label1_->text());
     // A picture that cannot be loaded is refused before anything changes.
     if (!main_.paintWallpaper(applied)) {
-        platform().messages->error(QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"),
-                                   QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
+        refusePicture();
         return;
     }
     state().Wallpaper = applied;

@@ -54,6 +54,8 @@ private:
     void arrangeForChoice(int mode);
     void fitPreviewImage(const QSize &pictureSize);
     bool loadPreviewPicture(const QString &path);
+    // The message for a picture file the program cannot read.
+    void refusePicture();
     void locateStoredPicture();
     void fillFiles();
     void setPreviewColour(quint32 rgb);

@@ -13,6 +13,8 @@ public:
     explicit WallpaperArea(QWidget *parent = nullptr);
 
     void setWallpaper(const QImage &picture, const QColor &background);
+    // A colour as the wallpaper setting stores it (red in the low byte).
+    static QColor colourOf(quint32 rgb) { return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
     const QImage &picture() const { return picture_; }
     const QColor &backgroundColour() const { return background_; }
 
