@@ -1,3 +1,4 @@
+#include "shell/dialogchoiceservice.h"
 #include "shell/dialogfrm.h"
 
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QApplication>
 
 using namespace kelvarino;
 
@@ -58,6 +61,21 @@ private slots:
         QTest::mouseDClick(again.optionLabels().at(2), Qt::LeftButton);
         QVERIFY(!again.isVisible());
         QCOMPARE(again.answer(), 2);
+    }
+
+    void theChoiceServiceAnswersWhatTheDialogAnswers()
+    {
+        RecordingHelpService help;
+        DialogChoiceService service;
+        service.setHelp(&help);
+        QTimer::singleShot(0, [] {
+            auto *dialog = dynamic_cast<dialogfrm *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->chooseOption(2);
+            dialog->okButton()->click();
+        });
+        QCOMPARE(service.ask(shutdownLike()), 2);
+        QCOMPARE(help.closeAllCount, 1);
     }
 
     void closingWithoutOkAnswersMinusOne()
