@@ -1,5 +1,7 @@
 # Every file tests/<folder>/test_*.cpp is one QtTest program, registered with ctest
 # under the name <folder>_<file>, run offscreen with its fixtures folder at hand.
+# The folder's support_*.cpp files are built once, as a small library that every
+# test of the folder links.
 set(KV_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(MAKE_DIRECTORY ${KV_TEST_RUNTIME_DIR})
 file(CHMOD ${KV_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -8,15 +10,27 @@ function(kv_add_test_folder folder)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
   file(GLOB helper_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support_*.cpp)
+  # What every program of the folder compiles and links with.
+  set(flags ${folder}_test_flags)
+  add_library(${flags} INTERFACE)
+  target_link_libraries(${flags} INTERFACE ${ARG_LIBS} Qt6::Test)
+  target_include_directories(${flags} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_definitions(${flags} INTERFACE
+    KV_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
+    KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  set(common ${folder}_test_common)
+  add_library(${common} INTERFACE)
+  target_link_libraries(${common} INTERFACE ${flags})
+  if(helper_sources)
+    add_library(${folder}_test_support STATIC ${helper_sources})
+    target_link_libraries(${folder}_test_support PUBLIC ${flags})
+    target_link_libraries(${common} INTERFACE ${folder}_test_support)
+  endif()
   foreach(src ${test_sources})
     get_filename_component(name ${src} NAME_WE)
     set(target ${folder}_${name})
-    add_executable(${target} ${src} ${helper_sources})
-    target_link_libraries(${target} PRIVATE ${ARG_LIBS} Qt6::Test)
-    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(${target} PRIVATE
-      KV_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
-      KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    add_executable(${target} ${src})
+    target_link_libraries(${target} PRIVATE ${common})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${KV_TEST_RUNTIME_DIR};LC_ALL=C.UTF-8"
