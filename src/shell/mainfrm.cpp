@@ -1,6 +1,7 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
+#include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
 #include "shell/commandpreconditions.h"
@@ -9,7 +10,6 @@
 #include "shell/mainmenus.h"
 #include "shell/pictureviewer.h"
 #include "shell/programtitle.h"
-#include "shell/twips.h"
 #include "shell/waitcursor.h"
 #include "shell/wallpaperarea.h"
 
