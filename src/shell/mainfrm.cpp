@@ -39,9 +39,15 @@ QAction *barAction(QMenu *menu)
         return menu->menuAction();
     auto *command = menu->findChild<QAction *>(QStringLiteral("barCommand"), Qt::FindDirectChildrenOnly);
     if (!command) {
+        QAction *own = menu->menuAction();
         command = new QAction(menu->title(), menu);
         command->setObjectName(QStringLiteral("barCommand"));
-        QObject::connect(command, &QAction::triggered, menu->menuAction(), &QAction::trigger);
+        // A disabled or hidden command looks so on the bar too.
+        command->setEnabled(own->isEnabled());
+        command->setVisible(own->isVisible());
+        QObject::connect(own, &QAction::enabledChanged, command, &QAction::setEnabled);
+        QObject::connect(own, &QAction::visibleChanged, command, [command, own] { command->setVisible(own->isVisible()); });
+        QObject::connect(command, &QAction::triggered, own, &QAction::trigger);
     }
     return command;
 }

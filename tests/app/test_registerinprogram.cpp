@@ -109,8 +109,10 @@ private:
     {
         const QList<QAction *> bar = window_->menuBar()->actions();
         QCOMPARE(bar.size(), window->menus().size());
-        for (int i = 0; i < bar.size(); ++i)
+        for (int i = 0; i < bar.size(); ++i) {
             QCOMPARE(bar[i]->text(), window->menus()[i]->title());
+            QCOMPARE(bar[i]->isEnabled(), window->menus()[i]->menuAction()->isEnabled());
+        }
         QVERIFY(!bar.contains(window_->mainMenu(QStringLiteral("mnuFiles"))->menuAction()));
     }
 
@@ -185,6 +187,8 @@ private slots:
         auto *flats = activeWindow<dat01_Flats>();
         QVERIFY(flats);
         verifyMenusOf(flats);
+        // A window of fixed size is not offered a maximized frame.
+        QVERIFY(!(flats->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
         for (int i = 0; i < TypedFlats.size(); ++i) {
             const Flat &typed = TypedFlats[i];
             retype(flats->textCell(i, 0), typed.name);
@@ -213,6 +217,8 @@ private slots:
         auto *persons = activeWindow<dat02_Persons>();
         QVERIFY(persons);
         verifyMenusOf(persons);
+        // The print command waits for the contact list: it stays disabled on the bar too.
+        QVERIFY(!window_->menuBar()->actions().last()->isEnabled());
         for (int i = 0; i < TypedPersons.size(); ++i) {
             retype(persons->textCell(i, 0), TypedPersons[i].name);
             if (TypedPersons[i].female) {
