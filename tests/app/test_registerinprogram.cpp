@@ -231,6 +231,12 @@ private slots:
         }
         verifyWork({0, 1, 2}, {0, 1, 2, 3});
 
+        // The window's menu shortcut wins over the name box's own use of the keys.
+        QTest::mouseClick(persons->textCell(0, 0), Qt::LeftButton);
+        QTest::keyClick(persons->textCell(0, 0), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(doubles_.fileDialogs.saveRequests.size(), 1);
+        QVERIFY(!persons->textCell(0, 0)->hasSelectedText());
+
         // The contact data of the second person, typed in its modal window.
         bool typed = false;
         QTimer::singleShot(0, this, [&typed] {
