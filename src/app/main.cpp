@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -27,6 +29,12 @@ int main(int argc, char *argv[])
     // closing before the main window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     LocaleService::installGreekLocale();
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(BuiltInPictures::icon())));
+    // Child-window captions in the narrower face the windows were laid out
+    // for, so that the long Greek captions fit their frames.
+    QFont caption(QStringLiteral("Arial"));
+    caption.setPointSizeF(9);
+    QApplication::setFont(caption, "QMdiSubWindowTitleBar");
 
     AppState state;
     state.ProgramFolder = CommandLine::programFolder(QCoreApplication::applicationDirPath());

@@ -1,12 +1,12 @@
 #include "register/dat00_typesofexpense.h"
 
+#include "platform/twips.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/datamenu.h"
 #include "register/gridkeynavigate.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
 #include "register/textentry.h"
-#include "register/twips.h"
 #include "register/windowopener.h"
 
 #include <QCloseEvent>
@@ -33,9 +33,9 @@ dat00_TypesofExpense::dat00_TypesofExpense(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("Λεκτικό Κατηγορίας Κοινών Δαπανών"));
     ApplyWindowBackground(this, QColor(255, 255, 224));
     MakeHeaderLabel(this, QStringLiteral("α/α"), QColor(0, 0, 255))
-        ->setGeometry(TwipRect(NumberLeft, HeaderTop, NumberWidth, RowHeight));
+        ->setGeometry(Twips::rect(NumberLeft, HeaderTop, NumberWidth, RowHeight));
     MakeHeaderLabel(this, QStringLiteral("Λεκτικό κατηγορίας κοινών δαπανών"), QColor(255, 0, 0))
-        ->setGeometry(TwipRect(NumberLeft + NumberWidth, HeaderTop, LabelWidth, RowHeight));
+        ->setGeometry(Twips::rect(NumberLeft + NumberWidth, HeaderTop, LabelWidth, RowHeight));
     const BuildingData &b = state().Building;
     snapshot_ = b.CategoryLabels;
     shownGeneration_ = ListGeneration();
@@ -44,9 +44,9 @@ dat00_TypesofExpense::dat00_TypesofExpense(AppContext &context, QWidget *parent)
         top = HeaderTop + RowHeight * (i + 1);
         QLabel *number = MakeRowNumberLabel(this);
         number->setText(QString::number(i + 1));
-        number->setGeometry(TwipRect(NumberLeft, top, NumberWidth, RowHeight));
+        number->setGeometry(Twips::rect(NumberLeft, top, NumberWidth, RowHeight));
         QLineEdit *box = MakeCellEdit(this);
-        box->setGeometry(TwipRect(NumberLeft + NumberWidth, top, LabelWidth, RowHeight));
+        box->setGeometry(Twips::rect(NumberLeft + NumberWidth, top, LabelWidth, RowHeight));
         box->setText(b.CategoryLabel(i));
         box->setProperty(IndexProperty, i);
         box->installEventFilter(this);
@@ -54,7 +54,7 @@ dat00_TypesofExpense::dat00_TypesofExpense(AppContext &context, QWidget *parent)
         boxes_[std::size_t(i)] = box;
     }
     boxes_[0]->setEnabled(false);
-    setFixedSize(Px(NumberLeft * 2 + NumberWidth + LabelWidth), Px(top + 3 * RowHeight));
+    setFixedSize(Twips::toPixels(NumberLeft * 2 + NumberWidth + LabelWidth), Twips::toPixels(top + 3 * RowHeight));
 
     dataMenu_ = NewDataMenu(this, context.shell, false);
     connect(dataMenu_->addAction(QStringLiteral("Αλλαγή στη σειρά εμφάνισης των κοινών δαπανών")),

@@ -1,9 +1,9 @@
 #include "register/dat03_buildingname.h"
 
+#include "platform/twips.h"
 #include "register/datamenu.h"
 #include "register/registerlook.h"
 #include "register/textentry.h"
-#include "register/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,14 +17,14 @@ dat03_BuildingName::dat03_BuildingName(AppContext &context, QWidget *parent) : D
     setWindowTitle(QStringLiteral("Αναγνωριστικό πολυκατοικίας"));
     ApplyWindowBackground(this, QColor(255, 255, 224));
     auto *label = new QLabel(QStringLiteral("Αναγνωριστικό πολυκατοικίας, πχ διεύθυνση"), this);
-    label->setGeometry(TwipRect(120, 120, 7000, 300));
+    label->setGeometry(Twips::rect(120, 120, 7000, 300));
     box_ = MakeCellEdit(this);
-    box_->setGeometry(TwipRect(120, 450, 7000, 360));
+    box_->setGeometry(Twips::rect(120, 450, 7000, 360));
     snapshot_ = state().Building.BuildingId;
     box_->setText(snapshot_.trimmed());
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::textEdited, this, [this] { typed(); });
-    setFixedSize(Px(7360), Px(1050));
+    setFixedSize(Twips::toPixels(7360), Twips::toPixels(1050));
 
     dataMenu_ = NewDataMenu(this, context.shell, true);
     AddCloseItem(dataMenu_, this);

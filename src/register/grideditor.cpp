@@ -4,13 +4,13 @@
 #include "core/fixedtext.h"
 #include "core/formatting.h"
 #include "core/recordmaintenance.h"
+#include "platform/twips.h"
 #include "register/amountentry.h"
 #include "register/datamenu.h"
 #include "register/gridkeynavigate.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
 #include "register/textentry.h"
-#include "register/twips.h"
 #include "register/windowopener.h"
 
 #include <QApplication>
@@ -119,7 +119,7 @@ void GridEditor::buildGrid()
     double width = geometry_.clientWidthTwips;
     if (width <= 0)
         width = acceptLeft_ + AcceptWidth + 90 + ScrollWidth - gridLeft_ + 240;
-    setFixedSize(Px(width), Px(clientHeight));
+    setFixedSize(Twips::toPixels(width), Twips::toPixels(clientHeight));
     topOffset_ = 0;
     show_data();
 }
@@ -136,7 +136,7 @@ void GridEditor::layoutHeaders()
     const double numberLeft = gridLeft_ + DeleteWidth + 60;
 
     numberHeader_ = MakeHeaderLabel(this, QStringLiteral("α/α"), QColor(0, 0, 255));
-    numberHeader_->setGeometry(TwipRect(numberLeft, headerTop, NumberWidth, RowHeight));
+    numberHeader_->setGeometry(Twips::rect(numberLeft, headerTop, NumberWidth, RowHeight));
     double left = numberLeft + NumberWidth;
     for (const GridColumn &c : columns_) {
         QLabel *header = MakeHeaderLabel(this, c.header, c.headerColour);
@@ -148,7 +148,7 @@ void GridEditor::layoutHeaders()
             header->installEventFilter(this);
         }
         const double top = headerTop + RowHeight - c.headerHeightTwips;
-        header->setGeometry(TwipRect(left, top, c.widthTwips, c.headerHeightTwips));
+        header->setGeometry(Twips::rect(left, top, c.widthTwips, c.headerHeightTwips));
         headers_.push_back(header);
         left += c.widthTwips;
     }
@@ -156,7 +156,7 @@ void GridEditor::layoutHeaders()
     if (!texts_.gridTitle.isEmpty()) {
         title_ = MakeHeaderLabel(this, texts_.gridTitle, geometry_.titleColour, 12);
         const double width = geometry_.titleWidthTwips > 0 ? geometry_.titleWidthTwips : left - numberLeft;
-        title_->setGeometry(TwipRect(numberLeft, geometry_.titleTopTwips, width, geometry_.titleHeightTwips));
+        title_->setGeometry(Twips::rect(numberLeft, geometry_.titleTopTwips, width, geometry_.titleHeightTwips));
     }
 
     accept_ = MakeImageButton(this, CreateIcon(), texts_.acceptToolTip);
@@ -164,7 +164,7 @@ void GridEditor::layoutHeaders()
     accept_->hide();
 
     scroll_ = new QScrollBar(Qt::Vertical, this);
-    scroll_->setGeometry(TwipRect(acceptLeft_ + AcceptWidth + 90, rowTopTwips(), ScrollWidth, RowHeight * rowCount_));
+    scroll_->setGeometry(Twips::rect(acceptLeft_ + AcceptWidth + 90, rowTopTwips(), ScrollWidth, RowHeight * rowCount_));
     scroll_->setMinimum(0);
     scroll_->setSingleStep(1);
     scroll_->setPageStep(20);
@@ -221,15 +221,15 @@ void GridEditor::placeRow(Row &r, int row)
 {
     const double top = rowTopTwips() + row * RowHeight;
     const double numberLeft = gridLeft_ + DeleteWidth + 60;
-    r.remove->setGeometry(TwipRect(gridLeft_, top, DeleteWidth, RowHeight));
-    r.number->setGeometry(TwipRect(numberLeft, top, NumberWidth, RowHeight));
+    r.remove->setGeometry(Twips::rect(gridLeft_, top, DeleteWidth, RowHeight));
+    r.number->setGeometry(Twips::rect(numberLeft, top, NumberWidth, RowHeight));
     double left = numberLeft + NumberWidth;
     for (std::size_t c = 0; c < r.cells.size(); ++c) {
-        r.cells[c]->setGeometry(TwipRect(left, top, columns_[c].widthTwips, RowHeight));
+        r.cells[c]->setGeometry(Twips::rect(left, top, columns_[c].widthTwips, RowHeight));
         left += columns_[c].widthTwips;
     }
     if (r.action)
-        r.action->setGeometry(TwipRect(acceptLeft_, top, AcceptWidth, RowHeight));
+        r.action->setGeometry(Twips::rect(acceptLeft_, top, AcceptWidth, RowHeight));
 }
 
 void GridEditor::setRowVisible(const Row &r, bool visible)
@@ -323,7 +323,7 @@ void GridEditor::show_data()
         for (int c = 0; c < int(columns_.size()); ++c)
             showCellValue(i, c, k);
         if (i == last) {
-            accept_->setGeometry(TwipRect(acceptLeft_, rowTopTwips() + i * RowHeight, AcceptWidth, RowHeight));
+            accept_->setGeometry(Twips::rect(acceptLeft_, rowTopTwips() + i * RowHeight, AcceptWidth, RowHeight));
             accept_->show();
             if (r.action)
                 r.action->hide();

@@ -3,9 +3,9 @@
 #include "core/appstate.h"
 #include "core/formatting.h"
 #include "platform/messageservice.h"
+#include "platform/twips.h"
 #include "register/amountentry.h"
 #include "register/listgeneration.h"
-#include "register/twips.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -58,25 +58,25 @@ OpeningFigures::OpeningFigures(QWidget *window, AppState &state, MessageService 
 void OpeningFigures::build(QWidget *window)
 {
     BuildingData &b = state_.Building;
-    cashLabel_ = makeLabel(window, QStringLiteral("Αρχικό Ταμείο Κίνησης:"), TwipRect(120, 120, 2835, 360));
+    cashLabel_ = makeLabel(window, QStringLiteral("Αρχικό Ταμείο Κίνησης:"), Twips::rect(120, 120, 2835, 360));
     chargesLabel_ = makeLabel(window, QStringLiteral("Δαπάνες από προηγούμενη διαχειριστική περίοδο:"),
-                              TwipRect(120, 540, 2835, 720));
+                              Twips::rect(120, 540, 2835, 720));
     makeClickable(cashLabel_, this);
     makeClickable(chargesLabel_, this);
-    makeLabel(window, QStringLiteral("Σημείωση:"), TwipRect(120, 1380, 2835, 300));
-    reservesTitle_ = makeLabel(window, QString(), TwipRect(7560, 60, 5715, 360));
+    makeLabel(window, QStringLiteral("Σημείωση:"), Twips::rect(120, 1380, 2835, 300));
+    reservesTitle_ = makeLabel(window, QString(), Twips::rect(7560, 60, 5715, 360));
     reservesTitle_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
     makeClickable(reservesTitle_, this);
 
     boxes_[CashBox] = {new QLineEdit(window), &b.InitialCash, 0};
-    boxes_[CashBox].edit->setGeometry(TwipRect(3000, 120, 2355, 360));
+    boxes_[CashBox].edit->setGeometry(Twips::rect(3000, 120, 2355, 360));
     boxes_[ChargesBox] = {new QLineEdit(window), &b.PreviousPeriodCharges, 0};
-    boxes_[ChargesBox].edit->setGeometry(TwipRect(3000, 540, 2355, 360));
+    boxes_[ChargesBox].edit->setGeometry(Twips::rect(3000, 540, 2355, 360));
     for (int c = 0; c < CategoryCount; ++c) {
         const double top = 420 + 360 * c;
-        reserveLabels_[std::size_t(c)] = makeLabel(window, QString(), TwipRect(7560, top, 3375, 360));
+        reserveLabels_[std::size_t(c)] = makeLabel(window, QString(), Twips::rect(7560, top, 3375, 360));
         boxes_[std::size_t(FirstReserveBox + c)] = {new QLineEdit(window), &b.Reserves[std::size_t(c)], 0};
-        boxes_[std::size_t(FirstReserveBox + c)].edit->setGeometry(TwipRect(10920, top, 2355, 360));
+        boxes_[std::size_t(FirstReserveBox + c)].edit->setGeometry(Twips::rect(10920, top, 2355, 360));
     }
     for (int i = 0; i < BoxCount; ++i) {
         QLineEdit *edit = boxes_[std::size_t(i)].edit;
@@ -86,13 +86,13 @@ void OpeningFigures::build(QWidget *window)
         connect(edit, &QLineEdit::textEdited, this, [this, i] { typed(i); });
     }
     note_ = new QPlainTextEdit(window);
-    note_->setGeometry(TwipRect(120, 1680, 7095, 855));
+    note_->setGeometry(Twips::rect(120, 1680, 7095, 855));
     note_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     note_->installEventFilter(this);
     connect(note_, &QPlainTextEdit::textChanged, this, [this] { noteChanged(); });
 
-    makeLine(window, QFrame::VLine, TwipRect(7440, 0, 45, 2700));
-    makeLine(window, QFrame::HLine, TwipRect(0, 2700, 13440, 45));
+    makeLine(window, QFrame::VLine, Twips::rect(7440, 0, 45, 2700));
+    makeLine(window, QFrame::HLine, Twips::rect(0, 2700, 13440, 45));
 
     // The tab order of the design: the initial cash first, then the charges, the
     // reserves and the note.

@@ -1,9 +1,9 @@
 #include "register/orderwindow.h"
 
+#include "platform/twips.h"
 #include "register/datamenu.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
-#include "register/twips.h"
 #include "register/windowopener.h"
 
 #include <QCloseEvent>
@@ -106,8 +106,8 @@ void OrderWindow::buildRows()
         floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
         floating_->hide();
     }
-    numberHeader_->setGeometry(TwipRect(NumberLeft, HeaderTop, NumberWidth, rowHeight));
-    nameHeader_->setGeometry(TwipRect(NameLeft, HeaderTop, spec_.nameWidthTwips, rowHeight));
+    numberHeader_->setGeometry(Twips::rect(NumberLeft, HeaderTop, NumberWidth, rowHeight));
+    nameHeader_->setGeometry(Twips::rect(NameLeft, HeaderTop, spec_.nameWidthTwips, rowHeight));
     const double firstTop = HeaderTop + rowHeight;
 
     const int count = recordCount();
@@ -121,7 +121,7 @@ void OrderWindow::buildRows()
         const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
         clientHeight = mainHeight - ChildFrameTwips;
         rows = std::max(1, int(std::floor((clientHeight - rowHeight - firstTop) / rowHeight)));
-        scroll_->setGeometry(TwipRect(spec_.clientWidthTwips - ScrollWidth, firstTop, ScrollWidth, rows * rowHeight));
+        scroll_->setGeometry(Twips::rect(spec_.clientWidthTwips - ScrollWidth, firstTop, ScrollWidth, rows * rowHeight));
         if (rows < count) {
             scroll_->setRange(0, count - rows);
             scroll_->setValue(0);
@@ -142,8 +142,8 @@ void OrderWindow::buildRows()
         row.name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row.name->setTextFormat(Qt::PlainText);
         const double top = firstTop + r * rowHeight;
-        row.number->setGeometry(TwipRect(NumberLeft, top, NumberWidth, rowHeight));
-        row.name->setGeometry(TwipRect(NameLeft, top, spec_.nameWidthTwips, rowHeight));
+        row.number->setGeometry(Twips::rect(NumberLeft, top, NumberWidth, rowHeight));
+        row.name->setGeometry(Twips::rect(NameLeft, top, spec_.nameWidthTwips, rowHeight));
         for (QLabel *cell : {row.number, row.name}) {
             cell->setProperty(RowProperty, r);
             cell->setProperty(NameProperty, cell == row.name);
@@ -154,7 +154,7 @@ void OrderWindow::buildRows()
         rows_.push_back(row);
     }
     floating_->raise();
-    setFixedSize(Px(spec_.clientWidthTwips), Px(clientHeight));
+    setFixedSize(Twips::toPixels(spec_.clientWidthTwips), Twips::toPixels(clientHeight));
     builtCount_ = count;
     topOffset_ = 0;
     show_data();
@@ -236,7 +236,7 @@ void OrderWindow::clickRow(int row)
         floating_->setFont(floatingFont());
         floating_->setText(text);
         const QFontMetrics metrics(floating_->font());
-        floating_->resize(metrics.horizontalAdvance(text), Px(spec_.rowHeightTwips));
+        floating_->resize(metrics.horizontalAdvance(text), Twips::toPixels(spec_.rowHeightTwips));
         floating_->raise();
         floating_->show();
         return;
@@ -267,7 +267,7 @@ void OrderWindow::follow(QLabel *cell, const QPoint &at, bool nameCellHit)
 {
     if (!floating_)
         return;
-    const int left = cell->x() + at.x() + Px(nameCellHit ? 120 : 30);
+    const int left = cell->x() + at.x() + Twips::toPixels(nameCellHit ? 120 : 30);
     const int top = cell->y() + at.y() - floating_->height() / 2;
     floating_->move(left, top);
 }

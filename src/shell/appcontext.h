@@ -26,6 +26,10 @@ public:
     virtual void refreshOtherWindows(QWidget *changedBy) = 0;
 };
 
+// The title bar and borders of a child window's frame, which a window fitted
+// to the main window's client height leaves room for (twips).
+inline constexpr double ChildFrameTwips = 480;
+
 // Everything a window is handed: the shared state, the platform services and
 // the shell.
 struct AppContext

@@ -196,4 +196,18 @@ QImage BuiltInPictures::about()
     return image;
 }
 
+QImage BuiltInPictures::icon()
+{
+    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(1, 1, 62, 62), 10, 10);
+    p.setClipPath(frame);
+    paintSky(p, QRectF(image.rect()), QColor(38, 110, 150), QColor(170, 214, 222));
+    paintBuilding(p, QRectF(16, 14, 32, 50), 4, 3, QColor(236, 226, 206), 11);
+    return image;
+}
+
 } // namespace kelvarino

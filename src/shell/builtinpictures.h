@@ -5,7 +5,7 @@
 namespace kelvarino {
 
 // The program's own artwork, drawn by code: the built-in wallpaper, the splash
-// picture with its hidden portrait, and the about-box picture.
+// picture with its hidden portrait, the about-box picture and the program's icon.
 class BuiltInPictures
 {
 public:
@@ -16,6 +16,7 @@ public:
     static QImage splash();    // 600 x 360
     static QImage portrait();  // square
     static QImage about();     // 620 x 612
+    static QImage icon();      // 64 x 64, a block of flats against the sky
 };
 
 } // namespace kelvarino

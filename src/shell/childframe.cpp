@@ -9,6 +9,11 @@ namespace kelvarino {
 ChildFrame::ChildFrame(DataWindow *window, std::function<void(ChildFrame *)> closed)
     : window_(window), closed_(std::move(closed))
 {
+    // A window of fixed size has nothing to gain from a maximized frame,
+    // which would only surround it with empty space.
+    if (window->minimumSize() == window->maximumSize())
+        setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                       | Qt::WindowCloseButtonHint);
     setWidget(window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(window->windowTitle());

@@ -1,7 +1,7 @@
 #include "shell/dialogfrm.h"
 
 #include "core/fixedtext.h"
-#include "shell/twips.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,6 +1,7 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
+#include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
 #include "shell/commandpreconditions.h"
@@ -9,7 +10,6 @@
 #include "shell/mainmenus.h"
 #include "shell/pictureviewer.h"
 #include "shell/programtitle.h"
-#include "shell/twips.h"
 #include "shell/waitcursor.h"
 #include "shell/wallpaperarea.h"
 
@@ -39,9 +39,15 @@ QAction *barAction(QMenu *menu)
         return menu->menuAction();
     auto *command = menu->findChild<QAction *>(QStringLiteral("barCommand"), Qt::FindDirectChildrenOnly);
     if (!command) {
+        QAction *own = menu->menuAction();
         command = new QAction(menu->title(), menu);
         command->setObjectName(QStringLiteral("barCommand"));
-        QObject::connect(command, &QAction::triggered, menu->menuAction(), &QAction::trigger);
+        // A disabled or hidden command looks so on the bar too.
+        command->setEnabled(own->isEnabled());
+        command->setVisible(own->isVisible());
+        QObject::connect(own, &QAction::enabledChanged, command, &QAction::setEnabled);
+        QObject::connect(own, &QAction::visibleChanged, command, [command, own] { command->setVisible(own->isVisible()); });
+        QObject::connect(command, &QAction::triggered, own, &QAction::trigger);
     }
     return command;
 }
@@ -69,6 +75,7 @@ MainFrm::MainFrm(AppState &state, const Platform &platform, QWidget *parent)
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     menuBar()->addActions(menus_->barActions());
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { showMenus(); });
+    qApp->installEventFilter(this);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &MainFrm::showHelpOfActiveWindow);
     bindModalWindow(QStringLiteral("mnuAbout"), [](AppContext &context, QWidget *owner) {
@@ -227,6 +234,31 @@ void MainFrm::showMenus()
         return;
     menuBar()->clear();
     menuBar()->addActions(wanted);
+}
+
+bool MainFrm::isChildMenuShortcut(QObject *target, const QKeySequence &key) const
+{
+    auto *widget = qobject_cast<QWidget *>(target);
+    if (!menusOf_ || !widget || !menusOf_->isAncestorOf(widget))
+        return false;
+    for (const QMenu *menu : menusOf_->window()->menus())
+        for (const QAction *item : menu->actions())
+            if (item->isEnabled() && item->shortcut() == key)
+                return true;
+    return false;
+}
+
+bool MainFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isChildMenuShortcut(watched, QKeySequence(key->keyCombination()))) {
+            // Left unaccepted, the key goes to the menu's shortcut.
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainFrm::refreshOtherWindows(QWidget *changedBy)

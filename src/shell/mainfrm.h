@@ -92,6 +92,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A shortcut of the active child's menus wins over the box that has the
+    // focus (Ctrl+A saves under a new name rather than selecting the text).
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The file, help and web commands; false for a command that opens a window.
@@ -100,6 +103,7 @@ private:
     ChildFrame *adoptChild(DataWindow *window);
     void childClosed(ChildFrame *frame);
     void showMenus();
+    bool isChildMenuShortcut(QObject *target, const QKeySequence &key) const;
     void showHelpOfActiveWindow();
 
     // Start-up steps.

@@ -1,6 +1,6 @@
 #include "shell/passworddialog.h"
 
-#include "shell/twips.h"
+#include "platform/twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "shell/pictureviewer.h"
 
+#include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/mainfrm.h"
 #include "shell/pathparts.h"
-#include "shell/twips.h"
 #include "shell/waitcursor.h"
 #include "shell/wallpaperarea.h"
 

@@ -1,7 +1,7 @@
 #include "shell/promotion.h"
 
+#include "platform/twips.h"
 #include "shell/builtinpictures.h"
-#include "shell/twips.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

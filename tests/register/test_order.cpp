@@ -1,8 +1,8 @@
+#include "platform/twips.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat01_flats.h"
 #include "register/dat01_orderflats.h"
 #include "register/dat02_orderpersons.h"
-#include "register/twips.h"
 #include "registerfixture.h"
 
 #include <QLabel>
@@ -119,7 +119,7 @@ private slots:
             dat01_OrderFlats window(f.context);
             QCOMPARE(window.rowCount(), 2);
             QVERIFY(window.scrollBar()->isHidden());
-            QCOMPARE(window.height(), Px(840));
+            QCOMPARE(window.height(), Twips::toPixels(840));
         }
         f.shell.clientHeight = 480 + 540 + 240 * 10;
         f.state.Building.Flats.assign(25, MakeFlat("X"));
