@@ -3,7 +3,10 @@
 #include "platform/qtmodalcursor.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+
+#include <utility>
 
 namespace kelvarino {
 
@@ -56,12 +59,24 @@ MessageAnswer escapeAnswer(MessageButtons buttons)
     return MessageAnswer::Cancel;
 }
 
+// The buttons' captions in the program's language (Qt ships no Greek ones).
+void setGreekButtonTexts(QMessageBox &box)
+{
+    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Άκυρο"}, {QMessageBox::Yes, "Ναι"}, {QMessageBox::No, "Όχι"}};
+    for (const auto &[button, caption] : captions) {
+        if (QAbstractButton *b = box.button(button))
+            b->setText(QString::fromUtf8(caption));
+    }
+}
+
 } // namespace
 
 MessageAnswer QtMessageService::show(const MessageRequest &request)
 {
     QWidget *owner = owner_ ? owner_.data() : QApplication::activeWindow();
     QMessageBox box(boxIcon(request.icon), request.title, request.text, boxButtons(request.buttons), owner);
+    setGreekButtonTexts(box);
     box.setDefaultButton(boxButton(request.defaultAnswer));
     box.setEscapeButton(boxButton(escapeAnswer(request.buttons)));
     const QtModalCursor pointer;
