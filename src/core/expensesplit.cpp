@@ -25,6 +25,9 @@ SplitColumn::SplitColumn(const ShareColumn *column, Side side, int flatCount)
         else
             Accumulate(Unreduced, p);
     }
+    Shares = ProportionalRow(PerMille.data(), PerMille.size(), Total);
+    if (!ReducedFlats.empty() && Unreduced != 0)
+        Carried = ProportionalRow(PerMille.data(), PerMille.size(), Unreduced);
 }
 
 namespace {
@@ -102,7 +105,7 @@ void ExpenseShare::fillShares(float *share) const
     if (stage_ == Stage::NotSplit)
         std::fill(share, share + n, 0.0f);
     else
-        ProportionalParts(basis_->PerMille.data(), std::size_t(n), amount_, basis_->Total, share);
+        basis_->Shares.parts(amount_, share);
 }
 
 void ExpenseShare::fill(float *share, float *discount, float *carried, float *total) const
@@ -116,7 +119,6 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         return;
     }
     const std::size_t count = std::size_t(n);
-    const float *perMille = basis_->PerMille.data();
     fillShares(share);
     std::fill(discount, discount + n, 0.0f);
     for (int j : basis_->ReducedFlats)
@@ -127,7 +129,7 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         return;
     }
     // The flats without a discount carry the discounts by their per-mille.
-    ProportionalParts(perMille, count, discountSum_, basis_->Unreduced, carried);
+    basis_->Carried.parts(discountSum_, carried);
     for (int j : basis_->ReducedFlats) {
         if (!(discount[j] == 0))
             carried[j] = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "core/floatarithmetic.h"
 #include "core/side.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ struct SplitColumn
     std::vector<int> ReducedFlats; // flats whose percent is above 0, in flat order
     float Total = 0;     // sum of the per-mille in flat order
     float Unreduced = 0; // sum of the per-mille of the flats without a reduction
+    ProportionalRow Shares;  // the shares of an amount by per-mille
+    ProportionalRow Carried; // the parts of the discounts the unreduced flats carry (when there are any)
 
     SplitColumn(const ShareColumn *column, Side side, int flatCount);
 };

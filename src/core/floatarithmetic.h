@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 namespace kelvarino {
 
@@ -23,6 +24,34 @@ inline void Accumulate(float &sum, float term)
 {
     sum = sum + term;
 }
+
+// A fixed row of values over a fixed divisor (a column's per-mille over its
+// total, or over the per-mille of its unreduced flats), whose parts
+// Stored(double(value) * double(factor) / double(divisor)) are wanted for one
+// factor after another (the amounts of the expenses). Each part equals that
+// formula bit for bit; the row keeps what the factors share so that a part
+// costs one multiplication instead of a division.
+class ProportionalRow
+{
+public:
+    ProportionalRow() = default;
+    ProportionalRow(const float *values, std::size_t n, float divisor);
+
+    std::size_t size() const { return values_.size(); }
+    // out[j] = the part of values[j], for every j < size().
+    void parts(float factor, float *out) const;
+
+private:
+    bool quickPartsAreSafe(float factor) const;
+    void exactParts(float factor, float *out) const;
+
+    std::vector<float> values_;
+    std::vector<double> ratios_; // double(value) / double(divisor), rounded once
+    float divisor_ = 1;
+    bool finite_ = true;          // every ratio is a finite number
+    double smallestRatio_ = 0;    // the least magnitude of the ratios other than 0 (0 when none)
+    double largestRatio_ = 0;     // the greatest magnitude of the ratios
+};
 
 // out[j] = Stored(double(values[j]) * double(factor) / double(divisor)) for
 // every j < n: the formula of the shares by per-mille and of the carried

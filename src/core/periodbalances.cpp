@@ -33,6 +33,8 @@ struct BalanceColumn
     float total = 0;                  // sum of the per-mille
     float unreducedPerMille = 0;      // sum of the per-mille of the flats with no fraction above 0
     bool anyReduction = false;        // some flat has a reduction percent above 0
+    ProportionalRow shares;           // the shares of an amount by per-mille
+    ProportionalRow carried;          // the parts of the discounts the flats carry (when any flat is unreduced)
 
     BalanceColumn(const ShareColumn *column, bool ownerSide, int flatCount)
     {
@@ -53,6 +55,9 @@ struct BalanceColumn
             else
                 reducedFlats.push_back(j);
         }
+        shares = ProportionalRow(perMille.data(), perMille.size(), total);
+        if (anyReduction && unreducedPerMille != 0)
+            carried = ProportionalRow(perMille.data(), perMille.size(), unreducedPerMille);
     }
 };
 
@@ -130,7 +135,7 @@ public:
     {
         if (column.total == 0)
             return Outcome::AllZero;
-        ProportionalParts(column.perMille.data(), n_, amount, column.total, share_.data());
+        column.shares.parts(amount, share_.data());
         bears_ = share_.data();
         if (!column.anyReduction)
             return Outcome::Split;
@@ -146,7 +151,7 @@ public:
             return Outcome::NothingLeftUnreduced;
         }
         // The flats without a discount carry the discounts by their per-mille.
-        ProportionalParts(column.perMille.data(), n_, discounts, column.unreducedPerMille, carried_.data());
+        column.carried.parts(discounts, carried_.data());
         for (int j : column.reducedFlats) {
             if (!(discount_[std::size_t(j)] == 0))
                 carried_[std::size_t(j)] = 0;

@@ -48,6 +48,36 @@ private slots:
         QCOMPARE(FirstDifference(values, 3.0f, 1.0f), -1);
     }
 
+    // v x 10.5 / 7 of an odd 24-bit v lies exactly halfway between two floats,
+    // while v / 7 x 10.5 computed in double often lands a unit beside it (and
+    // then rounds the other way): only the exact division of the values near
+    // halfway rounds them all to even.
+    void quickPartsNearHalfwayAreDivided()
+    {
+        std::mt19937 random(11);
+        std::vector<float> values(300);
+        for (float &v : values)
+            v = float(8388609 + 2 * int(random() % 4000000));
+        const ProportionalRow row(values.data(), values.size(), 7.0f);
+        std::vector<float> parts(values.size());
+        row.parts(10.5f, parts.data());
+        for (std::size_t j = 0; j < values.size(); ++j)
+            QCOMPARE(std::bit_cast<std::uint32_t>(parts[j]), std::bit_cast<std::uint32_t>(ByTheFormula(values[j], 10.5f, 7.0f)));
+    }
+
+    // The same halfway values among the floats below the normal ones, where
+    // the floats are spaced more widely: these parts are all divided.
+    void partsBelowTheNormalFloatsAreDivided()
+    {
+        std::mt19937 random(13);
+        std::vector<float> values(300);
+        for (float &v : values)
+            v = float(1 + 2 * int(random() % 2500000));
+        const float divisor = std::ldexp(7.0f, 100);
+        const float factor = std::ldexp(21.0f, -50); // parts 3v x 2^-150, halfway between two of those floats
+        QCOMPARE(FirstDifference(values, factor, divisor), -1);
+    }
+
     // Per-mille values, amounts and sums of every size the program meets, and
     // some it should never meet: every part equals the formula's bit for bit.
     void partsEqualTheFormula()
