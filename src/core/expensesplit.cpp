@@ -99,6 +99,12 @@ float ExpenseShare::Total(int flat) const
     return TotalOf(Share(flat), Carried(flat), Discount(flat));
 }
 
+const std::vector<int> &ExpenseShare::reducedFlats() const
+{
+    static const std::vector<int> none;
+    return stage_ == Stage::NotSplit ? none : basis_->ReducedFlats;
+}
+
 void ExpenseShare::fillShares(float *share) const
 {
     const int n = flatCount();
@@ -134,7 +140,10 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         if (!(discount[j] == 0))
             carried[j] = 0;
     }
-    AddThenSubtract(share, carried, discount, count, total);
+    // Only the reduced flats have a discount to take off.
+    AddEach(share, carried, count, total);
+    for (int j : basis_->ReducedFlats)
+        total[j] = TotalOf(share[j], carried[j], discount[j]);
 }
 
 namespace {

@@ -60,6 +60,9 @@ public:
     // Whether some flat has a reduction on the expense's side (else every
     // discount and carried part is 0).
     bool anyReduction() const { return stage_ != Stage::NotSplit && !basis_->ReducedFlats.empty(); }
+    // The flats that may have a discount (a reduction above 0), in flat order;
+    // every other flat's discount is 0.
+    const std::vector<int> &reducedFlats() const;
 
     // Splits an expense of the given amount with the column; fails with a stop
     // when the column cannot split it, leaving what the split reached.

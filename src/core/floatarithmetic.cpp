@@ -131,30 +131,21 @@ void AccumulateEach(float *__restrict sums, const float *__restrict terms, std::
 }
 
 KV_WIDE_WHERE_AVAILABLE
-void AccumulateEachInto3(float *__restrict sums1, float *__restrict sums2, float *__restrict sums3,
-                         const float *__restrict terms, std::size_t n)
+void AccumulateEachInto2(float *__restrict sums1, float *__restrict sums2, const float *__restrict terms,
+                         std::size_t n)
 {
     for (std::size_t j = 0; j < n; ++j) {
         Accumulate(sums1[j], terms[j]);
         Accumulate(sums2[j], terms[j]);
-        Accumulate(sums3[j], terms[j]);
     }
 }
 
+// A float addition is the double sum rounded once (see Accumulate).
 KV_WIDE_WHERE_AVAILABLE
-void AddThenSubtract(const float *__restrict first, const float *__restrict second, const float *__restrict third,
-                     std::size_t n, float *__restrict out)
+void AddEach(const float *__restrict first, const float *__restrict second, std::size_t n, float *__restrict out)
 {
     for (std::size_t j = 0; j < n; ++j)
-        out[j] = Stored((double(first[j]) + double(second[j])) - double(third[j]));
-}
-
-KV_WIDE_WHERE_AVAILABLE
-void AccumulateCarriedLessDiscount(float *__restrict sums, const float *__restrict carried,
-                                   const float *__restrict discount, std::size_t n)
-{
-    for (std::size_t j = 0; j < n; ++j)
-        sums[j] = Stored(double(sums[j]) + double(carried[j]) - double(discount[j]));
+        out[j] = first[j] + second[j];
 }
 
 } // namespace kelvarino

@@ -61,14 +61,12 @@ void ProportionalParts(const float *values, std::size_t n, float factor, float d
 // sums[j] += terms[j], each sum rounded as stored, for every j < n.
 void AccumulateEach(float *sums, const float *terms, std::size_t n);
 
-// The same terms added to three running sums at once.
-void AccumulateEachInto3(float *sums1, float *sums2, float *sums3, const float *terms, std::size_t n);
+// The same terms added to two running sums at once.
+void AccumulateEachInto2(float *sums1, float *sums2, const float *terms, std::size_t n);
 
-// out[j] = (first[j] + second[j]) - third[j], as stored, for every j < n (the
-// total a flat bears of a split expense).
-void AddThenSubtract(const float *first, const float *second, const float *third, std::size_t n, float *out);
-
-// sums[j] = (sums[j] + carried[j]) - discount[j], as stored, for every j < n.
-void AccumulateCarriedLessDiscount(float *sums, const float *carried, const float *discount, std::size_t n);
+// out[j] = first[j] + second[j], as stored, for every j < n. Where the
+// formula subtracts a third term that is exactly 0, this is its value too:
+// subtracting a zero changes no sum (and keeps the sign of a zero one).
+void AddEach(const float *first, const float *second, std::size_t n, float *out);
 
 } // namespace kelvarino

@@ -5,6 +5,8 @@
 #include "core/sharetimeline.h"
 #include "platform/messageservice.h"
 
+#include <algorithm>
+
 namespace kelvarino {
 
 namespace {
@@ -113,6 +115,30 @@ struct SideRowSums
     }
 };
 
+// The carried parts and the discounts of an expense with reductions, into
+// the row sums. Only the reduced flats can have a discount (adding the
+// others' zeros would change no sum), and a flat with a discount carries
+// nothing: so every flat's amount from the closed flats gains its carried
+// part, and then those with a discount lose it, by the formula.
+void AddReductions(const ExpenseShare &e, const float *carried, const float *discount, std::size_t n, int c,
+                   SideRowSums &sums)
+{
+    float *carriedSum = sums.carried[std::size_t(c)].data();
+    float *discountSum = sums.discount[std::size_t(c)].data();
+    float *fromClosed = sums.fromClosed.data();
+    if (e.hasDiscounts()) {
+        AccumulateEach(carriedSum, carried, n);
+        AccumulateEach(fromClosed, carried, n);
+    }
+    for (int j : e.reducedFlats()) {
+        const std::size_t f = std::size_t(j);
+        if (discount[f] == 0)
+            continue;
+        Accumulate(discountSum[f], discount[f]);
+        fromClosed[f] = Stored(double(fromClosed[f]) + double(carried[f]) - double(discount[f]));
+    }
+}
+
 // Adds the splits of one side's expenses of a category to the row sums: per
 // flat the category's share, carried part, discount and total, the side's
 // total and the amount from the closed flats, each sum taking the expenses in
@@ -122,29 +148,35 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
     const std::size_t n = std::size_t(flatCount);
     std::vector<float> share(n), discount(n), carried(n), total(n);
     float *shareSum = sums.share[std::size_t(c)].data();
-    float *carriedSum = sums.carried[std::size_t(c)].data();
-    float *discountSum = sums.discount[std::size_t(c)].data();
     float *categoryTotal = sums.categoryTotal[std::size_t(c)].data();
     float *sideTotal = sums.total.data();
-    float *fromClosed = sums.fromClosed.data();
+    // Until an expense carries discounts every flat's total is its share, so
+    // the category's totals are its share sums: copied, not added twice.
+    bool totalsAreShares = true;
     for (const ExpenseShare &e : shares) {
         if (e.flatCount() != flatCount)
             continue; // an expense the split never reached: all zeros, which add nothing
         if (!e.anyReduction()) {
-            // Without discounts and carried parts (whose zeros would change no
-            // sum) every flat bears its share.
+            // Without discounts and carried parts every flat bears its share.
             e.fillShares(share.data());
-            AccumulateEachInto3(shareSum, categoryTotal, sideTotal, share.data(), n);
+            AccumulateEachInto2(shareSum, sideTotal, share.data(), n);
+            if (!totalsAreShares)
+                AccumulateEach(categoryTotal, share.data(), n);
             continue;
         }
         e.fill(share.data(), discount.data(), carried.data(), total.data());
+        if (totalsAreShares && e.hasDiscounts()) {
+            std::copy(shareSum, shareSum + n, categoryTotal);
+            totalsAreShares = false;
+        }
         AccumulateEach(shareSum, share.data(), n);
-        AccumulateEach(categoryTotal, total.data(), n);
+        if (!totalsAreShares)
+            AccumulateEach(categoryTotal, total.data(), n);
         AccumulateEach(sideTotal, total.data(), n);
-        AccumulateEach(carriedSum, carried.data(), n);
-        AccumulateEach(discountSum, discount.data(), n);
-        AccumulateCarriedLessDiscount(fromClosed, carried.data(), discount.data(), n);
+        AddReductions(e, carried.data(), discount.data(), n, c, sums);
     }
+    if (totalsAreShares)
+        std::copy(shareSum, shareSum + n, categoryTotal);
 }
 
 void AddCharges(const BuildingData &building, const std::vector<int> &list, Side side,

@@ -156,7 +156,12 @@ public:
             if (!(discount_[std::size_t(j)] == 0))
                 carried_[std::size_t(j)] = 0;
         }
-        AddThenSubtract(carried_.data(), share_.data(), discount_.data(), n_, total_.data());
+        // Only the reduced flats have a discount to take off.
+        AddEach(carried_.data(), share_.data(), n_, total_.data());
+        for (int j : column.reducedFlats) {
+            const std::size_t f = std::size_t(j);
+            total_[f] = Stored((double(carried_[f]) + double(share_[f])) - double(discount_[f]));
+        }
         ClearDiscounts(column);
         bears_ = total_.data();
         return Outcome::Split;
