@@ -183,6 +183,7 @@ bool ShareCommonExpenses(const BuildingData &building, const ShareTimeline &time
     }
 
     SplitColumnCache columns(building);
+    SliceCursor slices(timeline);
     for (int c = 0; c < CategoryCount; ++c) {
         const QString label = building.CategoryLabels[std::size_t(c)].text();
         for (Side side : {Side::Owner, Side::Resident}) {
@@ -192,7 +193,7 @@ bool ShareCommonExpenses(const BuildingData &building, const ShareTimeline &time
                 const ExpenseRecord *expense = ListedExpense(building, list[k]);
                 if (!expense)
                     continue;
-                const int column = timeline.ColumnAt(c, expense->Date);
+                const int column = slices.columnAt(c, expense->Date);
                 switch (shares[k].split(column, columns.get(c, column, side), expense->Amount)) {
                 case ExpenseShare::Outcome::Split:
                     break;

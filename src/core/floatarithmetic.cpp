@@ -44,19 +44,20 @@ namespace {
 constexpr std::uint64_t DroppedBits = (std::uint64_t(1) << 29) - 1;
 constexpr std::uint64_t Halfway = std::uint64_t(1) << 28;
 constexpr std::uint64_t NearMidpoint = 1024; // far wider than the six ulps the quick part may be off
+constexpr std::uint64_t TopBit = std::uint64_t(1) << 63;
 
-// 1 when the double lies within NearMidpoint ulps of halfway between two
-// floats (its dropped bits shifted so that the band starts at 0), else 0.
+// Has the top bit set when the double lies within NearMidpoint ulps of
+// halfway between two floats: its dropped bits, shifted so that the band
+// starts at 0, less the band's width, fall below 0.
 inline std::uint64_t NearHalfway(double value)
 {
-    const std::uint64_t dropped = (std::bit_cast<std::uint64_t>(value) + (NearMidpoint - Halfway)) & DroppedBits;
-    return (dropped - 2 * NearMidpoint) >> 63;
+    return ((std::bit_cast<std::uint64_t>(value) + (NearMidpoint - Halfway)) & DroppedBits) - 2 * NearMidpoint;
 }
 
 // out[j] = ratios[j] * factor rounded to float; answers whether any of the
 // products lay near a halfway point.
 KV_WIDE_WHERE_AVAILABLE
-std::uint64_t QuickParts(const double *__restrict ratios, std::size_t n, double factor, float *__restrict out)
+bool QuickParts(const double *__restrict ratios, std::size_t n, double factor, float *__restrict out)
 {
     std::uint64_t near = 0;
     for (std::size_t j = 0; j < n; ++j) {
@@ -64,7 +65,7 @@ std::uint64_t QuickParts(const double *__restrict ratios, std::size_t n, double 
         out[j] = Stored(quick);
         near |= NearHalfway(quick);
     }
-    return near;
+    return (near & TopBit) != 0;
 }
 
 } // namespace
@@ -110,10 +111,10 @@ void ProportionalRow::parts(float factor, float *out) const
         return;
     }
     const double f = double(factor);
-    if (QuickParts(ratios_.data(), ratios_.size(), f, out) == 0)
+    if (!QuickParts(ratios_.data(), ratios_.size(), f, out))
         return;
     for (std::size_t j = 0; j < ratios_.size(); ++j) {
-        if (NearHalfway(ratios_[j] * f))
+        if (NearHalfway(ratios_[j] * f) & TopBit)
             out[j] = Exact(values_[j], factor, divisor_);
     }
 }

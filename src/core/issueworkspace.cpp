@@ -83,11 +83,12 @@ void SetSideFlags(const BuildingData &building, const ShareTimeline &timeline, S
     exists = false;
     closedColumn = false;
     ReducedColumnCache columns(building);
+    SliceCursor slices(timeline);
     for (int c = 0; c < CategoryCount; ++c) {
         for (int e : lists[std::size_t(c)]) {
             exists = true;
             const ExpenseRecord *expense = ListedExpense(building, e);
-            if (expense && columns.hasReduction(c, timeline.ColumnAt(c, expense->Date), side)) {
+            if (expense && columns.hasReduction(c, slices.columnAt(c, expense->Date), side)) {
                 closedColumn = true;
                 return;
             }

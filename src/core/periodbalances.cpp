@@ -238,6 +238,7 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
     BalanceColumnCache columns(building, flatCount);
     BalanceSplitter splitter(flatCount);
     SharedAccumulators sums(period);
+    SliceCursor slices(timeline);
 
     for (const ExpenseRecord &expense : building.Expenses) {
         if (expense.AllFlats == 0 || expense.Date > last)
@@ -246,7 +247,7 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
         if (c < 0 || c >= CategoryCount)
             continue; // the reader refuses such an expense
         const bool ownerSide = expense.ChargedToOwner != 0;
-        const BalanceColumn &column = columns.get(c, timeline.ColumnAt(c, expense.Date), ownerSide);
+        const BalanceColumn &column = columns.get(c, slices.columnAt(c, expense.Date), ownerSide);
         const BalanceSplitter::Outcome outcome = splitter.split(column, expense.Amount);
         if (outcome != BalanceSplitter::Outcome::Split) {
             sums.writeBack(period);

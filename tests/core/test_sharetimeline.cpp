@@ -3,6 +3,10 @@
 
 #include "support_periodbuilding.h"
 
+#include <algorithm>
+#include <limits>
+#include <random>
+
 using namespace kelvarino;
 using namespace kelvarino::testing;
 
@@ -84,6 +88,37 @@ private slots:
             QCOMPARE(t.ColumnAt(1, c.date), c.column);
         QCOMPARE(ColumnsByEndDate(columns), (std::vector<int>{2, 1, 0}));
         QCOMPARE(ColumnsByEndDate(ordered), (std::vector<int>{0, 1, 2}));
+    }
+
+    // The cursor finds the slice the search finds, whatever the order of the
+    // dates: on, before and after every boundary, and a date that is no number.
+    void cursorFindsTheSliceOfEveryDate()
+    {
+        PeriodBuilding b(1);
+        auto &c1 = b.data.ShareColumns[1];
+        c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
+        auto &c2 = b.data.ShareColumns[2];
+        c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
+        const ShareTimeline t = BuildShareTimeline(b.data);
+        std::vector<double> dates{std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::infinity()};
+        for (const TimelineSlice &slice : t.Slices) {
+            for (double offset : {-1.0, -0.5, 0.0, 0.5, 1.0})
+                dates.push_back(slice.Boundary + offset);
+        }
+        std::mt19937 random(3);
+        for (int round = 0; round < 20; ++round) {
+            std::shuffle(dates.begin(), dates.end(), random);
+            SliceCursor cursor(t);
+            for (double date : dates) {
+                QCOMPARE(cursor.sliceOf(date), ShareSliceOfDate(t, date));
+                QCOMPARE(cursor.columnAt(1, date), t.ColumnAt(1, date));
+            }
+        }
+        const ShareTimeline open = BuildShareTimeline(PeriodBuilding(1).data);
+        SliceCursor onlyOpen(open);
+        QCOMPARE(onlyOpen.sliceOf(Day(2024, 1, 1)), 0);
+        QCOMPARE(onlyOpen.columnAt(9, Day(2024, 1, 1)), -1);
     }
 
     void administratorAtADate()
