@@ -10,6 +10,24 @@
 using namespace kelvarino;
 using namespace kelvarino::testing;
 
+namespace {
+
+// Category 1 ends columns on 31 March and 30 June, category 2 on 31 May
+// and category 3 on 30 June too: three boundaries, one per distinct date.
+PeriodBuilding ThreeBoundaries()
+{
+    PeriodBuilding b(1);
+    auto &c1 = b.data.ShareColumns[1];
+    c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
+    auto &c2 = b.data.ShareColumns[2];
+    c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
+    auto &c3 = b.data.ShareColumns[3];
+    c3.insert(c3.begin(), ShareColumn::zeros(1, Day(2024, 6, 30)));
+    return b;
+}
+
+} // namespace
+
 class TestShareTimeline : public QObject
 {
     Q_OBJECT
@@ -32,19 +50,10 @@ private slots:
             QCOMPARE(t.Slices[0].ColumnOf[std::size_t(c)], -1);
     }
 
-    // Category 1 ends columns on 31 March and 30 June, category 2 on 31 May
-    // and category 3 on 30 June too: three boundaries, one per distinct date.
+    // Three boundaries, one per distinct date, across the categories.
     void boundariesMergeAcrossCategories()
     {
-        PeriodBuilding b(1);
-        auto &c1 = b.data.ShareColumns[1];
-        c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
-        auto &c2 = b.data.ShareColumns[2];
-        c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
-        auto &c3 = b.data.ShareColumns[3];
-        c3.insert(c3.begin(), ShareColumn::zeros(1, Day(2024, 6, 30)));
-
-        const ShareTimeline t = BuildShareTimeline(b.data);
+        const ShareTimeline t = BuildShareTimeline(ThreeBoundaries().data);
         QCOMPARE(t.LastSlice(), 3);
         QCOMPARE(t.Slices[1].Boundary, Day(2024, 6, 30));
         QCOMPARE(t.Slices[2].Boundary, Day(2024, 5, 31));
@@ -94,12 +103,7 @@ private slots:
     // dates: on, before and after every boundary, and a date that is no number.
     void cursorFindsTheSliceOfEveryDate()
     {
-        PeriodBuilding b(1);
-        auto &c1 = b.data.ShareColumns[1];
-        c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
-        auto &c2 = b.data.ShareColumns[2];
-        c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
-        const ShareTimeline t = BuildShareTimeline(b.data);
+        const ShareTimeline t = BuildShareTimeline(ThreeBoundaries().data);
         std::vector<double> dates{std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity(),
                                   std::numeric_limits<double>::infinity()};
         for (const TimelineSlice &slice : t.Slices) {
