@@ -141,6 +141,17 @@ void AccumulateEachInto2(float *__restrict sums1, float *__restrict sums2, const
     }
 }
 
+KV_WIDE_WHERE_AVAILABLE
+void AccumulateEachInto3(float *__restrict sums1, float *__restrict sums2, float *__restrict sums3,
+                         const float *__restrict terms, std::size_t n)
+{
+    for (std::size_t j = 0; j < n; ++j) {
+        Accumulate(sums1[j], terms[j]);
+        Accumulate(sums2[j], terms[j]);
+        Accumulate(sums3[j], terms[j]);
+    }
+}
+
 // A float addition is the double sum rounded once (see Accumulate).
 KV_WIDE_WHERE_AVAILABLE
 void AddEach(const float *__restrict first, const float *__restrict second, std::size_t n, float *__restrict out)

@@ -61,8 +61,9 @@ void ProportionalParts(const float *values, std::size_t n, float factor, float d
 // sums[j] += terms[j], each sum rounded as stored, for every j < n.
 void AccumulateEach(float *sums, const float *terms, std::size_t n);
 
-// The same terms added to two running sums at once.
+// The same terms added to two or three running sums at once.
 void AccumulateEachInto2(float *sums1, float *sums2, const float *terms, std::size_t n);
+void AccumulateEachInto3(float *sums1, float *sums2, float *sums3, const float *terms, std::size_t n);
 
 // out[j] = first[j] + second[j], as stored, for every j < n. Where the
 // formula subtracts a third term that is exactly 0, this is its value too:

@@ -127,10 +127,8 @@ void AddReductions(const ExpenseShare &e, const float *carried, const float *dis
     float *carriedSum = sums.carried[std::size_t(c)].data();
     float *discountSum = sums.discount[std::size_t(c)].data();
     float *fromClosed = sums.fromClosed.data();
-    if (e.hasDiscounts()) {
-        AccumulateEach(carriedSum, carried, n);
-        AccumulateEach(fromClosed, carried, n);
-    }
+    if (e.hasDiscounts())
+        AccumulateEachInto2(carriedSum, fromClosed, carried, n);
     for (int j : e.reducedFlats()) {
         const std::size_t f = std::size_t(j);
         if (discount[f] == 0)
@@ -160,9 +158,10 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
         if (!e.anyReduction()) {
             // Without discounts and carried parts every flat bears its share.
             e.fillShares(share.data());
-            AccumulateEachInto2(shareSum, sideTotal, share.data(), n);
-            if (!totalsAreShares)
-                AccumulateEach(categoryTotal, share.data(), n);
+            if (totalsAreShares)
+                AccumulateEachInto2(shareSum, sideTotal, share.data(), n);
+            else
+                AccumulateEachInto3(shareSum, categoryTotal, sideTotal, share.data(), n);
             continue;
         }
         e.fill(share.data(), discount.data(), carried.data(), total.data());
@@ -171,9 +170,10 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
             totalsAreShares = false;
         }
         AccumulateEach(shareSum, share.data(), n);
-        if (!totalsAreShares)
-            AccumulateEach(categoryTotal, total.data(), n);
-        AccumulateEach(sideTotal, total.data(), n);
+        if (totalsAreShares)
+            AccumulateEach(sideTotal, total.data(), n);
+        else
+            AccumulateEachInto2(categoryTotal, sideTotal, total.data(), n);
         AddReductions(e, carried.data(), discount.data(), n, c, sums);
     }
     if (totalsAreShares)
