@@ -124,7 +124,7 @@ void BareLoop(benchmark::State &state)
 // The bare loop compiled as wide as the program's own row helpers are where
 // the processor allows it, so that the comparison does not flatter them.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
 void WideBareLoopBody(const BuildingData &building, const float *perMille, float *sums)
 {
