@@ -36,10 +36,10 @@ constexpr Span WholeYear{YearStart, DaysInYear, YearStart, 30};
 // go through every expense, the statements only through the quarter's.
 constexpr Span LastQuarterOfTwoYears{TwoYearsStart, DaysInTwoYears, LastQuarterStart, 60};
 
-// 300 flats; per category nine columns ending through the span and the open
-// one; in the lift's category two flats pay no residents' share and one
-// owner has a reduction; the expenses spread over the span, nine in ten
-// common.
+// 300 flats, each with two owners and two residents in turn; per category
+// nine columns ending through the span and the open one; in the lift's
+// category two flats pay no residents' share and one owner has a reduction;
+// the expenses spread over the span, nine in ten common.
 BuildingData LargeBuilding(int expenseCount, const Span &span = WholeYear)
 {
     std::mt19937 random(20240101);
@@ -69,6 +69,20 @@ BuildingData LargeBuilding(int expenseCount, const Span &span = WholeYear)
         expense.Flat = expense.AllFlats ? qint16(-1) : qint16(e % Flats);
         expense.Amount = float(1 + random() % 100000) / 100.0f;
         b.Expenses.push_back(expense);
+    }
+    // Every flat has had two owners and two residents, the first of each
+    // until the middle of the span, as the statements' names are looked up.
+    const double middle = span.start + span.days / 2;
+    for (int f = 0; f < Flats; ++f) {
+        for (auto *periods : {&b.Owners, &b.Residents}) {
+            for (bool earlier : {true, false}) {
+                PersonRecord person;
+                person.Name.set(QStringLiteral("Person %1").arg(b.PersonCount()));
+                b.Persons.push_back(person);
+                periods->push_back({qint16(b.PersonCount() - 1), qint16(f), earlier ? NotSetDate : middle + 1,
+                                    earlier ? middle : NotSetDate});
+            }
+        }
     }
     const double periodTo = span.start + span.days - 1;
     b.Issues.push_back({span.periodFrom, periodTo, periodTo + 1, {}});

@@ -363,12 +363,11 @@ void BuildFlatRows(const BuildingData &building, const ShareTimeline &timeline, 
 
 void FillFlatNames(const BuildingData &building, double issueDate, IssueWorkspace &workspace)
 {
-    for (int f = 0; f < int(workspace.FlatRows.size()); ++f) {
-        QString name = OccupantNameAt(building, f, Side::Resident, issueDate);
-        if (name.isEmpty())
-            name = OccupantNameAt(building, f, Side::Owner, issueDate);
-        workspace.FlatRows[std::size_t(f)].DisplayName = name;
-    }
+    const int flatCount = int(workspace.FlatRows.size());
+    const std::vector<QString> residents = OccupantNamesAt(building, flatCount, Side::Resident, issueDate);
+    const std::vector<QString> owners = OccupantNamesAt(building, flatCount, Side::Owner, issueDate);
+    for (std::size_t f = 0; f < workspace.FlatRows.size(); ++f)
+        workspace.FlatRows[f].DisplayName = residents[f].isEmpty() ? owners[f] : residents[f];
 }
 
 void SumCategoryColumns(IssueWorkspace &workspace)

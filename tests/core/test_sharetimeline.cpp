@@ -180,6 +180,32 @@ private slots:
         b.owner(0, k, Day(2024, 3, 1));
         QCOMPARE(OccupantNameAt(b.data, 0, Side::Owner, Day(2024, 3, 1)), QStringLiteral("Κώστας"));
     }
+
+    // The names of all flats at once are each flat's own, also with periods
+    // that overlap, lie outside the flats or name no person.
+    void occupantNamesOfAllFlatsAtOnce()
+    {
+        std::mt19937 random(5);
+        PeriodBuilding b(6);
+        for (int p = 0; p < 4; ++p)
+            b.person(QStringLiteral(" Πρόσωπο %1 ").arg(p));
+        const double start = Day(2024, 1, 1);
+        for (int i = 0; i < 60; ++i) {
+            const int flat = int(random() % 8) - 1; // -1 and 6 lie outside the flats
+            const int person = int(random() % 5);   // 4 names no person
+            const double from = random() % 4 ? start + double(random() % 60) : NotSetDate;
+            const double to = random() % 4 ? from + double(random() % 60) : NotSetDate;
+            (random() % 2 ? b.data.Owners : b.data.Residents).push_back({qint16(person), qint16(flat), from, to});
+        }
+        for (int day = -5; day < 130; day += 3) {
+            for (Side side : {Side::Owner, Side::Resident}) {
+                const std::vector<QString> names = OccupantNamesAt(b.data, 6, side, start + day);
+                QCOMPARE(names.size(), std::size_t(6));
+                for (int f = 0; f < 6; ++f)
+                    QCOMPARE(names[std::size_t(f)], OccupantNameAt(b.data, f, side, start + day));
+            }
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestShareTimeline)
