@@ -1,7 +1,12 @@
 // The whole computation behind one issue's notifications (balances,
 // workspace, split of every common expense) at the data file's limits,
 // against a bare loop that only multiplies every common expense's amount by
-// every flat's per-mille.
+// every flat's per-mille. Two issues: one covering a whole year of expenses
+// (every expense passes through the balances and the statements), and the
+// last quarter of two years of expenses (the balances still pass through
+// every expense, the statements through the quarter's). The bare loop runs
+// as the compiler builds it by default and, as WideBareLoop, with the wider
+// vectors the program's row helpers use where the processor has them.
 
 #include "core/issuecommands.h"
 #include "platform/messageservice.h"
