@@ -70,6 +70,21 @@ bool QuickParts(const double *__restrict ratios, std::size_t n, double factor, f
     return (near & TopBit) != 0;
 }
 
+// out[j] = sums[j] + ratios[j] * factor rounded to float; answers whether
+// any of the products lay near a halfway point.
+KV_WIDE_WHERE_AVAILABLE
+bool AddQuickParts(const double *__restrict ratios, std::size_t n, double factor, const float *__restrict sums,
+                   float *__restrict out)
+{
+    std::uint64_t near = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+        const double quick = ratios[j] * factor;
+        out[j] = sums[j] + Stored(quick);
+        near |= NearHalfway(quick);
+    }
+    return (near & TopBit) != 0;
+}
+
 } // namespace
 
 ProportionalRow::ProportionalRow(const float *values, std::size_t n, float divisor)
@@ -119,6 +134,33 @@ void ProportionalRow::parts(float factor, float *out) const
         if (NearHalfway(ratios_[j] * f) & TopBit)
             out[j] = Exact(values_[j], factor, divisor_);
     }
+}
+
+void ProportionalRow::addParts(float factor, const float *sums, float *out) const
+{
+    if (!quickPartsAreSafe(factor)) {
+        for (std::size_t j = 0; j < values_.size(); ++j)
+            out[j] = sums[j] + Exact(values_[j], factor, divisor_);
+        return;
+    }
+    const double f = double(factor);
+    if (!AddQuickParts(ratios_.data(), ratios_.size(), f, sums, out))
+        return;
+    for (std::size_t j = 0; j < ratios_.size(); ++j) {
+        if (NearHalfway(ratios_[j] * f) & TopBit)
+            out[j] = sums[j] + Exact(values_[j], factor, divisor_);
+    }
+}
+
+void RowSums::add(const float *terms)
+{
+    AccumulateEach(current_.data(), terms, current_.size());
+}
+
+void RowSums::addParts(const ProportionalRow &row, float factor)
+{
+    row.addParts(factor, current_.data(), next_.data());
+    std::swap(current_, next_);
 }
 
 void ProportionalParts(const float *values, std::size_t n, float factor, float divisor, float *out)

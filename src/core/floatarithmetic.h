@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace kelvarino {
@@ -40,6 +41,9 @@ public:
     std::size_t size() const { return values_.size(); }
     // out[j] = the part of values[j], for every j < size().
     void parts(float factor, float *out) const;
+    // out[j] = sums[j] + the part of values[j], as stored, for every j <
+    // size(): a running sum's next value without storing the parts first.
+    void addParts(float factor, const float *sums, float *out) const;
 
 private:
     bool quickPartsAreSafe(float factor) const;
@@ -51,6 +55,27 @@ private:
     bool finite_ = true;          // every ratio is a finite number
     double smallestRatio_ = 0;    // the least magnitude of the ratios other than 0 (0 when none)
     double largestRatio_ = 0;     // the greatest magnitude of the ratios
+};
+
+// A running sum per flat that whole rows of terms are added to, each sum
+// rounded as stored. Each addition writes the new sums beside the old ones
+// and then takes them as current: so proportional parts can be added as they
+// are worked out, and a part that needs correcting is still added to the sum
+// before it.
+class RowSums
+{
+public:
+    RowSums() = default;
+    explicit RowSums(std::vector<float> initial) : current_(std::move(initial)), next_(current_.size()) {}
+
+    const std::vector<float> &values() const { return current_; }
+    // sums[j] += terms[j] for every flat.
+    void add(const float *terms);
+    // sums[j] += the row's part of flat j for the factor.
+    void addParts(const ProportionalRow &row, float factor);
+
+private:
+    std::vector<float> current_, next_;
 };
 
 // out[j] = Stored(double(values[j]) * double(factor) / double(divisor)) for

@@ -84,22 +84,20 @@ private:
     std::array<std::array<std::vector<std::optional<BalanceColumn>>, CategoryCount>, 2> cache_;
 };
 
-// The four balance fields the distribution adds into, one array each while it
-// runs, so that every expense adds along contiguous memory.
+// The four balance fields the distribution adds into, one row of sums each
+// while it runs, so that every expense adds along contiguous memory.
 struct SharedAccumulators
 {
-    std::vector<float> residentShared, ownerShared, residentPrevious, ownerPrevious;
+    RowSums residentShared, ownerShared, residentPrevious, ownerPrevious;
 
     explicit SharedAccumulators(const PeriodBalances &period)
+        : residentShared(Field(period, &FlatBalance::ResidentShared)),
+          ownerShared(Field(period, &FlatBalance::OwnerShared)),
+          residentPrevious(Field(period, &FlatBalance::ResidentPrevious)),
+          ownerPrevious(Field(period, &FlatBalance::OwnerPrevious))
     {
-        for (const FlatBalance &b : period.Balances) {
-            residentShared.push_back(b.ResidentShared);
-            ownerShared.push_back(b.OwnerShared);
-            residentPrevious.push_back(b.ResidentPrevious);
-            ownerPrevious.push_back(b.OwnerPrevious);
-        }
     }
-    std::vector<float> &target(bool ownerSide, bool inPeriod)
+    RowSums &target(bool ownerSide, bool inPeriod)
     {
         if (inPeriod)
             return ownerSide ? ownerShared : residentShared;
@@ -109,18 +107,27 @@ struct SharedAccumulators
     {
         for (std::size_t j = 0; j < period.Balances.size(); ++j) {
             FlatBalance &b = period.Balances[j];
-            b.ResidentShared = residentShared[j];
-            b.OwnerShared = ownerShared[j];
-            b.ResidentPrevious = residentPrevious[j];
-            b.OwnerPrevious = ownerPrevious[j];
+            b.ResidentShared = residentShared.values()[j];
+            b.OwnerShared = ownerShared.values()[j];
+            b.ResidentPrevious = residentPrevious.values()[j];
+            b.OwnerPrevious = ownerPrevious.values()[j];
         }
+    }
+
+private:
+    static std::vector<float> Field(const PeriodBalances &period, float FlatBalance::*field)
+    {
+        std::vector<float> values;
+        for (const FlatBalance &b : period.Balances)
+            values.push_back(b.*field);
+        return values;
     }
 };
 
-// What each flat bears of one common expense, as the balances split it: the
-// share by per-mille; where the column grants reductions on the expense's
-// side, the share less the discount (the percent taken as a float fraction
-// first) or plus the flat's part of the discounts.
+// Adds to each flat's sum what it bears of one common expense, as the
+// balances split it: the share by per-mille; where the column grants
+// reductions on the expense's side, the share less the discount (the percent
+// taken as a float fraction first) or plus the flat's part of the discounts.
 class BalanceSplitter
 {
 public:
@@ -131,14 +138,16 @@ public:
     {
     }
 
-    Outcome split(const BalanceColumn &column, float amount)
+    // Adds nothing when the column cannot split the expense.
+    Outcome split(const BalanceColumn &column, float amount, RowSums &sums)
     {
         if (column.total == 0)
             return Outcome::AllZero;
-        column.shares.parts(amount, share_.data());
-        bears_ = share_.data();
-        if (!column.anyReduction)
+        if (!column.anyReduction) {
+            sums.addParts(column.shares, amount);
             return Outcome::Split;
+        }
+        column.shares.parts(amount, share_.data());
 
         float discounts = 0;
         for (int j : column.reducedFlats) {
@@ -163,12 +172,9 @@ public:
             total_[f] = Stored((double(carried_[f]) + double(share_[f])) - double(discount_[f]));
         }
         ClearDiscounts(column);
-        bears_ = total_.data();
+        sums.add(total_.data());
         return Outcome::Split;
     }
-
-    // What each flat bears of the expense last split.
-    const float *bears() const { return bears_; }
 
 private:
     // Only the reduced flats ever get a discount; the others stay 0.
@@ -180,7 +186,6 @@ private:
 
     std::size_t n_;
     std::vector<float> share_, discount_, carried_, total_;
-    const float *bears_ = nullptr;
 };
 
 } // namespace
@@ -248,7 +253,8 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
             continue; // the reader refuses such an expense
         const bool ownerSide = expense.ChargedToOwner != 0;
         const BalanceColumn &column = columns.get(c, slices.columnAt(c, expense.Date), ownerSide);
-        const BalanceSplitter::Outcome outcome = splitter.split(column, expense.Amount);
+        const BalanceSplitter::Outcome outcome =
+            splitter.split(column, expense.Amount, sums.target(ownerSide, expense.Date >= first));
         if (outcome != BalanceSplitter::Outcome::Split) {
             sums.writeBack(period);
             const QString label = building.CategoryLabels[std::size_t(c)].text();
@@ -257,7 +263,6 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
                                                           : PerMilleMessages::nothingLeftForBalances(label));
             return false;
         }
-        AccumulateEach(sums.target(ownerSide, expense.Date >= first).data(), splitter.bears(), std::size_t(flatCount));
     }
 
     sums.writeBack(period);
