@@ -78,6 +78,31 @@ private slots:
         QCOMPARE(FirstDifference(values, factor, divisor), -1);
     }
 
+    // Parts added to running sums as they are worked out are the formula's,
+    // near halfway and below the normal floats too, each sum rounded once.
+    void partsAddedToSumsEqualTheFormula()
+    {
+        std::mt19937 random(17);
+        // Odd values from the first one: the halfway cases above.
+        const struct { float factor, divisor; int firstValue; } cases[] = {
+            {10.5f, 7.0f, 8388609}, {std::ldexp(21.0f, -50), std::ldexp(7.0f, 100), 1}, {1234.56f, 100000.0f, 1}};
+        for (const auto &c : cases) {
+            std::vector<float> values(300), start(300);
+            for (std::size_t j = 0; j < values.size(); ++j) {
+                values[j] = float(c.firstValue + 2 * int(random() % 2500000));
+                start[j] = j % 2 ? 0.0f : float(int(random() % 2000000) - 1000000) / 100.0f;
+            }
+            const ProportionalRow row(values.data(), values.size(), c.divisor);
+            RowSums sums(start);
+            sums.addParts(row, c.factor);
+            for (std::size_t j = 0; j < values.size(); ++j) {
+                float want = start[j];
+                Accumulate(want, ByTheFormula(values[j], c.factor, c.divisor));
+                QCOMPARE(std::bit_cast<std::uint32_t>(sums.values()[j]), std::bit_cast<std::uint32_t>(want));
+            }
+        }
+    }
+
     // Per-mille values, amounts and sums of every size the program meets, and
     // some it should never meet: every part equals the formula's bit for bit.
     void partsEqualTheFormula()
