@@ -119,8 +119,9 @@ struct SideRowSums
 // The carried parts and the discounts of an expense with reductions, into
 // the row sums. Only the reduced flats can have a discount (adding the
 // others' zeros would change no sum), and a flat with a discount carries
-// nothing: so every flat's amount from the closed flats gains its carried
-// part, and then those with a discount lose it, by the formula.
+// nothing: so every flat's amount from the closed flats first gains its
+// carried part (for a flat with a discount, 0, which changes nothing), and
+// then the flats with a discount take it off by the whole formula.
 void AddReductions(const ExpenseShare &e, const float *carried, const float *discount, std::size_t n, int c,
                    SideRowSums &sums)
 {
