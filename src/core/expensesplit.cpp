@@ -114,6 +114,12 @@ void ExpenseShare::fillShares(float *share) const
         basis_->Shares.parts(amount_, share);
 }
 
+void ExpenseShare::addShares(RowSums &first, RowSums &second) const
+{
+    if (stage_ != Stage::NotSplit) // else every share is 0, which changes no sum
+        RowSums::AddPartsToBoth(basis_->Shares, amount_, first, second);
+}
+
 void ExpenseShare::fill(float *share, float *discount, float *carried, float *total) const
 {
     const int n = flatCount();

@@ -51,6 +51,8 @@ public:
     void fill(float *share, float *discount, float *carried, float *total) const;
     // The shares of every flat at once.
     void fillShares(float *share) const;
+    // Adds every flat's share to two running sums at once.
+    void addShares(RowSums &first, RowSums &second) const;
     int flatCount() const { return basis_ ? int(basis_->PerMille.size()) : 0; }
 
     Stage stage() const { return stage_; }

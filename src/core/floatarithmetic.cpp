@@ -85,6 +85,25 @@ bool AddQuickParts(const double *__restrict ratios, std::size_t n, double factor
     return (near & TopBit) != 0;
 }
 
+// out1[j] = sums1[j] + part and out2[j] = sums2[j] + part, the part being
+// ratios[j] * factor rounded to float; answers whether any of the products
+// lay near a halfway point.
+KV_WIDE_WHERE_AVAILABLE
+bool AddQuickPartsToBoth(const double *__restrict ratios, std::size_t n, double factor,
+                         const float *__restrict sums1, const float *__restrict sums2, float *__restrict out1,
+                         float *__restrict out2)
+{
+    std::uint64_t near = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+        const double quick = ratios[j] * factor;
+        const float part = Stored(quick);
+        out1[j] = sums1[j] + part;
+        out2[j] = sums2[j] + part;
+        near |= NearHalfway(quick);
+    }
+    return (near & TopBit) != 0;
+}
+
 } // namespace
 
 ProportionalRow::ProportionalRow(const float *values, std::size_t n, float divisor)
@@ -152,6 +171,22 @@ void ProportionalRow::addParts(float factor, const float *sums, float *out) cons
     }
 }
 
+void ProportionalRow::addParts(float factor, const float *sums1, const float *sums2, float *out1,
+                               float *out2) const
+{
+    const bool safe = quickPartsAreSafe(factor);
+    const double f = double(factor);
+    if (safe && !AddQuickPartsToBoth(ratios_.data(), ratios_.size(), f, sums1, sums2, out1, out2))
+        return;
+    for (std::size_t j = 0; j < ratios_.size(); ++j) {
+        if (!safe || (NearHalfway(ratios_[j] * f) & TopBit)) {
+            const float part = Exact(values_[j], factor, divisor_);
+            out1[j] = sums1[j] + part;
+            out2[j] = sums2[j] + part;
+        }
+    }
+}
+
 void RowSums::add(const float *terms)
 {
     AccumulateEach(current_.data(), terms, current_.size());
@@ -161,6 +196,13 @@ void RowSums::addParts(const ProportionalRow &row, float factor)
 {
     row.addParts(factor, current_.data(), next_.data());
     std::swap(current_, next_);
+}
+
+void RowSums::AddPartsToBoth(const ProportionalRow &row, float factor, RowSums &first, RowSums &second)
+{
+    row.addParts(factor, first.current_.data(), second.current_.data(), first.next_.data(), second.next_.data());
+    std::swap(first.current_, first.next_);
+    std::swap(second.current_, second.next_);
 }
 
 void ProportionalParts(const float *values, std::size_t n, float factor, float divisor, float *out)

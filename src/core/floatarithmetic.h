@@ -44,6 +44,8 @@ public:
     // out[j] = sums[j] + the part of values[j], as stored, for every j <
     // size(): a running sum's next value without storing the parts first.
     void addParts(float factor, const float *sums, float *out) const;
+    // The same for two running sums at once.
+    void addParts(float factor, const float *sums1, const float *sums2, float *out1, float *out2) const;
 
 private:
     bool quickPartsAreSafe(float factor) const;
@@ -69,10 +71,14 @@ public:
     explicit RowSums(std::vector<float> initial) : current_(std::move(initial)), next_(current_.size()) {}
 
     const std::vector<float> &values() const { return current_; }
+    // The current sums, for helpers that add terms in place.
+    float *data() { return current_.data(); }
     // sums[j] += terms[j] for every flat.
     void add(const float *terms);
     // sums[j] += the row's part of flat j for the factor.
     void addParts(const ProportionalRow &row, float factor);
+    // The same parts added to two rows of sums.
+    static void AddPartsToBoth(const ProportionalRow &row, float factor, RowSums &first, RowSums &second);
 
 private:
     std::vector<float> current_, next_;

@@ -97,22 +97,26 @@ void SetSideFlags(const BuildingData &building, const ShareTimeline &timeline, S
 }
 
 // The running sums of one side's figures per flat while the rows are built,
-// one array per figure so that every expense adds along contiguous memory.
+// one row of sums per figure so that every expense adds along contiguous
+// memory.
 struct SideRowSums
 {
-    std::array<std::vector<float>, CategoryCount> share, carried, discount, categoryTotal;
-    std::vector<float> total, fromClosed;
+    std::array<RowSums, CategoryCount> share;
+    std::array<std::vector<float>, CategoryCount> carried, discount, categoryTotal;
+    RowSums total;
+    std::vector<float> fromClosed;
 
     explicit SideRowSums(int flatCount)
     {
+        const std::vector<float> zeros(std::size_t(flatCount), 0.0f);
         for (int c = 0; c < CategoryCount; ++c) {
-            share[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            carried[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            discount[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            categoryTotal[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
+            share[std::size_t(c)] = RowSums(zeros);
+            carried[std::size_t(c)] = zeros;
+            discount[std::size_t(c)] = zeros;
+            categoryTotal[std::size_t(c)] = zeros;
         }
-        total.assign(std::size_t(flatCount), 0.0f);
-        fromClosed.assign(std::size_t(flatCount), 0.0f);
+        total = RowSums(zeros);
+        fromClosed = zeros;
     }
 };
 
@@ -147,38 +151,39 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
 {
     const std::size_t n = std::size_t(flatCount);
     std::vector<float> share(n), discount(n), carried(n), total(n);
-    float *shareSum = sums.share[std::size_t(c)].data();
+    RowSums &shareSum = sums.share[std::size_t(c)];
     float *categoryTotal = sums.categoryTotal[std::size_t(c)].data();
-    float *sideTotal = sums.total.data();
     // Until an expense carries discounts every flat's total is its share, so
     // the category's totals are its share sums: copied, not added twice.
     bool totalsAreShares = true;
+    const auto copyShareSums = [&] { std::copy(shareSum.values().begin(), shareSum.values().end(), categoryTotal); };
     for (const ExpenseShare &e : shares) {
         if (e.flatCount() != flatCount)
             continue; // an expense the split never reached: all zeros, which add nothing
         if (!e.anyReduction()) {
             // Without discounts and carried parts every flat bears its share.
-            e.fillShares(share.data());
-            if (totalsAreShares)
-                AccumulateEachInto2(shareSum, sideTotal, share.data(), n);
-            else
-                AccumulateEachInto3(shareSum, categoryTotal, sideTotal, share.data(), n);
+            if (totalsAreShares) {
+                e.addShares(shareSum, sums.total);
+            } else {
+                e.fillShares(share.data());
+                AccumulateEachInto3(shareSum.data(), categoryTotal, sums.total.data(), share.data(), n);
+            }
             continue;
         }
         e.fill(share.data(), discount.data(), carried.data(), total.data());
         if (totalsAreShares && e.hasDiscounts()) {
-            std::copy(shareSum, shareSum + n, categoryTotal);
+            copyShareSums();
             totalsAreShares = false;
         }
-        AccumulateEach(shareSum, share.data(), n);
+        shareSum.add(share.data());
         if (totalsAreShares)
-            AccumulateEach(sideTotal, total.data(), n);
+            sums.total.add(total.data());
         else
-            AccumulateEachInto2(categoryTotal, sideTotal, total.data(), n);
+            AccumulateEachInto2(categoryTotal, sums.total.data(), total.data(), n);
         AddReductions(e, carried.data(), discount.data(), n, c, sums);
     }
     if (totalsAreShares)
-        std::copy(shareSum, shareSum + n, categoryTotal);
+        copyShareSums();
 }
 
 void AddCharges(const BuildingData &building, const std::vector<int> &list, Side side,
@@ -332,18 +337,18 @@ void BuildFlatRows(const BuildingData &building, const ShareTimeline &timeline, 
         FlatRow &row = w.FlatRows[std::size_t(f)];
         for (int c = 0; c < CategoryCount; ++c) {
             const std::size_t cc = std::size_t(c);
-            row.ResidentShare[cc] = residents.share[cc][std::size_t(f)];
+            row.ResidentShare[cc] = residents.share[cc].values()[std::size_t(f)];
             row.ResidentCarried[cc] = residents.carried[cc][std::size_t(f)];
             row.ResidentDiscount[cc] = residents.discount[cc][std::size_t(f)];
             row.ResidentCategoryTotal[cc] = residents.categoryTotal[cc][std::size_t(f)];
-            row.OwnerShare[cc] = owners.share[cc][std::size_t(f)];
+            row.OwnerShare[cc] = owners.share[cc].values()[std::size_t(f)];
             row.OwnerCarried[cc] = owners.carried[cc][std::size_t(f)];
             row.OwnerDiscount[cc] = owners.discount[cc][std::size_t(f)];
             row.OwnerCategoryTotal[cc] = owners.categoryTotal[cc][std::size_t(f)];
         }
-        row.ResidentTotal = residents.total[std::size_t(f)];
+        row.ResidentTotal = residents.total.values()[std::size_t(f)];
         row.ResidentFromClosed = residents.fromClosed[std::size_t(f)];
-        row.OwnerTotal = owners.total[std::size_t(f)];
+        row.OwnerTotal = owners.total.values()[std::size_t(f)];
         row.OwnerFromClosed = owners.fromClosed[std::size_t(f)];
         Accumulate(row.ResidentTotal, row.ResidentCharges);
         Accumulate(row.OwnerTotal, row.OwnerCharges);

@@ -95,10 +95,17 @@ private slots:
             const ProportionalRow row(values.data(), values.size(), c.divisor);
             RowSums sums(start);
             sums.addParts(row, c.factor);
+            RowSums first(start), second(std::vector<float>(start.rbegin(), start.rend()));
+            RowSums::AddPartsToBoth(row, c.factor, first, second);
             for (std::size_t j = 0; j < values.size(); ++j) {
+                const float part = ByTheFormula(values[j], c.factor, c.divisor);
                 float want = start[j];
-                Accumulate(want, ByTheFormula(values[j], c.factor, c.divisor));
+                Accumulate(want, part);
                 QCOMPARE(std::bit_cast<std::uint32_t>(sums.values()[j]), std::bit_cast<std::uint32_t>(want));
+                QCOMPARE(std::bit_cast<std::uint32_t>(first.values()[j]), std::bit_cast<std::uint32_t>(want));
+                float wantSecond = start[start.size() - 1 - j];
+                Accumulate(wantSecond, part);
+                QCOMPARE(std::bit_cast<std::uint32_t>(second.values()[j]), std::bit_cast<std::uint32_t>(wantSecond));
             }
         }
     }
