@@ -1,5 +1,7 @@
 #include "core/administratorlines.h"
 
+#include <algorithm>
+
 namespace kelvarino {
 
 namespace {
@@ -46,16 +48,42 @@ AdministratorLines FindAdministrator(const BuildingData &building, double date)
     return none;
 }
 
+namespace {
+
+const std::vector<OccupancyPeriod> &Occupancies(const BuildingData &building, Side side)
+{
+    return side == Side::Owner ? building.Owners : building.Residents;
+}
+
+QString HolderName(const BuildingData &building, const OccupancyPeriod &period)
+{
+    const PersonRecord *person = PersonOrNull(building, period.Person);
+    return person ? person->Name.trimmed() : QString();
+}
+
+} // namespace
+
 QString OccupantNameAt(const BuildingData &building, int flat, Side side, double date)
 {
-    const auto &periods = side == Side::Owner ? building.Owners : building.Residents;
-    for (const OccupancyPeriod &period : periods) {
-        if (period.Flat != flat || !CoversDate(period, date))
-            continue;
-        const PersonRecord *person = PersonOrNull(building, period.Person);
-        return person ? person->Name.trimmed() : QString();
+    for (const OccupancyPeriod &period : Occupancies(building, side)) {
+        if (period.Flat == flat && CoversDate(period, date))
+            return HolderName(building, period);
     }
     return QString();
+}
+
+std::vector<QString> OccupantNamesAt(const BuildingData &building, int flatCount, Side side, double date)
+{
+    std::vector<QString> names(std::size_t(std::max(flatCount, 0)));
+    std::vector<bool> held(names.size()); // the flat's first covering period is found
+    for (const OccupancyPeriod &period : Occupancies(building, side)) {
+        const std::size_t flat = std::size_t(period.Flat);
+        if (period.Flat < 0 || flat >= names.size() || held[flat] || !CoversDate(period, date))
+            continue;
+        held[flat] = true;
+        names[flat] = HolderName(building, period);
+    }
+    return names;
 }
 
 } // namespace kelvarino

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kelvarino {
 
 // Whether a dated period (administrator, owner or resident) covers the date:
@@ -32,5 +34,9 @@ AdministratorLines FindAdministrator(const BuildingData &building, double date);
 // The trimmed name of the flat's owner or resident at the date: the first of
 // the flat's periods in list order that covers it; "" when none does.
 QString OccupantNameAt(const BuildingData &building, int flat, Side side, double date);
+
+// OccupantNameAt for the flats 0 to flatCount - 1 at once, in one pass over
+// the periods instead of one pass per flat.
+std::vector<QString> OccupantNamesAt(const BuildingData &building, int flatCount, Side side, double date);
 
 } // namespace kelvarino

@@ -25,6 +25,9 @@ SplitColumn::SplitColumn(const ShareColumn *column, Side side, int flatCount)
         else
             Accumulate(Unreduced, p);
     }
+    Shares = ProportionalRow(PerMille.data(), PerMille.size(), Total);
+    if (!ReducedFlats.empty() && Unreduced != 0)
+        Carried = ProportionalRow(PerMille.data(), PerMille.size(), Unreduced);
 }
 
 namespace {
@@ -96,13 +99,25 @@ float ExpenseShare::Total(int flat) const
     return TotalOf(Share(flat), Carried(flat), Discount(flat));
 }
 
+const std::vector<int> &ExpenseShare::reducedFlats() const
+{
+    static const std::vector<int> none;
+    return stage_ == Stage::NotSplit ? none : basis_->ReducedFlats;
+}
+
 void ExpenseShare::fillShares(float *share) const
 {
     const int n = flatCount();
     if (stage_ == Stage::NotSplit)
         std::fill(share, share + n, 0.0f);
     else
-        ProportionalParts(basis_->PerMille.data(), std::size_t(n), amount_, basis_->Total, share);
+        basis_->Shares.parts(amount_, share);
+}
+
+void ExpenseShare::addShares(RowSums &first, RowSums &second) const
+{
+    if (stage_ != Stage::NotSplit) // else every share is 0, which changes no sum
+        RowSums::AddPartsToBoth(basis_->Shares, amount_, first, second);
 }
 
 void ExpenseShare::fill(float *share, float *discount, float *carried, float *total) const
@@ -116,7 +131,6 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         return;
     }
     const std::size_t count = std::size_t(n);
-    const float *perMille = basis_->PerMille.data();
     fillShares(share);
     std::fill(discount, discount + n, 0.0f);
     for (int j : basis_->ReducedFlats)
@@ -127,12 +141,15 @@ void ExpenseShare::fill(float *share, float *discount, float *carried, float *to
         return;
     }
     // The flats without a discount carry the discounts by their per-mille.
-    ProportionalParts(perMille, count, discountSum_, basis_->Unreduced, carried);
+    basis_->Carried.parts(discountSum_, carried);
     for (int j : basis_->ReducedFlats) {
         if (!(discount[j] == 0))
             carried[j] = 0;
     }
-    AddThenSubtract(share, carried, discount, count, total);
+    // Only the reduced flats have a discount to take off.
+    AddEach(share, carried, count, total);
+    for (int j : basis_->ReducedFlats)
+        total[j] = TotalOf(share[j], carried[j], discount[j]);
 }
 
 namespace {
@@ -172,6 +189,7 @@ bool ShareCommonExpenses(const BuildingData &building, const ShareTimeline &time
     }
 
     SplitColumnCache columns(building);
+    SliceCursor slices(timeline);
     for (int c = 0; c < CategoryCount; ++c) {
         const QString label = building.CategoryLabels[std::size_t(c)].text();
         for (Side side : {Side::Owner, Side::Resident}) {
@@ -181,7 +199,7 @@ bool ShareCommonExpenses(const BuildingData &building, const ShareTimeline &time
                 const ExpenseRecord *expense = ListedExpense(building, list[k]);
                 if (!expense)
                     continue;
-                const int column = timeline.ColumnAt(c, expense->Date);
+                const int column = slices.columnAt(c, expense->Date);
                 switch (shares[k].split(column, columns.get(c, column, side), expense->Amount)) {
                 case ExpenseShare::Outcome::Split:
                     break;

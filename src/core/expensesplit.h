@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "core/floatarithmetic.h"
 #include "core/side.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ struct SplitColumn
     std::vector<int> ReducedFlats; // flats whose percent is above 0, in flat order
     float Total = 0;     // sum of the per-mille in flat order
     float Unreduced = 0; // sum of the per-mille of the flats without a reduction
+    ProportionalRow Shares;  // the shares of an amount by per-mille
+    ProportionalRow Carried; // the parts of the discounts the unreduced flats carry (when there are any)
 
     SplitColumn(const ShareColumn *column, Side side, int flatCount);
 };
@@ -48,6 +51,8 @@ public:
     void fill(float *share, float *discount, float *carried, float *total) const;
     // The shares of every flat at once.
     void fillShares(float *share) const;
+    // Adds every flat's share to two running sums at once.
+    void addShares(RowSums &first, RowSums &second) const;
     int flatCount() const { return basis_ ? int(basis_->PerMille.size()) : 0; }
 
     Stage stage() const { return stage_; }
@@ -57,6 +62,9 @@ public:
     // Whether some flat has a reduction on the expense's side (else every
     // discount and carried part is 0).
     bool anyReduction() const { return stage_ != Stage::NotSplit && !basis_->ReducedFlats.empty(); }
+    // The flats that may have a discount (a reduction above 0), in flat order;
+    // every other flat's discount is 0.
+    const std::vector<int> &reducedFlats() const;
 
     // Splits an expense of the given amount with the column; fails with a stop
     // when the column cannot split it, leaving what the split reached.

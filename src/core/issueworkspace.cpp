@@ -5,6 +5,8 @@
 #include "core/sharetimeline.h"
 #include "platform/messageservice.h"
 
+#include <algorithm>
+
 namespace kelvarino {
 
 namespace {
@@ -81,11 +83,12 @@ void SetSideFlags(const BuildingData &building, const ShareTimeline &timeline, S
     exists = false;
     closedColumn = false;
     ReducedColumnCache columns(building);
+    SliceCursor slices(timeline);
     for (int c = 0; c < CategoryCount; ++c) {
         for (int e : lists[std::size_t(c)]) {
             exists = true;
             const ExpenseRecord *expense = ListedExpense(building, e);
-            if (expense && columns.hasReduction(c, timeline.ColumnAt(c, expense->Date), side)) {
+            if (expense && columns.hasReduction(c, slices.columnAt(c, expense->Date), side)) {
                 closedColumn = true;
                 return;
             }
@@ -94,24 +97,51 @@ void SetSideFlags(const BuildingData &building, const ShareTimeline &timeline, S
 }
 
 // The running sums of one side's figures per flat while the rows are built,
-// one array per figure so that every expense adds along contiguous memory.
+// one row of sums per figure so that every expense adds along contiguous
+// memory.
 struct SideRowSums
 {
-    std::array<std::vector<float>, CategoryCount> share, carried, discount, categoryTotal;
-    std::vector<float> total, fromClosed;
+    std::array<RowSums, CategoryCount> share;
+    std::array<std::vector<float>, CategoryCount> carried, discount, categoryTotal;
+    RowSums total;
+    std::vector<float> fromClosed;
 
     explicit SideRowSums(int flatCount)
     {
+        const std::vector<float> zeros(std::size_t(flatCount), 0.0f);
         for (int c = 0; c < CategoryCount; ++c) {
-            share[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            carried[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            discount[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
-            categoryTotal[std::size_t(c)].assign(std::size_t(flatCount), 0.0f);
+            share[std::size_t(c)] = RowSums(zeros);
+            carried[std::size_t(c)] = zeros;
+            discount[std::size_t(c)] = zeros;
+            categoryTotal[std::size_t(c)] = zeros;
         }
-        total.assign(std::size_t(flatCount), 0.0f);
-        fromClosed.assign(std::size_t(flatCount), 0.0f);
+        total = RowSums(zeros);
+        fromClosed = zeros;
     }
 };
+
+// The carried parts and the discounts of an expense with reductions, into
+// the row sums. Only the reduced flats can have a discount (adding the
+// others' zeros would change no sum), and a flat with a discount carries
+// nothing: so every flat's amount from the closed flats first gains its
+// carried part (for a flat with a discount, 0, which changes nothing), and
+// then the flats with a discount take it off by the whole formula.
+void AddReductions(const ExpenseShare &e, const float *carried, const float *discount, std::size_t n, int c,
+                   SideRowSums &sums)
+{
+    float *carriedSum = sums.carried[std::size_t(c)].data();
+    float *discountSum = sums.discount[std::size_t(c)].data();
+    float *fromClosed = sums.fromClosed.data();
+    if (e.hasDiscounts())
+        AccumulateEachInto2(carriedSum, fromClosed, carried, n);
+    for (int j : e.reducedFlats()) {
+        const std::size_t f = std::size_t(j);
+        if (discount[f] == 0)
+            continue;
+        Accumulate(discountSum[f], discount[f]);
+        fromClosed[f] = Stored(double(fromClosed[f]) + double(carried[f]) - double(discount[f]));
+    }
+}
 
 // Adds the splits of one side's expenses of a category to the row sums: per
 // flat the category's share, carried part, discount and total, the side's
@@ -121,30 +151,39 @@ void AddCategorySplits(const std::vector<ExpenseShare> &shares, int c, int flatC
 {
     const std::size_t n = std::size_t(flatCount);
     std::vector<float> share(n), discount(n), carried(n), total(n);
-    float *shareSum = sums.share[std::size_t(c)].data();
-    float *carriedSum = sums.carried[std::size_t(c)].data();
-    float *discountSum = sums.discount[std::size_t(c)].data();
+    RowSums &shareSum = sums.share[std::size_t(c)];
     float *categoryTotal = sums.categoryTotal[std::size_t(c)].data();
-    float *sideTotal = sums.total.data();
-    float *fromClosed = sums.fromClosed.data();
+    // Until an expense carries discounts every flat's total is its share, so
+    // the category's totals are its share sums: copied, not added twice.
+    bool totalsAreShares = true;
+    const auto copyShareSums = [&] { std::copy(shareSum.values().begin(), shareSum.values().end(), categoryTotal); };
     for (const ExpenseShare &e : shares) {
         if (e.flatCount() != flatCount)
             continue; // an expense the split never reached: all zeros, which add nothing
         if (!e.anyReduction()) {
-            // Without discounts and carried parts (whose zeros would change no
-            // sum) every flat bears its share.
-            e.fillShares(share.data());
-            AccumulateEachInto3(shareSum, categoryTotal, sideTotal, share.data(), n);
+            // Without discounts and carried parts every flat bears its share.
+            if (totalsAreShares) {
+                e.addShares(shareSum, sums.total);
+            } else {
+                e.fillShares(share.data());
+                AccumulateEachInto3(shareSum.data(), categoryTotal, sums.total.data(), share.data(), n);
+            }
             continue;
         }
         e.fill(share.data(), discount.data(), carried.data(), total.data());
-        AccumulateEach(shareSum, share.data(), n);
-        AccumulateEach(categoryTotal, total.data(), n);
-        AccumulateEach(sideTotal, total.data(), n);
-        AccumulateEach(carriedSum, carried.data(), n);
-        AccumulateEach(discountSum, discount.data(), n);
-        AccumulateCarriedLessDiscount(fromClosed, carried.data(), discount.data(), n);
+        if (totalsAreShares && e.hasDiscounts()) {
+            copyShareSums();
+            totalsAreShares = false;
+        }
+        shareSum.add(share.data());
+        if (totalsAreShares)
+            sums.total.add(total.data());
+        else
+            AccumulateEachInto2(categoryTotal, sums.total.data(), total.data(), n);
+        AddReductions(e, carried.data(), discount.data(), n, c, sums);
     }
+    if (totalsAreShares)
+        copyShareSums();
 }
 
 void AddCharges(const BuildingData &building, const std::vector<int> &list, Side side,
@@ -298,18 +337,18 @@ void BuildFlatRows(const BuildingData &building, const ShareTimeline &timeline, 
         FlatRow &row = w.FlatRows[std::size_t(f)];
         for (int c = 0; c < CategoryCount; ++c) {
             const std::size_t cc = std::size_t(c);
-            row.ResidentShare[cc] = residents.share[cc][std::size_t(f)];
+            row.ResidentShare[cc] = residents.share[cc].values()[std::size_t(f)];
             row.ResidentCarried[cc] = residents.carried[cc][std::size_t(f)];
             row.ResidentDiscount[cc] = residents.discount[cc][std::size_t(f)];
             row.ResidentCategoryTotal[cc] = residents.categoryTotal[cc][std::size_t(f)];
-            row.OwnerShare[cc] = owners.share[cc][std::size_t(f)];
+            row.OwnerShare[cc] = owners.share[cc].values()[std::size_t(f)];
             row.OwnerCarried[cc] = owners.carried[cc][std::size_t(f)];
             row.OwnerDiscount[cc] = owners.discount[cc][std::size_t(f)];
             row.OwnerCategoryTotal[cc] = owners.categoryTotal[cc][std::size_t(f)];
         }
-        row.ResidentTotal = residents.total[std::size_t(f)];
+        row.ResidentTotal = residents.total.values()[std::size_t(f)];
         row.ResidentFromClosed = residents.fromClosed[std::size_t(f)];
-        row.OwnerTotal = owners.total[std::size_t(f)];
+        row.OwnerTotal = owners.total.values()[std::size_t(f)];
         row.OwnerFromClosed = owners.fromClosed[std::size_t(f)];
         Accumulate(row.ResidentTotal, row.ResidentCharges);
         Accumulate(row.OwnerTotal, row.OwnerCharges);
@@ -330,12 +369,11 @@ void BuildFlatRows(const BuildingData &building, const ShareTimeline &timeline, 
 
 void FillFlatNames(const BuildingData &building, double issueDate, IssueWorkspace &workspace)
 {
-    for (int f = 0; f < int(workspace.FlatRows.size()); ++f) {
-        QString name = OccupantNameAt(building, f, Side::Resident, issueDate);
-        if (name.isEmpty())
-            name = OccupantNameAt(building, f, Side::Owner, issueDate);
-        workspace.FlatRows[std::size_t(f)].DisplayName = name;
-    }
+    const int flatCount = int(workspace.FlatRows.size());
+    const std::vector<QString> residents = OccupantNamesAt(building, flatCount, Side::Resident, issueDate);
+    const std::vector<QString> owners = OccupantNamesAt(building, flatCount, Side::Owner, issueDate);
+    for (std::size_t f = 0; f < workspace.FlatRows.size(); ++f)
+        workspace.FlatRows[f].DisplayName = residents[f].isEmpty() ? owners[f] : residents[f];
 }
 
 void SumCategoryColumns(IssueWorkspace &workspace)

@@ -33,6 +33,8 @@ struct BalanceColumn
     float total = 0;                  // sum of the per-mille
     float unreducedPerMille = 0;      // sum of the per-mille of the flats with no fraction above 0
     bool anyReduction = false;        // some flat has a reduction percent above 0
+    ProportionalRow shares;           // the shares of an amount by per-mille
+    ProportionalRow carried;          // the parts of the discounts the flats carry (when any flat is unreduced)
 
     BalanceColumn(const ShareColumn *column, bool ownerSide, int flatCount)
     {
@@ -53,6 +55,9 @@ struct BalanceColumn
             else
                 reducedFlats.push_back(j);
         }
+        shares = ProportionalRow(perMille.data(), perMille.size(), total);
+        if (anyReduction && unreducedPerMille != 0)
+            carried = ProportionalRow(perMille.data(), perMille.size(), unreducedPerMille);
     }
 };
 
@@ -79,22 +84,20 @@ private:
     std::array<std::array<std::vector<std::optional<BalanceColumn>>, CategoryCount>, 2> cache_;
 };
 
-// The four balance fields the distribution adds into, one array each while it
-// runs, so that every expense adds along contiguous memory.
+// The four balance fields the distribution adds into, one row of sums each
+// while it runs, so that every expense adds along contiguous memory.
 struct SharedAccumulators
 {
-    std::vector<float> residentShared, ownerShared, residentPrevious, ownerPrevious;
+    RowSums residentShared, ownerShared, residentPrevious, ownerPrevious;
 
     explicit SharedAccumulators(const PeriodBalances &period)
+        : residentShared(Field(period, &FlatBalance::ResidentShared)),
+          ownerShared(Field(period, &FlatBalance::OwnerShared)),
+          residentPrevious(Field(period, &FlatBalance::ResidentPrevious)),
+          ownerPrevious(Field(period, &FlatBalance::OwnerPrevious))
     {
-        for (const FlatBalance &b : period.Balances) {
-            residentShared.push_back(b.ResidentShared);
-            ownerShared.push_back(b.OwnerShared);
-            residentPrevious.push_back(b.ResidentPrevious);
-            ownerPrevious.push_back(b.OwnerPrevious);
-        }
     }
-    std::vector<float> &target(bool ownerSide, bool inPeriod)
+    RowSums &target(bool ownerSide, bool inPeriod)
     {
         if (inPeriod)
             return ownerSide ? ownerShared : residentShared;
@@ -104,18 +107,27 @@ struct SharedAccumulators
     {
         for (std::size_t j = 0; j < period.Balances.size(); ++j) {
             FlatBalance &b = period.Balances[j];
-            b.ResidentShared = residentShared[j];
-            b.OwnerShared = ownerShared[j];
-            b.ResidentPrevious = residentPrevious[j];
-            b.OwnerPrevious = ownerPrevious[j];
+            b.ResidentShared = residentShared.values()[j];
+            b.OwnerShared = ownerShared.values()[j];
+            b.ResidentPrevious = residentPrevious.values()[j];
+            b.OwnerPrevious = ownerPrevious.values()[j];
         }
+    }
+
+private:
+    static std::vector<float> Field(const PeriodBalances &period, float FlatBalance::*field)
+    {
+        std::vector<float> values;
+        for (const FlatBalance &b : period.Balances)
+            values.push_back(b.*field);
+        return values;
     }
 };
 
-// What each flat bears of one common expense, as the balances split it: the
-// share by per-mille; where the column grants reductions on the expense's
-// side, the share less the discount (the percent taken as a float fraction
-// first) or plus the flat's part of the discounts.
+// Adds to each flat's sum what it bears of one common expense, as the
+// balances split it: the share by per-mille; where the column grants
+// reductions on the expense's side, the share less the discount (the percent
+// taken as a float fraction first) or plus the flat's part of the discounts.
 class BalanceSplitter
 {
 public:
@@ -126,14 +138,16 @@ public:
     {
     }
 
-    Outcome split(const BalanceColumn &column, float amount)
+    // Adds nothing when the column cannot split the expense.
+    Outcome split(const BalanceColumn &column, float amount, RowSums &sums)
     {
         if (column.total == 0)
             return Outcome::AllZero;
-        ProportionalParts(column.perMille.data(), n_, amount, column.total, share_.data());
-        bears_ = share_.data();
-        if (!column.anyReduction)
+        if (!column.anyReduction) {
+            sums.addParts(column.shares, amount);
             return Outcome::Split;
+        }
+        column.shares.parts(amount, share_.data());
 
         float discounts = 0;
         for (int j : column.reducedFlats) {
@@ -146,19 +160,21 @@ public:
             return Outcome::NothingLeftUnreduced;
         }
         // The flats without a discount carry the discounts by their per-mille.
-        ProportionalParts(column.perMille.data(), n_, discounts, column.unreducedPerMille, carried_.data());
+        column.carried.parts(discounts, carried_.data());
         for (int j : column.reducedFlats) {
             if (!(discount_[std::size_t(j)] == 0))
                 carried_[std::size_t(j)] = 0;
         }
-        AddThenSubtract(carried_.data(), share_.data(), discount_.data(), n_, total_.data());
+        // Only the reduced flats have a discount to take off.
+        AddEach(carried_.data(), share_.data(), n_, total_.data());
+        for (int j : column.reducedFlats) {
+            const std::size_t f = std::size_t(j);
+            total_[f] = Stored((double(carried_[f]) + double(share_[f])) - double(discount_[f]));
+        }
         ClearDiscounts(column);
-        bears_ = total_.data();
+        sums.add(total_.data());
         return Outcome::Split;
     }
-
-    // What each flat bears of the expense last split.
-    const float *bears() const { return bears_; }
 
 private:
     // Only the reduced flats ever get a discount; the others stay 0.
@@ -170,7 +186,6 @@ private:
 
     std::size_t n_;
     std::vector<float> share_, discount_, carried_, total_;
-    const float *bears_ = nullptr;
 };
 
 } // namespace
@@ -228,6 +243,7 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
     BalanceColumnCache columns(building, flatCount);
     BalanceSplitter splitter(flatCount);
     SharedAccumulators sums(period);
+    SliceCursor slices(timeline);
 
     for (const ExpenseRecord &expense : building.Expenses) {
         if (expense.AllFlats == 0 || expense.Date > last)
@@ -236,8 +252,9 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
         if (c < 0 || c >= CategoryCount)
             continue; // the reader refuses such an expense
         const bool ownerSide = expense.ChargedToOwner != 0;
-        const BalanceColumn &column = columns.get(c, timeline.ColumnAt(c, expense.Date), ownerSide);
-        const BalanceSplitter::Outcome outcome = splitter.split(column, expense.Amount);
+        const BalanceColumn &column = columns.get(c, slices.columnAt(c, expense.Date), ownerSide);
+        const BalanceSplitter::Outcome outcome =
+            splitter.split(column, expense.Amount, sums.target(ownerSide, expense.Date >= first));
         if (outcome != BalanceSplitter::Outcome::Split) {
             sums.writeBack(period);
             const QString label = building.CategoryLabels[std::size_t(c)].text();
@@ -246,7 +263,6 @@ bool DistributeCommonExpenses(const BuildingData &building, const ShareTimeline 
                                                           : PerMilleMessages::nothingLeftForBalances(label));
             return false;
         }
-        AccumulateEach(sums.target(ownerSide, expense.Date >= first).data(), splitter.bears(), std::size_t(flatCount));
     }
 
     sums.writeBack(period);

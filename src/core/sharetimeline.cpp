@@ -1,6 +1,7 @@
 #include "core/sharetimeline.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace kelvarino {
@@ -109,6 +110,26 @@ int ShareSliceOfDate(const ShareTimeline &timeline, double date)
     const auto after = std::partition_point(first, timeline.Slices.end(),
                                             [date](const TimelineSlice &s) { return s.Boundary >= date; });
     return int(after - first);
+}
+
+int SliceCursor::sliceOf(double date)
+{
+    if (slice_ >= 0 && after_ < date && date <= upTo_)
+        return slice_;
+    slice_ = ShareSliceOfDate(timeline_, date);
+    const int n = timeline_.LastSlice();
+    const auto boundary = [this](int i) { return timeline_.Slices[std::size_t(i)].Boundary; };
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+    upTo_ = slice_ == 0 ? Infinity : boundary(slice_);
+    after_ = slice_ < n ? boundary(slice_ + 1) : -Infinity;
+    return slice_;
+}
+
+int SliceCursor::columnAt(int category, double date)
+{
+    if (category < 0 || category >= CategoryCount || timeline_.Slices.empty())
+        return -1;
+    return timeline_.Slices[std::size_t(sliceOf(date))].ColumnOf[std::size_t(category)];
 }
 
 int ShareTimeline::ColumnAt(int category, double date) const

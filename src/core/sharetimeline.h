@@ -30,6 +30,26 @@ struct ShareTimeline
 
 ShareTimeline BuildShareTimeline(const BuildingData &building);
 
+// Looks up the slices of many dates in turn. Dates taken in list order mostly
+// fall in the slice of the date before, which then costs two comparisons
+// instead of a search; any other date is searched as ShareSliceOfDate does.
+class SliceCursor
+{
+public:
+    explicit SliceCursor(const ShareTimeline &timeline) : timeline_(timeline) {}
+    SliceCursor(ShareTimeline &&) = delete; // it keeps a reference to the timeline
+
+    int sliceOf(double date);
+    // The column of the category in force at the date; -1 when there is none.
+    int columnAt(int category, double date);
+
+private:
+    const ShareTimeline &timeline_;
+    int slice_ = -1;   // the slice found last, -1 before the first date
+    double after_ = 0; // it holds the dates after after_ up to upTo_
+    double upTo_ = 0;
+};
+
 // The slice that holds the date. A date equal to a boundary belongs to that
 // boundary's slice; the next day belongs to the slice before it.
 int ShareSliceOfDate(const ShareTimeline &timeline, double date);

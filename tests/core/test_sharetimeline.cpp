@@ -3,8 +3,30 @@
 
 #include "support_periodbuilding.h"
 
+#include <algorithm>
+#include <limits>
+#include <random>
+
 using namespace kelvarino;
 using namespace kelvarino::testing;
+
+namespace {
+
+// Category 1 ends columns on 31 March and 30 June, category 2 on 31 May
+// and category 3 on 30 June too: three boundaries, one per distinct date.
+PeriodBuilding ThreeBoundaries()
+{
+    PeriodBuilding b(1);
+    auto &c1 = b.data.ShareColumns[1];
+    c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
+    auto &c2 = b.data.ShareColumns[2];
+    c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
+    auto &c3 = b.data.ShareColumns[3];
+    c3.insert(c3.begin(), ShareColumn::zeros(1, Day(2024, 6, 30)));
+    return b;
+}
+
+} // namespace
 
 class TestShareTimeline : public QObject
 {
@@ -28,19 +50,10 @@ private slots:
             QCOMPARE(t.Slices[0].ColumnOf[std::size_t(c)], -1);
     }
 
-    // Category 1 ends columns on 31 March and 30 June, category 2 on 31 May
-    // and category 3 on 30 June too: three boundaries, one per distinct date.
+    // Three boundaries, one per distinct date, across the categories.
     void boundariesMergeAcrossCategories()
     {
-        PeriodBuilding b(1);
-        auto &c1 = b.data.ShareColumns[1];
-        c1.insert(c1.begin(), {ShareColumn::zeros(1, Day(2024, 3, 31)), ShareColumn::zeros(1, Day(2024, 6, 30))});
-        auto &c2 = b.data.ShareColumns[2];
-        c2.insert(c2.begin(), ShareColumn::zeros(1, Day(2024, 5, 31)));
-        auto &c3 = b.data.ShareColumns[3];
-        c3.insert(c3.begin(), ShareColumn::zeros(1, Day(2024, 6, 30)));
-
-        const ShareTimeline t = BuildShareTimeline(b.data);
+        const ShareTimeline t = BuildShareTimeline(ThreeBoundaries().data);
         QCOMPARE(t.LastSlice(), 3);
         QCOMPARE(t.Slices[1].Boundary, Day(2024, 6, 30));
         QCOMPARE(t.Slices[2].Boundary, Day(2024, 5, 31));
@@ -84,6 +97,32 @@ private slots:
             QCOMPARE(t.ColumnAt(1, c.date), c.column);
         QCOMPARE(ColumnsByEndDate(columns), (std::vector<int>{2, 1, 0}));
         QCOMPARE(ColumnsByEndDate(ordered), (std::vector<int>{0, 1, 2}));
+    }
+
+    // The cursor finds the slice the search finds, whatever the order of the
+    // dates: on, before and after every boundary, and a date that is no number.
+    void cursorFindsTheSliceOfEveryDate()
+    {
+        const ShareTimeline t = BuildShareTimeline(ThreeBoundaries().data);
+        std::vector<double> dates{std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::infinity()};
+        for (const TimelineSlice &slice : t.Slices) {
+            for (double offset : {-1.0, -0.5, 0.0, 0.5, 1.0})
+                dates.push_back(slice.Boundary + offset);
+        }
+        std::mt19937 random(3);
+        for (int round = 0; round < 20; ++round) {
+            std::shuffle(dates.begin(), dates.end(), random);
+            SliceCursor cursor(t);
+            for (double date : dates) {
+                QCOMPARE(cursor.sliceOf(date), ShareSliceOfDate(t, date));
+                QCOMPARE(cursor.columnAt(1, date), t.ColumnAt(1, date));
+            }
+        }
+        const ShareTimeline open = BuildShareTimeline(PeriodBuilding(1).data);
+        SliceCursor onlyOpen(open);
+        QCOMPARE(onlyOpen.sliceOf(Day(2024, 1, 1)), 0);
+        QCOMPARE(onlyOpen.columnAt(9, Day(2024, 1, 1)), -1);
     }
 
     void administratorAtADate()
@@ -140,6 +179,32 @@ private slots:
         QCOMPARE(OccupantNameAt(b.data, 0, Side::Resident, Day(2024, 3, 1)), QStringLiteral("Κώστας"));
         b.owner(0, k, Day(2024, 3, 1));
         QCOMPARE(OccupantNameAt(b.data, 0, Side::Owner, Day(2024, 3, 1)), QStringLiteral("Κώστας"));
+    }
+
+    // The names of all flats at once are each flat's own, also with periods
+    // that overlap, lie outside the flats or name no person.
+    void occupantNamesOfAllFlatsAtOnce()
+    {
+        std::mt19937 random(5);
+        PeriodBuilding b(6);
+        for (int p = 0; p < 4; ++p)
+            b.person(QStringLiteral(" Πρόσωπο %1 ").arg(p));
+        const double start = Day(2024, 1, 1);
+        for (int i = 0; i < 60; ++i) {
+            const int flat = int(random() % 8) - 1; // -1 and 6 lie outside the flats
+            const int person = int(random() % 5);   // 4 names no person
+            const double from = random() % 4 ? start + double(random() % 60) : NotSetDate;
+            const double to = random() % 4 ? from + double(random() % 60) : NotSetDate;
+            (random() % 2 ? b.data.Owners : b.data.Residents).push_back({qint16(person), qint16(flat), from, to});
+        }
+        for (int day = -5; day < 130; day += 3) {
+            for (Side side : {Side::Owner, Side::Resident}) {
+                const std::vector<QString> names = OccupantNamesAt(b.data, 6, side, start + day);
+                QCOMPARE(names.size(), std::size_t(6));
+                for (int f = 0; f < 6; ++f)
+                    QCOMPARE(names[std::size_t(f)], OccupantNameAt(b.data, f, side, start + day));
+            }
+        }
     }
 };
 
