@@ -1,6 +1,7 @@
 #include "support_shellfixture.h"
 
 #include "core/autoloadfile.h"
+#include "shell/builtinpictures.h"
 #include "shell/commandline.h"
 #include "shell/promotion.h"
 #include "shell/wallpaperarea.h"
@@ -201,6 +202,16 @@ private slots:
         QTRY_COMPARE(entered, 2);
     }
 
+    void theSplashShowsItsPicture()
+    {
+        promotion splash(false, [] {});
+        splash.show();
+        const auto *picture = qobject_cast<QLabel *>(splash.childAt(5, 5));
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), BuiltInPictures::splash());
+        QCOMPARE(splash.size(), BuiltInPictures::splash().size());
+    }
+
     void shiftAloneShowsTheHiddenPicture()
     {
         promotion splash(false, [] {});
@@ -210,6 +221,7 @@ private slots:
         QVERIFY(splash.portrait()->isHidden());
         QTest::mouseClick(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
         QVERIFY(!splash.portrait()->isHidden());
+        QVERIFY(!splash.portrait()->pixmap().isNull());
         QTest::mouseClick(splash.portrait(), Qt::LeftButton);
         QVERIFY(splash.portrait()->isHidden());
     }
