@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
+
+#include <future>
 
 using namespace kelvarino;
 
@@ -109,6 +112,22 @@ private slots:
         QCOMPARE(f.messageTitles(),
                  (QStringList{QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT"), ContinueTitle}));
         QCOMPARE(f.state.Building.FlatCount(), 3);
+    }
+
+    void aWallpaperPaintedAheadIsTheOneShown()
+    {
+        // The start-up paints the wallpaper on another thread for a window
+        // that covers the screen; the window shows that very picture.
+        ShellFixture f;
+        const QScreen *screen = f.window->screen();
+        const QSize size = MainFrm::stretchedSize(screen->availableGeometry().width(), screen);
+        QImage ahead(size, QImage::Format_RGB32);
+        ahead.fill(Qt::magenta);
+        std::promise<QImage> painted;
+        painted.set_value(ahead);
+        f.window->usePreparedWallpaper(size, painted.get_future().share());
+        f.window->MDIForm_Load();
+        QCOMPARE(f.window->clientArea()->picture(), ahead);
     }
 
     void aFileThatIsNotOursIsIgnored()
