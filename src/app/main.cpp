@@ -9,7 +9,6 @@
 #include "shell/promotion.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
@@ -17,6 +16,7 @@
 
 #include <cstdio>
 
+#include <future>
 #include <memory>
 
 using namespace kelvarino;
@@ -45,13 +45,27 @@ int main(int argc, char *argv[])
     const Platform platform = desktop.platform(&choices);
     choices.setHelp(platform.help);
 
+    // The built-in wallpaper for a main window that covers the screen.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize wallpaperSize = MainFrm::stretchedSize(screen ? screen->availableGeometry().width() : 1024, screen);
+    std::shared_future<QImage> wallpaper;
+
+    // The main window is made, hidden, while the splash waits; it shows itself
+    // in its load, once the splash has closed.
     std::unique_ptr<MainFrm> mainWindow;
-    promotion splash(!state.CommandLinePath.isEmpty(), [&] {
+    const auto makeMainWindow = [&] {
+        if (mainWindow)
+            return;
         mainWindow = std::make_unique<MainFrm>(state, platform);
         BindProgramWindows(*mainWindow);
+        mainWindow->usePreparedWallpaper(wallpaperSize, wallpaper);
         desktop.setOwner(mainWindow.get());
         choices.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [] { QCoreApplication::exit(0); });
+        mainWindow->layOutHidden();
+    };
+    promotion splash(!state.CommandLinePath.isEmpty(), [&] {
+        makeMainWindow();
         mainWindow->MDIForm_Load();
         // For start-up measurements: say so and leave as soon as the program is idle.
         if (qEnvironmentVariableIsSet("KELVARINO_REPORT_IDLE"))
@@ -62,13 +76,11 @@ int main(int argc, char *argv[])
             });
     });
     splash.show();
-    // While the splash waits, the printers, the fonts and the wallpaper the
-    // main window will need are prepared.
-    QTimer::singleShot(0, &app, [&desktop] {
-        desktop.prefetch();
-        QFontDatabase::families();
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            BuiltInPictures::wallpaper(MainFrm::stretchedSize(screen->availableGeometry().width(), screen));
-    });
+    // While the splash waits, other threads paint the wallpaper and load the
+    // printer support. They start only now: beside the making of the splash
+    // they would slow it down.
+    wallpaper = std::async(std::launch::async, [wallpaperSize] { return BuiltInPictures::wallpaper(wallpaperSize); });
+    desktop.prepare();
+    QTimer::singleShot(0, &app, makeMainWindow);
     return app.exec();
 }

@@ -24,8 +24,8 @@ public:
         fileDialogs_.setOwner(owner);
     }
 
-    // Work the start-up will need, done ahead while the splash waits.
-    void prefetch() { printers_.prefetch(); }
+    // Work the start-up will need, begun on other threads while the splash shows.
+    void prepare() { printers_.prepare(); }
 
     Platform platform(ChoiceService *choices)
     {

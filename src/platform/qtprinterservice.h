@@ -2,6 +2,8 @@
 
 #include "platform/printerservice.h"
 
+#include <future>
+
 namespace kelvarino {
 
 // The printers installed on the desktop, plus the built-in PDF printer.
@@ -9,14 +11,17 @@ class QtPrinterService final : public PrinterService
 {
 public:
     QStringList printerNames() const override;
-    // Asks the desktop for its printers ahead of time; the next printerNames()
-    // answers from that list.
-    void prefetch();
     // The desktop's default printer; the built-in one when there is none.
     QString currentPrinterName() const override;
 
+    // Loads the desktop's printer support on another thread, ahead of the
+    // first question about printers.
+    void prepare();
+
 private:
-    mutable QStringList prefetched_;
+    void awaitPrinterSupport() const;
+
+    std::future<void> loading_;
 };
 
 } // namespace kelvarino

@@ -124,9 +124,6 @@ QImage BuiltInPictures::wallpaper() { return wallpaper(QSize(1023, 769)); }
 
 QImage BuiltInPictures::wallpaper(const QSize &size)
 {
-    static QImage kept;
-    if (kept.size() == size)
-        return kept;
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -138,7 +135,6 @@ QImage BuiltInPictures::wallpaper(const QSize &size)
     paintTown(p, area);
     paintTitle(p, QRectF(0, area.height() * 0.04, area.width(), 70), ProgramName, 52, QColor(255, 255, 255));
     p.end();
-    kept = image;
     return image;
 }
 

@@ -5,13 +5,13 @@
 namespace kelvarino {
 
 // The program's own artwork, drawn by code: the built-in wallpaper, the splash
-// picture with its hidden portrait, the about-box picture and the program's icon.
+// picture with its hidden portrait, the about-box picture and the program's
+// icon. Each picture is painted anew on every call, on any thread.
 class BuiltInPictures
 {
 public:
     static QImage wallpaper(); // 1023 x 769
-    // The wallpaper drawn at another size (the last size asked for is kept,
-    // so it can be prepared ahead of time).
+    // The wallpaper drawn at another size.
     static QImage wallpaper(const QSize &size);
     static QImage splash();    // 600 x 360
     static QImage portrait();  // square

@@ -19,6 +19,7 @@
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -308,7 +309,7 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
     const QSize stretched = stretchedSize(stretchWidth_ > 0 ? stretchWidth_ : area_->viewport()->width(), screen());
     switch (setting.Mode) {
     case WallpaperSetting::BuiltInPicture:
-        area_->setWallpaper(BuiltInPictures::wallpaper(stretched), QColor(0, 128, 128));
+        area_->setWallpaper(builtInWallpaper(stretched), QColor(0, 128, 128));
         return true;
     case WallpaperSetting::OneColour:
         area_->setWallpaper(QImage(), WallpaperArea::colourOf(setting.Colour));
@@ -326,6 +327,19 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
     }
 }
 
+void MainFrm::usePreparedWallpaper(const QSize &size, std::shared_future<QImage> picture)
+{
+    builtInSize_ = size;
+    builtInPicture_ = std::move(picture);
+}
+
+QImage MainFrm::builtInWallpaper(const QSize &size)
+{
+    if (size != builtInSize_ || !builtInPicture_.valid())
+        usePreparedWallpaper(size, std::async(std::launch::deferred, [size] { return BuiltInPictures::wallpaper(size); }));
+    return builtInPicture_.get();
+}
+
 QSize MainFrm::stretchedSize(int clientWidth, const QScreen *screen)
 {
     const QSize screenSize = screen ? screen->size() : QSize(4, 3);
@@ -333,6 +347,12 @@ QSize MainFrm::stretchedSize(int clientWidth, const QScreen *screen)
 }
 
 // ---------------------------------------------------------------- start-up
+
+void MainFrm::layOutHidden()
+{
+    ensurePolished();
+    layout()->activate();
+}
 
 void MainFrm::MDIForm_Load()
 {

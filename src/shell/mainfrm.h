@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
 
 class QMenu;
 class QScreen;
@@ -36,6 +37,9 @@ public:
     // printers, then the command-line file or the offer to continue the last
     // work. The window is shown first.
     void MDIForm_Load();
+    // Lays the window out while it is still hidden (the menu bar measures its
+    // captions, loading their font), so that showing it is quick.
+    void layOutHidden();
 
     // Binds a menu command to the window it opens; the command is disabled
     // until its window is bound. A child window is opened once: choosing the
@@ -72,6 +76,10 @@ public:
     // A picture wallpaper is stretched to the client width at start-up and
     // the screen's proportions.
     static QSize stretchedSize(int clientWidth, const QScreen *screen);
+    // The built-in wallpaper at `size`, being painted ahead of time (on
+    // another thread while the splash shows): used when the window asks for
+    // that size.
+    void usePreparedWallpaper(const QSize &size, std::shared_future<QImage> picture);
 
     // ShellServices
     bool saveDataFile(QWidget *window) override { return saving_.SaveDataFile(window); }
@@ -111,6 +119,7 @@ private:
     bool LoadAutoloadParameters();
     void InitPrinters();
     void defaultFontCheck();
+    QImage builtInWallpaper(const QSize &size);
 
     // Shutdown.
     bool closeChildWindows();
@@ -126,6 +135,9 @@ private:
     QHash<QString, QPointer<ChildFrame>> openFrames_;
     QPointer<ChildFrame> menusOf_;
     std::function<void(AppContext &)> fontCheck_;
+    // The built-in wallpaper last painted, kept for its size.
+    QSize builtInSize_;
+    std::shared_future<QImage> builtInPicture_;
     int stretchWidth_ = 0;
     bool ending_ = false;
 };

@@ -17,8 +17,9 @@ promotion::promotion(bool enterByItself, std::function<void()> enter, QWidget *p
       enter_(std::move(enter))
 {
     setWindowTitle(QStringLiteral("Κελβαρίνο"));
-    const QImage picture = BuiltInPictures::splash();
-    prism_->setPixmap(QPixmap::fromImage(picture));
+    // The splash picture, painted when the program was built.
+    const QPixmap picture(QStringLiteral(":/pictures/splash.png"));
+    prism_->setPixmap(picture);
     prism_->setGeometry(0, 0, picture.width(), picture.height());
     prism_->installEventFilter(this);
     setFixedSize(picture.size());
@@ -35,7 +36,6 @@ promotion::promotion(bool enterByItself, std::function<void()> enter, QWidget *p
     image1_->setToolTip(QStringLiteral("κλικ για είσοδο"));
     image1_->installEventFilter(this);
     myface_->setScaledContents(true);
-    myface_->setPixmap(QPixmap::fromImage(BuiltInPictures::portrait()));
     myface_->setGeometry(0, height() / 2 - d / 2, d, d);
     myface_->hide();
     myface_->installEventFilter(this);
@@ -69,8 +69,12 @@ bool promotion::eventFilter(QObject *watched, QEvent *event)
         myface_->hide();
         return true;
     }
-    if (watched == prism_ && static_cast<QMouseEvent *>(event)->modifiers() == Qt::ShiftModifier)
+    if (watched == prism_ && static_cast<QMouseEvent *>(event)->modifiers() == Qt::ShiftModifier) {
+        // Painted the first time it is shown.
+        if (myface_->pixmap().isNull())
+            myface_->setPixmap(QPixmap::fromImage(BuiltInPictures::portrait()));
         myface_->show();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,6 +1,7 @@
 #include "support_shellfixture.h"
 
 #include "core/autoloadfile.h"
+#include "shell/builtinpictures.h"
 #include "shell/commandline.h"
 #include "shell/promotion.h"
 #include "shell/wallpaperarea.h"
@@ -8,7 +9,10 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
+
+#include <future>
 
 using namespace kelvarino;
 
@@ -110,6 +114,22 @@ private slots:
         QCOMPARE(f.state.Building.FlatCount(), 3);
     }
 
+    void aWallpaperPaintedAheadIsTheOneShown()
+    {
+        // The start-up paints the wallpaper on another thread for a window
+        // that covers the screen; the window shows that very picture.
+        ShellFixture f;
+        const QScreen *screen = f.window->screen();
+        const QSize size = MainFrm::stretchedSize(screen->availableGeometry().width(), screen);
+        QImage ahead(size, QImage::Format_RGB32);
+        ahead.fill(Qt::magenta);
+        std::promise<QImage> painted;
+        painted.set_value(ahead);
+        f.window->usePreparedWallpaper(size, painted.get_future().share());
+        f.window->MDIForm_Load();
+        QCOMPARE(f.window->clientArea()->picture(), ahead);
+    }
+
     void aFileThatIsNotOursIsIgnored()
     {
         ShellFixture f;
@@ -201,6 +221,16 @@ private slots:
         QTRY_COMPARE(entered, 2);
     }
 
+    void theSplashShowsItsPicture()
+    {
+        promotion splash(false, [] {});
+        splash.show();
+        const auto *picture = qobject_cast<QLabel *>(splash.childAt(5, 5));
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), BuiltInPictures::splash());
+        QCOMPARE(splash.size(), BuiltInPictures::splash().size());
+    }
+
     void shiftAloneShowsTheHiddenPicture()
     {
         promotion splash(false, [] {});
@@ -210,6 +240,7 @@ private slots:
         QVERIFY(splash.portrait()->isHidden());
         QTest::mouseClick(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
         QVERIFY(!splash.portrait()->isHidden());
+        QVERIFY(!splash.portrait()->pixmap().isNull());
         QTest::mouseClick(splash.portrait(), Qt::LeftButton);
         QVERIFY(splash.portrait()->isHidden());
     }
