@@ -163,6 +163,17 @@ void DeleteFlat(AppState &state, int index)
                      [&](const ExpenseRecord &e) { return IsIndividualChargeOf(e, index); });
 }
 
+void DeleteAllFlats(AppState &state)
+{
+    BuildingData &b = state.Building;
+    if (b.Flats.empty())
+        return;
+    state.DataChanged = true;
+    RemoveLastFlat(b);
+    // Common expenses stay; every individual charge goes with its flat.
+    std::erase_if(b.Expenses, [](const ExpenseRecord &e) { return e.AllFlats == 0; });
+}
+
 void MoveFlat(AppState &state, int from, int to)
 {
     BuildingData &b = state.Building;

@@ -15,6 +15,9 @@ void DeletePayment(AppState &state, int index);
 void DeleteProfessional(AppState &state, int index);
 void DeletePerson(AppState &state, int index);
 void DeleteFlat(AppState &state, int index);
+// Every flat with everything that hangs on a flat (occupancy, payments,
+// individual charges, per-mille columns); common expenses stay.
+void DeleteAllFlats(AppState &state);
 
 void MoveFlat(AppState &state, int from, int to);
 void MovePerson(AppState &state, int from, int to);

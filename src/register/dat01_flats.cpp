@@ -224,18 +224,7 @@ void dat01_Flats::Delete_All_Flats()
         if (answer != 0)
             return;
     }
-    state().DataChanged = true;
-    b.Flats.clear();
-    b.Owners.clear();
-    b.Residents.clear();
-    b.Payments.clear();
-    // A building without flats has no per-mille columns.
-    for (auto &columns : b.ShareColumns)
-        columns.clear();
-    for (int i = b.ExpenseCount() - 1; i >= 0; --i) {
-        if (b.Expenses[std::size_t(i)].AllFlats == 0)
-            DeleteExpense(state(), i);
-    }
+    DeleteAllFlats(state());
     setTopOffset(0);
     listChanged();
     show_data();
