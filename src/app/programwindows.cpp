@@ -1,5 +1,8 @@
 #include "programwindows.h"
 
+#include "accounts/dat07_percentages.h"
+#include "accounts/dat08_expenses.h"
+#include "accounts/dat09_payments.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -10,6 +13,12 @@
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include <memory>
+
 namespace kelvarino {
 
 namespace {
@@ -19,6 +28,28 @@ template <typename Window>
 MainFrm::ChildWindowFactory child()
 {
     return [](AppContext &context, int) -> DataWindow * { return new Window(context); };
+}
+
+// The per-mille window: one at a time, whichever category's item is chosen;
+// an open one is shown again.
+MainFrm::ChildWindowFactory perMilleWindow()
+{
+    // Shared, because the main window calls a copy of the factory.
+    auto open = std::make_shared<QPointer<dat07_Percentages>>();
+    return [open](AppContext &context, int category) -> DataWindow * {
+        if (*open) {
+            if (auto *frame = qobject_cast<QMdiSubWindow *>((*open)->parentWidget())) {
+                frame->showNormal();
+                if (QMdiArea *area = frame->mdiArea())
+                    area->setActiveSubWindow(frame);
+            }
+            return nullptr;
+        }
+        if (!dat07_Percentages::mayOpen(context))
+            return nullptr;
+        *open = new dat07_Percentages(context, category);
+        return *open;
+    };
 }
 
 } // namespace
@@ -32,6 +63,9 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuPercentagesOfTypeOfExpense"), perMilleWindow());
+    mainWindow.bindChildWindow(QStringLiteral("mnuExpenses"), child<dat08_Expenses>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuPayments"), child<dat09_Payments>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 

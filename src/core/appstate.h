@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "core/listfilters.h"
 
 #include <QString>
 
@@ -65,6 +66,9 @@ struct AppState
     QString CommandLinePath;
     QString SystemPrinter;
     bool PrintingPossible = false;
+    // The filters of the expense and payment lists (kept in memory only).
+    ExpenseFilterRecord ExpenseFilter;
+    PaymentFilterRecord PaymentFilter;
 
     // The path of the current data file, empty for a work never saved.
     QString dataFilePath() const { return DataFileName.isEmpty() ? QString() : DataFolder + DataFileName; }

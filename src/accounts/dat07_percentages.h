@@ -1,0 +1,117 @@
+#pragma once
+
+#include "shell/datawindow.h"
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+
+namespace kelvarino {
+
+struct ShareColumn;
+
+// "Χιλιοστά συμμετοχής σε δαπάνη": the per-mille columns of one category,
+// flat by flat, in one or two column slots side by side. Every box writes into
+// the shared columns as it changes (also when the window itself writes it);
+// closing checks the columns and sorts them by end date, the open one last.
+class dat07_Percentages : public DataWindow
+{
+public:
+    static constexpr double RowHeight = 315;
+    static constexpr double BoxWidth = 1515;
+
+    // The number boxes of a row, by slot.
+    enum Field { PerMille, ResidentReduction, OwnerReduction };
+
+    dat07_Percentages(AppContext &context, int category, QWidget *parent = nullptr);
+    ~dat07_Percentages() override;
+
+    // Without flats the window does not open: the user is told why.
+    static bool mayOpen(AppContext &context);
+
+    QList<QMenu *> menus() const override { return {dataMenu_}; }
+    bool canClose() override;
+    void show_data() override;
+    int helpTopic() const override { return 12015; }
+
+    // The column operations, on the column shown in the slot.
+    void addCOM_Click(int slot);
+    void SubtractCom_Click(int slot);
+    void ClearCom_Click(int slot);
+    void fillCOM_Click(int slot);
+
+    // For tests.
+    int shownCategory() const { return ShownCategory; }
+    int visibleRows() const { return VisibleRows; }
+    int slotCount() const { return SlotCount; }
+    int firstColumn() const { return FirstColumn; }
+    QLineEdit *box(Field field, int slot, int row) const;
+    QLineEdit *endDateBox(int slot) const { return slots_[std::size_t(slot)].endDate; }
+    QLineEdit *commentBox(int slot) const { return slots_[std::size_t(slot)].comment; }
+    QLabel *totalLabel(int slot) const { return slots_[std::size_t(slot)].total; }
+    QLabel *flatLabel(int row) const;
+    QScrollBar *horizontalBar() const { return HScroll1; }
+    QScrollBar *verticalBar() const { return VScroll1; }
+    QToolButton *button(int slot, int which) const { return slots_[std::size_t(slot)].buttons[std::size_t(which)]; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Row
+    {
+        QLabel *aa = nullptr;
+        QLabel *tFlat = nullptr;
+        std::array<std::array<QLineEdit *, 3>, 2> boxes{}; // [slot][field]
+    };
+    struct Slot
+    {
+        QLineEdit *endDate = nullptr;
+        QLineEdit *comment = nullptr;
+        QLabel *total = nullptr;
+        QLabel *lValue = nullptr;
+        QLabel *lReductionResident = nullptr;
+        QLabel *lReductionOwner = nullptr;
+        std::array<QToolButton *, 4> buttons{}; // fill, clear, subtract, add
+    };
+
+    std::vector<ShareColumn> &columns() const;
+    ShareColumn *columnOfSlot(int slot) const;
+    float *cell(Field field, int slot, int row) const;
+    void buildSlots();
+    void Build_Grid_Rows();
+    void Arrange_Columns();
+    void Show_Column_Total(int slot, int column);
+    void showNumber(Field field, int slot, int row);
+    // The boxes' rules.
+    void numberChanged(Field field, int slot, int row);
+    void numberLeft(Field field, int slot, int row);
+    void endDateChanged(int slot);
+    void endDateLeft(int slot);
+    void commentChanged(int slot);
+    bool inSync();
+    void markChanged();
+
+    int ShownCategory = 0;
+    int VisibleRows = 0;
+    int SlotCount = 1;
+    int FirstShown = 0;
+    int FirstColumn = 0;
+    std::vector<Row> rows_;
+    std::array<Slot, 2> slots_;
+    QLabel *lTypeOfExpense = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QMenu *dataMenu_ = nullptr;
+    quint64 shownSignature_ = 0;
+    bool closeApproved_ = false;
+    bool arranging_ = false;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,61 @@
+#include "accounts/dat08_expensefilters.h"
+
+#include "accounts/filterbindings.h"
+#include "platform/twips.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace kelvarino {
+
+dat08_ExpenseFilters::dat08_ExpenseFilters(AppState &state, const Platform &platform, QWidget *parent)
+    : FilterDialog(platform, QStringLiteral("Δαπάνες/Χρεώσεις-Φίλτρα-Ξετσεκάρετε αυτά που ΔΕΝ θέλετε"),
+                   QSizeF(8070, 6120), QColor(192, 255, 192), parent),
+      state_(state)
+{
+    state.ExpenseFilter.Status = 0;
+    FilterCopy = state.ExpenseFilter;
+    const BuildingData &b = state.Building;
+    addDateBounds(FilterCopy.FromDate, FilterCopy.ToDate, 240, 2820);
+    checkOwner = addCheck(this, QStringLiteral("Ιδιοκτήτης"), FilterCopy.Owner, 1020, 660, 1395);
+    CheckResident = addCheck(this, QStringLiteral("Ένοικος"), FilterCopy.Resident, 3600, 660, 1395);
+    QGroupBox *commons = addFrame(this, QStringLiteral("Κοινές δαπάνες"), 5400, 120, 2595, 915);
+    CheckRefersToAll = addCheck(commons, QStringLiteral("Σε όλα τα διαμερίσματα"), FilterCopy.RefersToAll, 180,
+                                480, 2235);
+
+    QGroupBox *typeFrame = addFrame(this, QStringLiteral("Είδος δαπάνης"), 180, 1080, 2835, 2775);
+    CheckGroup::Binding typeSwitches{[] { return CategoryCount; },
+                                     [this](int k) { return FilterCopy.Types[std::size_t(k)]; },
+                                     [this](int k, bool checked) { FilterCopy.Types[std::size_t(k)] = checked; },
+                                     [&b](int k) { return b.CategoryLabel(k); }};
+    types_ = std::make_unique<CheckGroup>(typeFrame, typeSwitches, CategoryCount,
+                                          CheckGroup::Place{420, 120, 900, 300, 2655});
+
+    QGroupBox *individual = addFrame(this, QStringLiteral("Ατομικές δαπάνες"), 3120, 1080, 4875, 3975);
+    QGroupBox *flatFrame = addFrame(individual, QStringLiteral("Διαμερίσματα"), 120, 360, 2235, 3495);
+    flats_ = std::make_unique<CheckGroup>(flatFrame, FlatSwitches(b, FilterCopy.Flats), 10,
+                                          CheckGroup::Place{180, 180, 900, 240, 1635});
+    QGroupBox *personFrame = addFrame(individual, QStringLiteral("Πρόσωπα"), 2520, 360, 2235, 3495);
+    persons_ = std::make_unique<CheckGroup>(personFrame, PersonSwitches(b, FilterCopy.Persons), 10,
+                                            CheckGroup::Place{180, 120, 900, 240, 1795});
+
+    QGroupBox *pending = addFrame(this, QStringLiteral("Εκκρεμότητες"), 3120, 5100, 4875, 915);
+    CheckSpent = addCheck(pending, QStringLiteral("Έχουν πληρωθεί"), FilterCopy.Paid, 480, 420, 1815);
+    CheckNotYetSpent = addCheck(pending, QStringLiteral("Δεν έχουν πληρωθεί"), FilterCopy.NotPaid, 2460, 420, 2115);
+
+    cancelButton()->setGeometry(Twips::rect(840, 5040, 1470, 420));
+    applyButton()->setGeometry(Twips::rect(840, 4500, 1470, 420));
+    types_->show();
+    flats_->show();
+    persons_->show();
+}
+
+dat08_ExpenseFilters::~dat08_ExpenseFilters() = default;
+
+void dat08_ExpenseFilters::apply()
+{
+    state_.ExpenseFilter = FilterCopy;
+    state_.ExpenseFilter.Status = 1;
+}
+
+} // namespace kelvarino

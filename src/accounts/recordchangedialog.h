@@ -1,0 +1,63 @@
+#pragma once
+
+#include "accounts/entryboxes.h"
+#include "core/buildingdata.h"
+#include "platform/platform.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace kelvarino {
+
+// The pattern of the change dialogs of the list windows: one record's fields
+// edited in a copy, and three answers along the bottom: delete (asked and done
+// by the list window), "ΟΚ" (the member's checks, then the copy written back)
+// and "Άκυρο". The answer, ChangeResult, is -1 delete, 1 changed, 0 nothing
+// (also when the dialog is closed in any other way). The dialog never deletes
+// a record and never marks the work changed itself. F1 shows topic 300.
+class RecordChangeDialog : public QDialog
+{
+public:
+    int changeResult() const { return changeResult_; }
+
+    QPushButton *deleteButton() const { return delete_; }
+    QPushButton *okButton() const { return ok_; }
+    QPushButton *cancelButton() const { return cancel_; }
+    QLabel *indexLabel() const { return number_; }
+
+protected:
+    // Sizes in twips; `selectedIndex` is shown at the top right.
+    RecordChangeDialog(const Platform &platform, const QString &caption, const QString &deleteCaption,
+                       QSizeF clientTwips, double fieldLeft, int selectedIndex, QWidget *parent);
+
+    // A caption at the left, right-aligned, and its field from `fieldLeft`.
+    void addField(const QString &caption, QWidget *field, double top, double width, double height = 315);
+    // The three buttons at this height (twips) and these lefts.
+    void placeButtons(double top, double deleteLeft, double okLeft, double cancelLeft, double width = 1935);
+    EntryBoxes &entries() { return *entries_; }
+    const Platform &platform() const { return platform_; }
+
+    // The checks of "ΟΚ" with their messages, then writing the copy back.
+    virtual bool mayStore() = 0;
+    virtual void writeBack() = 0;
+
+private:
+    void ok();
+
+    const Platform &platform_;
+    EntryBoxes *entries_;
+    double fieldLeft_;
+    QPushButton *delete_ = nullptr;
+    QPushButton *ok_ = nullptr;
+    QPushButton *cancel_ = nullptr;
+    QLabel *number_ = nullptr;
+    int changeResult_ = 0;
+};
+
+// The texts of the flat choices of the frames and dialogs: the short name as
+// stored, ", " and the description as stored.
+QString FlatChoiceText(const FlatRecord &flat);
+
+} // namespace kelvarino

@@ -1,0 +1,478 @@
+#include "accounts/recordlistwindow.h"
+
+#include "core/recordmaintenance.h"
+#include "platform/twips.h"
+#include "register/datamenu.h"
+#include "register/listgeneration.h"
+#include "register/registerlook.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace kelvarino {
+
+namespace {
+
+const char *RowProperty = "listRow";
+const char *EnterAddsProperty = "enterAdds";
+
+quint64 Mix(quint64 seed, quint64 value)
+{
+    return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+template <std::size_t N>
+quint64 Mix(quint64 seed, const FixedText<N> &text)
+{
+    return Mix(seed, qHashBits(text.data(), N));
+}
+
+quint64 Mix(quint64 seed, const std::vector<OccupancyPeriod> &periods)
+{
+    seed = Mix(seed, periods.size());
+    for (const OccupancyPeriod &p : periods)
+        seed = Mix(seed, qHashMulti(0, p.Person, p.Flat, p.FromDate, p.ToDate));
+    return seed;
+}
+
+QColor NumberColour() { return QColor(0, 0, 255); }
+
+QFont FixedPitchFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+void Paint(QLabel *label, const QColor &text, const QColor &background)
+{
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    label->setPalette(colours);
+}
+
+} // namespace
+
+quint64 FlatsSignature(const BuildingData &b)
+{
+    quint64 seed = Mix(ListGeneration(), b.Flats.size());
+    for (const FlatRecord &flat : b.Flats)
+        seed = Mix(Mix(seed, flat.ShortName), flat.Description);
+    return seed;
+}
+
+quint64 RegisterSignature(const BuildingData &b)
+{
+    quint64 seed = Mix(FlatsSignature(b), b.Persons.size());
+    for (const auto &label : b.CategoryLabels)
+        seed = Mix(seed, label);
+    return Mix(Mix(seed, b.Owners), b.Residents);
+}
+
+RecordListWindow::RecordListWindow(AppContext &context, std::vector<ListColumn> columns, ListTexts texts,
+                                   ListGeometry geometry, QWidget *parent)
+    : DataWindow(context, parent), columns_(std::move(columns)), texts_(std::move(texts)),
+      geometry_(std::move(geometry)), entries_(new EntryBoxes(this))
+{
+    setWindowTitle(texts_.caption);
+    ApplyWindowBackground(this, QColor(255, 255, 255));
+    frame_ = new QGroupBox(this);
+    frame_->setGeometry(Twips::rect(geometry_.frameLeft, geometry_.frameTop, geometry_.frameWidth,
+                                    geometry_.frameHeight));
+    frame_->setAutoFillBackground(true);
+    QPalette colours = frame_->palette();
+    colours.setColor(QPalette::Window, QColor(255, 255, 224));
+    frame_->setPalette(colours);
+    frame_->setStyleSheet(QStringLiteral("QGroupBox { background-color: #ffffe0; border: 1px solid #808080;"
+                                         " margin-top: 8px; font-weight: bold; }"
+                                         " QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    buildMenus();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        // Coming back from another window: it may have changed the data.
+        if (now && isAncestorOf(now) && !(old && isAncestorOf(old)))
+            syncWithData();
+    });
+}
+
+void RecordListWindow::buildMenus()
+{
+    dataMenu_ = NewDataMenu(this, context().shell, false);
+    connect(dataMenu_->addAction(texts_.deleteAllCaption), &QAction::triggered, this, [this] { deleteAllListed(); });
+    dataMenu_->addSeparator();
+    AddCloseItem(dataMenu_, this);
+    filterMenu_ = new QMenu(QStringLiteral("Φίλτρα"), this);
+    connect(filterMenu_->addAction(QStringLiteral("Ορισμός φίλτρου")), &QAction::triggered, this,
+            [this] { setFilters(); });
+    connect(filterMenu_->addAction(QStringLiteral("Αφαίρεση όλων των φίλτρων")), &QAction::triggered, this,
+            [this] { clearFilters(); });
+    menus_ = {dataMenu_, filterMenu_};
+}
+
+QToolButton *RecordListWindow::makeAcceptButton(const QString &toolTip)
+{
+    accept_ = MakeImageButton(frame_, CreateIcon(), toolTip);
+    accept_->setIconSize(QSize(28, 28));
+    connect(accept_, &QToolButton::clicked, this, [this] { addRecord(); });
+    return accept_;
+}
+
+QLabel *RecordListWindow::addTotal(const QString &caption, double captionLeft, double captionWidth,
+                                   double valueLeft, double valueWidth)
+{
+    auto *label = new QLabel(caption, this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameShape(QFrame::Box);
+    label->setAutoFillBackground(true);
+    Paint(label, Qt::white, QColor(0, 128, 0));
+    label->setGeometry(Twips::rect(captionLeft, 120, captionWidth, RowHeight));
+    auto *value = new QLabel(this);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setFrameShape(QFrame::Box);
+    value->setAutoFillBackground(true);
+    value->setFont(FixedPitchFont());
+    Paint(value, QColor(0, 128, 0), Qt::white);
+    value->setGeometry(Twips::rect(valueLeft, 120, valueWidth, RowHeight));
+    return value;
+}
+
+QLabel *RecordListWindow::addFrameCaption(const QString &text, double left, double top, double width,
+                                          const QColor &background, const QColor &textColour)
+{
+    auto *label = new QLabel(text, frame_);
+    label->setAutoFillBackground(true);
+    Paint(label, textColour, background);
+    label->setGeometry(Twips::rect(left, top, width, RowHeight));
+    return label;
+}
+
+void RecordListWindow::placeInFrame(QWidget *box, double left, double top, double width, double height)
+{
+    box->setParent(frame_);
+    box->setGeometry(Twips::rect(left, top, width, height));
+    box->show();
+}
+
+void RecordListWindow::addOnEnter(QWidget *box)
+{
+    box->setProperty(EnterAddsProperty, true);
+    box->installEventFilter(this);
+}
+
+void RecordListWindow::buildList()
+{
+    const double firstRowTop = geometry_.headerTop + RowHeight;
+    const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
+    visibleRows_ = int(std::floor((mainHeight - ChildFrameTwips - firstRowTop - 2 * RowHeight) / RowHeight));
+    visibleRows_ = std::max(visibleRows_, MinimumRows);
+
+    for (const ListColumn &c : columns_)
+        MakeHeaderLabel(this, c.header, c.headerColour)
+            ->setGeometry(Twips::rect(c.left, geometry_.headerTop, c.width, RowHeight));
+    rows_.reserve(std::size_t(visibleRows_));
+    for (int r = 0; r < visibleRows_; ++r)
+        rows_.push_back(makeRow(r));
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setGeometry(Twips::rect(geometry_.scrollLeft, firstRowTop, 180, visibleRows_ * RowHeight));
+    scroll_->setSingleStep(1);
+    scroll_->setPageStep(visibleRows_);
+    scroll_->hide();
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) { onScroll(value); });
+    setFixedSize(Twips::toPixels(geometry_.clientWidth),
+                 Twips::toPixels((visibleRows_ + 1) * RowHeight + firstRowTop));
+
+    resetFilter();
+    fillEntryLists(true);
+    clearEntryFrame();
+    noteSignatures();
+    rebuildList();
+}
+
+RecordListWindow::Row RecordListWindow::makeRow(int row)
+{
+    Row r;
+    const double top = geometry_.headerTop + RowHeight * (row + 1);
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const ListColumn &column = columns_[c];
+        auto *label = new QLabel(this);
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(1);
+        label->setAutoFillBackground(true);
+        label->setAlignment(c == 0 ? Qt::AlignCenter : column.alignment);
+        label->setToolTip(texts_.rowToolTip);
+        label->setCursor(Qt::PointingHandCursor);
+        if (column.fixedPitch)
+            label->setFont(FixedPitchFont());
+        label->setGeometry(Twips::rect(column.left, top, column.width, RowHeight));
+        label->setProperty(RowProperty, row);
+        label->installEventFilter(this);
+        Paint(label, c == 0 ? NumberColour() : column.textColour, Qt::white);
+        label->hide();
+        r.cells.push_back(label);
+    }
+    if (!texts_.rowButtonCaption.isEmpty()) {
+        r.button = new QPushButton(texts_.rowButtonCaption, this);
+        r.button->setToolTip(texts_.rowButtonToolTip);
+        r.button->setFocusPolicy(Qt::NoFocus);
+        r.button->setGeometry(Twips::rect(geometry_.rowButtonLeft, top, geometry_.rowButtonWidth, RowHeight));
+        connect(r.button, &QPushButton::clicked, this, [this, row] { rowButton(row); });
+        r.button->hide();
+    }
+    return r;
+}
+
+QLabel *RecordListWindow::cell(int row, int column) const
+{
+    if (row < 0 || row >= int(rows_.size()) || column < 0 || column >= int(columns_.size()))
+        return nullptr;
+    return rows_[std::size_t(row)].cells[std::size_t(column)];
+}
+
+QPushButton *RecordListWindow::rowButtonAt(int row) const
+{
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].button : nullptr;
+}
+
+std::pair<QColor, QColor> RecordListWindow::cellColours(int, int column) const
+{
+    return {column == 0 ? NumberColour() : columns_[std::size_t(column)].textColour, Qt::white};
+}
+
+quint64 RecordListWindow::listSignature() const
+{
+    return Mix(RegisterSignature(state().Building), quint64(recordCount()));
+}
+
+void RecordListWindow::noteSignatures()
+{
+    flatsSignature_ = FlatsSignature(state().Building);
+    listSignature_ = listSignature();
+}
+
+bool RecordListWindow::syncWithData()
+{
+    if (listSignature() == listSignature_)
+        return true;
+    const bool flatsChanged = FlatsSignature(state().Building) != flatsSignature_;
+    fillEntryLists(flatsChanged);
+    noteSignatures();
+    const int wanted = firstShown_;
+    rebuildList();
+    keepPosition(wanted);
+    return false;
+}
+
+void RecordListWindow::rebuildList()
+{
+    listed_ = listRecords();
+    listSignature_ = listSignature();
+    firstShown_ = 0;
+    show_data();
+}
+
+void RecordListWindow::keepPosition(int wanted)
+{
+    const int count = int(listed_.size());
+    firstShown_ = count <= visibleRows_ ? 0 : std::clamp(wanted, 0, count - visibleRows_);
+    show_data();
+}
+
+void RecordListWindow::show_data()
+{
+    if (rows_.empty())
+        return;
+    if (!redrawing_ && listSignature() != listSignature_) {
+        syncWithData();
+        return;
+    }
+    redrawing_ = true;
+    const int count = int(listed_.size());
+    const int shown = std::clamp(count - firstShown_, 0, visibleRows_);
+    scroll_->hide();
+    for (int r = 0; r < visibleRows_; ++r) {
+        if (r < shown)
+            showRow(r, firstShown_ + r);
+        else
+            hideRow(r);
+    }
+    if (count > visibleRows_) {
+        scroll_->setRange(0, count - visibleRows_);
+        scroll_->setValue(firstShown_);
+        scroll_->show();
+    }
+    redrawing_ = false;
+}
+
+void RecordListWindow::showRow(int row, int position)
+{
+    const int index = listed_[std::size_t(position)];
+    Row &r = rows_[std::size_t(row)];
+    const int count = int(listed_.size());
+    for (std::size_t c = 0; c < r.cells.size(); ++c) {
+        QLabel *label = r.cells[c];
+        label->setText(c == 0 ? QString::number(count - position) : cellText(index, int(c)));
+        const auto [text, background] = cellColours(index, int(c));
+        Paint(label, text, background);
+        label->show();
+    }
+    if (r.button) {
+        r.button->setEnabled(rowButtonEnabled());
+        r.button->show();
+    }
+}
+
+void RecordListWindow::hideRow(int row)
+{
+    Row &r = rows_[std::size_t(row)];
+    for (QLabel *label : r.cells)
+        label->hide();
+    if (r.button)
+        r.button->hide();
+}
+
+void RecordListWindow::onScroll(int value)
+{
+    if (redrawing_ || scroll_->isHidden())
+        return;
+    firstShown_ = value;
+    show_data();
+}
+
+void RecordListWindow::wheelEvent(QWheelEvent *event)
+{
+    if (!scroll_->isHidden())
+        QApplication::sendEvent(scroll_, event);
+    event->accept();
+}
+
+bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease && watched->property(EnterAddsProperty).isValid()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            addRecord();
+            return true;
+        }
+    }
+    const QVariant row = watched->property(RowProperty);
+    if (row.isValid()) {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            openRow(row.toInt());
+            return true;
+        }
+        if (event->type() == QEvent::Wheel) {
+            wheelEvent(static_cast<QWheelEvent *>(event));
+            return true;
+        }
+    }
+    return DataWindow::eventFilter(watched, event);
+}
+
+void RecordListWindow::markChanged()
+{
+    state().DataChanged = true;
+}
+
+// ---- Commands ----------------------------------------------------------
+
+void RecordListWindow::addRecord()
+{
+    entries_->leaveFocused();
+    // A flat chosen before the flats changed elsewhere is cleared here.
+    syncWithData();
+    if (!newRecordMayBeStored())
+        return;
+    if (!CanAddRecord(std::size_t(recordCount()))) {
+        platform().messages->exclamation(texts_.fullTitle, texts_.fullText);
+        return;
+    }
+    appendNewRecord();
+    markChanged();
+    clearEntryFrame();
+    rebuildList();
+}
+
+void RecordListWindow::openRow(int row)
+{
+    if (!syncWithData())
+        return;
+    const int position = firstShown_ + row;
+    if (row < 0 || row >= visibleRows_ || position >= int(listed_.size()))
+        return;
+    const int index = listed_[std::size_t(position)];
+    QLabel *number = rows_[std::size_t(row)].cells.front();
+    Paint(number, NumberColour(), QColor(255, 255, 0));
+    const int answer = editRecord(index);
+    Paint(number, NumberColour(), Qt::white);
+    const int before = firstShown_;
+    if (answer == -1) {
+        const MessageAnswer sure = platform().messages->show({texts_.deleteOneTitle, texts_.deleteOneText,
+                                                              MessageIcon::Exclamation, MessageButtons::YesNo,
+                                                              MessageAnswer::Yes});
+        if (sure != MessageAnswer::Yes)
+            return;
+        deleteRecords({index});
+        markChanged();
+        rebuildList();
+        keepPosition(before > 0 && int(listed_.size()) > visibleRows_ ? before - 1 : 0);
+    } else if (answer == 1) {
+        rebuildList();
+        keepPosition(before);
+        markChanged();
+    }
+}
+
+void RecordListWindow::rowButton(int row)
+{
+    if (!syncWithData() || !rowButtonEnabled())
+        return;
+    const int position = firstShown_ + row;
+    if (row >= 0 && row < visibleRows_ && position < int(listed_.size()))
+        rowButtonClicked(listed_[std::size_t(position)]);
+}
+
+void RecordListWindow::deleteAllListed()
+{
+    if (!syncWithData())
+        return;
+    const int count = int(listed_.size());
+    if (count == 0) {
+        platform().messages->information(texts_.deleteAllTitle, texts_.deleteAllNothing);
+        return;
+    }
+    const MessageAnswer sure = platform().messages->show({texts_.deleteAllTitle, texts_.deleteAllQuestion.arg(count),
+                                                          MessageIcon::Exclamation, MessageButtons::YesNo,
+                                                          MessageAnswer::Yes});
+    if (sure != MessageAnswer::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    deleteRecords(listed_);
+    QApplication::restoreOverrideCursor();
+    markChanged();
+    clearFilters();
+}
+
+void RecordListWindow::setFilters()
+{
+    syncWithData();
+    if (showFilterDialog())
+        rebuildList();
+}
+
+void RecordListWindow::clearFilters()
+{
+    resetFilter();
+    rebuildList();
+}
+
+} // namespace kelvarino
