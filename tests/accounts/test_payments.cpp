@@ -1,0 +1,231 @@
+#include "accountsfixture.h"
+
+#include "accounts/dat09_paymentchanges.h"
+#include "accounts/dat09_paymentfilters.h"
+#include "accounts/dat09_payments.h"
+#include "accounts/recordchecks.h"
+#include "shell/reportopeners.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+using namespace kelvarino;
+
+Q_DECLARE_METATYPE(kelvarino::PaymentRecord)
+
+namespace {
+
+PaymentRecord Payment(int flat, double date, float owner, float resident = 0)
+{
+    PaymentRecord p;
+    p.Flat = qint16(flat);
+    p.Date = date;
+    p.OwnerAmount = owner;
+    p.ResidentAmount = resident;
+    return p;
+}
+
+} // namespace
+
+class TestPayments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<RegisterFixture>();
+        AddFlatsAndPersons(f->state, 25, 3);
+    }
+    void cleanup() { ProgramReportOpeners().paymentReceipt = nullptr; }
+
+    void checksInOrder_data()
+    {
+        QTest::addColumn<PaymentRecord>("record");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("flat") << Payment(-1, NotSetDate, -1) << 0 << "Δεν έχετε σχετίσει την πληρωμή με διαμέρισμα.";
+        QTest::newRow("negative") << Payment(0, NotSetDate, 0, -1) << 0 << "Η πληρωμή πρέπει να είναι θετικός αριθμός.";
+        QTest::newRow("nobody pays, frame") << Payment(0, NotSetDate, 0) << 0 << "Τουλάχιστον ένας πρέπει να πληρώσει.";
+        QTest::newRow("nobody pays, dialog") << Payment(0, NotSetDate, 0) << 1 << "Ένας από τους δύο πρέπει να πληρώσει.";
+        QTest::newRow("date") << Payment(0, NotSetDate, 1) << 1 << "Η πληρωμή πρέπει να έχει ημερομηνία.";
+    }
+
+    void checksInOrder()
+    {
+        QFETCH(PaymentRecord, record);
+        QFETCH(int, place);
+        QFETCH(QString, message);
+        RecordingMessageService messages;
+        QVERIFY(!PaymentMayBeStored(record, place == 0 ? EntryPlace::Frame : EntryPlace::ChangeDialog, messages));
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].title, QStringLiteral("Πρόβλημα με την καταγραφή της πληρωμής"));
+        QCOMPARE(messages.shown[0].text, message);
+    }
+
+    void totalsAndRows()
+    {
+        f->state.Building.Payments = {Payment(0, Day(1, 1, 2024), 10, 2.5f), Payment(1, Day(1, 1, 2024), 0, 4)};
+        f->state.Building.Payments[1].ResidentNote.set(QStringLiteral("Έναντι"));
+        dat09_Payments w(f->context);
+        QCOMPARE(w.ownerTotal()->text(), QStringLiteral("10,00"));
+        QCOMPARE(w.residentTotal()->text(), QStringLiteral("6,50"));
+        QCOMPARE(w.total()->text(), QStringLiteral("16,50"));
+        QCOMPARE(w.cell(0, 0)->text(), QStringLiteral("2"));
+        QCOMPARE(w.cell(0, 3)->text(), QStringLiteral("0,00"));
+        QCOMPARE(w.cell(0, 6)->text().trimmed(), QStringLiteral("Έναντι"));
+        QCOMPARE(w.cell(1, 2)->text(), QStringLiteral(" Δ1   , Όροφος 0                      "));
+    }
+
+    void enterInAnAmountAddsAndNegativesBecomeZero()
+    {
+        dat09_Payments w(f->context);
+        ShowActive(&w);
+        PaymentFields &p = w.frameFields();
+        p.xFlat->setCurrentIndex(2);
+        emit p.xFlat->activated(2);
+        TypeIntoBox(p.xOwnerAmount, QStringLiteral("-5"));
+        Leave(p.xResidentAmount);
+        QCOMPARE(p.xOwnerAmount->text(), QStringLiteral("0,00"));
+        QTest::keyClick(p.xResidentAmount, Qt::Key_Return);
+        QCOMPARE(f->platform.messages.shown.last().text, QStringLiteral("Τουλάχιστον ένας πρέπει να πληρώσει."));
+        TypeIntoBox(p.xResidentAmount, QStringLiteral("12.5"));
+        TypeIntoBox(p.xOwnerComment, QStringLiteral("  Εξόφληση "));
+        TypeIntoBox(p.xResidentAmount, QStringLiteral("12.5"));
+        QTest::keyClick(p.xResidentAmount, Qt::Key_Return);
+        QCOMPARE(f->state.Building.PaymentCount(), 1);
+        const PaymentRecord &added = f->state.Building.Payments[0];
+        QCOMPARE(added.Flat, qint16(2));
+        QCOMPARE(added.ResidentAmount, 12.5f);
+        QCOMPARE(added.OwnerNote.trimmed(), QStringLiteral("Εξόφληση"));
+        QCOMPARE(added.Date, LocaleService::today(f->platform.clock));
+        QCOMPARE(p.xFlat->currentIndex(), -1);
+        QCOMPARE(p.xResidentAmount->text(), QStringLiteral("0,00"));
+    }
+
+    void receiptButtonOpensTheListedPayment()
+    {
+        BuildingData &b = f->state.Building;
+        for (int i = 0; i < 30; ++i)
+            b.Payments.push_back(Payment(i % 3, Day(1, 1, 2024) + i % 7, 1));
+        dat09_Payments w(f->context);
+        QVERIFY(w.rowButtonAt(0)->isVisible() || !w.isVisible());
+        QVERIFY(!w.rowButtonAt(0)->isEnabled());
+        QCOMPARE(w.rowButtonAt(0)->text(), QStringLiteral("Απόδειξη"));
+        int opened = -1;
+        ProgramReportOpeners().paymentReceipt = [&opened](AppContext &, QWidget *, int index) { opened = index; };
+        w.scrollBar()->setValue(3);
+        QVERIFY(w.rowButtonAt(1)->isEnabled());
+        w.rowButtonAt(1)->click();
+        QCOMPARE(opened, w.listed()[4]);
+        QCOMPARE(b.Payments[std::size_t(opened)].Date, b.Payments[std::size_t(w.listed()[4])].Date);
+    }
+
+    void scrolledDeletionKeepsTheLastPageFull()
+    {
+        BuildingData &b = f->state.Building;
+        for (int i = 0; i < 20; ++i)
+            b.Payments.push_back(Payment(0, Day(1, 1, 2024) + i, 1));
+        dat09_Payments w(f->context);
+        ShowActive(&w);
+        const int rows = w.visibleRows();
+        QVERIFY(w.scrollBar()->isVisible());
+        QCOMPARE(w.scrollBar()->maximum(), 20 - rows);
+        w.scrollBar()->setValue(20 - rows);
+        f->platform.messages.script = {MessageAnswer::Yes};
+        OnModal<dat09_PaymentChanges>([](dat09_PaymentChanges *d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Πληρωμή"));
+            d->deleteButton()->click();
+        });
+        w.openRow(0);
+        QCOMPARE(b.PaymentCount(), 19);
+        QCOMPARE(w.firstShown(), 19 - rows);
+        QCOMPARE(w.cell(rows - 1, 0)->text(), QStringLiteral("1"));
+    }
+
+    void changeDialogRefusesBothZero()
+    {
+        f->state.Building.Payments = {Payment(0, Day(1, 1, 2024), 5)};
+        dat09_Payments w(f->context);
+        ShowActive(&w);
+        OnModal<dat09_PaymentChanges>([this](dat09_PaymentChanges *d) {
+            TypeIntoBox(d->fields().xOwnerAmount, QStringLiteral("0"));
+            d->okButton()->click();
+            QCOMPARE(f->platform.messages.shown.last().text, QStringLiteral("Ένας από τους δύο πρέπει να πληρώσει."));
+            TypeIntoBox(d->fields().xResidentAmount, QStringLiteral("3,2"));
+            d->okButton()->click();
+        });
+        w.openRow(0);
+        QCOMPARE(f->state.Building.Payments[0].OwnerAmount, 0.0f);
+        QCOMPARE(f->state.Building.Payments[0].ResidentAmount, 3.2f);
+        QVERIFY(f->state.DataChanged);
+    }
+
+    void filterDialogGroupsAndCancel()
+    {
+        BuildingData &b = f->state.Building;
+        b.Payments = {Payment(0, Day(1, 1, 2024), 1), Payment(20, Day(2, 1, 2024), 1)};
+        dat09_Payments w(f->context);
+        ShowActive(&w);
+        OnModal<dat09_PaymentFilters>([this](dat09_PaymentFilters *d) {
+            QVERIFY(d->flats().scrollBar()->isVisible());
+            QCOMPARE(d->flats().scrollBar()->maximum(), 15);
+            d->flats().noneButton()->click();
+            d->flats().scrollBar()->setValue(15);
+            QCOMPARE(d->flats().box(9)->text(), QStringLiteral("Δ25"));
+            QVERIFY(!d->flats().box(9)->isChecked());
+            QVERIFY(!d->persons().scrollBar()->isVisible());
+            QTest::keyClick(d, Qt::Key_F1);
+            d->cancelButton()->click();
+        });
+        w.setFilters();
+        QCOMPARE(f->state.PaymentFilter.Status, qint16(0));
+        QCOMPARE(f->state.PaymentFilter.Flats, std::vector<bool>(25, true));
+        QCOMPARE(w.listed().size(), std::size_t(2));
+        QCOMPARE(f->platform.help.topics, QList<int>{5305});
+        QVERIFY(f->platform.help.closeAllCount > 0);
+
+        OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+            d->flats().noneButton()->click();
+            QCOMPARE(d->flats().box(0)->isChecked(), false);
+            TypeIntoBox(d->fromBox(), QStringLiteral("no date"));
+            Leave(d->toBox());
+            QCOMPARE(d->fromBox()->text(), QString());
+            d->applyButton()->click();
+        });
+        w.setFilters();
+        QCOMPARE(f->state.PaymentFilter.Status, qint16(1));
+        QCOMPARE(f->state.PaymentFilter.Flats, std::vector<bool>(25, false));
+        QCOMPARE(f->state.PaymentFilter.FromDate, NotSetDate);
+        QVERIFY(w.listed().empty());
+    }
+
+    void newFlatsAndPersonsShowChecked()
+    {
+        dat09_Payments w(f->context);
+        f->state.PaymentFilter.Flats.assign(25, false);
+        f->state.Building.Flats.push_back(MakeFlat(QStringLiteral("Νέο")));
+        f->state.Building.Persons.push_back(MakePerson(QStringLiteral("Νέος")));
+        OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+            d->flats().scrollBar()->setValue(d->flats().scrollBar()->maximum());
+            QCOMPARE(d->flats().box(9)->text(), QStringLiteral("Νέο"));
+            QVERIFY(d->flats().box(9)->isChecked());
+            QVERIFY(!d->flats().box(8)->isChecked());
+            QCOMPARE(d->persons().box(3)->text(), QStringLiteral("Νέος"));
+            QVERIFY(d->persons().box(3)->isChecked());
+            d->cancelButton()->click();
+        });
+        w.setFilters();
+    }
+
+private:
+    std::unique_ptr<RegisterFixture> f;
+};
+
+QTEST_MAIN(TestPayments)
+#include "test_payments.moc"
