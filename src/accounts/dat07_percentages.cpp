@@ -150,7 +150,9 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
         FirstShown = value;
         show_data();
     });
+    arranging_ = true;
     buildSlots();
+    arranging_ = false;
     shownSignature_ = RegisterSignature(state().Building);
     Build_Grid_Rows();
 }
@@ -166,11 +168,14 @@ void dat07_Percentages::buildSlots()
         const double left = SlotLeft[s];
         slot.endDate = MakeCellEdit(this);
         slot.endDate->setGeometry(Twips::rect(left, 600, BoxWidth, 315));
+        // The first redraw replaces these texts, which marks the work changed.
+        slot.endDate->setText(QStringLiteral("31/12/2015"));
         slot.endDate->setProperty(EndDateProperty, s);
         slot.endDate->installEventFilter(this);
         connect(slot.endDate, &QLineEdit::textChanged, this, [this, s] { endDateChanged(s); });
         slot.comment = MakeCellEdit(this);
         slot.comment->setGeometry(Twips::rect(left, 1080, 3 * BoxWidth, 315));
+        slot.comment->setText(QStringLiteral("Text1"));
         connect(slot.comment, &QLineEdit::textEdited, this,
                 [this, s] { ApplyTypedTextRule(slots_[std::size_t(s)].comment, 50, TypedTextRule::AsTyped); });
         connect(slot.comment, &QLineEdit::textChanged, this, [this, s] { commentChanged(s); });
