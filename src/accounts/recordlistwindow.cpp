@@ -53,6 +53,15 @@ QFont FixedPitchFont()
     return font;
 }
 
+// A list cell: its colours with a thin black border; rewritten only when they change.
+void PaintCell(QLabel *label, const QColor &text, const QColor &background)
+{
+    const QString style = QStringLiteral("QLabel { color: %1; background-color: %2; border: 1px solid black; }")
+                              .arg(text.name(), background.name());
+    if (label->styleSheet() != style)
+        label->setStyleSheet(style);
+}
+
 void Paint(QLabel *label, const QColor &text, const QColor &background)
 {
     QPalette colours = label->palette();
@@ -204,9 +213,6 @@ RecordListWindow::Row RecordListWindow::makeRow(int row)
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const ListColumn &column = columns_[c];
         auto *label = new QLabel(this);
-        label->setFrameShape(QFrame::Box);
-        label->setLineWidth(1);
-        label->setAutoFillBackground(true);
         label->setAlignment(c == 0 ? Qt::AlignCenter : column.alignment);
         label->setToolTip(texts_.rowToolTip);
         label->setCursor(Qt::PointingHandCursor);
@@ -215,7 +221,7 @@ RecordListWindow::Row RecordListWindow::makeRow(int row)
         label->setGeometry(Twips::rect(column.left, top, column.width, RowHeight));
         label->setProperty(RowProperty, row);
         label->installEventFilter(this);
-        Paint(label, c == 0 ? NumberColour() : column.textColour, Qt::white);
+        PaintCell(label, c == 0 ? NumberColour() : column.textColour, Qt::white);
         label->hide();
         r.cells.push_back(label);
     }
@@ -321,7 +327,7 @@ void RecordListWindow::showRow(int row, int position)
         QLabel *label = r.cells[c];
         label->setText(c == 0 ? QString::number(count - position) : cellText(index, int(c)));
         const auto [text, background] = cellColours(index, int(c));
-        Paint(label, text, background);
+        PaintCell(label, text, background);
         label->show();
     }
     if (r.button) {
@@ -411,9 +417,9 @@ void RecordListWindow::openRow(int row)
         return;
     const int index = listed_[std::size_t(position)];
     QLabel *number = rows_[std::size_t(row)].cells.front();
-    Paint(number, NumberColour(), QColor(255, 255, 0));
+    PaintCell(number, NumberColour(), QColor(255, 255, 0));
     const int answer = editRecord(index);
-    Paint(number, NumberColour(), Qt::white);
+    PaintCell(number, NumberColour(), Qt::white);
     const int before = firstShown_;
     if (answer == -1) {
         const MessageAnswer sure = platform().messages->show({texts_.deleteOneTitle, texts_.deleteOneText,
