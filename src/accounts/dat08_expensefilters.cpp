@@ -1,9 +1,10 @@
 #include "accounts/dat08_expensefilters.h"
 
-#include "accounts/filterbindings.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>
+
+#include <tuple>
 #include <QPushButton>
 
 namespace kelvarino {
@@ -32,12 +33,7 @@ dat08_ExpenseFilters::dat08_ExpenseFilters(AppState &state, const Platform &plat
                                           CheckGroup::Place{420, 120, 900, 300, 2655});
 
     QGroupBox *individual = addFrame(this, QStringLiteral("Ατομικές δαπάνες"), 3120, 1080, 4875, 3975);
-    QGroupBox *flatFrame = addFrame(individual, QStringLiteral("Διαμερίσματα"), 120, 360, 2235, 3495);
-    flats_ = std::make_unique<CheckGroup>(flatFrame, FlatSwitches(b, FilterCopy.Flats), 10,
-                                          CheckGroup::Place{180, 180, 900, 240, 1635});
-    QGroupBox *personFrame = addFrame(individual, QStringLiteral("Πρόσωπα"), 2520, 360, 2235, 3495);
-    persons_ = std::make_unique<CheckGroup>(personFrame, PersonSwitches(b, FilterCopy.Persons), 10,
-                                            CheckGroup::Place{180, 120, 900, 240, 1795});
+    std::tie(flats_, persons_) = addFlatsAndPersons(individual, b, FilterCopy.Flats, FilterCopy.Persons, 120, 2520, 360);
 
     QGroupBox *pending = addFrame(this, QStringLiteral("Εκκρεμότητες"), 3120, 5100, 4875, 915);
     CheckSpent = addCheck(pending, QStringLiteral("Έχουν πληρωθεί"), FilterCopy.Paid, 480, 420, 1815);
@@ -46,8 +42,6 @@ dat08_ExpenseFilters::dat08_ExpenseFilters(AppState &state, const Platform &plat
     cancelButton()->setGeometry(Twips::rect(840, 5040, 1470, 420));
     applyButton()->setGeometry(Twips::rect(840, 4500, 1470, 420));
     types_->show();
-    flats_->show();
-    persons_->show();
 }
 
 dat08_ExpenseFilters::~dat08_ExpenseFilters() = default;

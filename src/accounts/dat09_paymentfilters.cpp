@@ -1,8 +1,9 @@
 #include "accounts/dat09_paymentfilters.h"
 
-#include "accounts/filterbindings.h"
 
 #include <QGroupBox>
+
+#include <tuple>
 
 namespace kelvarino {
 
@@ -15,15 +16,8 @@ dat09_PaymentFilters::dat09_PaymentFilters(AppState &state, const Platform &plat
     FilterCopy = state.PaymentFilter;
     const BuildingData &b = state.Building;
     addDateBounds(FilterCopy.FromDate, FilterCopy.ToDate, 240, 2580);
-    QGroupBox *flatFrame = addFrame(this, QStringLiteral("Διαμερίσματα"), 180, 600, 2235, 3495);
-    flats_ = std::make_unique<CheckGroup>(flatFrame, FlatSwitches(b, FilterCopy.Flats), 10,
-                                          CheckGroup::Place{180, 180, 900, 240, 1635});
-    QGroupBox *personFrame = addFrame(this, QStringLiteral("Πρόσωπα"), 2580, 600, 2235, 3495);
-    persons_ = std::make_unique<CheckGroup>(personFrame, PersonSwitches(b, FilterCopy.Persons), 10,
-                                            CheckGroup::Place{180, 120, 900, 240, 1795});
+    std::tie(flats_, persons_) = addFlatsAndPersons(this, b, FilterCopy.Flats, FilterCopy.Persons, 180, 2580, 600);
     placeButtons(780, 3120, 4260, 1115, 480);
-    flats_->show();
-    persons_->show();
 }
 
 dat09_PaymentFilters::~dat09_PaymentFilters() = default;

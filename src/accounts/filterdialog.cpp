@@ -1,5 +1,6 @@
 #include "accounts/filterdialog.h"
 
+#include "accounts/filterbindings.h"
 #include "core/buildingdata.h"
 #include "platform/twips.h"
 #include "register/dateentry.h"
@@ -147,6 +148,21 @@ QCheckBox *FilterDialog::addCheck(QWidget *parent, const QString &caption, bool 
     box->setChecked(value);
     connect(box, &QCheckBox::clicked, this, [&value](bool checked) { value = checked; });
     return box;
+}
+
+std::pair<std::unique_ptr<CheckGroup>, std::unique_ptr<CheckGroup>>
+FilterDialog::addFlatsAndPersons(QWidget *parent, const BuildingData &building, std::vector<bool> &flats,
+                                 std::vector<bool> &persons, double flatsLeft, double personsLeft, double top)
+{
+    QGroupBox *flatFrame = addFrame(parent, QStringLiteral("Διαμερίσματα"), flatsLeft, top, 2235, 3495);
+    auto flatGroup = std::make_unique<CheckGroup>(flatFrame, FlatSwitches(building, flats), 10,
+                                                  CheckGroup::Place{180, 180, 900, 240, 1635});
+    QGroupBox *personFrame = addFrame(parent, QStringLiteral("Πρόσωπα"), personsLeft, top, 2235, 3495);
+    auto personGroup = std::make_unique<CheckGroup>(personFrame, PersonSwitches(building, persons), 10,
+                                                    CheckGroup::Place{180, 120, 900, 240, 1795});
+    flatGroup->show();
+    personGroup->show();
+    return {std::move(flatGroup), std::move(personGroup)};
 }
 
 void FilterDialog::placeButtons(double cancelLeft, double applyLeft, double top, double width, double height)

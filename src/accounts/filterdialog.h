@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -15,6 +16,8 @@ class QPushButton;
 class QScrollBar;
 
 namespace kelvarino {
+
+struct BuildingData;
 
 // A group of check boxes in a frame, one per element of a list (categories,
 // flats, persons), with "Όλα" and "Κανένα" for every element, not only those
@@ -91,6 +94,11 @@ protected:
     // A check box bound to a switch of the copy.
     QCheckBox *addCheck(QWidget *parent, const QString &caption, bool &value, double left, double top, double width);
     void placeButtons(double cancelLeft, double applyLeft, double top, double width, double height);
+    // The frames "Διαμερίσματα" and "Πρόσωπα" side by side (at `top`, twips),
+    // their groups bound to the copy's switches and shown.
+    std::pair<std::unique_ptr<CheckGroup>, std::unique_ptr<CheckGroup>>
+    addFlatsAndPersons(QWidget *parent, const BuildingData &building, std::vector<bool> &flats,
+                       std::vector<bool> &persons, double flatsLeft, double personsLeft, double top);
     // The members' copy written back into the shared record.
     virtual void apply() = 0;
 
