@@ -15,15 +15,16 @@ function(kv_add_test_folder folder)
   add_library(${flags} INTERFACE)
   target_link_libraries(${flags} INTERFACE ${ARG_LIBS} Qt6::Test)
   target_include_directories(${flags} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_compile_definitions(${flags} INTERFACE
-    KV_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
-    KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  # The folder's own fixtures: given to its own programs only, so that a test
+  # folder linking another folder's support library keeps its own.
+  set(definitions KV_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures" KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   set(common ${folder}_test_common)
   add_library(${common} INTERFACE)
   target_link_libraries(${common} INTERFACE ${flags})
   if(helper_sources)
     add_library(${folder}_test_support STATIC ${helper_sources})
     target_link_libraries(${folder}_test_support PUBLIC ${flags})
+    target_compile_definitions(${folder}_test_support PRIVATE ${definitions})
     target_link_libraries(${common} INTERFACE ${folder}_test_support)
   endif()
   foreach(src ${test_sources})
@@ -31,6 +32,7 @@ function(kv_add_test_folder folder)
     set(target ${folder}_${name})
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE ${common})
+    target_compile_definitions(${target} PRIVATE ${definitions})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${KV_TEST_RUNTIME_DIR};LC_ALL=C.UTF-8"
