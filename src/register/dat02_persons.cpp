@@ -25,6 +25,7 @@ std::vector<GridField<PersonRecord>> personColumns()
     name.headerColour = QColor(255, 0, 0);
     name.textColour = QColor(255, 0, 0);
     name.bold = true;
+    name.requiredName = true;
     GridColumn sex;
     sex.header = QStringLiteral("Φύλο");
     sex.widthTwips = 1155;
@@ -125,6 +126,8 @@ ChoiceRequest dat02_Persons::deleteQuestion(int k) const
         q.items << QStringLiteral("Ιδιοκτήτες");
     if (std::any_of(b.Residents.begin(), b.Residents.end(), ofPerson))
         q.items << QStringLiteral("Ένοικοι");
+    if (q.items.isEmpty())
+        return {}; // a person without periods goes without a question
     q.options = {QStringLiteral("Θέλω να προχωρήσω με τη διαγραφή του προσώπου"),
                  QStringLiteral("Μετάνοιωσα. Δεν θέλω να διαγράψω το πρόσωπο")};
     q.defaultOption = 1;
