@@ -1,5 +1,7 @@
 #include "programwindows.h"
 
+#include "occupancy/dat04_administrators.h"
+#include "occupancy/occupancywindow.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -32,6 +34,9 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuAdministrators"), child<dat04_Administrators>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuOwners"), child<dat05_Owners>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuResidents"), child<dat06_Residents>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 
