@@ -1,6 +1,8 @@
 #include "programwindows.h"
 
 #include "occupancy/dat04_administrators.h"
+#include "occupancy/dat11_orderprofessionals.h"
+#include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
@@ -37,6 +39,8 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuAdministrators"), child<dat04_Administrators>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOwners"), child<dat05_Owners>());
     mainWindow.bindChildWindow(QStringLiteral("mnuResidents"), child<dat06_Residents>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuProfessionals"), child<dat11_Professionals>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuOrderProfessionals"), child<dat11_OrderProfessionals>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 
