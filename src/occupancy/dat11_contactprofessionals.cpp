@@ -4,16 +4,6 @@ namespace kelvarino {
 
 namespace {
 
-template <std::size_t N>
-bool assign(FixedText<N> &field, const QString &text)
-{
-    const FixedText<N> value(text);
-    if (value == field)
-        return false;
-    field = value;
-    return true;
-}
-
 QStringList fieldsOf(const ProfessionalRecord &p)
 {
     return {p.Street.trimmed(), p.AreaPostcode.trimmed(), p.Phone.trimmed(), p.Mobile.trimmed(),
@@ -62,23 +52,23 @@ bool dat11_ContactProfessionals::storeField(int k, int field, const QString &tex
     ProfessionalRecord &p = context_.state.Building.Professionals[std::size_t(k)];
     switch (field) {
     case Street:
-        return assign(p.Street, text);
+        return AssignField(p.Street, text);
     case Area:
-        return assign(p.AreaPostcode, text);
+        return AssignField(p.AreaPostcode, text);
     case Phone:
-        return assign(p.Phone, text);
+        return AssignField(p.Phone, text);
     case Mobile:
-        return assign(p.Mobile, text);
+        return AssignField(p.Mobile, text);
     case Email:
-        return assign(p.Email, text);
+        return AssignField(p.Email, text);
     case Web:
-        return assign(p.Web, text);
+        return AssignField(p.Web, text);
     default:
         // The box shows line breaks as LF, the record holds them as stored:
         // notes that differ only in how their lines break are not a change.
         if (ShownLineBreaks(p.Notes.trimmed()) == ShownLineBreaks(text))
             return false;
-        return assign(p.Notes, text);
+        return AssignField(p.Notes, text);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fixedtext.h"
 #include "shell/appcontext.h"
 
 #include <QDialog>
@@ -86,6 +87,17 @@ private:
     QPushButton *back_ = nullptr;
     QPushButton *next_ = nullptr;
 };
+
+// Stores the text into a fixed-width field; true when the field changed.
+template <std::size_t N>
+bool AssignField(FixedText<N> &field, const QString &text)
+{
+    const FixedText<N> value(text);
+    if (value == field)
+        return false;
+    field = value;
+    return true;
+}
 
 // Line breaks as the data file holds them (CR LF) and as a box shows them (LF).
 QString StoredLineBreaks(const QString &shown);

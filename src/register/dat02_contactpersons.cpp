@@ -13,16 +13,6 @@ namespace kelvarino {
 
 namespace {
 
-template <std::size_t N>
-bool assign(FixedText<N> &field, const QString &text)
-{
-    const FixedText<N> value(text);
-    if (value == field)
-        return false;
-    field = value;
-    return true;
-}
-
 QStringList fieldsOf(const PersonRecord &p)
 {
     return {p.Salutation.trimmed(), p.Street.trimmed(), p.AreaPostcode.trimmed(),
@@ -82,17 +72,17 @@ bool dat02_ContactPersons::storeField(int k, int field, const QString &text)
     PersonRecord &p = context_.state.Building.Persons[std::size_t(k)];
     switch (field) {
     case Salutation:
-        return assign(p.Salutation, text);
+        return AssignField(p.Salutation, text);
     case Street:
-        return assign(p.Street, text);
+        return AssignField(p.Street, text);
     case Area:
-        return assign(p.AreaPostcode, text);
+        return AssignField(p.AreaPostcode, text);
     case Phone:
-        return assign(p.Phone, text);
+        return AssignField(p.Phone, text);
     case Mobile:
-        return assign(p.Mobile, text);
+        return AssignField(p.Mobile, text);
     default:
-        return assign(p.Email, text);
+        return AssignField(p.Email, text);
     }
 }
 
