@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -256,6 +257,37 @@ private slots:
         QCOMPARE(w.listedPeriods(), (std::vector<int>{0, 2}));
         QCOMPARE(w.choiceCell(1, 0)->currentIndex(), 1);
         QCOMPARE(f.state.Building.Owners[1], period(1, 1));
+    }
+
+    void deleteAllRemovesThePeriodsOfEveryFlat()
+    {
+        RegisterFixture f;
+        addFlatsAndPersons(f.state, 2, 1);
+        for (int i = 0; i < 50; ++i)
+            f.state.Building.Owners.push_back(period(0, i % 2 ? 1 : 0));
+        dat05_Owners w(f.context);
+        QVERIFY(!w.scrollBar()->isHidden());
+        QCOMPARE(w.scrollBar()->maximum(), 25 + 1 - w.rowCount());
+        w.scrollBar()->setValue(1);
+        f.platform.messages.script = {MessageAnswer::No};
+        w.dataMenu()->actions().at(3)->trigger();
+        QCOMPARE(f.state.Building.OwnerCount(), 50);
+        w.dataMenu()->actions().at(3)->trigger();
+        QVERIFY(f.state.Building.Owners.empty());
+        QCOMPARE(f.platform.messages.shown[0].title, QStringLiteral("Διαγραφή όλων των ιδιοκτητών"));
+        QVERIFY(w.scrollBar()->isHidden());
+        QCOMPARE(w.rowNumber(0)->text(), QStringLiteral("1"));
+        w.dataMenu()->actions().at(3)->trigger();
+        QCOMPARE(f.platform.messages.shown.last().text, QStringLiteral("Δεν υπάρχουν ιδιοκτήτες για διαγραφή"));
+        QCOMPARE(f.platform.messages.shown.last().icon, MessageIcon::Information);
+        // Enter in a date box of the new-entry row stores the date and tries to create.
+        ShowActive(&w);
+        FocusBox(w.dateCell(0, 1));
+        TypeInto(w.dateCell(0, 1), QStringLiteral("1/1/2020"));
+        QTest::keyClick(w.dateCell(0, 1), Qt::Key_Return);
+        QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Πρόβλημα με τη δημιουργία νέου ιδιοκτήτη"));
+        emit w.choiceCell(0, 0)->activated(0);
+        QCOMPARE(f.state.Building.Owners.at(0), period(0, 0, day(2020, 1, 1)));
     }
 
     void personsChangedElsewhereAreReadBeforeActing()
