@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/listgeneration.h"
 #include "shell/datawindow.h"
 
 #include <QColor>
@@ -251,7 +252,7 @@ private:
     int topOffset_ = 0;
     int currentRow_ = 0;
     int shownCount_ = -1; // the record count of the last redraw
-    quint64 shownGeneration_ = 0;
+    quint64 shownGeneration_ = ListGeneration(); // the window is built from the lists as they stand
     bool editing_ = false;
     bool redrawing_ = false;
     bool closeApproved_ = false;
