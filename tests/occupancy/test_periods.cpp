@@ -2,6 +2,7 @@
 #include "occupancy/occupancywindow.h"
 #include "occupancy/periodrules.h"
 #include "platform/localeservice.h"
+#include "register/dat01_flats.h"
 #include "register/dat02_persons.h"
 #include "registerfixture.h"
 
@@ -352,6 +353,49 @@ private slots:
         QCOMPARE(f.state.Building.ResidentCount(), MaxListCount);
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Πρόβλημα με τη δημιουργία νέου ενοίκου"));
         QCOMPARE(f.platform.messages.shown.last().icon, MessageIcon::Exclamation);
+    }
+
+    void residentsSpeakOfResidents()
+    {
+        RegisterFixture f;
+        addFlatsAndPersons(f.state, 1, 1);
+        f.state.Building.Residents = {period(0, 0, day(2020, 5, 1), day(2020, 4, 1))};
+        dat06_Residents w(f.context);
+        QCOMPARE(w.helpTopic(), 0);
+        QVERIFY(!w.close());
+        QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Προβλήματα με τον ορισμό ενοίκων"));
+        QCOMPARE(f.platform.messages.shown.last().text,
+                 QStringLiteral("Δεν μπορεί μια κατοίκηση να τελείωσε πριν αρχίσει. Διορθώσετε την κατάσταση πριν "
+                                "κλείσετε το παράθυρο ορισμού ενοίκων."));
+        f.platform.messages.script = {MessageAnswer::No};
+        w.deleteButton(0)->click();
+        QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Διαγραφή ενός ενοίκου"));
+        QCOMPARE(f.platform.messages.shown.last().text, QStringLiteral("Είστε σίγουροι ότι θέλετε να διαγράψετε τον ένοικο;"));
+    }
+
+    void flatsChangedElsewhereStartTheSelectorAgain()
+    {
+        RegisterFixture f;
+        addFlatsAndPersons(f.state, 3, 1);
+        f.state.Building.Owners = {period(0, 2, day(2020, 1, 1))};
+        dat05_Owners w(f.context);
+        ShowActive(&w);
+        emit w.flatSelector()->activated(2);
+        typeDate(w.dateCell(1, 1), QStringLiteral("1/1/2021"));
+        QCOMPARE(w.listedPeriods(), std::vector<int>{0});
+        {
+            dat01_Flats flats(f.context);
+            f.platform.choices.script = {0};
+            flats.deleteButton(0)->click(); // flat 0 goes; the others move up
+        }
+        w.deleteButton(0)->click(); // acts only after the window was rebuilt
+        QCOMPARE(f.state.Building.OwnerCount(), 1);
+        QCOMPARE(w.flatSelector()->count(), 2);
+        QCOMPARE(w.chosenFlat(), 0);
+        QVERIFY(w.listedPeriods().empty());
+        emit w.flatSelector()->activated(1);
+        QCOMPARE(w.listedPeriods(), std::vector<int>{0});
+        QCOMPARE(w.dateCell(0, 1)->text(), QStringLiteral("1/1/2020"));
     }
 };
 
