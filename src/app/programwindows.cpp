@@ -3,6 +3,10 @@
 #include "accounts/dat07_percentages.h"
 #include "accounts/dat08_expenses.h"
 #include "accounts/dat09_payments.h"
+#include "occupancy/dat04_administrators.h"
+#include "occupancy/dat11_orderprofessionals.h"
+#include "occupancy/dat11_professionals.h"
+#include "occupancy/occupancywindow.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -66,6 +70,11 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPercentagesOfTypeOfExpense"), perMilleWindow());
     mainWindow.bindChildWindow(QStringLiteral("mnuExpenses"), child<dat08_Expenses>());
     mainWindow.bindChildWindow(QStringLiteral("mnuPayments"), child<dat09_Payments>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuAdministrators"), child<dat04_Administrators>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuOwners"), child<dat05_Owners>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuResidents"), child<dat06_Residents>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuProfessionals"), child<dat11_Professionals>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuOrderProfessionals"), child<dat11_OrderProfessionals>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 

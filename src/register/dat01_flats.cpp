@@ -14,6 +14,7 @@ namespace {
 std::vector<GridField<FlatRecord>> flatColumns()
 {
     GridColumn name;
+    name.requiredName = true;
     name.header = QStringLiteral("Συντομογραφία");
     name.widthTwips = 1935;
     name.headerColour = QColor(255, 0, 0);
@@ -151,6 +152,8 @@ ChoiceRequest dat01_Flats::deleteQuestion(int k) const
     if (std::any_of(b.Expenses.begin(), b.Expenses.end(),
                     [k](const ExpenseRecord &e) { return e.AllFlats == 0 && e.Flat == k; }))
         q.items << QStringLiteral("Προσωποπαγή έξοδα");
+    if (q.items.isEmpty())
+        return {}; // nothing depends on the flat: deleted without a question
     q.options = {QStringLiteral("Θέλω να προχωρήσω με τη διαγραφή του διαμερίσματος"),
                  QStringLiteral("Μετάνοιωσα. Δεν θέλω να διαγράψω το διαμέρισμα")};
     q.defaultOption = 1;

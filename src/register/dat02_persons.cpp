@@ -1,17 +1,14 @@
 #include "register/dat02_persons.h"
 
 #include "core/recordmaintenance.h"
-#include "platform/spreadsheetwriter.h"
-#include "platform/textviewer.h"
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_orderpersons.h"
+#include "register/exportcommands.h"
 #include "register/personsexport.h"
 #include "register/windowopener.h"
 
 #include <QApplication>
 #include <QMenu>
-#include <QSaveFile>
-#include <QUrl>
 
 namespace kelvarino {
 
@@ -25,6 +22,7 @@ std::vector<GridField<PersonRecord>> personColumns()
     name.headerColour = QColor(255, 0, 0);
     name.textColour = QColor(255, 0, 0);
     name.bold = true;
+    name.requiredName = true;
     GridColumn sex;
     sex.header = QStringLiteral("Φύλο");
     sex.widthTwips = 1155;
@@ -83,7 +81,8 @@ GridGeometry personGeometry()
 } // namespace
 
 dat02_Persons::dat02_Persons(AppContext &context, QWidget *parent)
-    : TypedGridEditor<PersonRecord>(context, personColumns(), personTexts(), personGeometry(), parent)
+    : TypedGridEditor<PersonRecord>(context, personColumns(), personTexts(), personGeometry(), parent),
+      exports_(std::make_unique<ExportCommands>(this, context))
 {
     if (state().Building.Persons.empty())
         newRecord_.Name.set(QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
@@ -125,6 +124,8 @@ ChoiceRequest dat02_Persons::deleteQuestion(int k) const
         q.items << QStringLiteral("Ιδιοκτήτες");
     if (std::any_of(b.Residents.begin(), b.Residents.end(), ofPerson))
         q.items << QStringLiteral("Ένοικοι");
+    if (q.items.isEmpty())
+        return {}; // a person without periods goes without a question
     q.options = {QStringLiteral("Θέλω να προχωρήσω με τη διαγραφή του προσώπου"),
                  QStringLiteral("Μετάνοιωσα. Δεν θέλω να διαγράψω το πρόσωπο")};
     q.defaultOption = 1;
@@ -200,73 +201,25 @@ void dat02_Persons::openOrderWindow()
     OpenDataWindow(new dat02_OrderPersons(context()));
 }
 
+void dat02_Persons::setSpreadsheetWriter(SpreadsheetWriter *writer)
+{
+    exports_->setSpreadsheetWriter(writer);
+}
+
+void dat02_Persons::setTextFileViewer(std::function<void(const QString &)> viewer)
+{
+    exports_->setTextFileViewer(std::move(viewer));
+}
+
 void dat02_Persons::exportTextFile()
 {
-    const QString errorTitle = QStringLiteral("Πρόβλημα δημιουργίας αρχείου TeXT");
-    const auto fail = [&](const QString &path) {
-        unsetCursor();
-        platform().messages->error(errorTitle, QStringLiteral("Πρόβλημα παρουσιάστηκε κατά τη δημιουργία του "
-                                                              "αρχείου: ") +
-                                                   path + QStringLiteral(" για την αποθήκευση των δεδομένων σας."));
-    };
-    const std::optional<QString> base = PersonsExportBaseName(state());
-    if (!base) {
-        fail(QString());
-        return;
-    }
-    const QString path = ExportFolder(state()) + *base + QStringLiteral(".txt");
-    setCursor(Qt::WaitCursor);
-    QSaveFile file(path);
-    const QByteArray bytes = PersonsTextFile(state().Building);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        fail(path);
-        return;
-    }
-    unsetCursor();
-    platform().messages->information(QStringLiteral("Εκτύπωση σε αρχείο TeXT"),
-                                     QStringLiteral("Τα δεδομένα μεταφέρθηκαν στο αρχείο:\n\n") + path);
-    if (viewText_)
-        viewText_(path);
-    else
-        TextViewer::showFile(path, this);
+    exports_->writeTextFile(PersonsExportBaseName(state()), PersonsTextFile(state().Building));
 }
 
 void dat02_Persons::exportWorkbook()
 {
-    const QString errorTitle = QStringLiteral("Πρόβλημα δημιουργίας αρχείου EXCEL");
-    if (state().Building.Persons.empty()) {
-        platform().messages->error(errorTitle, QStringLiteral("Δεν υπάρχουν δεδομένα για εξαγωγή."));
-        return;
-    }
-    const auto fail = [&](const QString &path) {
-        unsetCursor();
-        platform().messages->error(errorTitle,
-                                   QStringLiteral("Πρόβλημα παρουσιάστηκε κατά τη δημιουργία του αρχείου EXCEL με "
-                                                  "όνομα: ") +
-                                       path + QStringLiteral(" για την αποθήκευση των δεδομένων σας."));
-    };
-    const std::optional<QString> base = PersonsExportBaseName(state());
-    if (!base) {
-        fail(QString());
-        return;
-    }
-    SpreadsheetWriter *writer = writer_;
-    if (!writer) {
-        ownWriter_ = std::make_unique<XlsxSpreadsheetWriter>();
-        writer = ownWriter_.get();
-    }
-    const QDateTime now = platform().clock ? platform().clock->now() : QDateTime::currentDateTime();
-    const QString path = ExportFolder(state()) + *base + QLatin1Char('_') + WorkbookStamp(now) + QLatin1Char('.') +
-                         writer->extension();
-    setCursor(Qt::WaitCursor);
-    if (!writer->writeWorkbook(path, PersonsMatrix(state().Building))) {
-        fail(path);
-        return;
-    }
-    unsetCursor();
-    platform().messages->information(QStringLiteral("Εκτύπωση σε αρχείο EXCEL"),
-                                     QStringLiteral("Τα δεδομένα μεταφέρθηκαν στο αρχείο EXCEL με όνομα:\n\n") + path);
-    platform().desktop->openUrl(QUrl::fromLocalFile(path));
+    exports_->writeWorkbook(PersonsExportBaseName(state()), state().Building.Persons.empty(),
+                            [this] { return PersonsMatrix(state().Building); });
 }
 
 } // namespace kelvarino

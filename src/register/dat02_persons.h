@@ -6,6 +6,7 @@
 
 namespace kelvarino {
 
+class ExportCommands;
 class SpreadsheetWriter;
 
 // The persons involved with the building: name and sex in the grid, the
@@ -23,8 +24,8 @@ public:
 
     // Where the exports go: the workbook writer, and how a written text file is
     // shown (by default in the program's own text viewer).
-    void setSpreadsheetWriter(SpreadsheetWriter *writer) { writer_ = writer; }
-    void setTextFileViewer(std::function<void(const QString &path)> viewer) { viewText_ = std::move(viewer); }
+    void setSpreadsheetWriter(SpreadsheetWriter *writer);
+    void setTextFileViewer(std::function<void(const QString &path)> viewer);
     // How the contact window is shown (modal by default); tests drive it themselves.
     void setContactWindowRunner(std::function<void(QDialog &)> runner) { runContact_ = std::move(runner); }
 
@@ -46,9 +47,7 @@ private:
 
     QMenu *exportsMenu_ = nullptr;
     QAction *printAction_ = nullptr;
-    SpreadsheetWriter *writer_ = nullptr;
-    std::unique_ptr<SpreadsheetWriter> ownWriter_;
-    std::function<void(const QString &)> viewText_;
+    std::unique_ptr<ExportCommands> exports_;
     std::function<void(QDialog &)> runContact_;
 };
 

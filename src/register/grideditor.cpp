@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "register/amountentry.h"
 #include "register/datamenu.h"
+#include "register/dateentry.h"
 #include "register/gridkeynavigate.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
@@ -18,10 +19,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -48,6 +51,14 @@ GridEditor::GridEditor(AppContext &context, std::vector<GridColumn> columns, Gri
     : DataWindow(context, parent), columns_(std::move(columns)), texts_(std::move(texts)),
       geometry_(std::move(geometry))
 {
+    for (int c = 0; c < int(columns_.size()); ++c) {
+        if (columns_[std::size_t(c)].requiredName && nameColumn_ < 0)
+            nameColumn_ = c;
+        QStringListModel *model = nullptr;
+        if (columns_[std::size_t(c)].kind == GridColumn::Choice)
+            model = new QStringListModel(columns_[std::size_t(c)].choices, this);
+        choiceModels_.push_back(model);
+    }
     setWindowTitle(texts_.caption);
     ApplyWindowBackground(this, QColor(255, 255, 224));
     buildMenu();
@@ -67,24 +78,29 @@ void GridEditor::addMenu(QMenu *menu)
 
 void GridEditor::buildMenu()
 {
-    dataMenu_ = NewDataMenu(this, context().shell, texts_.saveAsShortcut);
-    connect(dataMenu_->addAction(texts_.importCaption), &QAction::triggered, this, [this] { pasteNames(); });
+    dataMenu_ = NewDataMenu(this, context().shell, texts_.saveAsShortcut, [this] { commitFocusedCell(); });
+    if (!texts_.importCaption.isEmpty())
+        connect(dataMenu_->addAction(texts_.importCaption), &QAction::triggered, this, [this] { pasteNames(); });
     connect(dataMenu_->addAction(texts_.deleteAllCaption), &QAction::triggered, this, [this] {
+        commitFocusedCell();
         if (!inSync())
             show_data();
         deleteAll();
     });
     dataMenu_->addSeparator();
-    orderAction_ = dataMenu_->addAction(texts_.orderCaption);
-    connect(orderAction_, &QAction::triggered, this, [this] {
-        if (recordCount() < 2) {
-            platform().messages->exclamation(texts_.orderTitle, texts_.orderText);
-            return;
-        }
-        if (closeWindow())
-            openOrderWindow();
-    });
-    dataMenu_->addSeparator();
+    if (!texts_.orderCaption.isEmpty()) {
+        orderAction_ = dataMenu_->addAction(texts_.orderCaption);
+        connect(orderAction_, &QAction::triggered, this, [this] {
+            commitFocusedCell();
+            if (recordCount() < 2) {
+                platform().messages->exclamation(texts_.orderTitle, texts_.orderText);
+                return;
+            }
+            if (closeWindow())
+                openOrderWindow();
+        });
+        dataMenu_->addSeparator();
+    }
     AddCloseItem(dataMenu_, this);
     menus_.append(dataMenu_);
 }
@@ -183,7 +199,12 @@ GridEditor::Row GridEditor::makeRow(int row)
         QWidget *cell = nullptr;
         if (column.kind == GridColumn::Choice) {
             auto *box = new QComboBox(this);
-            box->addItems(column.choices);
+            // Every row shows the same entries: one list serves them all, and
+            // the box never measures its entries (a list may hold thousands).
+            box->setModel(choiceModels_[std::size_t(c)]);
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            if (auto *view = qobject_cast<QListView *>(box->view()))
+                view->setUniformItemSizes(true);
             connect(box, &QComboBox::activated, this, [this, row, c](int index) { onChoice(row, c, index); });
             cell = box;
         } else {
@@ -191,6 +212,8 @@ GridEditor::Row GridEditor::makeRow(int row)
             if (column.kind == GridColumn::Amount) {
                 box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 connect(box, &QLineEdit::textEdited, this, [this, row, c] { onAmountEdited(row, c); });
+            } else if (column.kind == GridColumn::Date) {
+                // A date is read when the box is left.
             } else {
                 connect(box, &QLineEdit::textEdited, this, [this, row, c] { onTextEdited(row, c); });
             }
@@ -204,6 +227,7 @@ GridEditor::Row GridEditor::makeRow(int row)
     if (!texts_.actionToolTip.isEmpty()) {
         r.action = MakeImageButton(this, ContactIcon(), texts_.actionToolTip);
         connect(r.action, &QToolButton::clicked, this, [this, row] {
+            commitFocusedCell();
             if (!inSync()) {
                 show_data();
                 return;
@@ -289,12 +313,26 @@ void GridEditor::showCellValue(int row, int column, int k)
     case GridColumn::Choice:
         static_cast<QComboBox *>(cell)->setCurrentIndex(cellChoice(k, column));
         break;
+    case GridColumn::Date:
+        static_cast<QLineEdit *>(cell)->setText(DateDisplay(cellDate(k, column, false)));
+        break;
     }
+}
+
+void GridEditor::setChoiceItems(int column, const QStringList &items)
+{
+    if (QStringListModel *model = choiceModels_[std::size_t(column)])
+        model->setStringList(items);
 }
 
 bool GridEditor::inSync() const
 {
     return shownCount_ == recordCount() && shownGeneration_ == ListGeneration();
+}
+
+bool GridEditor::changedElsewhere() const
+{
+    return shownGeneration_ != ListGeneration();
 }
 
 void GridEditor::show_data()
@@ -382,6 +420,7 @@ void GridEditor::onScroll(int value)
 {
     if (redrawing_ || scroll_->isHidden())
         return;
+    commitFocusedCell();
     topOffset_ = -value;
     show_data();
     afterScroll();
@@ -444,8 +483,11 @@ void GridEditor::onChoice(int row, int column, int index)
     const int k = editableRecord(row);
     if (k < 0)
         return;
-    if (storeChoice(k, column, index) && k < recordCount())
+    const int count = recordCount();
+    if (storeChoice(k, column, index) && k < count)
         markChanged();
+    if (k == count && columns_[std::size_t(column)].choiceCreates)
+        createRecord();
 }
 
 void GridEditor::onFocusIn(int row, int column)
@@ -477,9 +519,65 @@ void GridEditor::onFocusOut(int row, int column)
     case GridColumn::Amount:
         leaveAmount(row, column);
         break;
+    case GridColumn::Date:
+        leaveDate(row, column);
+        break;
     case GridColumn::Choice:
         break;
     }
+}
+
+void GridEditor::commitFocusedCell()
+{
+    if (redrawing_)
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->parentWidget() != this)
+        return;
+    const QVariant row = focus->property(RowProperty);
+    if (!row.isValid())
+        return;
+    const int column = focus->property(ColumnProperty).toInt();
+    if (columns_[std::size_t(column)].kind != GridColumn::Date)
+        return;
+    if (!inSync()) {
+        show_data();
+        return;
+    }
+    leaveDate(row.toInt(), column);
+}
+
+void GridEditor::leaveDate(int row, int column)
+{
+    const int k = recordOf(row);
+    const int count = recordCount();
+    if (k < 0 || k > count)
+        return;
+    QLineEdit *box = textCell(row, column);
+    const double day = ReadTypedDate(box->text());
+    if (IsDateSet(day)) {
+        if (storeDate(k, column, day) && k < count)
+            markChanged();
+        acceptIntoSnapshot(k, column);
+        box->setText(DateDisplay(day));
+        return;
+    }
+    // No date: the stored date is cleared; the snapshot keeps it, so Esc brings it back.
+    const bool wasSet = IsDateSet(cellDate(k, column, false));
+    storeDate(k, column, NotSetDate);
+    if (wasSet && k < count)
+        markChanged();
+    box->clear();
+}
+
+void GridEditor::escapeDate(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    textCell(row, column)->setText(DateDisplay(cellDate(k, column, true)));
+    if (restoreFromSnapshot(k, column) && k < recordCount())
+        markChanged();
 }
 
 bool GridEditor::leaveText(int row, int column)
@@ -487,7 +585,7 @@ bool GridEditor::leaveText(int row, int column)
     const int k = recordOf(row);
     if (k < 0 || k > recordCount())
         return true;
-    if (column == 0 && k < recordCount() && cellText(k, 0, false).isEmpty()) {
+    if (column == nameColumn_ && k < recordCount() && cellText(k, column, false).isEmpty()) {
         platform().messages->error(QStringLiteral("Μηδενικό μήκος πεδίου"), texts_.emptyNameText);
         // The focus goes back once the focus change under way has ended.
         QPointer<QLineEdit> box = textCell(row, column);
@@ -551,7 +649,7 @@ bool GridEditor::onKey(int row, int column, int key)
         && GridKeyNavigate([this, column](int r) { return textCell(r, column); }, row, key, rowCount_, scroll_))
         return true;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (recordOf(row) == recordCount()) {
+        if (recordOf(row) == recordCount() && columns_[std::size_t(column)].enterCreates) {
             createRecord();
             return true;
         }
@@ -560,6 +658,8 @@ bool GridEditor::onKey(int row, int column, int key)
     if (key == Qt::Key_Escape && kind != GridColumn::Choice) {
         if (kind == GridColumn::Text)
             escapeText(row, column);
+        else if (kind == GridColumn::Date)
+            escapeDate(row, column);
         else
             escapeAmount(row, column);
         return true;
@@ -621,8 +721,19 @@ void GridEditor::offsetForNewRecordRow()
     topOffset_ = rowCount_ - 1 >= count ? 0 : rowCount_ - count - 1;
 }
 
+bool GridEditor::templateReady() const
+{
+    return nameColumn_ < 0 || !cellText(recordCount(), nameColumn_, false).isEmpty();
+}
+
+bool GridEditor::canAddRecord() const
+{
+    return CanAddRecord(std::size_t(recordCount()));
+}
+
 void GridEditor::createRecord()
 {
+    commitFocusedCell();
     if (!inSync())
         show_data();
     const int count = recordCount();
@@ -636,12 +747,16 @@ void GridEditor::createRecord()
                 acceptIntoSnapshot(count, c);
         }
     }
-    if (cellText(count, 0, false).isEmpty()) {
+    if (!templateReady()) {
         platform().messages->exclamation(texts_.createTitle, texts_.createText);
-        focusNameCell(row);
+        if (row >= 0 && row < rowCount_) {
+            QWidget *cell = rows_[std::size_t(row)].cells[std::size_t(std::max(nameColumn_, 0))];
+            if (cell->isVisible())
+                cell->setFocus(Qt::OtherFocusReason);
+        }
         return;
     }
-    if (!CanAddRecord(std::size_t(count))) {
+    if (!canAddRecord()) {
         platform().messages->exclamation(texts_.createTitle, texts_.capText);
         return;
     }
@@ -665,8 +780,20 @@ void GridEditor::correctOffsetAfterDelete(int clickedRow)
     }
 }
 
+bool GridEditor::confirmDelete(int k)
+{
+    const ChoiceRequest question = deleteQuestion(k);
+    if (question.options.isEmpty())
+        return true;
+    setCursor(Qt::WaitCursor);
+    const int answer = platform().choices->ask(question);
+    unsetCursor();
+    return answer == 0;
+}
+
 void GridEditor::deleteRow(int row)
 {
+    commitFocusedCell();
     if (!inSync()) {
         show_data();
         return;
@@ -681,14 +808,8 @@ void GridEditor::deleteRow(int row)
             showCellValue(row, c, k);
         return;
     }
-    const ChoiceRequest question = deleteQuestion(k);
-    if (!question.items.isEmpty()) {
-        setCursor(Qt::WaitCursor);
-        const int answer = platform().choices->ask(question);
-        unsetCursor();
-        if (answer != 0)
-            return;
-    }
+    if (!confirmDelete(k))
+        return;
     setCursor(Qt::WaitCursor);
     deleteRecord(k);
     unsetCursor();
@@ -701,25 +822,38 @@ void GridEditor::deleteRow(int row)
 
 bool GridEditor::canClose()
 {
+    commitFocusedCell();
+    if (!inSync())
+        show_data();
+    closeApproved_ = closingCheck();
+    return closeApproved_;
+}
+
+bool GridEditor::closingCheck()
+{
+    if (nameColumn_ < 0)
+        return true;
+    const int c = nameColumn_;
     bool repaired = false;
     const int count = recordCount();
     for (int k = 0; k < count; ++k) {
-        if (!cellText(k, 0, false).isEmpty())
+        if (!cellText(k, c, false).isEmpty())
             continue;
-        restoreFromSnapshot(k, 0);
-        if (cellText(k, 0, false).isEmpty())
-            storeText(k, 0, QString::number(k + 1));
+        // The name goes back to the snapshot's, else to the running number.
+        bool changed = restoreFromSnapshot(k, c);
+        if (cellText(k, c, false).isEmpty())
+            changed = storeText(k, c, QString::number(k + 1)) || changed;
+        if (changed && texts_.repairMarksChanged)
+            markChanged();
         const int row = k + topOffset_;
         if (row >= 0 && row < rowCount_)
-            textCell(row, 0)->setText(cellText(k, 0, false));
+            textCell(row, c)->setText(cellText(k, c, false));
         repaired = true;
     }
     if (repaired) {
         platform().messages->exclamation(texts_.closeTitle, texts_.closeText);
-        closeApproved_ = false;
         return false;
     }
-    closeApproved_ = true;
     return true;
 }
 

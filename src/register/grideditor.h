@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/listgeneration.h"
 #include "shell/datawindow.h"
 
 #include <QColor>
@@ -13,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
+class QStringListModel;
 class QToolButton;
 
 namespace kelvarino {
@@ -22,7 +24,7 @@ struct ChoiceRequest;
 // One column of a grid editor: its header and the kind of its cells.
 struct GridColumn
 {
-    enum Kind { Text, Amount, Choice };
+    enum Kind { Text, Amount, Choice, Date };
     Kind kind = Text;
     QString header;
     double widthTwips = 1000;
@@ -31,7 +33,10 @@ struct GridColumn
     QString headerToolTip;
     int fieldWidth = 0;        // characters of a text field
     bool removeSpaces = false; // short names lose every blank while typed
-    QStringList choices;       // the entries of a choice cell
+    QStringList choices;       // the entries of a choice cell (every row shares one list)
+    bool requiredName = false; // the record's name: it may not be left empty, and a new record needs it
+    bool enterCreates = true;  // Enter in the new-record row's cell creates the record
+    bool choiceCreates = false; // choosing an entry in the new-record row creates the record at once
     QColor textColour = Qt::black;
     bool bold = false;
 };
@@ -52,10 +57,11 @@ struct GridTexts
     QString deleteToolTip;
     QString acceptToolTip;
     QString actionToolTip; // the extra image of each row, empty for none
-    QString importCaption;
+    QString importCaption; // empty: the list has no paste of names
     QString deleteAllCaption;
-    QString orderCaption;
+    QString orderCaption; // empty: the window has no order command
     bool saveAsShortcut = false;
+    bool repairMarksChanged = false; // a name put back by the closing check marks the work changed
     // Paste of names.
     QString pasteEmptyTitle;
     QString pasteTitle;
@@ -83,8 +89,10 @@ struct GridGeometry
 // per record, followed by the new-record row in which the next record is typed
 // and then created. Rows are created once; scrolling only rewrites them, so the
 // cost of a redraw does not depend on the length of the list. Every typed change
-// is stored into the shared list at once. Column 0 is the record's name, which
-// may not be left empty.
+// is stored into the shared list at once; a date is stored when its box is left,
+// and a date still being typed is stored before any image, scroll, menu command
+// or closing check acts. A column may be the record's name, which may not be
+// left empty.
 //
 // Records are addressed by index k; k equal to the record count is the
 // new-record row's template. The member (see TypedGridEditor) stores the data;
@@ -112,6 +120,7 @@ public:
     int currentRecord() const { return currentRow_; }
     QLineEdit *textCell(int row, int column) const;
     QComboBox *choiceCell(int row, int column) const;
+    QLineEdit *dateCell(int row, int column) const { return textCell(row, column); }
     QLabel *rowNumber(int row) const;
     QToolButton *deleteButton(int row) const;
     QToolButton *actionButton(int row) const;
@@ -136,6 +145,8 @@ protected:
     virtual void storeAmount(int k, int column, float value) = 0;
     virtual int cellChoice(int k, int column) const = 0;
     virtual bool storeChoice(int k, int column, int value) = 0;
+    virtual double cellDate(int k, int column, bool fromSnapshot) const = 0;
+    virtual bool storeDate(int k, int column, double day) = 0; // true when it changed
     virtual void acceptIntoSnapshot(int k, int column) = 0;  // the snapshot takes the stored field
     virtual bool restoreFromSnapshot(int k, int column) = 0; // the field takes the snapshot's; true when it changed
     virtual void takeSnapshot(int first, int last) = 0;      // records first..last, last may be the template
@@ -143,22 +154,37 @@ protected:
     virtual void clearTemplateRow() = 0;                     // the delete image of the new-record row
 
     // The member's own rules.
-    // The question before deleting record k; without items nothing is asked.
-    virtual ChoiceRequest deleteQuestion(int k) const = 0;
+    // The question before deleting record k; without options nothing is asked.
+    virtual ChoiceRequest deleteQuestion(int /*k*/) const { return {}; }
+    // Whether record k is to be deleted; by default the answer 0 to deleteQuestion.
+    virtual bool confirmDelete(int k);
     virtual void deleteRecord(int k) = 0;
-    virtual void moveRecord(int from, int to) = 0;
+    virtual void moveRecord(int /*from*/, int /*to*/) {}
+    // Whether the new-record row holds what a new record needs (by default its name).
+    virtual bool templateReady() const;
+    // Whether one more record fits in the list.
+    virtual bool canAddRecord() const;
     virtual void afterCreate() {}
     virtual void afterScroll() {}
     virtual void rowAction(int /*k*/) {}
     virtual void headerClicked(int /*column*/) {}
-    virtual void deleteAll() = 0;
-    virtual void openOrderWindow() = 0;
+    virtual void deleteAll() {}
+    virtual void openOrderWindow() {}
+    // The closing check after the focused box was stored; by default empty
+    // names are put back and the close is refused once.
+    virtual bool closingCheck();
 
     // For the members.
     const GridTexts &texts() const { return texts_; }
     void setTopOffset(int offset) { topOffset_ = offset; }
     void markChanged();
     void listChanged(); // tells the other open windows that the list changed
+    // Whether another window changed a list since this window's last redraw.
+    bool changedElsewhere() const;
+    // Stores the date being typed in the focused box, as leaving the box would.
+    void commitFocusedCell();
+    // The entries of a choice column, for every row at once.
+    void setChoiceItems(int column, const QStringList &items);
     void showCellValue(int row, int column, int k);
     bool closeWindow();
     // The top of grid row 0 in twips.
@@ -198,6 +224,8 @@ private:
     void escapeAmount(int row, int column);
     void leaveAmount(int row, int column);
     bool leaveText(int row, int column);
+    void leaveDate(int row, int column);
+    void escapeDate(int row, int column);
     void onScroll(int value);
     void correctOffsetAfterDelete(int clickedRow);
     void offsetForNewRecordRow();
@@ -206,6 +234,8 @@ private:
     int newRecordRow() const { return recordCount() + topOffset_; }
 
     std::vector<GridColumn> columns_;
+    int nameColumn_ = -1;
+    std::vector<QStringListModel *> choiceModels_; // per column, null but for choice columns
     GridTexts texts_;
     GridGeometry geometry_;
     std::vector<Row> rows_;
@@ -222,7 +252,7 @@ private:
     int topOffset_ = 0;
     int currentRow_ = 0;
     int shownCount_ = -1; // the record count of the last redraw
-    quint64 shownGeneration_ = 0;
+    quint64 shownGeneration_ = ListGeneration(); // the window is built from the lists as they stand
     bool editing_ = false;
     bool redrawing_ = false;
     bool closeApproved_ = false;

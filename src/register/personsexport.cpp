@@ -10,7 +10,7 @@ namespace kelvarino {
 
 namespace {
 
-const int ColumnWidths[6] = {5, 42, 82, 16, 16, 50};
+const QList<int> ColumnWidths = {5, 42, 82, 16, 16, 50};
 
 QStringList headings()
 {
@@ -28,29 +28,47 @@ QStringList contents(const PersonRecord &p, int k)
             p.Email.trimmed()};
 }
 
-// One fixed-width line: each text left-aligned, padded and cut to its column.
-// A line break inside a field would break the columns: it becomes a blank.
 QString fixedLine(const QStringList &texts)
 {
-    QString line;
-    for (int c = 0; c < 6; ++c) {
-        QString text = texts.at(c);
-        text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        line += text.leftJustified(ColumnWidths[c], QLatin1Char(' '), true);
-    }
-    return line;
+    return FixedWidthLine(texts, ColumnWidths);
 }
 
 } // namespace
 
-std::optional<QString> PersonsExportBaseName(const AppState &state)
+std::optional<QString> ExportBaseName(const AppState &state, const QString &prefix)
 {
     const QString name = TrimBlanks(state.DataFileName);
     if (name.isEmpty())
-        return QStringLiteral("prnPersons_new");
+        return prefix + QStringLiteral("new");
     if (name.size() < 4)
         return std::nullopt;
-    return QStringLiteral("prnPersons_") + name.left(name.size() - 4);
+    return prefix + name.left(name.size() - 4);
+}
+
+QString FixedWidthLine(const QStringList &texts, const QList<int> &widths)
+{
+    QString line;
+    for (int c = 0; c < widths.size(); ++c) {
+        QString text = texts.value(c);
+        for (QChar &ch : text)
+            if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QLatin1Char('\t'))
+                ch = QLatin1Char(' ');
+        line += text.leftJustified(widths.at(c), QLatin1Char(' '), true);
+    }
+    return line;
+}
+
+QByteArray TextFileBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += Cp1253::encode(line) + "\r\n";
+    return bytes;
+}
+
+std::optional<QString> PersonsExportBaseName(const AppState &state)
+{
+    return ExportBaseName(state, QStringLiteral("prnPersons_"));
 }
 
 QString ExportFolder(const AppState &state)
@@ -78,10 +96,7 @@ QByteArray PersonsTextFile(const BuildingData &building)
     QStringList lines{QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΩΠΩΝ"), building.BuildingId.trimmed(), QString(), fixedLine(headings())};
     for (int k = 0; k < building.PersonCount(); ++k)
         lines << fixedLine(contents(building.Persons[std::size_t(k)], k));
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += Cp1253::encode(line) + "\r\n";
-    return bytes;
+    return TextFileBytes(lines);
 }
 
 QList<QStringList> PersonsMatrix(const BuildingData &building)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fixedtext.h"
+#include "core/recordmaintenance.h"
 #include "register/grideditor.h"
 
 #include <functional>
@@ -18,6 +19,7 @@ struct GridField
     std::function<bool(R &, const R &)> copy;         // the field from another record; true when it changed
     float R::*amount = nullptr;
     qint16 R::*choice = nullptr;
+    double R::*date = nullptr;
 };
 
 // Copies one field between records; true when it changed.
@@ -73,9 +75,22 @@ GridField<R> ChoiceField(GridColumn column, qint16 R::*member)
     return field;
 }
 
+template <class R>
+GridField<R> DateField(GridColumn column, double R::*member)
+{
+    column.kind = GridColumn::Date;
+    GridField<R> field;
+    field.column = std::move(column);
+    field.date = member;
+    field.copy = CopyMember<R>(member);
+    return field;
+}
+
 // The grid editor over a shared list of records of type R. The undo snapshot
 // holds the records shown at the last redraw (and the template); a record
 // outside it has not been shown since, so its snapshot is the record itself.
+// The grid shows the whole list, or the records an index list names (the
+// periods of one flat): record k of the grid is then list element listed[k].
 template <class R>
 class TypedGridEditor : public GridEditor
 {
@@ -89,9 +104,15 @@ protected:
 
     // The shared list the window edits.
     virtual std::vector<R> &records() const = 0;
+    // Shows only the list elements that `listed` names, in its order; the
+    // window keeps the index list and a new record's index joins it.
+    void showListed(std::vector<int> *listed) { listed_ = listed; }
+    std::size_t listIndex(int k) const { return listed_ ? std::size_t((*listed_)[std::size_t(k)]) : std::size_t(k); }
+    // The new-record row after a creation or its delete image.
+    virtual void resetTemplate() { newRecord_ = R{}; }
 
-    R &live(int k) { return k < recordCount() ? records()[std::size_t(k)] : newRecord_; }
-    const R &live(int k) const { return k < recordCount() ? records()[std::size_t(k)] : newRecord_; }
+    R &live(int k) { return k < recordCount() ? records()[listIndex(k)] : newRecord_; }
+    const R &live(int k) const { return k < recordCount() ? records()[listIndex(k)] : newRecord_; }
     const R &snapshot(int k) const
     {
         const int index = k - snapshotFirst_;
@@ -106,7 +127,8 @@ protected:
     }
     const GridField<R> &field(int column) const { return fields_[std::size_t(column)]; }
 
-    int recordCount() const override { return int(records().size()); }
+    int recordCount() const override { return listed_ ? int(listed_->size()) : int(records().size()); }
+    bool canAddRecord() const override { return CanAddRecord(records().size()); }
     QString cellText(int k, int column, bool fromSnapshot) const override
     {
         return field(column).text(fromSnapshot ? snapshot(k) : live(k));
@@ -117,6 +139,18 @@ protected:
         return (fromSnapshot ? snapshot(k) : live(k)).*(field(column).amount);
     }
     void storeAmount(int k, int column, float value) override { live(k).*(field(column).amount) = value; }
+    double cellDate(int k, int column, bool fromSnapshot) const override
+    {
+        return (fromSnapshot ? snapshot(k) : live(k)).*(field(column).date);
+    }
+    bool storeDate(int k, int column, double day) override
+    {
+        double &stored = live(k).*(field(column).date);
+        if (stored == day)
+            return false;
+        stored = day;
+        return true;
+    }
     int cellChoice(int k, int column) const override { return live(k).*(field(column).choice); }
     bool storeChoice(int k, int column, int value) override
     {
@@ -147,7 +181,9 @@ protected:
     void appendTemplate() override
     {
         records().push_back(newRecord_);
-        newRecord_ = R{};
+        if (listed_)
+            listed_->push_back(int(records().size()) - 1);
+        resetTemplate();
     }
     void clearTemplateRow() override
     {
@@ -171,6 +207,7 @@ private:
     }
 
     std::vector<GridField<R>> fields_;
+    std::vector<int> *listed_ = nullptr;
     std::vector<R> snapshot_;
     int snapshotFirst_ = 0;
 };

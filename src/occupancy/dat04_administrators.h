@@ -1,0 +1,21 @@
+#pragma once
+
+#include "occupancy/periodeditor.h"
+
+namespace kelvarino {
+
+// Who administered the building, as dated periods. The printouts take the
+// first period in list order that covers a date, so closing leaves the list
+// sorted by start date.
+class dat04_Administrators : public PeriodEditor<AdministratorPeriod>
+{
+public:
+    explicit dat04_Administrators(AppContext &context, QWidget *parent = nullptr);
+
+protected:
+    std::vector<AdministratorPeriod> &records() const override { return state().Building.Administrators; }
+    void deleteAll() override;
+    bool closingCheck() override;
+};
+
+} // namespace kelvarino
