@@ -1,5 +1,6 @@
 #include "programwindows.h"
 
+#include "issues/dat10_issuedforms.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -32,6 +33,7 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuIssueForms"), child<dat10_IssuedForms>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 
