@@ -2,6 +2,7 @@
 
 #include "core/buildingdata.h"
 #include "core/issueworkspace.h"
+#include "printing/textprimitives.h"
 
 #include <QString>
 
@@ -31,8 +32,8 @@ std::vector<ExpenseListRow> BuildExpenseList(const BuildingData &building, const
 // The number of rows BuildExpenseList makes.
 int CountExpenseListRows(const IssueWorkspace &workspace);
 
-// The statement's fixed lengths (twips at magnification 1).
-inline constexpr double PadUnit = 30;
+// The statement's fixed lengths (twips at magnification 1); PadUnit, the gap
+// unit, is the cells' padding unit.
 inline constexpr double HeaderRowHeight = 355;
 // The header band across page row 1 and the flat table's header.
 inline constexpr double HeaderBandHeight = 3 * HeaderRowHeight + 4 * PadUnit;

@@ -3,6 +3,7 @@
 #include "issues/dat10_issuedformschanges.h"
 #include "issues/issuefields.h"
 #include "issues/issueperiods.h"
+#include "issues/prn01_analysisofcommonexpenses.h"
 #include "platform/twips.h"
 #include "register/datamenu.h"
 #include "register/dateentry.h"
@@ -336,6 +337,7 @@ void dat10_IssuedForms::comPrintCollective_Click(int row)
     const int index = issueOfRow(row);
     if (index < 0 || !prepareReport(index, &PrepareCollectiveStatement))
         return;
+    OpenCollectiveStatement(context(), this, results_, index);
 }
 
 void dat10_IssuedForms::comPrintItemized_Click(int row)
