@@ -97,6 +97,24 @@ std::vector<Block> TableBlocks(const IssueWorkspace &w, const StatementGeometry 
     return blocks;
 }
 
+// Groups the list rows by page, keeping list order within a page.
+void IndexListRowsByPage(const std::vector<ExpenseListRow> &rows, StatementPlacement &p)
+{
+    const std::size_t pages = std::size_t(p.PageColumns) * std::size_t(p.PageRows);
+    const auto pageOf = [&](const ExpenseListRow &r) {
+        return std::size_t(r.PageColumn - 1) * std::size_t(p.PageRows) + std::size_t(r.PageRow - 1);
+    };
+    p.PageListStart.assign(pages + 1, 0);
+    for (const ExpenseListRow &r : rows)
+        ++p.PageListStart[pageOf(r) + 1];
+    for (std::size_t i = 0; i < pages; ++i)
+        p.PageListStart[i + 1] += p.PageListStart[i];
+    std::vector<int> next(p.PageListStart.begin(), p.PageListStart.end() - 1);
+    p.PageListRows.assign(rows.size(), 0);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        p.PageListRows[std::size_t(next[pageOf(rows[r])]++)] = int(r);
+}
+
 } // namespace
 
 std::vector<ExpenseListRow> BuildExpenseList(const BuildingData &building, const IssueWorkspace &w)
@@ -240,6 +258,7 @@ bool PlaceStatement(const IssueWorkspace &w, const StatementGeometry &g, int fla
         row.ColumnInPage = C;
         row.RowInColumn = I;
     }
+    IndexListRowsByPage(listRows, p);
     placement = std::move(p);
     return true;
 }

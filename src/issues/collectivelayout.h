@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace kelvarino {
@@ -63,8 +64,22 @@ struct StatementPlacement
     std::array<int, CategoryCount + 1> BlockPageColumns{}; // by block + 1; 0: not printed
     std::vector<int> FlatPageRow;                          // by flat
     std::vector<int> ListRowsOnPageRow;                    // by page row - 1
+    // The list rows of each page, in list order: the rows of page (P, Q) are
+    // PageListRows[PageListStart[i] .. PageListStart[i + 1]) with
+    // i = (P - 1) x PageRows + Q - 1.
+    std::vector<int> PageListRows;
+    std::vector<int> PageListStart;
 
     int BlockPageColumn(int block) const { return BlockPageColumns[std::size_t(block + 1)]; }
+    // The list rows of a page, as indexes into the list.
+    std::pair<const int *, const int *> ListRowsOfPage(int pageColumn, int pageRow) const
+    {
+        const std::size_t i = std::size_t((pageColumn - 1) * PageRows + pageRow - 1);
+        if (pageColumn < 1 || pageRow < 1 || pageRow > PageRows || i + 1 >= PageListStart.size())
+            return {nullptr, nullptr};
+        const int *rows = PageListRows.data();
+        return {rows + PageListStart[i], rows + PageListStart[i + 1]};
+    }
     int ListRowsOn(int pageRow) const
     {
         return pageRow >= 1 && pageRow <= int(ListRowsOnPageRow.size()) ? ListRowsOnPageRow[std::size_t(pageRow - 1)]

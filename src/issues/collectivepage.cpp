@@ -155,9 +155,9 @@ private:
         const double rh = double(s_.geometry.Heights[1]) * m_;
         const double amountWidth = double(s_.geometry.Widths[3]) * m_;
         font(8, false);
-        for (const ExpenseListRow &row : s_.listRows) {
-            if (row.PageColumn != P || row.PageRow != Q)
-                continue;
+        const auto [first, last] = s_.placement.ListRowsOfPage(P, Q);
+        for (const int *r = first; r != last; ++r) {
+            const ExpenseListRow &row = s_.listRows[std::size_t(*r)];
             const int C = row.ColumnInPage;
             const double xL = left + (C - 1) * cw + (C > 1 ? g / 2 : 0);
             const double xR = left + C * cw - (C < columns ? g / 2 : 0);

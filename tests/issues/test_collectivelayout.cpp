@@ -68,6 +68,8 @@ private slots:
         QCOMPARE(s.position(7), (QList<int>{2, 1, 1, 1}));
         QCOMPARE(s.position(9), (QList<int>{2, 1, 1, 3}));
         QCOMPARE(s.position(10), (QList<int>{2, 1, 2, 1}));
+        const auto [first, last] = s.placement.ListRowsOfPage(2, 1);
+        QCOMPARE(std::vector<int>(first, last), (std::vector<int>{6, 7, 8, 9}));
         QCOMPARE(s.placement.PageRows, 1);
         QCOMPARE(s.placement.FlatPageRow, std::vector<int>(5, 1));
     }
