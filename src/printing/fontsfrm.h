@@ -39,9 +39,12 @@ public:
     QString labelText(const QString &name) const;
     QString sampleFont() const;
 
+    // Closing: the help windows close; refused while busy; the system
+    // printer becomes current again.
+    void done(int result) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     static void selectFirst(QComboBox *list, const QString &name);
@@ -72,9 +75,12 @@ public:
     FontCommonSearch(const PrintingContext &context, QWidget *parent = nullptr);
     void firstTick();
 
+    // Closing: the help windows close; refused while busy; the system
+    // printer becomes current again.
+    void done(int result) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     PrintingContext context_;

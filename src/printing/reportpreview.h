@@ -71,6 +71,8 @@ public:
     void drawCenteredPage();
     void redrawPreview();
     void updatePageButtons();
+    // Places pic1, the labels and the images for the window's size.
+    void prepareForm();
     // Shows another page of the grid (clamped; no page: nothing).
     void showPage(int row, int column);
 
@@ -137,7 +139,6 @@ protected:
 private:
     void buildMenus();
     void buildControls();
-    void prepareForm();
     void measureDefaults();
     void showLayoutFailure();
     void setLabel(const QString &name, const QString &text);

@@ -43,9 +43,12 @@ public:
     QString labelText(const QString &name) const;
     QString sampleFont() const;
 
+    // Closing: the help windows close; refused while busy; the system
+    // printer becomes current again.
+    void done(int result) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     void compare();
