@@ -207,9 +207,8 @@ void prn01_AnalysisOfCommonExpenses::expenseColumnsClicked()
 
 void OpenCollectiveStatement(AppContext &context, QWidget *owner, const PeriodResults &results, int issueIndex)
 {
-    const PrintingContext printing{context.state, context.platform, nullptr, nullptr, owner};
     prn01_AnalysisOfCommonExpenses report(context.state, results, issueIndex);
-    ReportPreview window(printing, report, owner);
+    ReportPreview window(PrintingContextOf(context, owner), report, owner);
     window.showModal();
 }
 

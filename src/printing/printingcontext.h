@@ -13,13 +13,17 @@ class QWidget;
 namespace kelvarino {
 
 // The main window's two printer captions, which the printer selection, the
-// start-up font check and the font overview rewrite.
+// start-up font check and the font overview rewrite. Without a main window
+// (tests, tools) they go nowhere.
 class PrinterMenuCaptions
 {
 public:
     virtual ~PrinterMenuCaptions() = default;
-    virtual void setFontsCaption(const QString &caption) = 0;
-    virtual void setPrinterCaption(const QString &caption) = 0;
+    virtual void setFontsCaption(const QString &) {}
+    virtual void setPrinterCaption(const QString &) {}
+    // The autoload parameter file was rewritten (its recent files may have
+    // moved).
+    virtual void recentFilesChanged() {}
 };
 
 // The answers of the print-parameters dialog.

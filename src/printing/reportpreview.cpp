@@ -341,6 +341,9 @@ void ReportPreview::load()
         slot.Magnification = 1.0f;
     action(QStringLiteral("mnuColoredPrint"))->setChecked(slot.ColouredPrint != 0);
     action(QStringLiteral("mnuPageNumbers"))->setChecked(slot.PageNumbers != 0);
+    // The controls take their places for the window's size before the first
+    // page is fitted to pic1.
+    layout()->activate();
     prepareForm();
     currentColumn_ = 1;
     currentRow_ = 1;

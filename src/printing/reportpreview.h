@@ -71,6 +71,8 @@ public:
     void drawCenteredPage();
     void redrawPreview();
     void updatePageButtons();
+    // Places pic1, the labels and the images for the window's size.
+    void prepareForm();
     // Shows another page of the grid (clamped; no page: nothing).
     void showPage(int row, int column);
 
@@ -126,6 +128,9 @@ public:
     QScrollBar *horizontalBar() const { return hScroll_; }
     QScrollBar *verticalBar() const { return vScroll_; }
     bool sizeTimerActive() const { return sizeTimer_.isActive(); }
+    // The settings dialogs (the context's, else the real ones), for a report's
+    // own menu entries.
+    PrintingDialogs &dialogs();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -134,7 +139,6 @@ protected:
 private:
     void buildMenus();
     void buildControls();
-    void prepareForm();
     void measureDefaults();
     void showLayoutFailure();
     void setLabel(const QString &name, const QString &text);
@@ -144,7 +148,6 @@ private:
     void centrePage();
     void setScrollBar(QScrollBar *bar, double paperExtent, double windowExtent, double offset);
     void undoBorders();
-    PrintingDialogs &dialogs();
 
     PrintingContext context_;
     PreviewReport &report_;
