@@ -4,14 +4,12 @@
 #include "core/printsettings.h"
 #include "issues/collectivepage.h"
 #include "printing/pagesurface.h"
-#include "printing/printingdialogs.h"
 #include "printing/reportpreview.h"
 #include "shell/appcontext.h"
 
 #include <QAction>
 
 #include <cmath>
-#include <memory>
 
 namespace kelvarino {
 
@@ -193,13 +191,7 @@ void prn01_AnalysisOfCommonExpenses::setUpWindow(ReportPreview &window)
 void prn01_AnalysisOfCommonExpenses::expenseColumnsClicked()
 {
     ReportPreview &window = *window_;
-    std::unique_ptr<PrintingDialogs> own;
-    PrintingDialogs *dialogs = window.context().dialogs;
-    if (!dialogs) {
-        own = std::make_unique<QtPrintingDialogs>(window.context());
-        dialogs = own.get();
-    }
-    const bool confirmed = dialogs->expenseColumns(slot());
+    const bool confirmed = window.dialogs().expenseColumns(slot());
     expenseColumns_->setText(ExpenseColumnsCaption(window.settings()));
     if (confirmed)
         window.resizeAndLayout();
