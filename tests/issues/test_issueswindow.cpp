@@ -4,6 +4,8 @@
 #include "issues/issueperiods.h"
 #include "core/administratorlines.h"
 #include "platform/localeservice.h"
+#include "examplebuilding.h"
+#include "printing/reportpreview.h"
 #include "registerfixture.h"
 #include "shell/reportopeners.h"
 
@@ -458,6 +460,30 @@ private slots:
         window.row(1).repository->click();
         QCOMPARE(openedIndex, 1);
         QCOMPARE(openedWith, &window.results());
+        QVERIFY(!fx->state.DataChanged);
+    }
+
+    // "Συγκεντρωτική" runs the issue's command and opens its statement over
+    // the window; neither marks the work changed.
+    void collectiveStatement()
+    {
+        fx->state.Building = MakeExampleBuilding();
+        fx->state.PrintingPossible = true;
+        fx->state.PreferredFont = QStringLiteral("Arial Greek");
+        dat10_IssuedForms window(fx->context);
+        QString caption;
+        int pages = 0;
+        QTimer::singleShot(0, &window, [&] {
+            auto *preview = dynamic_cast<ReportPreview *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            caption = preview->windowTitle();
+            pages = preview->pageRows() * preview->pageColumns();
+            preview->close();
+        });
+        window.row(1).collective->click();
+        QCOMPARE(caption, QStringLiteral("Συγκεντρωτική κατάσταση δαπανών-χρεώσεων"));
+        QVERIFY(pages > 0);
+        QCOMPARE(window.results().Workspace.FlatRows.size(), std::size_t(12));
         QVERIFY(!fx->state.DataChanged);
     }
 
