@@ -59,7 +59,7 @@ fontsfrm::fontsfrm(const PrintingContext &context, QWidget *parent)
     current->setObjectName(QStringLiteral("lCurrentFont"));
     lCurrentFont_ = current;
     picfonts_ = new FontSample(this);
-    picfonts_->setMinimumSize(560, 200);
+    picfonts_->setMinimumSize(660, 200);
     scalepic_ = new ComparisonProgress(picfonts_);
     auto *accept = new QPushButton(QStringLiteral("Ορισμός"), this);
     connect(accept, &QPushButton::clicked, this, [this] { acceptFont(); });

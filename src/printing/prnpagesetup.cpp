@@ -52,7 +52,7 @@ prnPageSetup::prnPageSetup(const PrintingContext &context, int slot, QWidget *pa
     paper_ = new QComboBox(this);
     connect(paper_, &QComboBox::activated, this, [this] { paperChosen_ = true; });
 
-    auto *orientation = new QGroupBox(QStringLiteral("Προσανατολισμός"), this);
+    auto *orientation = new QGroupBox(this);
     portrait_ = new QRadioButton(QStringLiteral("Κάθετη"), orientation);
     landscape_ = new QRadioButton(QStringLiteral("Οριζόντια"), orientation);
     landscape_->setChecked(true);

@@ -69,6 +69,7 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     grid->addWidget(picfonts_, 7, 0, 1, 2);
     grid->addWidget(lPreferedFont_, 8, 0, 1, 2);
     grid->addWidget(acceptFont_, 9, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addLayout(grid);
