@@ -2,7 +2,8 @@
 // 32767 expenses of the period over the six categories and both sides, one
 // in ten an individual charge, ten per-mille columns per category): laying it
 // out in its preview and printing every page to PDF, against a bare QPainter
-// drawing the same texts (recorded from the same pages) into a PDF.
+// drawing the same texts (recorded from the same pages) into a PDF, and, for
+// comparison, the same texts with the pages' boxes, fills and lines.
 
 #include "core/issuecommands.h"
 #include "core/workstate.h"
@@ -62,10 +63,12 @@ Statement &TheStatement()
     return statement;
 }
 
-// Every text of every page, as the statement draws it on paper.
+// Every text (and every box, fill and line) of every page, as the statement
+// draws it on paper.
 struct RecordedPages
 {
     QList<QList<RecordingSurface::Text>> pages;
+    QList<QList<RecordingSurface::Shape>> shapes;
     QSizeF paper; // twips
 };
 
@@ -85,8 +88,31 @@ RecordedPages RecordPages()
             page.setOnPaper(true);
             preview.paintPage(page, 0, 0, row, column, 1);
             recorded.pages.append(page.texts);
+            recorded.shapes.append(page.shapes);
         }
     return recorded;
+}
+
+void DrawShapes(QPainter &painter, const QList<RecordingSurface::Shape> &shapes, double pixelsPerTwip)
+{
+    const QTransform scale = QTransform::fromScale(pixelsPerTwip, pixelsPerTwip);
+    for (const RecordingSurface::Shape &s : shapes) {
+        QPen pen(s.colour);
+        pen.setWidthF(s.penWidth * pixelsPerTwip);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        switch (s.kind) {
+        case RecordingSurface::Shape::Line:
+            painter.drawLine(scale.map(s.line));
+            break;
+        case RecordingSurface::Shape::Box:
+            painter.drawRect(scale.mapRect(s.rect));
+            break;
+        case RecordingSurface::Shape::Fill:
+            painter.fillRect(scale.mapRect(s.rect), s.colour);
+            break;
+        }
+    }
 }
 
 void CollectiveStatementToPdf(benchmark::State &bench)
@@ -106,7 +132,9 @@ void CollectiveStatementToPdf(benchmark::State &bench)
     bench.counters["listRows"] = double(CountExpenseListRows(s.results.Workspace));
 }
 
-void BareQPainterToPdf(benchmark::State &bench)
+// The bare QPainter: the recorded texts (and, with shapes, the boxes, fills
+// and lines) drawn straight into a PDF.
+void BareQPainter(benchmark::State &bench, bool withShapes)
 {
     const RecordedPages recorded = RecordPages();
     const QString pdf = QDir::temp().filePath(QStringLiteral("bench_collective_bare.pdf"));
@@ -119,12 +147,12 @@ void BareQPainterToPdf(benchmark::State &bench)
         QPainter painter(&writer);
         SurfaceFont current;
         QFontMetricsF metrics(painter.font());
-        bool first = true;
-        for (const auto &page : recorded.pages) {
-            if (!first)
+        for (qsizetype p = 0; p < recorded.pages.size(); ++p) {
+            if (p > 0)
                 writer.newPage();
-            first = false;
-            for (const RecordingSurface::Text &t : page) {
+            if (withShapes)
+                DrawShapes(painter, recorded.shapes[p], pixelsPerTwip);
+            for (const RecordingSurface::Text &t : recorded.pages[p]) {
                 if (t.font != current) {
                     current = t.font;
                     QFont font(DrawingFamily(t.font.name));
@@ -142,10 +170,21 @@ void BareQPainterToPdf(benchmark::State &bench)
     bench.counters["pages"] = double(recorded.pages.size());
 }
 
+void BareQPainterToPdf(benchmark::State &bench)
+{
+    BareQPainter(bench, false);
+}
+
+void BareQPainterWithShapesToPdf(benchmark::State &bench)
+{
+    BareQPainter(bench, true);
+}
+
 } // namespace
 
 BENCHMARK(CollectiveStatementToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BareQPainterToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BareQPainterWithShapesToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
