@@ -178,6 +178,29 @@ private slots:
         QCOMPARE(f.report->listRows().back().ColumnInPage, 1);
     }
 
+    // "Προτεινόμενες παράμετροι" puts back every size but the list's amount
+    // box and the statement's own parameters, caption included.
+    void suggestedParameters()
+    {
+        StatementFixture f;
+        f.slot().Widths = {900, 4000, 1500, 2000, 0, 0};
+        f.slot().Heights = {500, 600, 0, 0, 0, 0};
+        f.slot().ColouredPrint = 0;
+        f.slot().PageNumbers = 0;
+        auto preview = f.open();
+        preview->action(QStringLiteral("mnuBestParameters"))->trigger();
+        const ReportSizes &defaults = preview->defaultSizes();
+        QCOMPARE(f.slot().Widths[0], defaults.widths[0]);
+        QCOMPARE(f.slot().Widths[2], defaults.widths[2]);
+        QCOMPARE(f.slot().Widths[3], 2000.0f);
+        QCOMPARE(f.slot().Heights[1], 355.0f);
+        QCOMPARE(f.slot().ExpenseColumnsPerPage, qint16(2));
+        QVERIFY(f.slot().ColouredPrint != 0 && f.slot().PageNumbers != 0);
+        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+                 QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 2"));
+        QVERIFY(f.state.DataChanged);
+    }
+
     // One page wide: building and administrator left; the announcement box
     // ends 1.5 total widths before the right edge; period, date and total right.
     void onePageWide()
