@@ -1,4 +1,5 @@
 #include "printing/fontsfrm.h"
+#include "platform/waitcursor.h"
 
 #include "printing/fontwindows.h"
 #include "printing/previewwidgets.h"
@@ -97,7 +98,7 @@ void fontsfrm::firstTick()
     timer_.stop();
     fontsMenu_->setEnabled(false);
     busy_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor hourglass;
     const AppState &state = context_.state;
     PrinterService &printers = *context_.platform.printers;
     // A program printer that is not installed (any more) counts as none.
@@ -138,7 +139,6 @@ void fontsfrm::firstTick()
     const int preferred = cbmatched_->findText(state.PreferredFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (preferred >= 0)
         clickCommon(preferred);
-    QApplication::restoreOverrideCursor();
     fontsMenu_->setEnabled(true);
     busy_ = false;
 }

@@ -1,4 +1,5 @@
 #include "printing/prninterface.h"
+#include "platform/waitcursor.h"
 
 #include "core/formatting.h"
 #include "printing/previewwidgets.h"
@@ -53,7 +54,6 @@ prninterface::prninterface(const PrintingContext &context, int pageRows, int pag
 {
     setWindowTitle(QStringLiteral("Παράμετροι εκτύπωσης"));
     setModal(true);
-    QApplication::restoreOverrideCursor();
 
     auto *frame = new QGroupBox(QStringLiteral("Σελίδες"), this);
     allpages_ = new QRadioButton(QStringLiteral("Όλες"), frame);
@@ -182,9 +182,11 @@ void prninterface::confirm()
 {
     leaveCopies();
     PrinterService &printers = *context_.platform.printers;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool installed = printers.printerNames().contains(context_.state.ProgramPrinter);
-    QApplication::restoreOverrideCursor();
+    bool installed = false;
+    {
+        const WaitCursor hourglass;
+        installed = printers.printerNames().contains(context_.state.ProgramPrinter);
+    }
     if (!installed) {
         context_.platform.messages->error(QStringLiteral("Εκτυπωτές"),
                                           QStringLiteral("Ο προτιμώμενος εκτυπωτής δεν υπάρχει. Κάντε click πάνω του "

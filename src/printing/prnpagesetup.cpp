@@ -1,4 +1,5 @@
 #include "printing/prnpagesetup.h"
+#include "platform/waitcursor.h"
 
 #include "core/formatting.h"
 #include "printing/pagegeometry.h"
@@ -47,7 +48,6 @@ prnPageSetup::prnPageSetup(const PrintingContext &context, int slot, QWidget *pa
 {
     setWindowTitle(QStringLiteral("Διαμόρφωση σελίδας"));
     setModal(true);
-    QApplication::restoreOverrideCursor();
 
     paper_ = new QComboBox(this);
     connect(paper_, &QComboBox::activated, this, [this] { paperChosen_ = true; });
@@ -204,7 +204,7 @@ void prnPageSetup::leaveMargin(int i)
 
 void prnPageSetup::confirm()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor hourglass;
     PrintSetting &slot = context_.state.Building.PrintSettings[slot_];
     const int code = paper_->currentData().toInt();
     const bool known = std::any_of(PaperList().begin(), PaperList().end(),
@@ -218,7 +218,6 @@ void prnPageSetup::confirm()
     slot.MarginBottom = working_[3];
     confirmed_ = true;
     context_.state.DataChanged = true;
-    QApplication::restoreOverrideCursor();
     accept();
 }
 

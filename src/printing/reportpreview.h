@@ -128,13 +128,14 @@ public:
     QScrollBar *horizontalBar() const { return hScroll_; }
     QScrollBar *verticalBar() const { return vScroll_; }
     bool sizeTimerActive() const { return sizeTimer_.isActive(); }
+    // Closing: the auto-repeat stops and the help windows close.
+    void done(int result) override;
     // The settings dialogs (the context's, else the real ones), for a report's
     // own menu entries.
     PrintingDialogs &dialogs();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();

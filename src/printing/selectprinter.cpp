@@ -1,4 +1,5 @@
 #include "printing/selectprinter.h"
+#include "platform/waitcursor.h"
 
 #include "printing/fontwindows.h"
 #include "printing/printjob.h"
@@ -20,7 +21,6 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Επιλογή εκτυπωτή"));
     setModal(true);
-    QApplication::restoreOverrideCursor();
     const AppState &state = context_.state;
 
     auto *bar = new QMenuBar(this);
@@ -114,7 +114,7 @@ void SelectPrinter::choosePrinter(int index)
 
 void SelectPrinter::compare()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor hourglass;
     setBusy(true);
     QApplication::processEvents();
     cbscreen_->clear();
@@ -149,7 +149,6 @@ void SelectPrinter::compare()
             chooseScreenFont(screenOnly);
     }
     setBusy(false);
-    QApplication::restoreOverrideCursor();
 }
 
 void SelectPrinter::chooseCommonFont(int index)

@@ -22,7 +22,6 @@ SettingValueDialog::SettingValueDialog(Kind kind, const PrintingContext &context
     const bool columns = kind == ExpenseColumns;
     setWindowTitle(columns ? QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα") : QStringLiteral("Πραγματική μεγέθυνση"));
     setModal(true);
-    QApplication::restoreOverrideCursor();
     k_ = columns ? 6 : 250;
     low_ = columns ? 1 : 50;
     high_ = columns ? 6 : 200;
