@@ -5,11 +5,11 @@
 #include "issues/issueperiods.h"
 #include "issues/prn01_analysisofcommonexpenses.h"
 #include "platform/twips.h"
+#include "platform/waitcursor.h"
 #include "register/datamenu.h"
 #include "register/dateentry.h"
 #include "register/registerlook.h"
 #include "shell/reportopeners.h"
-#include "shell/waitcursor.h"
 
 #include <QEvent>
 #include <QGroupBox>
