@@ -7,6 +7,9 @@
 #include "occupancy/dat11_orderprofessionals.h"
 #include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
+#include "issues/dat10_issuedforms.h"
+#include "printing/fontsfrm.h"
+#include "printing/selectprinter.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -75,6 +78,15 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuResidents"), child<dat06_Residents>());
     mainWindow.bindChildWindow(QStringLiteral("mnuProfessionals"), child<dat11_Professionals>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderProfessionals"), child<dat11_OrderProfessionals>());
+    mainWindow.bindChildWindow(QStringLiteral("mnuIssueForms"), child<dat10_IssuedForms>());
+    mainWindow.bindModalWindow(QStringLiteral("mnuSelectPrinter"), [](AppContext &context, QWidget *owner) {
+        SelectPrinter selection(PrintingContextOf(context, owner), owner);
+        selection.exec();
+    });
+    mainWindow.bindModalWindow(QStringLiteral("mnuFonts"), [](AppContext &context, QWidget *owner) {
+        fontsfrm overview(PrintingContextOf(context, owner), owner);
+        overview.exec();
+    });
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 

@@ -69,6 +69,9 @@ struct AppState
     // The filters of the expense and payment lists (kept in memory only).
     ExpenseFilterRecord ExpenseFilter;
     PaymentFilterRecord PaymentFilter;
+    // The last confirmed pages choice of the print-parameters dialog: all pages
+    // or the current one.
+    bool PrintAllPages = false;
 
     // The path of the current data file, empty for a work never saved.
     QString dataFilePath() const { return DataFileName.isEmpty() ? QString() : DataFolder + DataFileName; }

@@ -1,0 +1,44 @@
+#include "printing/printingdialogs.h"
+
+#include "printing/fontsfrm.h"
+#include "printing/prninterface.h"
+#include "printing/prnpagesetup.h"
+#include "printing/settingvaluedialog.h"
+
+namespace kelvarino {
+
+PrintChoice QtPrintingDialogs::askPrintParameters(int pageRows, int pageColumns)
+{
+    prninterface dialog(context_, pageRows, pageColumns);
+    dialog.exec();
+    return dialog.choice();
+}
+
+bool QtPrintingDialogs::pageSetup(int slot)
+{
+    prnPageSetup dialog(context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
+}
+
+bool QtPrintingDialogs::realMagnification(int slot)
+{
+    SettingValueDialog dialog(SettingValueDialog::RealMagnification, context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
+}
+
+bool QtPrintingDialogs::expenseColumns(int slot)
+{
+    SettingValueDialog dialog(SettingValueDialog::ExpenseColumns, context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
+}
+
+void QtPrintingDialogs::fontOverview()
+{
+    fontsfrm dialog(context_);
+    dialog.exec();
+}
+
+} // namespace kelvarino
