@@ -37,6 +37,15 @@ public:
     explicit FixedText(const QString &text) { set(text); }
 
     void set(const QString &text) { setBytes(Cp1253::encode(text)); }
+    // Stores the text (cut and padded); true when the field changed.
+    bool assign(const QString &text)
+    {
+        const FixedText value(text);
+        if (value == *this)
+            return false;
+        *this = value;
+        return true;
+    }
 
     void setBytes(const char *data, std::size_t length)
     {

@@ -41,15 +41,9 @@ void ContactWindow::build()
 {
     auto *grid = new QGridLayout(this);
     auto *tools = new QHBoxLayout;
-    const auto tool = [&](QStyle::StandardPixmap icon, const QString &tip, void (ContactWindow::*action)()) {
-        QToolButton *button = MakeImageButton(this, style()->standardIcon(icon), tip);
-        button->setIconSize(QSize(24, 24));
-        connect(button, &QToolButton::clicked, this, action);
-        tools->addWidget(button);
-    };
-    tool(QStyle::SP_ArrowBack, QStringLiteral("UNDO"), &ContactWindow::undo);
-    tool(QStyle::SP_DialogDiscardButton, QStringLiteral("Διαγραφή των τρεχόντων στοιχείων"),
-         &ContactWindow::clearData);
+    addTool(tools, QStyle::SP_ArrowBack, QStringLiteral("UNDO"), [this] { undo(); });
+    addTool(tools, QStyle::SP_DialogDiscardButton, QStringLiteral("Διαγραφή των τρεχόντων στοιχείων"),
+            [this] { clearData(); });
     addTools(tools);
     tools->addStretch();
     grid->addLayout(tools, 0, 0, 1, 2);
@@ -98,6 +92,15 @@ void ContactWindow::build()
     buttons->addWidget(ok);
     grid->addLayout(buttons, int(fields_.size()) + 1, 0, 1, 2);
     Show_Contact(contactIndex_);
+}
+
+void ContactWindow::addTool(QHBoxLayout *tools, QStyle::StandardPixmap icon, const QString &tip,
+                            const std::function<void()> &action)
+{
+    QToolButton *button = MakeImageButton(this, style()->standardIcon(icon), tip);
+    button->setIconSize(QSize(24, 24));
+    connect(button, &QToolButton::clicked, this, action);
+    tools->addWidget(button);
 }
 
 QLineEdit *ContactWindow::box(int field) const
@@ -192,7 +195,7 @@ void ContactWindow::mailTo()
 {
     if (contactIndex_ < 0 || contactIndex_ >= recordCount())
         return;
-    const QString address = TrimBlanks(storedEmail(contactIndex_));
+    const QString address = textsOf(contactIndex_).value(mailField_);
     if (!address.contains(QLatin1Char('@')))
         return;
     // The address alone, every character that could start a query or a

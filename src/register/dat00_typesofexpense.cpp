@@ -84,10 +84,7 @@ void dat00_TypesofExpense::typed(int i)
     if (!syncWithData())
         return;
     const QString text = ApplyTypedTextRule(boxes_[std::size_t(i)], 30, TypedTextRule::AsTyped);
-    const FixedText<30> value(text);
-    FixedText<30> &label = state().Building.CategoryLabels[std::size_t(i)];
-    if (value != label) {
-        label = value;
+    if (state().Building.CategoryLabels[std::size_t(i)].assign(text)) {
         state().DataChanged = true;
         closeApproved_ = false;
     }

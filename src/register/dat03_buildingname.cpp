@@ -32,11 +32,8 @@ dat03_BuildingName::dat03_BuildingName(AppContext &context, QWidget *parent) : D
 
 void dat03_BuildingName::typed()
 {
-    const FixedText<50> value(ApplyTypedTextRule(box_, 50, TypedTextRule::TrimLeadingBlank));
-    if (value != state().Building.BuildingId) {
-        state().Building.BuildingId = value;
+    if (state().Building.BuildingId.assign(ApplyTypedTextRule(box_, 50, TypedTextRule::TrimLeadingBlank)))
         state().DataChanged = true;
-    }
 }
 
 void dat03_BuildingName::escape()

@@ -198,10 +198,8 @@ void OpeningFigures::noteChanged()
     QString text = TrimBlanks(note_->toPlainText());
     // The data file keeps the note's line breaks as CR LF.
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const FixedText<512> value(text);
-    if (value == state_.Building.InitialNote)
+    if (!state_.Building.InitialNote.assign(text))
         return;
-    state_.Building.InitialNote = value;
     if (editing_)
         state_.DataChanged = true;
 }

@@ -42,13 +42,7 @@ GridField<R> TextField(GridColumn column, FixedText<N> R::*member)
     GridField<R> field;
     field.column = std::move(column);
     field.text = [member](const R &r) { return (r.*member).trimmed(); };
-    field.setText = [member](R &r, const QString &text) {
-        const FixedText<N> value(text);
-        if (value == r.*member)
-            return false;
-        r.*member = value;
-        return true;
-    };
+    field.setText = [member](R &r, const QString &text) { return (r.*member).assign(text); };
     field.copy = CopyMember<R>(member);
     return field;
 }
