@@ -4,7 +4,6 @@
 #include "occupancy/dat11_contactprofessionals.h"
 #include "occupancy/dat11_orderprofessionals.h"
 #include "occupancy/professionalsexport.h"
-#include "register/exportcommands.h"
 #include "register/windowopener.h"
 #include "shell/reportopeners.h"
 
@@ -72,9 +71,8 @@ GridGeometry professionalGeometry()
 } // namespace
 
 dat11_Professionals::dat11_Professionals(AppContext &context, QWidget *parent)
-    : TypedGridEditor<ProfessionalRecord>(context, professionalColumns(), professionalTexts(),
-                                          professionalGeometry(), parent),
-      exports_(std::make_unique<ExportCommands>(this, context))
+    : ContactListEditor<ProfessionalRecord>(context, professionalColumns(), professionalTexts(),
+                                            professionalGeometry(), parent)
 {
     if (state().Building.Professionals.empty()) {
         newRecord_.Name.set(QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
@@ -84,15 +82,9 @@ dat11_Professionals::dat11_Professionals(AppContext &context, QWidget *parent)
     buildGrid();
 }
 
-dat11_Professionals::~dat11_Professionals() = default;
-
 void dat11_Professionals::buildMenus()
 {
-    exportsMenu_ = new QMenu(QStringLiteral("Εξαγωγές"), this);
-    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο ΤeΧΤ")), &QAction::triggered, this,
-            [this] { exportTXT(); });
-    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο EXCEL")), &QAction::triggered, this,
-            [this] { exportXLS(); });
+    exportsMenu_ = exports().newMenu([this] { exportTXT(); }, [this] { exportXLS(); });
     addMenu(exportsMenu_);
     // "Εκτύπωση", a command on the menu bar, opens the contact list when the
     // program binds it.
@@ -177,10 +169,7 @@ void dat11_Professionals::Delete_All_Professionals()
 void dat11_Professionals::rowAction(int k)
 {
     dat11_ContactProfessionals contact(context(), k, this);
-    if (runContact_)
-        runContact_(contact);
-    else
-        contact.exec();
+    runContactWindow(contact);
 }
 
 void dat11_Professionals::openOrderWindow()
@@ -188,24 +177,14 @@ void dat11_Professionals::openOrderWindow()
     OpenDataWindow(new dat11_OrderProfessionals(context()));
 }
 
-void dat11_Professionals::setSpreadsheetWriter(SpreadsheetWriter *writer)
-{
-    exports_->setSpreadsheetWriter(writer);
-}
-
-void dat11_Professionals::setTextFileViewer(std::function<void(const QString &)> viewer)
-{
-    exports_->setTextFileViewer(std::move(viewer));
-}
-
 void dat11_Professionals::exportTXT()
 {
-    exports_->writeTextFile(ProfessionalsExportBaseName(state()), ProfessionalsTextFile(state().Building));
+    exports().writeTextFile(ProfessionalsExportBaseName(state()), ProfessionalsTextFile(state().Building));
 }
 
 void dat11_Professionals::exportXLS()
 {
-    exports_->writeWorkbook(ProfessionalsExportBaseName(state()), state().Building.Professionals.empty(),
+    exports().writeWorkbook(ProfessionalsExportBaseName(state()), state().Building.Professionals.empty(),
                             [this] { return ProfessionalsMatrix(state().Building); });
 }
 

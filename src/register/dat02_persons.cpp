@@ -81,8 +81,7 @@ GridGeometry personGeometry()
 } // namespace
 
 dat02_Persons::dat02_Persons(AppContext &context, QWidget *parent)
-    : TypedGridEditor<PersonRecord>(context, personColumns(), personTexts(), personGeometry(), parent),
-      exports_(std::make_unique<ExportCommands>(this, context))
+    : ContactListEditor<PersonRecord>(context, personColumns(), personTexts(), personGeometry(), parent)
 {
     if (state().Building.Persons.empty())
         newRecord_.Name.set(QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
@@ -90,15 +89,9 @@ dat02_Persons::dat02_Persons(AppContext &context, QWidget *parent)
     buildGrid();
 }
 
-dat02_Persons::~dat02_Persons() = default;
-
 void dat02_Persons::buildMenus()
 {
-    exportsMenu_ = new QMenu(QStringLiteral("Εξαγωγές"), this);
-    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο ΤeΧΤ")), &QAction::triggered, this,
-            [this] { exportTextFile(); });
-    connect(exportsMenu_->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο EXCEL")), &QAction::triggered, this,
-            [this] { exportWorkbook(); });
+    exportsMenu_ = exports().newMenu([this] { exportTextFile(); }, [this] { exportWorkbook(); });
     addMenu(exportsMenu_);
     // The printed contact list is not part of the program yet: its command stays disabled.
     auto *print = new QMenu(QStringLiteral("Εκτύπωση"), this);
@@ -190,10 +183,7 @@ void dat02_Persons::Delete_All_Persons()
 void dat02_Persons::rowAction(int k)
 {
     dat02_ContactPersons contact(context(), k, this);
-    if (runContact_)
-        runContact_(contact);
-    else
-        contact.exec();
+    runContactWindow(contact);
 }
 
 void dat02_Persons::openOrderWindow()
@@ -201,24 +191,14 @@ void dat02_Persons::openOrderWindow()
     OpenDataWindow(new dat02_OrderPersons(context()));
 }
 
-void dat02_Persons::setSpreadsheetWriter(SpreadsheetWriter *writer)
-{
-    exports_->setSpreadsheetWriter(writer);
-}
-
-void dat02_Persons::setTextFileViewer(std::function<void(const QString &)> viewer)
-{
-    exports_->setTextFileViewer(std::move(viewer));
-}
-
 void dat02_Persons::exportTextFile()
 {
-    exports_->writeTextFile(PersonsExportBaseName(state()), PersonsTextFile(state().Building));
+    exports().writeTextFile(PersonsExportBaseName(state()), PersonsTextFile(state().Building));
 }
 
 void dat02_Persons::exportWorkbook()
 {
-    exports_->writeWorkbook(PersonsExportBaseName(state()), state().Building.Persons.empty(),
+    exports().writeWorkbook(PersonsExportBaseName(state()), state().Building.Persons.empty(),
                             [this] { return PersonsMatrix(state().Building); });
 }
 

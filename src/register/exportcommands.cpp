@@ -4,6 +4,7 @@
 #include "platform/textviewer.h"
 #include "register/personsexport.h"
 
+#include <QMenu>
 #include <QSaveFile>
 #include <QUrl>
 #include <QWidget>
@@ -13,6 +14,16 @@ namespace kelvarino {
 ExportCommands::ExportCommands(QWidget *window, AppContext &context) : window_(window), context_(context) {}
 
 ExportCommands::~ExportCommands() = default;
+
+QMenu *ExportCommands::newMenu(const std::function<void()> &textFile, const std::function<void()> &workbook)
+{
+    auto *menu = new QMenu(QStringLiteral("Εξαγωγές"), window_);
+    QObject::connect(menu->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο ΤeΧΤ")), &QAction::triggered,
+                     window_, textFile);
+    QObject::connect(menu->addAction(QStringLiteral("Εξαγωγή στοιχείων σε αρχείο EXCEL")), &QAction::triggered,
+                     window_, workbook);
+    return menu;
+}
 
 void ExportCommands::writeTextFile(const std::optional<QString> &base, const QByteArray &bytes)
 {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QMenu;
 class QWidget;
 
 namespace kelvarino {
@@ -30,6 +31,9 @@ public:
     // shown (by default in the program's own text viewer). Tests set their own.
     void setSpreadsheetWriter(SpreadsheetWriter *writer) { writer_ = writer; }
     void setTextFileViewer(std::function<void(const QString &path)> viewer) { viewText_ = std::move(viewer); }
+
+    // The menu "Εξαγωγές" of the window, with its two commands.
+    QMenu *newMenu(const std::function<void()> &textFile, const std::function<void()> &workbook);
 
     // base: the file's base name (nothing: no usable name).
     void writeTextFile(const std::optional<QString> &base, const QByteArray &bytes);
