@@ -2,7 +2,6 @@
 
 #include "core/recordmaintenance.h"
 #include "occupancy/dat11_professionals.h"
-#include "register/windowopener.h"
 
 namespace kelvarino {
 
@@ -17,28 +16,22 @@ OrderSpec professionalsSpec()
     spec.dataWindowCaption = QStringLiteral("Άνοιγμα του παραθύρου διαχείρισης επαγγελματιών");
     return spec;
 }
+
+// The activity and the first 20 characters of the name, padded so that the
+// separators of all rows stand one under the other.
+QString professionalRow(const ProfessionalRecord &p)
+{
+    return p.Activity.text() + QStringLiteral(" / ") + p.Name.text().left(20);
+}
 } // namespace
 
 dat11_OrderProfessionals::dat11_OrderProfessionals(AppContext &context, QWidget *parent)
-    : OrderWindow(context, professionalsSpec(), parent)
+    : ListOrderWindow(context, professionalsSpec(),
+                      {&BuildingData::Professionals, professionalRow, MoveProfessional,
+                       NewDataWindow<dat11_Professionals>},
+                      parent)
 {
     buildRows();
-}
-
-QString dat11_OrderProfessionals::rowText(int k) const
-{
-    const ProfessionalRecord &p = state().Building.Professionals[std::size_t(k)];
-    return p.Activity.text() + QStringLiteral(" / ") + p.Name.text().left(20);
-}
-
-void dat11_OrderProfessionals::move(int from, int to)
-{
-    MoveProfessional(state(), from, to);
-}
-
-void dat11_OrderProfessionals::openDataWindow()
-{
-    OpenDataWindow(new dat11_Professionals(context()));
 }
 
 } // namespace kelvarino

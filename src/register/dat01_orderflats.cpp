@@ -2,7 +2,6 @@
 
 #include "core/recordmaintenance.h"
 #include "register/dat01_flats.h"
-#include "register/windowopener.h"
 
 namespace kelvarino {
 
@@ -18,28 +17,19 @@ OrderSpec flatsSpec()
     spec.dataWindowCaption = QStringLiteral("Άνοιγμα του παραθύρου διαχείρισης διαμερισμάτων");
     return spec;
 }
-} // namespace
 
-dat01_OrderFlats::dat01_OrderFlats(AppContext &context, QWidget *parent) : OrderWindow(context, flatsSpec(), parent)
+// The fields as stored, blank-padded, so that the descriptions form a column.
+QString flatRow(const FlatRecord &flat)
 {
-    buildRows();
-}
-
-QString dat01_OrderFlats::rowText(int k) const
-{
-    const FlatRecord &flat = state().Building.Flats[std::size_t(k)];
-    // The fields as stored, blank-padded, so that the descriptions form a column.
     return flat.ShortName.text() + QStringLiteral("  ") + flat.Description.text();
 }
+} // namespace
 
-void dat01_OrderFlats::move(int from, int to)
+dat01_OrderFlats::dat01_OrderFlats(AppContext &context, QWidget *parent)
+    : ListOrderWindow(context, flatsSpec(),
+                      {&BuildingData::Flats, flatRow, MoveFlat, NewDataWindow<dat01_Flats>}, parent)
 {
-    MoveFlat(state(), from, to);
-}
-
-void dat01_OrderFlats::openDataWindow()
-{
-    OpenDataWindow(new dat01_Flats(context()));
+    buildRows();
 }
 
 } // namespace kelvarino

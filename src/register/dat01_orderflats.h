@@ -5,16 +5,10 @@
 namespace kelvarino {
 
 // The display order of the flats.
-class dat01_OrderFlats : public OrderWindow
+class dat01_OrderFlats : public ListOrderWindow<FlatRecord>
 {
 public:
     explicit dat01_OrderFlats(AppContext &context, QWidget *parent = nullptr);
-
-protected:
-    int recordCount() const override { return state().Building.FlatCount(); }
-    QString rowText(int k) const override;
-    void move(int from, int to) override;
-    void openDataWindow() override;
 };
 
 } // namespace kelvarino

@@ -2,7 +2,6 @@
 
 #include "core/recordmaintenance.h"
 #include "register/dat02_persons.h"
-#include "register/windowopener.h"
 
 namespace kelvarino {
 
@@ -18,22 +17,18 @@ OrderSpec personsSpec()
     spec.dataWindowCaption = QStringLiteral("Άνοιγμα του παραθύρου διαχείρισης προσώπων");
     return spec;
 }
+
+QString personRow(const PersonRecord &person)
+{
+    return person.Name.text();
+}
 } // namespace
 
 dat02_OrderPersons::dat02_OrderPersons(AppContext &context, QWidget *parent)
-    : OrderWindow(context, personsSpec(), parent)
+    : ListOrderWindow(context, personsSpec(),
+                      {&BuildingData::Persons, personRow, MovePerson, NewDataWindow<dat02_Persons>}, parent)
 {
     buildRows();
-}
-
-void dat02_OrderPersons::move(int from, int to)
-{
-    MovePerson(state(), from, to);
-}
-
-void dat02_OrderPersons::openDataWindow()
-{
-    OpenDataWindow(new dat02_Persons(context()));
 }
 
 } // namespace kelvarino

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/windowopener.h"
 #include "shell/datawindow.h"
 
 #include <QColor>
@@ -104,6 +105,38 @@ private:
     bool moveBusy_ = false;
     int builtCount_ = -1;
     quint64 shownGeneration_ = 0;
+};
+
+// What an order window over one list of the building's records needs: the
+// list, how a record reads in its row, the register's move operation and the
+// data window that the data menu goes back to.
+template <class R>
+struct OrderedList
+{
+    std::vector<R> BuildingData::*list = nullptr;
+    QString (*rowText)(const R &) = nullptr;
+    void (*move)(AppState &, int, int) = nullptr;
+    DataWindow *(*dataWindow)(AppContext &) = nullptr;
+};
+
+template <class R>
+class ListOrderWindow : public OrderWindow
+{
+protected:
+    ListOrderWindow(AppContext &context, OrderSpec spec, OrderedList<R> list, QWidget *parent)
+        : OrderWindow(context, std::move(spec), parent), list_(list)
+    {
+    }
+
+    int recordCount() const override { return int(records().size()); }
+    QString rowText(int k) const override { return list_.rowText(records()[std::size_t(k)]); }
+    void move(int from, int to) override { list_.move(state(), from, to); }
+    void openDataWindow() override { OpenDataWindow(list_.dataWindow(context())); }
+
+private:
+    const std::vector<R> &records() const { return state().Building.*list_.list; }
+
+    OrderedList<R> list_;
 };
 
 } // namespace kelvarino

@@ -7,6 +7,7 @@ class QWidget;
 
 namespace kelvarino {
 
+struct AppContext;
 class DataWindow;
 class ShellServices;
 
@@ -17,6 +18,12 @@ class ShellServices;
 using DataWindowOpener = std::function<void(DataWindow *window)>;
 void SetDataWindowOpener(DataWindowOpener opener);
 void OpenDataWindow(DataWindow *window);
+// A new data window of type W, for the places that name the window to open.
+template <class W>
+DataWindow *NewDataWindow(AppContext &context)
+{
+    return new W(context);
+}
 
 // Closes a data window the way its close box does: the child frame around it
 // when it has one, else the window itself. False when the close was refused.
