@@ -41,14 +41,6 @@ dat04_Administrators::dat04_Administrators(AppContext &context, QWidget *parent)
     buildGrid();
 }
 
-void dat04_Administrators::deleteAll()
-{
-    if (!deleteAllPeriods())
-        return;
-    setTopOffset(0);
-    show_data();
-}
-
 bool dat04_Administrators::closingCheck()
 {
     const QString fix = QStringLiteral("Διορθώσετε την κατάσταση πριν κλείσετε το παράθυρο ορισμού διαχειριστών.");

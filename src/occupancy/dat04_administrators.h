@@ -14,7 +14,6 @@ public:
 
 protected:
     std::vector<AdministratorPeriod> &records() const override { return state().Building.Administrators; }
-    void deleteAll() override;
     bool closingCheck() override;
 };
 

@@ -88,25 +88,6 @@ bool OccupancyWindow::templateReady() const
            chosenFlat_ < state().Building.FlatCount();
 }
 
-void OccupancyWindow::deleteRecord(int k)
-{
-    const int index = listed_[std::size_t(k)];
-    PeriodEditor<OccupancyPeriod>::deleteRecord(k);
-    listed_.erase(listed_.begin() + k);
-    for (int &listed : listed_)
-        if (listed > index)
-            --listed;
-}
-
-void OccupancyWindow::deleteAll()
-{
-    if (!deleteAllPeriods())
-        return;
-    listed_.clear();
-    setTopOffset(0);
-    show_data();
-}
-
 bool OccupancyWindow::refuse(const QString &text, int flat)
 {
     platform().messages->exclamation(texts().closeTitle, text + texts_.fixText);

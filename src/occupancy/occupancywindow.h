@@ -44,8 +44,6 @@ protected:
     void syncWithData() override;
     void resetTemplate() override;
     bool templateReady() const override;
-    void deleteRecord(int k) override;
-    void deleteAll() override;
     bool closingCheck() override;
 
 private:

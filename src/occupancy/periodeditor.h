@@ -89,26 +89,25 @@ protected:
 
     void deleteRecord(int k) override
     {
-        auto &list = this->records();
-        list.erase(list.begin() + std::ptrdiff_t(this->listIndex(k)));
+        this->eraseRecord(k);
         this->state().DataChanged = true;
     }
 
-    // Deleting all periods; true when they were deleted.
-    bool deleteAllPeriods()
+    // Deleting all periods, after the question; the grid shows the empty list from the top.
+    void deleteAll() override
     {
-        auto &list = this->records();
-        if (list.empty()) {
+        if (this->records().empty()) {
             this->platform().messages->information(periodTexts_.deleteAllTitle, periodTexts_.deleteAllEmptyText);
-            return false;
+            return;
         }
         const MessageRequest question{periodTexts_.deleteAllTitle, periodTexts_.deleteAllText,
                                       MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes};
         if (this->platform().messages->show(question) != MessageAnswer::Yes)
-            return false;
-        list.clear();
+            return;
+        this->clearRecords();
         this->state().DataChanged = true;
-        return true;
+        this->setTopOffset(0);
+        this->show_data();
     }
 
     const PeriodTexts &periodTexts() const { return periodTexts_; }

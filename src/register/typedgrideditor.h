@@ -104,6 +104,25 @@ protected:
     std::size_t listIndex(int k) const { return listed_ ? std::size_t((*listed_)[std::size_t(k)]) : std::size_t(k); }
     // The new-record row after a creation or its delete image.
     virtual void resetTemplate() { newRecord_ = R{}; }
+    // Erases record k of the grid from the list; the index list follows.
+    void eraseRecord(int k)
+    {
+        const int index = int(listIndex(k));
+        records().erase(records().begin() + index);
+        if (!listed_)
+            return;
+        listed_->erase(listed_->begin() + k);
+        for (int &listed : *listed_)
+            if (listed > index)
+                --listed;
+    }
+    // Empties the list, and the index list with it.
+    void clearRecords()
+    {
+        records().clear();
+        if (listed_)
+            listed_->clear();
+    }
 
     R &live(int k) { return k < recordCount() ? records()[listIndex(k)] : newRecord_; }
     const R &live(int k) const { return k < recordCount() ? records()[listIndex(k)] : newRecord_; }
