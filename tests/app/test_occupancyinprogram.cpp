@@ -1,14 +1,13 @@
-#include "app/programwindows.h"
 #include "occupancy/dat04_administrators.h"
 #include "occupancy/dat11_contactprofessionals.h"
 #include "occupancy/dat11_orderprofessionals.h"
 #include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
 #include "platform/localeservice.h"
+#include "programtest.h"
 #include "register/dat02_persons.h"
 #include "register/windowopener.h"
-#include "shell/mainfrm.h"
-#include "shell/pathparts.h"
+#include "registerfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -28,17 +26,11 @@ using namespace kelvarino;
 
 namespace {
 
-void typeInto(QWidget *box, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
 void typeDate(QLineEdit *box, const QString &text)
 {
     QTest::mouseClick(box, Qt::LeftButton);
     box->selectAll();
-    typeInto(box, text);
+    TypeInto(box, text);
 }
 
 double day(int y, int m, int d)
@@ -50,25 +42,11 @@ double day(int y, int m, int d)
 
 // The occupancy windows driven through the real main window. With
 // KV_SCREENSHOT_DIR set, pictures of the windows are written there.
-class TestOccupancyInProgram : public QObject
+class TestOccupancyInProgram : public ProgramTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    TestPlatform doubles_;
-    AppState state_;
-    std::unique_ptr<MainFrm> window_;
-
-    template <class W>
-    W *openWindow() const
-    {
-        for (DataWindow *open : window_->childWindows())
-            if (auto *w = dynamic_cast<W *>(open))
-                return w;
-        return nullptr;
-    }
-
     void picture(const QString &name, QWidget *extra = nullptr)
     {
         const QString folder = qEnvironmentVariable("KV_SCREENSHOT_DIR");
@@ -93,23 +71,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(dir_.isValid());
-        state_.ProgramFolder = FolderWithSeparator(dir_.path());
-        window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
-        BindProgramWindows(*window_);
-        window_->MDIForm_Load();
-        window_->resize(1280, 800);
-        QApplication::setActiveWindow(window_.get());
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
-    void cleanupTestCase()
-    {
-        window_.reset();
-        SetDataWindowOpener({});
-    }
+    void initTestCase() { startProgram(QSize(1280, 800)); }
+    void cleanupTestCase() { stopProgram(); }
 
     void theCommandsNeedFlatsAndPersons()
     {

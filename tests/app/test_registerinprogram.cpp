@@ -1,12 +1,11 @@
-#include "app/programwindows.h"
+#include "programtest.h"
 #include "register/dat01_flats.h"
 #include "register/dat01_orderflats.h"
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_orderpersons.h"
 #include "register/dat02_persons.h"
 #include "register/windowopener.h"
-#include "shell/mainfrm.h"
-#include "shell/pathparts.h"
+#include "registerfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -57,21 +55,14 @@ const QList<Person> TypedPersons = {
     {QStringLiteral("Δημητρίου Ελένη"), 1},
 };
 
-void typeInto(QWidget *box, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
 // Clicks into a box, empties it and types the text, as the user does.
 void retype(QLineEdit *box, const QString &text)
 {
     QVERIFY(box && box->isVisible());
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY2(box->hasFocus(), qPrintable(text));
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    typeInto(box, text);
+    ClearBox(box);
+    TypeInto(box, text);
 }
 
 QAction *actionCaptioned(const QMenu *menu, const QString &caption)
@@ -86,15 +77,11 @@ QAction *actionCaptioned(const QMenu *menu, const QString &caption)
 
 // The register windows driven through the real main window: typed in, reordered,
 // saved, and read back from the file.
-class TestRegisterInProgram : public QObject
+class TestRegisterInProgram : public ProgramTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    TestPlatform doubles_;
-    AppState state_;
-    std::unique_ptr<MainFrm> window_;
     QString savedPath_;
 
     template <class W>
@@ -164,22 +151,12 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        state_.ProgramFolder = FolderWithSeparator(dir_.path());
-        window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
-        BindProgramWindows(*window_);
-        window_->MDIForm_Load();
-        QApplication::setActiveWindow(window_.get());
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        startProgram();
         QVERIFY(doubles_.messages.shown.isEmpty());
         verifyCounts(0, 0);
     }
 
-    void cleanupTestCase()
-    {
-        window_.reset();
-        SetDataWindowOpener({});
-    }
+    void cleanupTestCase() { stopProgram(); }
 
     void threeFlatsAreTypedInTheFlatsWindow()
     {

@@ -56,5 +56,8 @@ void PasteInto(QWidget *box, const QString &text);
 void FocusBox(QWidget *box);
 // Empties the box as the user would: select all, then Backspace.
 void ClearBox(QLineEdit *box);
+// The shared strings of a workbook, read back with the system's unzip (empty
+// when it cannot be read).
+QString WorkbookStrings(const QString &path);
 
 } // namespace kelvarino

@@ -1,6 +1,7 @@
 #include "registerfixture.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QTest>
 
 namespace kelvarino {
@@ -49,6 +50,15 @@ void ClearBox(QLineEdit *box)
 {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+QString WorkbookStrings(const QString &path)
+{
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/sharedStrings.xml")});
+    if (!unzip.waitForFinished(10000) || unzip.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(unzip.readAllStandardOutput());
 }
 
 } // namespace kelvarino

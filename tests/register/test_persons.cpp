@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,16 +22,6 @@
 using namespace kelvarino;
 
 namespace {
-
-// The shared strings of a workbook, read back with the system's unzip.
-QString sharedStrings(const QString &path)
-{
-    QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/sharedStrings.xml")});
-    if (!unzip.waitForFinished(10000) || unzip.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(unzip.readAllStandardOutput());
-}
 
 PersonRecord fullPerson()
 {
@@ -300,7 +289,7 @@ private slots:
         QCOMPARE(f.platform.desktop.opened.value(0), QUrl::fromLocalFile(path));
         if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
             QSKIP("unzip is not installed");
-        const QString strings = sharedStrings(path);
+        const QString strings = WorkbookStrings(path);
         for (const QString &text : {QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΩΠΩΝ"), QStringLiteral("Πατησίων 12"),
                                     QStringLiteral("Ονοματεπώνυμο"), QStringLiteral("e-mail"),
                                     QStringLiteral("κ. Μελισσοκαρπάκης Φιλαρόνος"), QStringLiteral("6971234567")})
