@@ -23,13 +23,7 @@ std::vector<GridField<ProfessionalRecord>> professionalColumns()
     activity.textColour = QColor(0, 128, 0);
     activity.bold = true;
     activity.enterCreates = false;
-    GridColumn name;
-    name.header = QStringLiteral("Ονοματεπώνυμο");
-    name.widthTwips = 3615;
-    name.headerColour = QColor(255, 0, 0);
-    name.textColour = QColor(255, 0, 0);
-    name.bold = true;
-    name.requiredName = true;
+    const GridColumn name = NameColumn(QStringLiteral("Ονοματεπώνυμο"), 3615);
     return {TextField(activity, &ProfessionalRecord::Activity), TextField(name, &ProfessionalRecord::Name)};
 }
 
@@ -161,9 +155,7 @@ void dat11_Professionals::Delete_All_Professionals()
         return;
     state().Building.Professionals.clear();
     state().DataChanged = true;
-    setTopOffset(0);
-    listChanged();
-    show_data();
+    showEmptiedList();
 }
 
 void dat11_Professionals::rowAction(int k)

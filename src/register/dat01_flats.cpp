@@ -13,14 +13,8 @@ namespace {
 
 std::vector<GridField<FlatRecord>> flatColumns()
 {
-    GridColumn name;
-    name.requiredName = true;
-    name.header = QStringLiteral("Συντομογραφία");
-    name.widthTwips = 1935;
-    name.headerColour = QColor(255, 0, 0);
+    GridColumn name = NameColumn(QStringLiteral("Συντομογραφία"), 1935);
     name.removeSpaces = true;
-    name.textColour = QColor(255, 0, 0);
-    name.bold = true;
     GridColumn description;
     description.header = QStringLiteral("Περιγραφή");
     description.widthTwips = 5235;
@@ -228,9 +222,7 @@ void dat01_Flats::Delete_All_Flats()
             return;
     }
     DeleteAllFlats(state());
-    setTopOffset(0);
-    listChanged();
-    show_data();
+    showEmptiedList();
 }
 
 void dat01_Flats::explainInitialDebts()

@@ -16,13 +16,7 @@ namespace {
 
 std::vector<GridField<PersonRecord>> personColumns()
 {
-    GridColumn name;
-    name.header = QStringLiteral("Ονοματεπώνυμο");
-    name.widthTwips = 4575;
-    name.headerColour = QColor(255, 0, 0);
-    name.textColour = QColor(255, 0, 0);
-    name.bold = true;
-    name.requiredName = true;
+    const GridColumn name = NameColumn(QStringLiteral("Ονοματεπώνυμο"), 4575);
     GridColumn sex;
     sex.header = QStringLiteral("Φύλο");
     sex.widthTwips = 1155;
@@ -175,9 +169,7 @@ void dat02_Persons::Delete_All_Persons()
     b.Owners.clear();
     b.Residents.clear();
     state().DataChanged = true;
-    setTopOffset(0);
-    listChanged();
-    show_data();
+    showEmptiedList();
 }
 
 void dat02_Persons::rowAction(int k)

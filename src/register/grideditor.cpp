@@ -46,6 +46,18 @@ const char *HeaderProperty = "gridHeader";
 
 } // namespace
 
+GridColumn NameColumn(const QString &header, double widthTwips)
+{
+    GridColumn name;
+    name.header = header;
+    name.widthTwips = widthTwips;
+    name.headerColour = QColor(255, 0, 0);
+    name.textColour = QColor(255, 0, 0);
+    name.bold = true;
+    name.requiredName = true;
+    return name;
+}
+
 GridEditor::GridEditor(AppContext &context, std::vector<GridColumn> columns, GridTexts texts,
                        GridGeometry geometry, QWidget *parent)
     : DataWindow(context, parent), columns_(std::move(columns)), texts_(std::move(texts)),
@@ -414,6 +426,13 @@ void GridEditor::listChanged()
     shownGeneration_ = NextListGeneration();
     if (context().shell)
         context().shell->refreshOtherWindows(this);
+}
+
+void GridEditor::showEmptiedList()
+{
+    setTopOffset(0);
+    listChanged();
+    show_data();
 }
 
 void GridEditor::onScroll(int value)

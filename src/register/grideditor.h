@@ -41,6 +41,9 @@ struct GridColumn
     bool bold = false;
 };
 
+// The column of the record's name: red and bold, and never left empty.
+GridColumn NameColumn(const QString &header, double widthTwips);
+
 // The texts in which the members of the pattern differ.
 struct GridTexts
 {
@@ -179,6 +182,9 @@ protected:
     void setTopOffset(int offset) { topOffset_ = offset; }
     void markChanged();
     void listChanged(); // tells the other open windows that the list changed
+    // After the whole list was deleted: the other open windows hear of it and
+    // the grid shows the empty list from the top.
+    void showEmptiedList();
     // Whether another window changed a list since this window's last redraw.
     bool changedElsewhere() const;
     // Stores the date being typed in the focused box, as leaving the box would.

@@ -47,37 +47,34 @@ GridField<R> TextField(GridColumn column, FixedText<N> R::*member)
     return field;
 }
 
+// A column bound to a member of R that the grid reads through `slot`.
+template <class R, class T>
+GridField<R> MemberField(GridColumn column, GridColumn::Kind kind, T R::*member, T R::*GridField<R>::*slot)
+{
+    column.kind = kind;
+    GridField<R> field;
+    field.column = std::move(column);
+    field.*slot = member;
+    field.copy = CopyMember<R>(member);
+    return field;
+}
+
 template <class R>
 GridField<R> AmountField(GridColumn column, float R::*member)
 {
-    column.kind = GridColumn::Amount;
-    GridField<R> field;
-    field.column = std::move(column);
-    field.amount = member;
-    field.copy = CopyMember<R>(member);
-    return field;
+    return MemberField(std::move(column), GridColumn::Amount, member, &GridField<R>::amount);
 }
 
 template <class R>
 GridField<R> ChoiceField(GridColumn column, qint16 R::*member)
 {
-    column.kind = GridColumn::Choice;
-    GridField<R> field;
-    field.column = std::move(column);
-    field.choice = member;
-    field.copy = CopyMember<R>(member);
-    return field;
+    return MemberField(std::move(column), GridColumn::Choice, member, &GridField<R>::choice);
 }
 
 template <class R>
 GridField<R> DateField(GridColumn column, double R::*member)
 {
-    column.kind = GridColumn::Date;
-    GridField<R> field;
-    field.column = std::move(column);
-    field.date = member;
-    field.copy = CopyMember<R>(member);
-    return field;
+    return MemberField(std::move(column), GridColumn::Date, member, &GridField<R>::date);
 }
 
 // The grid editor over a shared list of records of type R. The undo snapshot
