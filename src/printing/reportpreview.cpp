@@ -230,6 +230,7 @@ void ReportPreview::buildControls()
     client_ = new QWidget(this);
     layout->addWidget(client_);
     client_->setMouseTracking(true);
+    client_->installEventFilter(this);
 
     canvas_ = new PreviewCanvas(*this, client_);
     canvas_->onPress = [this](QPointF at, Qt::MouseButton b, Qt::KeyboardModifiers m) { pagePressed(at, b, m); };
@@ -361,6 +362,23 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     prepareForm();
+}
+
+void ReportPreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The window manager's frame may leave pic1 smaller than at the opening:
+    // the page is fitted to what the user sees.
+    prepareForm();
+    if (hasPages_ && canvas_->size() != fittedCanvas_)
+        drawCenteredPage();
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::MouseMove)
+        undoBorders();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReportPreview::done(int result)
@@ -544,6 +562,7 @@ void ReportPreview::drawCenteredPage()
     const int ky = steps(size.height() / geometry_.PaperHeight[o]);
     // Never below 5 %: a window too small to fit the paper still shows it.
     zoom_ = std::max(0.05f, 1.0f + 0.05f * float(std::min(kx, ky)));
+    fittedCanvas_ = canvas_->size();
     updateZoomLabel();
     for (QScrollBar *bar : {hScroll_, vScroll_}) {
         bar->setEnabled(false);
