@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <memory>
+#include <unordered_map>
 
 namespace kelvarino {
 
@@ -85,24 +87,25 @@ const QRawFont &FontReference::atPixelSize(double pixels) const
 
 const FontReference &ReferenceOf(const SurfaceFont &font)
 {
-    static QHash<QString, FontReference> references;
+    // Kept for the program's life; surfaces hold on to them.
+    static std::unordered_map<QString, std::unique_ptr<FontReference>> references;
     const QString key = font.name + QLatin1Char('\n') + QChar(font.bold ? 'b' : '-') + QChar(font.italic ? 'i' : '-');
-    auto found = references.find(key);
+    const auto found = references.find(key);
     if (found != references.end())
-        return found.value();
+        return *found->second;
     QFont face(DrawingFamily(font.name));
     face.setPixelSize(FontReferencePixels);
     face.setBold(font.bold);
     face.setItalic(font.italic);
     face.setHintingPreference(QFont::PreferNoHinting);
     face.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
-    FontReference reference;
-    reference.raw = QRawFont::fromFont(face);
-    reference.raw.setPixelSize(FontReferencePixels);
+    auto reference = std::make_unique<FontReference>();
+    reference->raw = QRawFont::fromFont(face);
+    reference->raw.setPixelSize(FontReferencePixels);
     const QFontMetricsF metrics(face);
-    reference.ascent = metrics.ascent();
-    reference.height = metrics.height();
-    return references.insert(key, reference).value();
+    reference->ascent = metrics.ascent();
+    reference->height = metrics.height();
+    return *references.emplace(key, std::move(reference)).first->second;
 }
 
 namespace {
@@ -115,16 +118,23 @@ double referenceScale(const SurfaceFont &font)
 
 } // namespace
 
+const FontReference &PageSurface::reference() const
+{
+    if (!reference_)
+        reference_ = &ReferenceOf(font_);
+    return *reference_;
+}
+
 double PageSurface::textWidth(const QString &text) const
 {
     if (text.isEmpty())
         return 0;
-    return ReferenceOf(font_).layout(text) * referenceScale(font_);
+    return reference().layout(text) * referenceScale(font_);
 }
 
 double PageSurface::textHeight(const QString &) const
 {
-    return ReferenceOf(font_).height * referenceScale(font_);
+    return reference().height * referenceScale(font_);
 }
 
 // ---------------------------------------------------------------- painter
@@ -142,7 +152,7 @@ void PainterSurface::drawText(double x, double y, const QString &text)
 {
     if (text.isEmpty() || font().points <= 0)
         return;
-    const FontReference &reference = ReferenceOf(font());
+    const FontReference &reference = this->reference();
     const double k = referenceScale(font());
     QList<quint32> glyphs;
     QList<double> advances;

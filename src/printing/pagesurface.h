@@ -34,6 +34,8 @@ struct SurfaceFont
 // Arial, Liberation Sans and DejaVu Sans that has Greek letters.
 QString DrawingFamily(const QString &name);
 
+struct FontReference;
+
 // Where a report page is drawn, measured in twips (1440 per inch) from the
 // surface's own origin. Text is placed by the top-left corner of its box and
 // measured with metrics that depend on neither the device nor the size: one
@@ -45,15 +47,34 @@ public:
     virtual ~PageSurface() = default;
 
     // Font state, as the reports set it piece by piece.
-    void setFont(const SurfaceFont &font) { font_ = font; }
+    void setFont(const SurfaceFont &font)
+    {
+        font_ = font;
+        reference_ = nullptr;
+    }
     void setFont(const QString &name, double points, bool bold = false, bool italic = false)
     {
-        font_ = SurfaceFont{name, points, bold, italic};
+        setFont(SurfaceFont{name, points, bold, italic});
     }
-    void setFontName(const QString &name) { font_.name = name; }
+    void setFontName(const QString &name)
+    {
+        if (name != font_.name)
+            reference_ = nullptr;
+        font_.name = name;
+    }
     void setFontSize(double points) { font_.points = points; }
-    void setBold(bool bold) { font_.bold = bold; }
-    void setItalic(bool italic) { font_.italic = italic; }
+    void setBold(bool bold)
+    {
+        if (bold != font_.bold)
+            reference_ = nullptr;
+        font_.bold = bold;
+    }
+    void setItalic(bool italic)
+    {
+        if (italic != font_.italic)
+            reference_ = nullptr;
+        font_.italic = italic;
+    }
     const SurfaceFont &font() const { return font_; }
 
     // The colour of text ("fore colour"); black at first.
@@ -80,8 +101,13 @@ public:
     // True on a printer or PDF, false on the preview, a picture or a record.
     virtual bool onPaper() const { return false; }
 
+protected:
+    // The reference metrics of the current face (size aside).
+    const FontReference &reference() const;
+
 private:
     SurfaceFont font_;
+    mutable const FontReference *reference_ = nullptr;
     QColor foreColour_ = Qt::black;
     double penWidth_ = 0;
 };
