@@ -1,5 +1,6 @@
 #include "programwindows.h"
 
+#include "notifications/prn02_notifications.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -9,6 +10,7 @@
 #include "register/dat03_buildingname.h"
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
+#include "shell/reportopeners.h"
 
 namespace kelvarino {
 
@@ -33,6 +35,11 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
+    ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
+                                              int issueIndex) {
+        ShowNotifications(PrintingContext{context.state, context.platform, nullptr, nullptr, owner}, results,
+                          issueIndex);
+    };
 }
 
 } // namespace kelvarino

@@ -138,9 +138,8 @@ void NotificationPainter::printPage(const PageRequest &page, int flat) const
     drawReceiptBody(pen, texts, Side::Owner, receiptLeft, middle + (TitleBandHeight + 6 * PadUnit) * s, x2);
 }
 
-void NotificationPainter::drawTitleBands(const Pen &pen, const NotificationTexts &, const TitleTexts &title,
-                                         const QString &kind, const QString &whose, double startX, double startY,
-                                         double endX) const
+void NotificationPainter::drawTitleBands(const Pen &pen, const TitleTexts &title, const QString &kind,
+                                         const QString &whose, double startX, double startY, double endX) const
 {
     const double band = BandHeight * pen.s;
     const double mid = (startX + endX) / 2;
@@ -175,7 +174,7 @@ void NotificationPainter::drawTitleInNotification(const Pen &pen, const Notifica
                                                   double startY, double endX) const
 {
     const TitleTexts title = texts.title();
-    drawTitleBands(pen, texts, title, QStringLiteral("ΕΙΔΟΠΟΙΗΤΗΡΙΟ"), QStringLiteral("ΔΙΑΜΕΡΙΣΜΑΤΟΣ"), startX,
+    drawTitleBands(pen, title, QStringLiteral("ΕΙΔΟΠΟΙΗΤΗΡΙΟ"), QStringLiteral("ΔΙΑΜΕΡΙΣΜΑΤΟΣ"), startX,
                    startY, endX);
     const double top = startY + 3 * BandHeight * pen.s;
     const double half = top + BandHeight / 2 * pen.s;
@@ -201,7 +200,7 @@ void NotificationPainter::drawTitleInReceipt(const Pen &pen, const NotificationT
                                              double startX, double startY, double endX) const
 {
     const TitleTexts title = texts.title();
-    drawTitleBands(pen, texts, title, QStringLiteral("ΕΞΟΦΛΗΤΙΚΗ ΑΠΟΔΕΙΞΗ"),
+    drawTitleBands(pen, title, QStringLiteral("ΕΞΟΦΛΗΤΙΚΗ ΑΠΟΔΕΙΞΗ"),
                    side == Side::Resident ? QStringLiteral("ΕΝΟΙΚΟΥ") : QStringLiteral("ΙΔΙΟΚΤΗΤΗ"), startX,
                    startY, endX);
     const double top = startY + 3 * BandHeight * pen.s;

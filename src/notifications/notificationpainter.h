@@ -23,6 +23,8 @@ inline constexpr double TitleBandHeight = 8 * 270;
 class NotificationPainter
 {
 public:
+    // The font name is read at every page: the preferred font may change
+    // while the window is open.
     NotificationPainter(const NotificationSource &source, const NotificationRows &rows, const QString &fontName);
 
     // Page `page.row` of the flat's sheet (the footer is the preview's).
@@ -35,8 +37,8 @@ private:
     void drawTitleInReceipt(const Pen &pen, const NotificationTexts &texts, Side side, double startX,
                             double startY, double endX) const;
     // The first three bands of a title, common to the sheet and the receipts.
-    void drawTitleBands(const Pen &pen, const NotificationTexts &texts, const TitleTexts &title,
-                        const QString &kind, const QString &whose, double startX, double startY, double endX) const;
+    void drawTitleBands(const Pen &pen, const TitleTexts &title, const QString &kind, const QString &whose,
+                        double startX, double startY, double endX) const;
     void drawAnnouncement(const Pen &pen, const TitleTexts &title, double startX, double top, double right) const;
     void drawNotificationBody(const Pen &pen, const NotificationTexts &texts, int page, double left, double top,
                               double right) const;
@@ -45,7 +47,7 @@ private:
 
     const NotificationSource &source_;
     const NotificationRows &rows_;
-    QString fontName_;
+    const QString &fontName_;
 };
 
 } // namespace kelvarino

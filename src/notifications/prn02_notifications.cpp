@@ -1,5 +1,6 @@
 #include "prn02_notifications.h"
 
+#include "core/issuecommands.h"
 #include "core/printsettings.h"
 #include "notifications/notificationfit.h"
 #include "printing/pagesurface.h"
@@ -206,6 +207,9 @@ void prn02_Notifications::defaultPrintParameters(PrintSetting &slot)
 
 LayoutOutcome prn02_Notifications::preparePrint(ReportLayout &layout)
 {
+    PrintSetting &slot = layout.settings;
+    const qint16 portrait = slot.Portrait;
+    const float magnification = slot.Magnification;
     layout.measure.setFont(context_.state.PreferredFont, 10, true);
     const NotificationFit fit = FitNotification(layout, layout.measure.textWidth(FitSample));
     if (fit.receiptsSwitchedOff)
@@ -213,11 +217,11 @@ LayoutOutcome prn02_Notifications::preparePrint(ReportLayout &layout)
     if (!fit.fits)
         return LayoutOutcome::failure(-1);
     NotificationRows rows = BuildNotificationRows(source_.results.Workspace);
-    const PrintSetting &slot = layout.settings;
     const int pages = PageNotificationRows(rows, {layout.printableHeight(), slot.Heights[0], slot.Magnification});
     if (pages <= 0) {
         // The page holds too few lines: nothing of this layout stays.
-        layout.restore();
+        slot.Portrait = portrait;
+        slot.Magnification = magnification;
         return LayoutOutcome::failure(-1);
     }
     rows_ = std::move(rows);
@@ -290,6 +294,17 @@ void prn02_Notifications::printEveryFlat(PageSink &pages, bool allPages)
             printCurrentFlat(pages, true);
     }
     mnuFlat_Click(shown);
+}
+
+} // namespace kelvarino
+
+namespace kelvarino {
+
+void ShowNotifications(const PrintingContext &context, const PeriodResults &results, int issueIndex)
+{
+    const NotificationSource source{context.state.Building, results, issueIndex};
+    prn02_Notifications window(context, source, context.owner);
+    window.showModal();
 }
 
 } // namespace kelvarino

@@ -87,3 +87,14 @@ private:
 };
 
 } // namespace kelvarino
+
+namespace kelvarino {
+
+struct PeriodResults;
+
+// The notifications of an issue, opened by the issues window's row button
+// once the notifications' command has computed its results: shows the window
+// modally over `owner` on the live building.
+void ShowNotifications(const PrintingContext &context, const PeriodResults &results, int issueIndex);
+
+} // namespace kelvarino

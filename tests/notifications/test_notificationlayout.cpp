@@ -2,6 +2,8 @@
 #include "notifications/notificationrows.h"
 
 #include "core/issuecommands.h"
+#include "printing/pagesurface.h"
+#include "printing/previewreport.h"
 #include "platform/messageservice.h"
 #include "support_periodbuilding.h"
 
@@ -47,6 +49,17 @@ std::vector<int> PagesOf(const NotificationRows &rows)
     for (const NotificationRow &r : rows)
         pages.push_back(r.Page);
     return pages;
+}
+
+// Fits a sheet measured on a sample of 1000 twips to a paper whose printable
+// width is the given one in portrait and half as much again in landscape.
+NotificationFit Fit(PrintSetting &slot, float portraitWidth)
+{
+    PageGeometry geometry;
+    geometry.PrintableRight = {portraitWidth, portraitWidth * 1.5f};
+    RecordingSurface measure;
+    ReportLayout layout(slot, geometry, measure);
+    return FitNotification(layout, 1000);
 }
 
 // A printable height that leaves exactly `lines` lines of 270 below the title band.
@@ -195,23 +208,31 @@ private slots:
         QFETCH(float, magnification);
         QFETCH(bool, receipts);
         QFETCH(float, split);
-        const NotificationFitResult r =
-            FitNotification({1000, portraitWidth, portraitWidth * 1.5f, portrait, magnification, receipts, split});
+        PrintSetting slot;
+        slot.Portrait = portrait ? -1 : 0;
+        slot.Magnification = magnification;
+        slot.ReceiptsOnPage = receipts ? -1 : 0;
+        slot.Widths[2] = split;
+        const NotificationFit r = Fit(slot, portraitWidth);
         QTEST(r.fits, "fits");
-        QTEST(r.portrait, "fittedPortrait");
-        QTEST(r.magnification, "fittedMagnification");
-        QTEST(r.receipts, "receiptsAfter");
-        QCOMPARE(r.receiptsSwitchedOff, receipts && !r.receipts);
+        QTEST(slot.Portrait != 0, "fittedPortrait");
+        QTEST(slot.Magnification, "fittedMagnification");
+        QTEST(slot.ReceiptsOnPage != 0, "receiptsAfter");
+        QCOMPARE(r.receiptsSwitchedOff, receipts && slot.ReceiptsOnPage == 0);
     }
 
-    // Printable widths that are not numbers or leave no room never fit.
+    // A paper without room never fits.
     void fitWithoutRoom()
     {
-        for (float width : {0.f, -500.f, std::numeric_limits<float>::quiet_NaN()}) {
-            const NotificationFitResult r = FitNotification({1000, width, width, false, 1, true, .5f});
+        for (float width : {0.f, -500.f}) {
+            PrintSetting slot;
+            slot.Magnification = 1;
+            slot.ReceiptsOnPage = -1;
+            slot.Widths[2] = .5f;
+            const NotificationFit r = Fit(slot, width);
             QVERIFY(!r.fits);
             QVERIFY(r.receiptsSwitchedOff);
-            QCOMPARE(r.magnification, 1.f);
+            QCOMPARE(slot.Magnification, 1.f);
         }
     }
 };
