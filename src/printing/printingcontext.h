@@ -13,13 +13,14 @@ class QWidget;
 namespace kelvarino {
 
 // The main window's two printer captions, which the printer selection, the
-// start-up font check and the font overview rewrite.
+// start-up font check and the font overview rewrite. Without a main window
+// (tests, tools) they go nowhere.
 class PrinterMenuCaptions
 {
 public:
     virtual ~PrinterMenuCaptions() = default;
-    virtual void setFontsCaption(const QString &caption) = 0;
-    virtual void setPrinterCaption(const QString &caption) = 0;
+    virtual void setFontsCaption(const QString &) {}
+    virtual void setPrinterCaption(const QString &) {}
 };
 
 // The answers of the print-parameters dialog.

@@ -126,6 +126,9 @@ public:
     QScrollBar *horizontalBar() const { return hScroll_; }
     QScrollBar *verticalBar() const { return vScroll_; }
     bool sizeTimerActive() const { return sizeTimer_.isActive(); }
+    // The settings dialogs (the context's, else the real ones), for a report's
+    // own menu entries.
+    PrintingDialogs &dialogs();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -144,7 +147,6 @@ private:
     void centrePage();
     void setScrollBar(QScrollBar *bar, double paperExtent, double windowExtent, double offset);
     void undoBorders();
-    PrintingDialogs &dialogs();
 
     PrintingContext context_;
     PreviewReport &report_;
