@@ -37,8 +37,7 @@ void BindProgramWindows(MainFrm &mainWindow)
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
     ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
                                               int issueIndex) {
-        ShowNotifications(PrintingContext{context.state, context.platform, nullptr, nullptr, owner}, results,
-                          issueIndex);
+        ShowNotifications(PrintingContextOf(context, owner), results, issueIndex);
     };
 }
 
