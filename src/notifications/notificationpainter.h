@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/side.h"
+#include "notifications/measuredsurface.h"
 #include "notifications/notificationrows.h"
 #include "notifications/notificationtexts.h"
 
@@ -28,7 +29,7 @@ public:
     NotificationPainter(const NotificationSource &source, const NotificationRows &rows, const QString &fontName);
 
     // Page `page.row` of the flat's sheet (the footer is the preview's).
-    void printPage(const PageRequest &page, int flat) const;
+    void printPage(const PageRequest &page, int flat);
 
 private:
     struct Pen; // the page's scale, slot and colours
@@ -48,6 +49,7 @@ private:
     const NotificationSource &source_;
     const NotificationRows &rows_;
     const QString &fontName_;
+    TextWidthCache widths_;
 };
 
 } // namespace kelvarino

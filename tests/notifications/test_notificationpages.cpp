@@ -165,6 +165,21 @@ private slots:
         QVERIFY(footer);
     }
 
+    // The page keeps the widths it measured for the next pages; a surface
+    // that measures otherwise gets its own.
+    void widthsFollowTheSurface()
+    {
+        NotificationsFixture f;
+        auto w = f.open();
+        const QStringList measured = Page(*w, 1).textStrings();
+        RecordingSurface wide;
+        wide.useFixedMetrics({60, 20});
+        w->window().paintPage(wide, 0, 0, 1, 1, 1);
+        QVERIFY(wide.textStrings() != measured);
+        QVERIFY(!wide.find(QStringLiteral("ΕΙΔΟΠΟΙΗΤΗΡΙΟ"))); // cut to fit 60 twips a character and point
+        QCOMPARE(Page(*w, 1).textStrings(), measured);
+    }
+
     // All flats, all pages: one document, every flat's pages in flat order,
     // and the flat shown before is shown again.
     void printingAllFlats()
