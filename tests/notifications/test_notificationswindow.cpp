@@ -231,6 +231,10 @@ private slots:
         QVERIFY(!w->window().hasPages());
         QCOMPARE(FitMessages(f), 1);
         QCOMPARE(f.slot().Magnification, 1.f);
+        f.dialogs.printChoices = {PrintChoice{true, 1, true}};
+        w->mnuSendToPrinterAll_Click();
+        QCOMPARE(FitMessages(f), 2);
+        QVERIFY(f.doubles.printers.jobs.isEmpty());
     }
 };
 
