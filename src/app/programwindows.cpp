@@ -1,6 +1,8 @@
 #include "programwindows.h"
 
 #include "notifications/prn02_notifications.h"
+#include "printing/fontsfrm.h"
+#include "printing/selectprinter.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -34,6 +36,14 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindModalWindow(QStringLiteral("mnuSelectPrinter"), [](AppContext &context, QWidget *owner) {
+        SelectPrinter selection(PrintingContextOf(context, owner), owner);
+        selection.exec();
+    });
+    mainWindow.bindModalWindow(QStringLiteral("mnuFonts"), [](AppContext &context, QWidget *owner) {
+        fontsfrm overview(PrintingContextOf(context, owner), owner);
+        overview.exec();
+    });
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
     ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
                                               int issueIndex) {

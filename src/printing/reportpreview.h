@@ -71,6 +71,8 @@ public:
     void drawCenteredPage();
     void redrawPreview();
     void updatePageButtons();
+    // Places pic1, the labels and the images for the window's size.
+    void prepareForm();
     // Shows another page of the grid (clamped; no page: nothing).
     void showPage(int row, int column);
 
@@ -126,18 +128,20 @@ public:
     QScrollBar *horizontalBar() const { return hScroll_; }
     QScrollBar *verticalBar() const { return vScroll_; }
     bool sizeTimerActive() const { return sizeTimer_.isActive(); }
+    // Closing: the auto-repeat stops and the help windows close.
+    void done(int result) override;
     // The settings dialogs (the context's, else the real ones), for a report's
     // own menu entries.
     PrintingDialogs &dialogs();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
     void buildControls();
-    void prepareForm();
     void measureDefaults();
     void showLayoutFailure();
     void setLabel(const QString &name, const QString &text);
@@ -159,6 +163,7 @@ private:
     bool hasPages_ = false;
     LayoutFailureText lastFailure_;
     float zoom_ = 1;
+    QSize fittedCanvas_; // pic1's size when the page was last fitted
     double pageLeft_ = 0, pageTop_ = 0;
     int selectedWidth_ = 0, selectedHeight_ = 0;
     int sizeStep_ = 0;
