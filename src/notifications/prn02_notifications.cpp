@@ -185,6 +185,10 @@ SizeRule prn02_Notifications::widthRule(int index) const
 
 void prn02_Notifications::readSizes(PrintSetting &slot, const ReportSizes &defaults) const
 {
+    // A size that is not a finite number counts as not set.
+    for (float *size : {&slot.Widths[0], &slot.Widths[1], &slot.Heights[0]})
+        if (!std::isfinite(*size))
+            *size = 0;
     PreviewReport::readSizes(slot, {defaults.widths.mid(0, 2), defaults.heights});
     // The split is a fraction: anything outside its range (or not a number)
     // takes the default.

@@ -109,6 +109,8 @@ private slots:
         QTest::newRow("column 30 stays") << 0 << 30.f << 30.f;
         QTest::newRow("column not a number") << 0 << nan << -1.f;
         QTest::newRow("balance box not a number") << 1 << nan << -1.f;
+        QTest::newRow("balance box infinite") << 1 << std::numeric_limits<float>::infinity() << -1.f;
+        QTest::newRow("line height infinite") << 3 << std::numeric_limits<float>::infinity() << 270.f;
     }
 
     void storedSizes()
@@ -117,10 +119,13 @@ private slots:
         QFETCH(float, stored);
         QFETCH(float, expected);
         NotificationsFixture f;
-        f.slot().Widths[std::size_t(index)] = stored;
+        // Index 3 stands for the line height.
+        float &size = index == 3 ? f.slot().Heights[0] : f.slot().Widths[std::size_t(index)];
+        size = stored;
         auto w = f.open();
+        QVERIFY(w->window().hasPages());
         const float measured = w->window().defaultSizes().widths.value(index);
-        QCOMPARE(f.slot().Widths[std::size_t(index)], expected < 0 ? measured : expected);
+        QCOMPARE(size, expected < 0 ? measured : expected);
         QVERIFY(!f.state.DataChanged);
     }
 
