@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvarino {
@@ -25,6 +26,7 @@ const QString FitSample = QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΗΣ: ΜΕΛΙΣΣ
 
 constexpr float DefaultSplit = 0.5f;
 constexpr float MaximumSplit = 0.75f;
+constexpr float SplitLargeStep = 0.05f;
 constexpr float DefaultLineHeight = 270;
 
 } // namespace
@@ -178,8 +180,11 @@ QStringList prn02_Notifications::heightNames() const
 
 SizeRule prn02_Notifications::widthRule(int index) const
 {
+    // A step of the split is always taken, also past its range by up to one
+    // large step; the layout then brings it back to the bound it passed.
     if (index == 2)
-        return SizeRule{0.05f, 0.01f, 1.0, double(MaximumSplit / DefaultSplit)};
+        return SizeRule{SplitLargeStep, 0.01f, (DefaultSplit - SplitLargeStep) / DefaultSplit,
+                        (MaximumSplit + SplitLargeStep) / DefaultSplit};
     return PreviewReport::widthRule(index);
 }
 
@@ -212,6 +217,7 @@ void prn02_Notifications::defaultPrintParameters(PrintSetting &slot)
 LayoutOutcome prn02_Notifications::preparePrint(ReportLayout &layout)
 {
     PrintSetting &slot = layout.settings;
+    slot.Widths[2] = std::clamp(slot.Widths[2], DefaultSplit, MaximumSplit);
     const qint16 portrait = slot.Portrait;
     const float magnification = slot.Magnification;
     layout.measure.setFont(context_.state.PreferredFont, 10, true);

@@ -150,6 +150,35 @@ private slots:
         QCOMPARE(preview.labelText(QStringLiteral("lbheight")), QStringLiteral("Ύψος Γραμμών"));
     }
 
+    // The split's steps always apply and stop at the bounds: from 0.72 a
+    // large step gives 0.75, and so does every further one.
+    void splitSteps()
+    {
+        NotificationsFixture f;
+        f.slot().ReceiptsOnPage = -1;
+        f.slot().Widths[2] = 0.72f;
+        auto w = f.open();
+        ReportPreview &preview = w->window();
+        preview.nextWidth();
+        preview.nextWidth();
+        QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Διαμερισμός σελίδας"));
+        preview.sizeButtonPressed(ReportPreview::WidthLarge);
+        for (int tick = 0; tick < 3; ++tick) {
+            f.state.DataChanged = false;
+            preview.applySizeStep();
+            QCOMPARE(f.slot().Widths[2], 0.75f);
+            QVERIFY(f.state.DataChanged);
+        }
+        preview.sizeButtonPressed(-ReportPreview::WidthSmall);
+        preview.applySizeStep();
+        QCOMPARE(f.slot().Widths[2], 0.74f);
+        preview.sizeButtonPressed(-ReportPreview::WidthLarge);
+        for (int tick = 0; tick < 6; ++tick)
+            preview.applySizeStep();
+        QCOMPARE(f.slot().Widths[2], 0.5f);
+        preview.sizeButtonReleased();
+    }
+
     void suggestedParameters()
     {
         NotificationsFixture f;
