@@ -8,6 +8,7 @@
 #include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
 #include "issues/dat10_issuedforms.h"
+#include "notifications/prn02_notifications.h"
 #include "printing/fontsfrm.h"
 #include "printing/selectprinter.h"
 #include "register/dat00_ordertypesofexpense.h"
@@ -19,6 +20,7 @@
 #include "register/dat03_buildingname.h"
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
+#include "shell/reportopeners.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -88,6 +90,10 @@ void BindProgramWindows(MainFrm &mainWindow)
         overview.exec();
     });
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
+    ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
+                                              int issueIndex) {
+        ShowNotifications(PrintingContextOf(context, owner), results, issueIndex);
+    };
 }
 
 } // namespace kelvarino
