@@ -124,15 +124,11 @@ QString IssueDateLine(const IssueRecord &issue)
 
 TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount)
 {
-    TableMeasures t;
+    TableMeasures t = FlatTableMeasures(samples, slot, flatCount);
     t.firstColumns = slot.Widths[0] + samples.numberColumnWidth;
     for (int g = 0; g < GroupCount; ++g)
         t.groupWidths.push_back(float(ColumnSubCount(g)) * slot.Widths[1]);
-    t.gap = samples.cellPadding;
     t.headerHeight = 6.5f * samples.titleRowHeight + 120 + samples.cellPadding;
-    t.rowHeight = slot.Heights[0];
-    t.rowCount = flatCount;
-    t.minimumMagnification = 0.75f;
     return t;
 }
 

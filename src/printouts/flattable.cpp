@@ -36,4 +36,14 @@ void ReadFlatTableSizes(PrintSetting &slot, const FlatTableSamples &samples)
         slot.Heights[0] = samples.defaultRowHeight;
 }
 
+TableMeasures FlatTableMeasures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount)
+{
+    TableMeasures t;
+    t.gap = samples.cellPadding;
+    t.rowHeight = slot.Heights[0];
+    t.rowCount = flatCount;
+    t.minimumMagnification = 0.75f;
+    return t;
+}
+
 } // namespace kelvarino

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "printouts/tablepaging.h"
 
 #include <QSizeF>
 #include <QString>
@@ -34,6 +35,10 @@ FlatTableSamples MeasureFlatTableSamples(const BuildingData &building, const Tex
 bool IsSizeSet(float value);
 // Widths(0), Widths(1) and Heights(0) of the slot that are not set become the defaults.
 void ReadFlatTableSizes(PrintSetting &slot, const FlatTableSamples &samples);
+
+// The measures both tables share (the gap, the rows); the caller adds its
+// columns and its header.
+TableMeasures FlatTableMeasures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount);
 
 // The fill of every second flat's row (the flats with an odd index).
 inline bool IsShadedFlat(int flat) { return flat % 2 != 0; }

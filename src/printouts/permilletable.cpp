@@ -74,14 +74,10 @@ float PerMilleTotal(const ShareColumn &column, int flatCount)
 
 TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount)
 {
-    TableMeasures t;
+    TableMeasures t = FlatTableMeasures(samples, slot, flatCount);
     t.firstColumns = samples.numberColumnWidth + samples.flatColumnWidth + slot.Widths[0];
     t.groupWidths.assign(CategoryCount, 3 * slot.Widths[1]);
-    t.gap = samples.cellPadding;
     t.headerHeight = 4 * samples.titleRowHeight + samples.cellPadding;
-    t.rowHeight = slot.Heights[0];
-    t.rowCount = flatCount;
-    t.minimumMagnification = 0.75f;
     return t;
 }
 
