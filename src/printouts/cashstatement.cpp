@@ -132,19 +132,19 @@ TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot
     return t;
 }
 
-QString LayoutMessage(int code)
+TableProblem LayoutProblem(int code)
 {
     switch (code) {
     case FirstColumnsTooWide:
-        return TableMessage(QStringLiteral("Η στήλη των διαμερισμάτων (μαζί με τον αύξοντα αριθμό) είναι τόσο πλατιά "
-                                           "που δεν χωράει στο χαρτί ούτε σε οριζόντιο προσανατολισμό."),
-                            QStringLiteral("Μικρύνετε το πλάτος της στήλης των διαμερισμάτων και επανέλθετε."));
+        return {QStringLiteral("Η στήλη των διαμερισμάτων (μαζί με τον αύξοντα αριθμό) είναι τόσο πλατιά "
+                               "που δεν χωράει στο χαρτί ούτε σε οριζόντιο προσανατολισμό."),
+                QStringLiteral("Μικρύνετε το πλάτος της στήλης των διαμερισμάτων και επανέλθετε.")};
     case GroupTooWide:
-        return TableMessage(QStringLiteral("Οι στήλες ποσών μιας ομάδας είναι τόσο πλατιές που δεν χωράνε στο χαρτί "
-                                           "ούτε σε οριζόντιο προσανατολισμό."),
-                            QStringLiteral("Μικρύνετε το πλάτος της στήλης των ποσών και επανέλθετε."));
+        return {QStringLiteral("Οι στήλες ποσών μιας ομάδας είναι τόσο πλατιές που δεν χωράνε στο χαρτί "
+                               "ούτε σε οριζόντιο προσανατολισμό."),
+                QStringLiteral("Μικρύνετε το πλάτος της στήλης των ποσών και επανέλθετε.")};
     default:
-        return RowTooTallMessage();
+        return RowTooTallProblem();
     }
 }
 

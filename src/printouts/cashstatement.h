@@ -3,6 +3,7 @@
 #include "core/buildingdata.h"
 #include "core/periodbalances.h"
 #include "printouts/flattable.h"
+#include "printouts/tablemessages.h"
 #include "printouts/tablepaging.h"
 
 #include <QString>
@@ -46,7 +47,7 @@ QString IssueDateLine(const IssueRecord &issue);
 // The table's measures for the paging, from the slot's sizes.
 TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount);
 
-QString LayoutMessage(int code);
+TableProblem LayoutProblem(int code);
 
 } // namespace CashStatement
 } // namespace kelvarino

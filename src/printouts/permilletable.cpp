@@ -81,20 +81,20 @@ TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot
     return t;
 }
 
-QString LayoutMessage(int code)
+TableProblem LayoutProblem(int code)
 {
     switch (code) {
     case FirstColumnsTooWide:
-        return TableMessage(QStringLiteral("Οι πρώτες στήλες των διαμερισμάτων (α/α, διαμέρισμα και χαρακτηρισμός) "
-                                           "είναι τόσο πλατιές που δεν χωράνε στο χαρτί ούτε σε οριζόντιο "
-                                           "προσανατολισμό."),
-                            QStringLiteral("Μικρύνετε το πλάτος του χαρακτηρισμού και επανέλθετε."));
+        return {QStringLiteral("Οι πρώτες στήλες των διαμερισμάτων (α/α, διαμέρισμα και χαρακτηρισμός) "
+                               "είναι τόσο πλατιές που δεν χωράνε στο χαρτί ούτε σε οριζόντιο "
+                               "προσανατολισμό."),
+                QStringLiteral("Μικρύνετε το πλάτος του χαρακτηρισμού και επανέλθετε.")};
     case GroupTooWide:
-        return TableMessage(QStringLiteral("Οι τρεις στήλες μιας κατηγορίας είναι τόσο πλατιές που δεν χωράνε στο "
-                                           "χαρτί ούτε σε οριζόντιο προσανατολισμό."),
-                            QStringLiteral("Μικρύνετε το πλάτος της στήλης των χιλιοστών και επανέλθετε."));
+        return {QStringLiteral("Οι τρεις στήλες μιας κατηγορίας είναι τόσο πλατιές που δεν χωράνε στο "
+                               "χαρτί ούτε σε οριζόντιο προσανατολισμό."),
+                QStringLiteral("Μικρύνετε το πλάτος της στήλης των χιλιοστών και επανέλθετε.")};
     default:
-        return RowTooTallMessage();
+        return RowTooTallProblem();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/buildingdata.h"
 #include "core/sharetimeline.h"
 #include "printouts/flattable.h"
+#include "printouts/tablemessages.h"
 #include "printouts/tablepaging.h"
 
 #include <QString>
@@ -42,7 +43,7 @@ float PerMilleTotal(const ShareColumn &column, int flatCount);
 TableMeasures Measures(const FlatTableSamples &samples, const PrintSetting &slot, int flatCount);
 
 // The message of a layout that fails, by its code.
-QString LayoutMessage(int code);
+TableProblem LayoutProblem(int code);
 
 } // namespace PerMilleTable
 } // namespace kelvarino

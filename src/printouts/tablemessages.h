@@ -6,9 +6,16 @@ namespace kelvarino {
 
 // The title of every message about a printout that cannot be laid out.
 QString LayoutProblemTitle();
-// A layout message: what does not fit, an empty line, what to do about it.
-QString TableMessage(const QString &problem, const QString &advice);
+
+// A layout message in its two paragraphs: what does not fit, and what to do
+// about it. The preview shows them with an empty line between.
+struct TableProblem
+{
+    QString problem;
+    QString advice;
+};
+
 // Rows so tall that not one fits on a page.
-QString RowTooTallMessage();
+TableProblem RowTooTallProblem();
 
 } // namespace kelvarino
