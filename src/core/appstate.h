@@ -65,6 +65,9 @@ struct AppState
     QString CommandLinePath;
     QString SystemPrinter;
     bool PrintingPossible = false;
+    // The last confirmed pages choice of the print-parameters dialog: all pages
+    // or the current one.
+    bool PrintAllPages = false;
 
     // The path of the current data file, empty for a work never saved.
     QString dataFilePath() const { return DataFileName.isEmpty() ? QString() : DataFolder + DataFileName; }

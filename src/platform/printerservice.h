@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QList>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QPaintDevice;
 
 namespace kelvarino {
 
@@ -9,25 +17,110 @@ namespace kelvarino {
 // to a PDF file chosen in a save dialog, so printing works on any machine.
 inline QString BuiltInPdfPrinterName() { return QStringLiteral("PDF"); }
 
-// The printers the program can print on, by device name.
+// Orientation codes of a printer.
+inline constexpr int PortraitOrientation = 1;
+inline constexpr int LandscapeOrientation = 2;
+
+// What one print job is started with. The paper code is a printer paper code
+// (9 is A4); a code the platform does not know prints on A4.
+struct PrinterJobRequest
+{
+    int paperCode = 9;
+    int orientation = PortraitOrientation;
+    int copies = 1;
+    QString outputFile; // the built-in PDF printer's file; unused by others
+};
+
+// One document on one printer. The device's origin is the paper's top-left
+// corner, so a page is drawn the same way on every printer.
+class PrinterJob
+{
+public:
+    virtual ~PrinterJob() = default;
+    virtual QPaintDevice *device() = 0;
+    // Whether the printer makes the copies itself; when not, the document is
+    // drawn that many times.
+    virtual bool makesCopies() const = 0;
+    virtual bool newPage() = 0;
+    // Ends the document; false when the output could not be written (an
+    // earlier file of that name then stays whole).
+    virtual bool end() = 0;
+};
+
+// The printers the program can print on, by device name; the current printer
+// with its paper and orientation; the fonts of the screen and of the current
+// printer; print jobs.
 class PrinterService
 {
 public:
     virtual ~PrinterService() = default;
     // The installed printers in the platform's order, the built-in one last.
     virtual QStringList printerNames() const = 0;
-    // The device name of the platform's current printer.
+    // The device name of the current printer (at first the platform's default).
     virtual QString currentPrinterName() const = 0;
+    virtual void setCurrentPrinter(const QString &name) = 0;
+
+    // The current printer's paper code and orientation. Setting a value the
+    // printer does not support leaves the old one: callers read it back.
+    virtual int paperCode() const = 0;
+    virtual void setPaperCode(int code) = 0;
+    virtual int orientation() const = 0;
+    virtual void setOrientation(int orientation) = 0;
+
+    virtual QStringList screenFonts() const = 0;
+    // The fonts of the current printer (the screen's here: they are embedded).
+    virtual QStringList printerFonts() const = 0;
+
+    // Starts a document on the current printer; null when it cannot start.
+    virtual std::unique_ptr<PrinterJob> startJob(const PrinterJobRequest &request) = 0;
 };
 
-// The test double: a fixed list (by default only the built-in printer).
+// A job of the built-in PDF printer: written through a temporary file that
+// replaces the target only when the document is complete. Null when the file
+// cannot be opened.
+std::unique_ptr<PrinterJob> StartPdfJob(const PrinterJobRequest &request);
+
+// The test double: a fixed list of printers (by default only the built-in
+// one), papers and orientations a printer refuses, font lists, jobs that can
+// fail, and a record of every job. The built-in printer writes real PDF files;
+// other printers draw into pictures that are counted.
 class FixedPrinterService final : public PrinterService
 {
 public:
+    struct Job
+    {
+        QString printer;
+        PrinterJobRequest request;
+        int pages = 0; // pages drawn, the copies drawn by the program included
+        bool ended = false;
+    };
+
     QStringList printerNames() const override { return names; }
     QString currentPrinterName() const override { return current; }
+    void setCurrentPrinter(const QString &name) override;
+    int paperCode() const override { return paper; }
+    void setPaperCode(int code) override;
+    int orientation() const override { return orient; }
+    void setOrientation(int value) override;
+    QStringList screenFonts() const override;
+    QStringList printerFonts() const override;
+    std::unique_ptr<PrinterJob> startJob(const PrinterJobRequest &request) override;
+
     QStringList names{BuiltInPdfPrinterName()};
     QString current = BuiltInPdfPrinterName();
+    int paper = 9;
+    int orient = PortraitOrientation;
+    // Per printer name: the papers and orientations it refuses.
+    QMap<QString, QSet<int>> refusedPapers;
+    QMap<QString, QSet<int>> refusedOrientations;
+    // Unset: the desktop's own fonts. Per printer name: its fonts.
+    std::optional<QStringList> screenFontList;
+    QMap<QString, QStringList> printerFontLists;
+    bool failJobStart = false;
+    bool failJobEnd = false;
+    // Every printer made current, in order.
+    QStringList madeCurrent;
+    QList<Job> jobs;
 };
 
 } // namespace kelvarino

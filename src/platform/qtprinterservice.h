@@ -11,8 +11,17 @@ class QtPrinterService final : public PrinterService
 {
 public:
     QStringList printerNames() const override;
-    // The desktop's default printer; the built-in one when there is none.
+    // The current printer: the desktop's default printer at first, the
+    // built-in one when there is none.
     QString currentPrinterName() const override;
+    void setCurrentPrinter(const QString &name) override;
+    int paperCode() const override;
+    void setPaperCode(int code) override;
+    int orientation() const override { return orientation_; }
+    void setOrientation(int orientation) override;
+    QStringList screenFonts() const override;
+    QStringList printerFonts() const override;
+    std::unique_ptr<PrinterJob> startJob(const PrinterJobRequest &request) override;
 
     // Loads the desktop's printer support on another thread, ahead of the
     // first question about printers.
@@ -22,6 +31,9 @@ private:
     void awaitPrinterSupport() const;
 
     std::future<void> loading_;
+    mutable QString current_;
+    mutable int paper_ = 0; // 0: not yet read from the printer
+    int orientation_ = PortraitOrientation;
 };
 
 } // namespace kelvarino

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "platform/platform.h"
+#include "printing/printingcontext.h"
 
 class QWidget;
 
@@ -9,8 +10,9 @@ namespace kelvarino {
 
 // What the main window offers the windows it opens: saving the work, the menu
 // captions with record counts, its client height (the data windows fit their
-// rows to it) and the way back to the other open data windows.
-class ShellServices
+// rows to it), the way back to the other open data windows, and the two
+// printer captions of the main menu.
+class ShellServices : public PrinterMenuCaptions
 {
 public:
     virtual ~ShellServices() = default;
@@ -37,6 +39,14 @@ struct AppContext
     AppState &state;
     Platform platform;
     ShellServices *shell = nullptr;
+    // The dialogs of the report windows: null for the real ones; tests script them.
+    PrintingDialogs *printingDialogs = nullptr;
 };
+
+// What the printing windows are handed, from a window's context.
+inline PrintingContext PrintingContextOf(const AppContext &context, QWidget *owner = nullptr)
+{
+    return PrintingContext{context.state, context.platform, context.printingDialogs, context.shell, owner};
+}
 
 } // namespace kelvarino

@@ -442,6 +442,16 @@ void MainFrm::InitPrinters()
         defaultFontCheck();
 }
 
+void MainFrm::setFontsCaption(const QString &caption)
+{
+    menus_->action(QStringLiteral("mnuFonts"))->setText(MainMenus::menuText(caption));
+}
+
+void MainFrm::setPrinterCaption(const QString &caption)
+{
+    menus_->action(QStringLiteral("mnuSelectPrinter"))->setText(MainMenus::menuText(caption));
+}
+
 void MainFrm::defaultFontCheck()
 {
     AppState &state = context_.state;

@@ -87,6 +87,8 @@ public:
     void updateMenuCounts() override;
     int clientHeightTwips() const override;
     void refreshOtherWindows(QWidget *changedBy) override;
+    void setFontsCaption(const QString &caption) override;
+    void setPrinterCaption(const QString &caption) override;
 
     // WorkView
     void showWorkCaption() override;

@@ -1,0 +1,226 @@
+#include "printing/pagesurface.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+
+namespace kelvarino {
+
+QString DrawingFamily(const QString &name)
+{
+    static QHash<QString, QString> resolved;
+    const auto found = resolved.constFind(name);
+    if (found != resolved.constEnd())
+        return found.value();
+    const QStringList installed = QFontDatabase::families();
+    QString family;
+    if (installed.contains(name, Qt::CaseSensitive)) {
+        family = name;
+    } else {
+        for (const QString &candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("DejaVu Sans")}) {
+            if (installed.contains(candidate, Qt::CaseSensitive)
+                && QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Greek)) {
+                family = candidate;
+                break;
+            }
+        }
+        if (family.isEmpty())
+            family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }
+    resolved.insert(name, family);
+    return family;
+}
+
+const FontReference &ReferenceOf(const SurfaceFont &font)
+{
+    static QHash<QString, FontReference> references;
+    const QString key = font.name + QLatin1Char('\n') + QChar(font.bold ? 'b' : '-') + QChar(font.italic ? 'i' : '-');
+    auto found = references.find(key);
+    if (found != references.end())
+        return found.value();
+    FontReference reference;
+    reference.font = QFont(DrawingFamily(font.name));
+    reference.font.setPixelSize(FontReferencePixels);
+    reference.font.setBold(font.bold);
+    reference.font.setItalic(font.italic);
+    reference.font.setHintingPreference(QFont::PreferNoHinting);
+    reference.font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
+    const QFontMetricsF metrics(reference.font);
+    reference.ascent = metrics.ascent();
+    reference.height = metrics.height();
+    return references.insert(key, reference).value();
+}
+
+namespace {
+
+// Twips per reference pixel of a font of the given size.
+double referenceScale(const SurfaceFont &font)
+{
+    return font.points * 20.0 / FontReferencePixels;
+}
+
+} // namespace
+
+double PageSurface::textWidth(const QString &text) const
+{
+    if (text.isEmpty())
+        return 0;
+    const FontReference &reference = ReferenceOf(font_);
+    return QFontMetricsF(reference.font).horizontalAdvance(text) * referenceScale(font_);
+}
+
+double PageSurface::textHeight(const QString &) const
+{
+    return ReferenceOf(font_).height * referenceScale(font_);
+}
+
+// ---------------------------------------------------------------- painter
+
+PainterSurface::PainterSurface(QPainter &painter, double pixelsPerTwip, bool onPaper)
+    : painter_(painter), base_(QTransform::fromScale(pixelsPerTwip, pixelsPerTwip) * painter.transform()),
+      onPaper_(onPaper)
+{
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.setTransform(base_);
+}
+
+void PainterSurface::drawText(double x, double y, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const FontReference &reference = ReferenceOf(font());
+    const double k = referenceScale(font());
+    painter_.setTransform(QTransform(k, 0, 0, k, x, y) * base_);
+    painter_.setFont(reference.font);
+    painter_.setPen(foreColour());
+    painter_.drawText(QPointF(0, reference.ascent), text);
+    painter_.setTransform(base_);
+}
+
+void PainterSurface::useLinePen(const QColor &colour)
+{
+    QPen pen(colour);
+    if (penWidth() > 0) {
+        pen.setWidthF(penWidth());
+    } else {
+        pen.setWidth(0);
+        pen.setCosmetic(true);
+    }
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    useLinePen(colour);
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterSurface::drawBox(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    useLinePen(colour);
+    painter_.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+void PainterSurface::fillBox(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    painter_.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), colour);
+}
+
+// ---------------------------------------------------------------- image
+
+ImagePainter::ImagePainter(QImage &image) : painter(std::make_unique<QPainter>(&image)) {}
+
+ImageSurface::ImageSurface(QImage &image, double dotsPerInch)
+    : ImagePainter(image), PainterSurface(*painter, dotsPerInch / 1440.0)
+{
+    painter->setRenderHint(QPainter::Antialiasing, false);
+}
+
+ImageSurface::~ImageSurface()
+{
+    painter->end();
+}
+
+// ---------------------------------------------------------------- recording
+
+double RecordingSurface::textWidth(const QString &text) const
+{
+    if (fixed_)
+        return text.size() * font().points * fixed_->widthPerPoint;
+    return PageSurface::textWidth(text);
+}
+
+double RecordingSurface::textHeight(const QString &text) const
+{
+    if (fixed_)
+        return font().points * fixed_->heightPerPoint;
+    return PageSurface::textHeight(text);
+}
+
+void RecordingSurface::drawText(double x, double y, const QString &text)
+{
+    texts.append({text, x, y, textWidth(text), textHeight(text), font(), foreColour()});
+}
+
+void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    Shape shape;
+    shape.kind = Shape::Line;
+    shape.line = QLineF(x1, y1, x2, y2);
+    shape.colour = colour;
+    shape.penWidth = penWidth();
+    shapes.append(shape);
+}
+
+void RecordingSurface::drawBox(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    Shape shape;
+    shape.kind = Shape::Box;
+    shape.rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    shape.colour = colour;
+    shape.penWidth = penWidth();
+    shapes.append(shape);
+}
+
+void RecordingSurface::fillBox(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    Shape shape;
+    shape.kind = Shape::Fill;
+    shape.rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    shape.colour = colour;
+    shapes.append(shape);
+}
+
+QStringList RecordingSurface::textStrings() const
+{
+    QStringList strings;
+    for (const Text &text : texts)
+        strings.append(text.text);
+    return strings;
+}
+
+std::optional<RecordingSurface::Text> RecordingSurface::find(const QString &text) const
+{
+    for (const Text &item : texts)
+        if (item.text == text)
+            return item;
+    return std::nullopt;
+}
+
+QList<RecordingSurface::Shape> RecordingSurface::shapesOf(Shape::Kind kind) const
+{
+    QList<Shape> found;
+    for (const Shape &shape : shapes)
+        if (shape.kind == kind)
+            found.append(shape);
+    return found;
+}
+
+} // namespace kelvarino

@@ -1,0 +1,144 @@
+#include "printing/printjob.h"
+
+#include "printing/pagesurface.h"
+
+#include <QApplication>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace kelvarino {
+
+bool ApplyPaperAndOrientation(const Platform &platform, int paperCode, int orientation)
+{
+    PrinterService &printer = *platform.printers;
+    if (printer.paperCode() == paperCode && printer.orientation() == orientation)
+        return true;
+    if (printer.paperCode() != paperCode) {
+        printer.setPaperCode(paperCode);
+        if (printer.paperCode() != paperCode) {
+            platform.messages->error(QStringLiteral("Πρόβλημα με το μέγεθος σελίδας"),
+                                     QStringLiteral("Το μέγεθος σελίδας που επιλέχθηκε δεν υποστηρίζεται από τον "
+                                                    "προτιμώμενο εκτυπωτή. Αλλάξτε εκτυπωτή ή αλλάξτε μέγεθος "
+                                                    "σελίδας."));
+            return false;
+        }
+    }
+    if (printer.orientation() != orientation) {
+        printer.setOrientation(orientation);
+        if (printer.orientation() != orientation) {
+            platform.messages->error(QStringLiteral("Πρόβλημα με τν προσανατολισμό σελίδας"),
+                                     QStringLiteral("Ο προσανατολισμός σελίδας που επιλέχθηκε δεν υποστηρίζεται για "
+                                                    "το επιλεγμένο μέγεθος σελίδας από τον προτιμώμενο εκτυπωτή. "
+                                                    "Αλλάξτε εκτυπωτή ή αλλάξτε μέγεθος σελίδας."));
+            return false;
+        }
+    }
+    return true;
+}
+
+void RestoreSystemPrinter(const AppState &state, const Platform &platform)
+{
+    if (state.SystemPrinter == state.ProgramPrinter || !platform.printers)
+        return;
+    if (platform.printers->printerNames().contains(state.SystemPrinter))
+        platform.printers->setCurrentPrinter(state.SystemPrinter);
+}
+
+void ShowPrinterProblem(const Platform &platform)
+{
+    platform.messages->error(QStringLiteral("Εκτυπωτές"), QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
+}
+
+namespace {
+
+// The pages of a job: one painter for the whole document.
+class JobPages final : public PageSink
+{
+public:
+    explicit JobPages(PrinterJob &job) : job_(job) {}
+    ~JobPages() override { finish(); }
+
+    bool begin()
+    {
+        QPaintDevice *device = job_.device();
+        if (!device || !painter_.begin(device))
+            return false;
+        surface_ = std::make_unique<PainterSurface>(painter_, device->logicalDpiX() / 1440.0, true);
+        return true;
+    }
+    PageSurface &nextPage() override
+    {
+        if (pages_ > 0) {
+            job_.newPage();
+            painter_.resetTransform();
+            surface_ = std::make_unique<PainterSurface>(painter_, job_.device()->logicalDpiX() / 1440.0, true);
+        }
+        ++pages_;
+        return *surface_;
+    }
+    void finish()
+    {
+        surface_.reset();
+        if (painter_.isActive())
+            painter_.end();
+    }
+
+private:
+    PrinterJob &job_;
+    QPainter painter_;
+    std::unique_ptr<PainterSurface> surface_;
+    int pages_ = 0;
+};
+
+QString askPdfFile(const PrintingContext &context)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Εκτύπωση σε αρχείο PDF");
+    request.folder = context.state.DataFolder;
+    request.filter = QStringLiteral("Αρχεία PDF (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    return context.platform.fileDialogs->saveFile(request);
+}
+
+} // namespace
+
+bool PrintDocument(const PrintingContext &context, const PrintSetting &slot, int copies,
+                   const DocumentPainter &document)
+{
+    const Platform &platform = context.platform;
+    QApplication::processEvents();
+    bool printed = false;
+    const int orientation = slot.Portrait != 0 ? PortraitOrientation : LandscapeOrientation;
+    if (ApplyPaperAndOrientation(platform, slot.PaperSize, orientation)) {
+        PrinterJobRequest request;
+        request.paperCode = platform.printers->paperCode();
+        request.orientation = orientation;
+        request.copies = std::max(1, copies);
+        bool cancelled = false;
+        if (platform.printers->currentPrinterName() == BuiltInPdfPrinterName()) {
+            request.outputFile = askPdfFile(context);
+            cancelled = request.outputFile.isEmpty();
+        }
+        if (!cancelled) {
+            std::unique_ptr<PrinterJob> job = platform.printers->startJob(request);
+            bool written = false;
+            if (job) {
+                JobPages pages(*job);
+                if (pages.begin()) {
+                    const int runs = job->makesCopies() ? 1 : request.copies;
+                    for (int run = 0; run < runs; ++run)
+                        document(pages);
+                    pages.finish();
+                    written = job->end();
+                }
+            }
+            if (!written)
+                ShowPrinterProblem(platform);
+            printed = written;
+        }
+    }
+    RestoreSystemPrinter(context.state, platform);
+    return printed;
+}
+
+} // namespace kelvarino
