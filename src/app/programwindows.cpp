@@ -7,8 +7,10 @@
 #include "register/dat02_orderpersons.h"
 #include "register/dat02_persons.h"
 #include "register/dat03_buildingname.h"
+#include "printouts/printoutopeners.h"
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
+#include "shell/reportopeners.h"
 
 namespace kelvarino {
 
@@ -32,6 +34,9 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra1"), OpenPersonsList);
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra2"), OpenPerMilleTable);
+    BindPrintoutOpeners(ProgramReportOpeners());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
 }
 

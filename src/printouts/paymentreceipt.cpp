@@ -47,16 +47,11 @@ std::vector<Line> Lines(const BuildingData &building, const PeriodResults &resul
     };
 }
 
-int FitReceipts(PrintSetting &slot, const PrintableSizes &page, float receiptWidth)
+int FitReceipts(ReportLayout &layout, float receiptWidth)
 {
-    const qint16 keptPortrait = slot.Portrait;
-    const float keptMagnification = slot.Magnification;
-    if (!FitToWidth(slot, page, receiptWidth, MinimumMagnification)) {
-        slot.Portrait = keptPortrait;
-        slot.Magnification = keptMagnification;
+    if (!layout.fitWidth(receiptWidth, MinimumMagnification))
         return 0;
-    }
-    return (2 * receiptWidth + Gap) * slot.Magnification > page.widthOf(slot) ? 2 : 1;
+    return (2 * receiptWidth + Gap) * layout.settings.Magnification > float(layout.printableWidth()) ? 2 : 1;
 }
 
 void ReadReceiptSizes(PrintSetting &slot, float defaultWidth)
@@ -67,12 +62,11 @@ void ReadReceiptSizes(PrintSetting &slot, float defaultWidth)
         slot.Heights[0] = DefaultLineHeight;
 }
 
-QString LayoutMessage()
+LayoutFailureText LayoutMessage()
 {
-    return QStringLiteral("Οι αποδείξεις δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα. Δοκιμάσαμε οριζόντια "
-                          "διάταξη της σελίδας καθώς και σμίκρυνση μέχρι και 50%.")
-        + QStringLiteral("\r\n\r\n")
-        + QStringLiteral("Αλλάξτε το μέγεθος της σελίδας σε μεγαλύτερο μέγεθος, πχ από Α4 σε Α3 και επανέλθετε.");
+    return {QStringLiteral("Οι αποδείξεις δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα. Δοκιμάσαμε οριζόντια "
+                           "διάταξη της σελίδας καθώς και σμίκρυνση μέχρι και 50%."),
+            QStringLiteral("Αλλάξτε το μέγεθος της σελίδας σε μεγαλύτερο μέγεθος, πχ από Α4 σε Α3 και επανέλθετε.")};
 }
 
 } // namespace kelvarino::PaymentReceipt

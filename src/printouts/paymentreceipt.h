@@ -2,7 +2,7 @@
 
 #include "core/issuecommands.h"
 #include "core/side.h"
-#include "printouts/tablepaging.h"
+#include "printing/previewreport.h"
 
 #include <QString>
 
@@ -42,12 +42,12 @@ inline constexpr float MinimumMagnification = 0.5f;
 // side, 2 when each has its own page), or 0 when even at half size in
 // landscape one receipt is too wide; the slot's orientation and
 // magnification are then back as they were.
-int FitReceipts(PrintSetting &slot, const PrintableSizes &page, float receiptWidth);
+int FitReceipts(ReportLayout &layout, float receiptWidth);
 
 // The receipt's width, and the line height, that a stored value opens with.
 void ReadReceiptSizes(PrintSetting &slot, float defaultWidth);
 
-QString LayoutMessage();
+LayoutFailureText LayoutMessage();
 
 } // namespace PaymentReceipt
 } // namespace kelvarino

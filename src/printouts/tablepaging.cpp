@@ -5,23 +5,6 @@
 
 namespace kelvarino {
 
-bool FitToWidth(PrintSetting &slot, const PrintableSizes &page, float needed, float minimum)
-{
-    for (;;) {
-        const float width = page.widthOf(slot);
-        if (needed * slot.Magnification <= width)
-            return true;
-        if (slot.Portrait != 0) {
-            slot.Portrait = 0;
-            continue;
-        }
-        if (!(width / needed >= minimum))
-            return false;
-        slot.Magnification = float(std::floor(double(width * 100.0f / needed))) / 100.0f;
-        return true;
-    }
-}
-
 namespace {
 
 // The page column of each group: a page column starts with `firstRoom` (page
@@ -67,11 +50,14 @@ bool RowsToPageRows(int rowCount, float firstRoom, float otherRoom, float rowHei
 
 } // namespace
 
-TablePaging LayOutTable(PrintSetting &slot, const PrintableSizes &page, const TableMeasures &table)
+TablePaging LayOutTable(ReportLayout &layout, const TableMeasures &table)
 {
-    TablePaging paging;
+    PrintSetting &slot = layout.settings;
     const qint16 keptPortrait = slot.Portrait;
     const float keptMagnification = slot.Magnification;
+    TablePaging paging;
+    // A width that does not fit has put orientation and magnification back
+    // already; rows too tall do it here.
     const auto fail = [&](int code) {
         slot.Portrait = keptPortrait;
         slot.Magnification = keptMagnification;
@@ -81,18 +67,27 @@ TablePaging LayOutTable(PrintSetting &slot, const PrintableSizes &page, const Ta
     };
     const float widest =
         table.groupWidths.empty() ? 0.0f : *std::max_element(table.groupWidths.begin(), table.groupWidths.end());
-    if (!FitToWidth(slot, page, table.firstColumns, table.minimumMagnification))
+    const double minimum = table.minimumMagnification;
+    if (!layout.fitWidth(table.firstColumns, minimum))
         return fail(FirstColumnsTooWide);
-    if (!FitToWidth(slot, page, widest, table.minimumMagnification))
+    if (!layout.fitWidth(widest, minimum))
         return fail(GroupTooWide);
-    if (slot.PageIndependency != 0
-        && !FitToWidth(slot, page, table.firstColumns + table.gap + widest, table.minimumMagnification))
-        slot.PageIndependency = 0;
+    if (slot.PageIndependency != 0) {
+        const float magnification = slot.Magnification;
+        if (!layout.fitWidth(table.firstColumns + table.gap + widest, minimum)) {
+            // Not an error: the table goes on without repetition, at the
+            // magnification the other widths fitted; the test had already
+            // turned the page landscape.
+            slot.PageIndependency = 0;
+            slot.Portrait = 0;
+            slot.Magnification = magnification;
+        }
+    }
 
     const bool independent = slot.PageIndependency != 0;
     const float m = slot.Magnification;
-    const float width = page.widthOf(slot);
-    const float height = page.heightOf(slot);
+    const float width = float(layout.printableWidth());
+    const float height = float(layout.printableHeight());
 
     std::vector<float> scaled;
     for (float w : table.groupWidths)

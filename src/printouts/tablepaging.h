@@ -1,30 +1,11 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "printing/previewreport.h"
 
-#include <array>
 #include <vector>
 
 namespace kelvarino {
-
-// The printable width and height of the page in each orientation (index 0
-// portrait, 1 landscape), in twips at magnification 1.
-struct PrintableSizes
-{
-    std::array<float, 2> width{};
-    std::array<float, 2> height{};
-    int index(const PrintSetting &slot) const { return slot.Portrait != 0 ? 0 : 1; }
-    float widthOf(const PrintSetting &slot) const { return width[std::size_t(index(slot))]; }
-    float heightOf(const PrintSetting &slot) const { return height[std::size_t(index(slot))]; }
-};
-
-// Fits a content `needed` twips wide to the printable width of the slot: a
-// portrait slot that is too narrow turns landscape first, then the
-// magnification drops to the largest hundredth that fits, never below
-// `minimum` (which itself fits). The magnification is never raised. False
-// when even `minimum` in landscape is too wide; the slot may then be changed,
-// and the caller puts back what it kept.
-bool FitToWidth(PrintSetting &slot, const PrintableSizes &page, float needed, float minimum);
 
 // What a table printout answers when it does not fit.
 enum TableLayoutCode : int {
@@ -66,6 +47,6 @@ struct TableMeasures
 // than the room of every page row fails (RowTooTall) rather than paging
 // without end; page row 1 may still hold no row when only the header leaves
 // it too little room.
-TablePaging LayOutTable(PrintSetting &slot, const PrintableSizes &page, const TableMeasures &table);
+TablePaging LayOutTable(ReportLayout &layout, const TableMeasures &table);
 
 } // namespace kelvarino

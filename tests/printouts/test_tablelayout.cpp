@@ -2,6 +2,7 @@
 #include "printouts/paymentreceipt.h"
 #include "printouts/permilletable.h"
 #include "printouts/tablepaging.h"
+#include "printing/pagesurface.h"
 
 #include <QTest>
 
@@ -9,13 +10,29 @@ using namespace kelvarino;
 
 namespace {
 
-PrintableSizes Page(float portraitWidth, float landscapeWidth, float portraitHeight = 16000,
-                    float landscapeHeight = 10000)
+// A page whose printable area starts at the paper's corner.
+PageGeometry Page(float portraitWidth, float landscapeWidth, float portraitHeight = 16000, float landscapeHeight = 10000)
 {
-    PrintableSizes page;
-    page.width = {portraitWidth, landscapeWidth};
-    page.height = {portraitHeight, landscapeHeight};
+    PageGeometry page;
+    page.PrintableRight = {portraitWidth, landscapeWidth};
+    page.PrintableBottom = {portraitHeight, landscapeHeight};
+    page.PaperWidth = page.PrintableRight;
+    page.PaperHeight = page.PrintableBottom;
     return page;
+}
+
+TablePaging LayOut(PrintSetting &slot, const PageGeometry &page, const TableMeasures &table)
+{
+    RecordingSurface measure;
+    ReportLayout layout(slot, page, measure);
+    return LayOutTable(layout, table);
+}
+
+int FitReceipts(PrintSetting &slot, const PageGeometry &page, float width)
+{
+    RecordingSurface measure;
+    ReportLayout layout(slot, page, measure);
+    return PaymentReceipt::FitReceipts(layout, width);
 }
 
 PrintSetting Slot(bool portrait, float magnification, bool independent = false)
@@ -89,7 +106,7 @@ private slots:
         PrintSetting slot = Slot(portrait, magnification, independent);
         TableMeasures table = Table(first, group);
         table.groupWidths[1] = 2 * group / 3; // the two-column group never decides
-        const TablePaging paging = LayOutTable(slot, Page(8000, landscapeWidth), table);
+        const TablePaging paging = LayOut(slot, Page(8000, landscapeWidth), table);
         QTEST(paging.code, "code");
         QTEST(slot.Portrait != 0, "portraitAfter");
         QTEST(slot.Magnification, "magnificationAfter");
@@ -102,7 +119,7 @@ private slots:
         // header, 25 on every further page row; 18 everywhere with independency.
         for (bool independent : {false, true}) {
             PrintSetting slot = Slot(false, 1.0f, independent);
-            const TablePaging paging = LayOutTable(slot, Page(8000, 30000), Table(1000, 300, 70));
+            const TablePaging paging = LayOut(slot, Page(8000, 30000), Table(1000, 300, 70));
             QCOMPARE(paging.code, 0);
             const int perRow = independent ? 18 : 25;
             QCOMPARE(std::count(paging.rowPage.begin(), paging.rowPage.end(), 1), 18);
@@ -115,7 +132,7 @@ private slots:
     void aRowTallerThanEveryPageRowFails()
     {
         PrintSetting slot = Slot(true, 1.0f);
-        const TablePaging paging = LayOutTable(slot, Page(8000, 30000), Table(1000, 300, 3, 17000));
+        const TablePaging paging = LayOut(slot, Page(8000, 30000), Table(1000, 300, 3, 17000));
         QCOMPARE(paging.code, int(RowTooTall));
         QCOMPARE(slot.Portrait, True16);
         QCOMPARE(slot.Magnification, 1.0f);
@@ -124,7 +141,7 @@ private slots:
     void pageRowOneMayHoldNoRow()
     {
         PrintSetting slot = Slot(false, 1.0f);
-        const TablePaging paging = LayOutTable(slot, Page(8000, 30000), Table(1000, 300, 3, 9000, 2600));
+        const TablePaging paging = LayOut(slot, Page(8000, 30000), Table(1000, 300, 3, 9000, 2600));
         QCOMPARE(paging.code, 0);
         QCOMPARE(paging.rowPage, (std::vector<int>{2, 3, 4}));
         QCOMPARE(paging.pageRows, 4);
@@ -137,12 +154,12 @@ private slots:
         PrintSetting slot = Slot(false, 1.0f);
         TableMeasures table = Table(2000, 3000);
         table.groupWidths[1] = 2000;
-        TablePaging paging = LayOutTable(slot, Page(8000, 10000), table);
+        TablePaging paging = LayOut(slot, Page(8000, 10000), table);
         QCOMPARE(paging.groupColumn, (std::vector<int>{1, 1, 2, 2, 2}));
         QCOMPARE(paging.pageColumns, 2);
         // With independency every page column starts after the first columns.
         slot = Slot(false, 1.0f, true);
-        paging = LayOutTable(slot, Page(8000, 10000), table);
+        paging = LayOut(slot, Page(8000, 10000), table);
         QCOMPARE(paging.groupColumn, (std::vector<int>{1, 1, 2, 2, 3}));
         QCOMPARE(paging.pageColumns, 3);
     }
@@ -161,7 +178,7 @@ private slots:
     {
         QFETCH(float, width);
         PrintSetting slot = Slot(true, 1.0f);
-        const int columns = PaymentReceipt::FitReceipts(slot, Page(8000, 10000), width);
+        const int columns = FitReceipts(slot, Page(8000, 10000), width);
         QTEST(columns, "columns");
         QTEST(slot.Magnification, "magnificationAfter");
         // A receipt wider than portrait goes landscape, unless nothing fits.
@@ -189,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTableLayout)
+QTEST_MAIN(TestTableLayout)
 #include "test_tablelayout.moc"
