@@ -7,7 +7,6 @@
 #include "printouts/cashstatement.h"
 #include "printouts/tabledrawing.h"
 
-#include <QMenu>
 
 namespace kelvarino {
 
@@ -22,34 +21,13 @@ constexpr double BoxGap = 60;
 } // namespace
 
 CashStatementReport::CashStatementReport(AppState &state, const PeriodResults &results, int issueIndex)
-    : state_(state), results_(results), issueIndex_(issueIndex)
+    : FlatTableReport(state), results_(results), issueIndex_(issueIndex)
 {
-}
-
-PrintSetting &CashStatementReport::settings() const
-{
-    return state_.Building.PrintSettings[std::size_t(slot())];
-}
-
-ReportSizes CashStatementReport::bestBoxSizes(PageSurface &target)
-{
-    samples_ = MeasureFlatTableSamples(state_.Building, SurfaceMeasure(target, state_.PreferredFont));
-    return {{samples_.defaultWidths[0], samples_.defaultWidths[1]}, {samples_.defaultRowHeight}};
 }
 
 QStringList CashStatementReport::widthNames() const
 {
     return {QStringLiteral("Πλάτος Διαμερίσματος"), QStringLiteral("Πλάτος Στήλης Ποσών")};
-}
-
-QStringList CashStatementReport::heightNames() const
-{
-    return {QStringLiteral("Ύψος κελιών")};
-}
-
-SizeRule CashStatementReport::heightRule(int) const
-{
-    return SizeRule{10, 1, 1.0 / 3.0, 2};
 }
 
 void CashStatementReport::defaultPrintParameters(PrintSetting &slot)
@@ -62,46 +40,14 @@ void CashStatementReport::defaultPrintParameters(PrintSetting &slot)
     syncTicks();
 }
 
-LayoutOutcome CashStatementReport::preparePrint(ReportLayout &layout)
+TableMeasures CashStatementReport::measures(const PrintSetting &slot) const
 {
-    const TablePaging paging =
-        LayOutTable(layout, CashStatement::Measures(samples_, layout.settings, state_.Building.FlatCount()));
-    syncTicks();
-    if (paging.code != TableFits) {
-        // Until a layout succeeds again the pages show the header blocks alone.
-        paging_.rowPage.assign(std::size_t(state_.Building.FlatCount()), 0);
-        return LayoutOutcome::failure(paging.code);
-    }
-    paging_ = paging;
-    return LayoutOutcome::pages(paging.pageRows, paging.pageColumns);
+    return CashStatement::Measures(samples_, slot, state_.Building.FlatCount());
 }
 
-LayoutFailureText CashStatementReport::failureText(int code) const
+TableProblem CashStatementReport::problem(int code) const
 {
-    const TableProblem problem = CashStatement::LayoutProblem(code);
-    return {problem.problem, problem.advice};
-}
-
-void CashStatementReport::setUpWindow(ReportPreview &window)
-{
-    window_ = &window;
-    independency_ = new QAction(QStringLiteral("Ανεξαρτησία σελίδων"), &window);
-    independency_->setCheckable(true);
-    QObject::connect(independency_, &QAction::triggered, &window, [this] {
-        PrintSetting &slot = settings();
-        slot.PageIndependency = slot.PageIndependency != 0 ? False16 : True16;
-        state_.DataChanged = true;
-        syncTicks();
-        window_->layoutPreview();
-    });
-    window.optionsMenu()->insertAction(window.action(QStringLiteral("mnuColoredPrint")), independency_);
-    syncTicks();
-}
-
-void CashStatementReport::syncTicks()
-{
-    if (independency_)
-        independency_->setChecked(settings().PageIndependency != 0);
+    return CashStatement::LayoutProblem(code);
 }
 
 void CashStatementReport::printPage(const PageRequest &page)
@@ -122,15 +68,9 @@ void CashStatementReport::printPage(const PageRequest &page)
     const double top = headerRow
         ? area.top() + (3 * samples_.titleRowHeight + 120 + samples_.cellPadding) * k
         : area.top();
-    int first = -1;
-    int last = -1;
-    for (int flat = 0; flat < int(paging_.rowPage.size()); ++flat)
-        if (paging_.rowPage[std::size_t(flat)] == page.row) {
-            if (first < 0)
-                first = flat;
-            last = flat;
-        }
-    if (first < 0)
+    int first = 0;
+    int last = 0;
+    if (!flatsOfPageRow(page.row, first, last))
         return;
     double x = area.left();
     if (page.column == 1 || independent)

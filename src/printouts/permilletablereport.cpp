@@ -7,41 +7,20 @@
 #include "printouts/permilletable.h"
 #include "printouts/tabledrawing.h"
 
-#include <QActionGroup>
 #include <QMenu>
 
 namespace kelvarino {
 
 using namespace TableDrawing;
 
-PerMilleTableReport::PerMilleTableReport(AppState &state) : state_(state), timeline_(BuildShareTimeline(state.Building))
+PerMilleTableReport::PerMilleTableReport(AppState &state)
+    : FlatTableReport(state), timeline_(BuildShareTimeline(state.Building))
 {
-}
-
-PrintSetting &PerMilleTableReport::settings() const
-{
-    return state_.Building.PrintSettings[std::size_t(slot())];
-}
-
-ReportSizes PerMilleTableReport::bestBoxSizes(PageSurface &target)
-{
-    samples_ = MeasureFlatTableSamples(state_.Building, SurfaceMeasure(target, state_.PreferredFont));
-    return {{samples_.defaultWidths[0], samples_.defaultWidths[1]}, {samples_.defaultRowHeight}};
 }
 
 QStringList PerMilleTableReport::widthNames() const
 {
     return {QStringLiteral("Πλάτος Χαρακτηρισμού"), QStringLiteral("Πλάτος Στήλης Χιλιοστών")};
-}
-
-QStringList PerMilleTableReport::heightNames() const
-{
-    return {QStringLiteral("Ύψος κελιών")};
-}
-
-SizeRule PerMilleTableReport::heightRule(int) const
-{
-    return SizeRule{10, 1, 1.0 / 3.0, 2};
 }
 
 void PerMilleTableReport::defaultPrintParameters(PrintSetting &slot)
@@ -56,54 +35,26 @@ void PerMilleTableReport::defaultPrintParameters(PrintSetting &slot)
     syncTicks();
 }
 
-LayoutOutcome PerMilleTableReport::preparePrint(ReportLayout &layout)
+TableMeasures PerMilleTableReport::measures(const PrintSetting &slot) const
 {
-    const TablePaging paging =
-        LayOutTable(layout, PerMilleTable::Measures(samples_, layout.settings, state_.Building.FlatCount()));
-    // The fitting may have switched page independency off.
-    syncTicks();
-    if (paging.code != TableFits) {
-        // Nothing of the table is drawn until a layout succeeds again.
-        paging_.rowPage.assign(std::size_t(state_.Building.FlatCount()), 0);
-        return LayoutOutcome::failure(paging.code);
-    }
-    paging_ = paging;
-    return LayoutOutcome::pages(paging.pageRows, paging.pageColumns);
+    return PerMilleTable::Measures(samples_, slot, state_.Building.FlatCount());
 }
 
-LayoutFailureText PerMilleTableReport::failureText(int code) const
+TableProblem PerMilleTableReport::problem(int code) const
 {
-    const TableProblem problem = PerMilleTable::LayoutProblem(code);
-    return {problem.problem, problem.advice};
+    return PerMilleTable::LayoutProblem(code);
 }
 
 void PerMilleTableReport::setUpWindow(ReportPreview &window)
 {
-    window_ = &window;
-    QMenu *options = window.optionsMenu();
-    QAction *coloured = window.action(QStringLiteral("mnuColoredPrint"));
+    FlatTableReport::setUpWindow(window);
     QAction *font = window.action(QStringLiteral("mnuChooseFont"));
-    const auto checkable = [this](const QString &caption, qint16 PrintSetting::*flag, bool relayout) {
-        auto *item = new QAction(caption, window_);
-        item->setCheckable(true);
-        QObject::connect(item, &QAction::triggered, window_, [this, flag, relayout] {
-            PrintSetting &slot = settings();
-            slot.*flag = slot.*flag != 0 ? False16 : True16;
-            state_.DataChanged = true;
-            syncTicks();
-            if (relayout)
-                window_->layoutPreview();
-            else
-                window_->redrawPreview();
-        });
-        return item;
-    };
-    independency_ = checkable(QStringLiteral("Ανεξαρτησία σελίδων"), &PrintSetting::PageIndependency, true);
-    bold_ = checkable(QStringLiteral("Έντονη γραφή τίτλων"), &PrintSetting::BoldTitles, false);
-    variable_ = checkable(QStringLiteral("Μεταβλητό μέγεθος γραμμάτων"), &PrintSetting::VariableLetterSize, false);
-    options->insertAction(coloured, independency_);
-    options->insertAction(font, bold_);
-    options->insertAction(font, variable_);
+    bold_ = flagItem(QStringLiteral("mnuPrintFlatBold"), QStringLiteral("Έντονη γραφή τίτλων"), &PrintSetting::BoldTitles,
+                     false);
+    variable_ = flagItem(QStringLiteral("mnuPrintFlatVariable"), QStringLiteral("Μεταβλητό μέγεθος γραμμάτων"),
+                         &PrintSetting::VariableLetterSize, false);
+    window.optionsMenu()->insertAction(font, bold_);
+    window.optionsMenu()->insertAction(font, variable_);
     syncTicks();
 
     periods_ = new QMenu(QStringLiteral("Περίοδοι"), &window);
@@ -131,9 +82,8 @@ void PerMilleTableReport::choosePeriod(int period)
 
 void PerMilleTableReport::syncTicks()
 {
+    FlatTableReport::syncTicks();
     const PrintSetting &slot = settings();
-    if (independency_)
-        independency_->setChecked(slot.PageIndependency != 0);
     if (bold_)
         bold_->setChecked(slot.BoldTitles != 0);
     if (variable_)
@@ -164,15 +114,9 @@ void PerMilleTableReport::printPage(const PageRequest &page)
     if (page.row == 1 || independent)
         top += (samples_.titleRowHeight + samples_.cellPadding) * k;
 
-    int first = -1;
-    int last = -1;
-    for (int flat = 0; flat < int(paging_.rowPage.size()); ++flat)
-        if (paging_.rowPage[std::size_t(flat)] == page.row) {
-            if (first < 0)
-                first = flat;
-            last = flat;
-        }
-    if (first < 0)
+    int first = 0;
+    int last = 0;
+    if (!flatsOfPageRow(page.row, first, last))
         return;
     const bool header = page.row == 1 || independent;
     double x = left;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/sharetimeline.h"
-#include "printing/previewreport.h"
-#include "printouts/flattable.h"
-#include "printouts/tablepaging.h"
+#include "printouts/flattablereport.h"
 
 #include <QList>
 
@@ -12,12 +10,10 @@ class QMenu;
 
 namespace kelvarino {
 
-struct AppState;
-
 // The per-mille table window's report: every flat's per-mille values and
 // reductions per category for the current share period or a closed one, on
 // print-settings slot 6.
-class PerMilleTableReport : public PreviewReport
+class PerMilleTableReport : public FlatTableReport
 {
 public:
     explicit PerMilleTableReport(AppState &state);
@@ -25,13 +21,8 @@ public:
     int slot() const override { return 6; }
     QString title() const override { return QStringLiteral("Χιλιοστά"); }
     int helpTopic() const override { return 5020; }
-    ReportSizes bestBoxSizes(PageSurface &target) override;
     QStringList widthNames() const override;
-    QStringList heightNames() const override;
-    SizeRule heightRule(int index) const override;
     void defaultPrintParameters(PrintSetting &slot) override;
-    LayoutOutcome preparePrint(ReportLayout &layout) override;
-    LayoutFailureText failureText(int code) const override;
     void printPage(const PageRequest &page) override;
     void setUpWindow(ReportPreview &window) override;
 
@@ -41,26 +32,22 @@ public:
     void choosePeriod(int period);
     QMenu *periodsMenu() const { return periods_; }
     const ShareTimeline &timeline() const { return timeline_; }
-    const TablePaging &paging() const { return paging_; }
+
+protected:
+    TableMeasures measures(const PrintSetting &slot) const override;
+    TableProblem problem(int code) const override;
+    void syncTicks() override;
 
 private:
-    PrintSetting &settings() const;
-    void syncTicks();
     void drawFlatColumns(PageSurface &s, int first, int last, double x, double &y, bool header, double k,
                          double &right);
     void drawCategory(PageSurface &s, int category, int first, int last, double x, double &y, bool header,
                       double k, double &right);
 
-    AppState &state_;
     ShareTimeline timeline_;
     int shownPeriod_ = 0;
-    FlatTableSamples samples_;
-    TablePaging paging_;
-    int fittedFontStep_ = 25;
-    ReportPreview *window_ = nullptr;
     QMenu *periods_ = nullptr;
     QList<QAction *> periodItems_;
-    QAction *independency_ = nullptr;
     QAction *bold_ = nullptr;
     QAction *variable_ = nullptr;
 };
