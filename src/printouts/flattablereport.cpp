@@ -48,7 +48,7 @@ LayoutFailureText FlatTableReport::failureText(int code) const
 QAction *FlatTableReport::flagItem(const QString &name, const QString &caption, qint16 PrintSetting::*flag,
                                    bool relayout)
 {
-    auto *item = new QAction(caption, window_);
+    auto *item = new QAction(caption, window_->optionsMenu());
     item->setObjectName(name);
     item->setCheckable(true);
     QObject::connect(item, &QAction::triggered, window_, [this, flag, relayout] {

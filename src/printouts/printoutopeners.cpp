@@ -16,10 +16,13 @@ namespace {
 void RunPreview(AppContext &context, QWidget *owner, PreviewReport &report)
 {
     ReportPreview window(PrintingContextOf(context, owner), report, owner);
+    window.load();
+    // The caption keeps its "/" for a work never saved, as the other windows' do.
+    window.setWindowTitle(context.state.DataFileName + QLatin1Char('/') + report.title());
     if (PrintoutWindowRunners().preview)
         PrintoutWindowRunners().preview(window);
     else
-        window.showModal();
+        window.exec();
 }
 
 void RunList(AppContext &context, QWidget *owner, ContactListKind kind)
