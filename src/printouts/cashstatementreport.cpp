@@ -17,6 +17,8 @@ namespace {
 // The gap between a header block's second band and its box: not scaled by
 // the magnification, so the boxes keep their place under the lines.
 constexpr double BoxGap = 60;
+// The heavier line of the cash and reserves boxes: two screen pixels.
+constexpr double BoxPen = 15;
 
 } // namespace
 
@@ -99,7 +101,7 @@ void CashStatementReport::drawBuildingBlock(PageSurface &s, const QRectF &area, 
         onePageColumn ? right - 1.25 * s.textWidth(CashStatement::ReservesText(results_.Period)) : right;
     const double boxBottom = y + (samples_.titleRowHeight + 200) * k;
     s.setFontSize(8 * k);
-    s.setPenWidth(2);
+    s.setPenWidth(BoxPen * k);
     s.drawBox(left, y, boxEnd, boxBottom, slot.ColouredPrint != 0 ? Red : QColor(Qt::black));
     draw2(s, CashStatement::CashStartLine(results_.Period), CashStatement::CashEndLine(results_.Period), left, y,
           boxEnd, boxBottom, AlignLeft, k);
@@ -127,7 +129,7 @@ void CashStatementReport::drawPeriodBlock(PageSurface &s, const QRectF &area, bo
     const QColor colour = slot.ColouredPrint != 0 ? Red : QColor(Qt::black);
     const double boxLeft = right - 1.25 * s.textWidth(reserves);
     const double boxBottom = y + (samples_.titleRowHeight + 200) * k;
-    s.setPenWidth(2);
+    s.setPenWidth(BoxPen * k);
     s.drawBox(boxLeft, y, right, boxBottom, colour);
     s.setForeColour(colour);
     draw1(s, reserves, boxLeft, y, right, boxBottom, AlignCentre, k);
