@@ -6,6 +6,7 @@
 #include "printing/textprimitives.h"
 #include "printouts/cashstatement.h"
 #include "printouts/tabledrawing.h"
+#include "printouts/widthcachesurface.h"
 
 
 namespace kelvarino {
@@ -54,7 +55,7 @@ TableProblem CashStatementReport::problem(int code) const
 
 void CashStatementReport::printPage(const PageRequest &page)
 {
-    PageSurface &s = page.surface;
+    WidthCacheSurface s(page.surface, widths_);
     const PrintSetting &slot = page.settings;
     const bool independent = slot.PageIndependency != 0;
     const double k = page.scale;

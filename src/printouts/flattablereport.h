@@ -4,6 +4,7 @@
 #include "printouts/flattable.h"
 #include "printouts/tablemessages.h"
 #include "printouts/tablepaging.h"
+#include "printouts/widthcachesurface.h"
 
 class QAction;
 
@@ -47,6 +48,7 @@ protected:
     FlatTableSamples samples_;
     TablePaging paging_;
     int fittedFontStep_ = 25;
+    TextWidthCache widths_;
     ReportPreview *window_ = nullptr;
     QAction *independency_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "printing/textprimitives.h"
 #include "printouts/permilletable.h"
 #include "printouts/tabledrawing.h"
+#include "printouts/widthcachesurface.h"
 
 #include <QMenu>
 
@@ -92,7 +93,7 @@ void PerMilleTableReport::syncTicks()
 
 void PerMilleTableReport::printPage(const PageRequest &page)
 {
-    PageSurface &s = page.surface;
+    WidthCacheSurface s(page.surface, widths_);
     const PrintSetting &slot = page.settings;
     const bool independent = slot.PageIndependency != 0;
     const double k = page.scale;
