@@ -7,6 +7,7 @@
 #include "printing/printingdialogs.h"
 #include "printing/printjob.h"
 #include "printing/textprimitives.h"
+#include "printouts/widthcachesurface.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -189,8 +190,9 @@ void ContactListPage::paginate()
     canvas_->update();
 }
 
-void ContactListPage::drawListPage(PageSurface &surface, int zoom, double r, double s, int page) const
+void ContactListPage::drawListPage(PageSurface &target, int zoom, double r, double s, int page) const
 {
+    WidthCacheSurface surface(target, widths_);
     const BuildingData &building = context_.state.Building;
     const int count = ContactEntryCount(building, spec_.kind);
     const int first = rowCapacity_ * (page - 1);
