@@ -9,6 +9,8 @@
 #include "shell/appcontext.h"
 #include "shell/reportopeners.h"
 
+#include <QTimer>
+
 namespace kelvarino {
 
 namespace {
@@ -19,10 +21,14 @@ void RunPreview(AppContext &context, QWidget *owner, PreviewReport &report)
     window.load();
     // The caption keeps its "/" for a work never saved, as the other windows' do.
     window.setWindowTitle(context.state.DataFileName + QLatin1Char('/') + report.title());
-    if (PrintoutWindowRunners().preview)
+    if (PrintoutWindowRunners().preview) {
         PrintoutWindowRunners().preview(window);
-    else
-        window.exec();
+        return;
+    }
+    // The page is fitted to the page surface once the window stands on the
+    // screen at its full size.
+    QTimer::singleShot(0, &window, [&window] { window.drawCenteredPage(); });
+    window.exec();
 }
 
 void RunList(AppContext &context, QWidget *owner, ContactListKind kind)
