@@ -1,5 +1,8 @@
 #include "programwindows.h"
 
+#include "printing/fontsfrm.h"
+#include "printing/selectprinter.h"
+#include "printouts/printoutopeners.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -7,7 +10,6 @@
 #include "register/dat02_orderpersons.h"
 #include "register/dat02_persons.h"
 #include "register/dat03_buildingname.h"
-#include "printouts/printoutopeners.h"
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
 #include "shell/reportopeners.h"
@@ -34,6 +36,14 @@ void BindProgramWindows(MainFrm &mainWindow)
     mainWindow.bindChildWindow(QStringLiteral("mnuPersons"), child<dat02_Persons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuOrderPersons"), child<dat02_OrderPersons>());
     mainWindow.bindChildWindow(QStringLiteral("mnuBuildingName"), child<dat03_BuildingName>());
+    mainWindow.bindModalWindow(QStringLiteral("mnuSelectPrinter"), [](AppContext &context, QWidget *owner) {
+        SelectPrinter selection(PrintingContextOf(context, owner), owner);
+        selection.exec();
+    });
+    mainWindow.bindModalWindow(QStringLiteral("mnuFonts"), [](AppContext &context, QWidget *owner) {
+        fontsfrm overview(PrintingContextOf(context, owner), owner);
+        overview.exec();
+    });
     mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra1"), OpenPersonsList);
     mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra2"), OpenPerMilleTable);
     BindPrintoutOpeners(ProgramReportOpeners());

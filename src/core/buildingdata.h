@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fixedtext.h"
+#include "platform/dates.h"
 
 #include <QtGlobal>
 
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace kelvarino {
-
-// Dates count whole days from 30 December 1899; this day (1 January 1000)
-// stands for "no date": an open start or end, an empty date field.
-inline constexpr double NotSetDate = -328716.0;
-inline bool IsDateSet(double date) { return date > NotSetDate; }
 
 // Flags are 16-bit integers: -1 true, 0 false; any non-zero value counts as true.
 inline constexpr qint16 True16 = -1;

@@ -1,25 +1,4 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-
-namespace kelvarino {
-
-// Conversion between Unicode and the Greek single-byte code page that the data
-// files use. Every byte value decodes to one character: the 17 byte values the
-// code page leaves undefined decode into the private-use area (U+F000 + byte)
-// and encode back to the same byte, so no stored byte is ever lost on the way
-// through a text box. A character the code page cannot hold encodes as '?'.
-namespace Cp1253 {
-
-QChar decodeByte(unsigned char byte);
-// -1 when the character has no byte in the code page.
-int encodeChar(QChar ch);
-QString decode(const QByteArray &bytes);
-QString decode(const char *bytes, qsizetype length);
-QByteArray encode(const QString &text);
-// True when every character of the text has a byte of its own.
-bool canEncode(const QString &text);
-
-} // namespace Cp1253
-} // namespace kelvarino
+// The code-page conversion lives with the platform, which the core stands on.
+#include "platform/codepage1253.h"

@@ -1,7 +1,7 @@
 #include "platform/localeservice.h"
 
-#include "core/buildingdata.h"
 #include "platform/clock.h"
+#include "platform/dates.h"
 
 #include <QLocale>
 #include <QRegularExpression>

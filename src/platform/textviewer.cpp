@@ -1,6 +1,6 @@
 #include "platform/textviewer.h"
 
-#include "core/codepage1253.h"
+#include "platform/codepage1253.h"
 
 #include <QFile>
 #include <QFileInfo>

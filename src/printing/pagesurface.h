@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QRawFont>
 #include <QLineF>
 #include <QList>
 #include <QRectF>
@@ -84,12 +86,30 @@ private:
     double penWidth_ = 0;
 };
 
-// The reference metrics of one font, shared by every surface.
+// The reference metrics of one font, shared by every surface: the installed
+// face at one unhinted size. A text's width is the sum of its glyphs' design
+// advances at that size, scaled; surfaces place each glyph at exactly those
+// advances, so no device or size changes where a text ends.
 struct FontReference
 {
-    QFont font;       // the installed family at the reference pixel size
+    QRawFont raw;      // the face at the reference pixel size
     double ascent = 0; // at the reference size
     double height = 0;
+    // The glyphs of a text and their advances at the reference size (the
+    // advances of each character are read from the face once).
+    double layout(const QString &text, QList<quint32> *glyphs = nullptr, QList<double> *advances = nullptr) const;
+    // The face at a size, kept for the sizes in use.
+    const QRawFont &atPixelSize(double pixels) const;
+
+private:
+    struct Glyph
+    {
+        quint32 index = 0;
+        double advance = 0;
+    };
+    const Glyph &glyphOf(char16_t character) const;
+    mutable QHash<char16_t, Glyph> glyphs_;
+    mutable QHash<qint64, QRawFont> sized_;
 };
 inline constexpr int FontReferencePixels = 1200;
 const FontReference &ReferenceOf(const SurfaceFont &font);

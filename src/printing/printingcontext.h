@@ -21,6 +21,9 @@ public:
     virtual ~PrinterMenuCaptions() = default;
     virtual void setFontsCaption(const QString &) {}
     virtual void setPrinterCaption(const QString &) {}
+    // The autoload parameter file was rewritten (its recent files may have
+    // moved).
+    virtual void recentFilesChanged() {}
 };
 
 // The answers of the print-parameters dialog.

@@ -1,29 +1,44 @@
 #include "printing/printingdialogs.h"
 
+#include "printing/fontsfrm.h"
+#include "printing/prninterface.h"
+#include "printing/prnpagesetup.h"
+#include "printing/settingvaluedialog.h"
+
 namespace kelvarino {
 
-// The dialogs themselves are being built; until they land, every dialog is
-// cancelled.
-PrintChoice QtPrintingDialogs::askPrintParameters(int, int)
+PrintChoice QtPrintingDialogs::askPrintParameters(int pageRows, int pageColumns)
 {
-    return {};
+    prninterface dialog(context_, pageRows, pageColumns);
+    dialog.exec();
+    return dialog.choice();
 }
 
-bool QtPrintingDialogs::pageSetup(int)
+bool QtPrintingDialogs::pageSetup(int slot)
 {
-    return false;
+    prnPageSetup dialog(context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
 }
 
-bool QtPrintingDialogs::realMagnification(int)
+bool QtPrintingDialogs::realMagnification(int slot)
 {
-    return false;
+    SettingValueDialog dialog(SettingValueDialog::RealMagnification, context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
 }
 
-bool QtPrintingDialogs::expenseColumns(int)
+bool QtPrintingDialogs::expenseColumns(int slot)
 {
-    return false;
+    SettingValueDialog dialog(SettingValueDialog::ExpenseColumns, context_, slot);
+    dialog.exec();
+    return dialog.confirmed();
 }
 
-void QtPrintingDialogs::fontOverview() {}
+void QtPrintingDialogs::fontOverview()
+{
+    fontsfrm dialog(context_);
+    dialog.exec();
+}
 
 } // namespace kelvarino

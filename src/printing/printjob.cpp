@@ -1,4 +1,5 @@
 #include "printing/printjob.h"
+#include "platform/waitcursor.h"
 
 #include "printing/pagesurface.h"
 
@@ -106,6 +107,7 @@ bool PrintDocument(const PrintingContext &context, const PrintSetting &slot, int
                    const DocumentPainter &document)
 {
     const Platform &platform = context.platform;
+    const WaitCursor hourglass;
     QApplication::processEvents();
     bool printed = false;
     const int orientation = slot.Portrait != 0 ? PortraitOrientation : LandscapeOrientation;

@@ -1,4 +1,5 @@
 #include "printing/reportpreview.h"
+#include "platform/waitcursor.h"
 
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
@@ -331,7 +332,6 @@ void ReportPreview::buildControls()
 
 void ReportPreview::load()
 {
-    QApplication::restoreOverrideCursor();
     const QString title = report_.title();
     setWindowTitle(context_.state.DataFileName.isEmpty() ? title : context_.state.DataFileName + QLatin1Char('/') + title);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -341,6 +341,9 @@ void ReportPreview::load()
         slot.Magnification = 1.0f;
     action(QStringLiteral("mnuColoredPrint"))->setChecked(slot.ColouredPrint != 0);
     action(QStringLiteral("mnuPageNumbers"))->setChecked(slot.PageNumbers != 0);
+    // The controls take their places for the window's size before the first
+    // page is fitted to pic1.
+    layout()->activate();
     prepareForm();
     currentColumn_ = 1;
     currentRow_ = 1;
@@ -360,11 +363,12 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
     prepareForm();
 }
 
-void ReportPreview::closeEvent(QCloseEvent *event)
+void ReportPreview::done(int result)
 {
+    // Every way of closing the window (the menu, the close box, Escape).
     sizeTimer_.stop();
     context_.platform.help->closeAll();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void ReportPreview::prepareForm()
@@ -496,10 +500,9 @@ bool ReportPreview::layoutPreview()
         setLabel(QStringLiteral("lpages"), QStringLiteral("από σελίδες %1 x %2").arg(pageRows_).arg(pageColumns_));
         setLabel(QStringLiteral("lpage"), QStringLiteral("σελίδα (%1,%2)").arg(currentRow_).arg(currentColumn_));
         hasPages_ = true;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const WaitCursor hourglass;
         drawCenteredPage();
         updatePageButtons();
-        QApplication::restoreOverrideCursor();
         laidOut = true;
     }
     updateMagnificationLabel();
@@ -614,10 +617,9 @@ void ReportPreview::showPage(int row, int column)
     currentRow_ = row;
     currentColumn_ = column;
     setLabel(QStringLiteral("lpage"), QStringLiteral("σελίδα (%1,%2)").arg(currentRow_).arg(currentColumn_));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor hourglass;
     drawCenteredPage();
     updatePageButtons();
-    QApplication::restoreOverrideCursor();
 }
 
 void ReportPreview::pageDown()
@@ -687,7 +689,7 @@ void ReportPreview::zoomImagePressed(Qt::MouseButton button, Qt::KeyboardModifie
     next = std::max(next, 0.05f);
     if (zoomRefused(next))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor hourglass;
     zoom_ = next;
     updateZoomLabel();
     const int o = OrientationIndex(settings());
@@ -703,7 +705,6 @@ void ReportPreview::zoomImagePressed(Qt::MouseButton button, Qt::KeyboardModifie
     vScroll_->setEnabled(true);
     centrePage();
     redrawPreview();
-    QApplication::restoreOverrideCursor();
 }
 
 void ReportPreview::setScrollBar(QScrollBar *bar, double paperExtent, double windowExtent, double offset)

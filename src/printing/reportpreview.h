@@ -71,6 +71,8 @@ public:
     void drawCenteredPage();
     void redrawPreview();
     void updatePageButtons();
+    // Places pic1, the labels and the images for the window's size.
+    void prepareForm();
     // Shows another page of the grid (clamped; no page: nothing).
     void showPage(int row, int column);
 
@@ -126,18 +128,18 @@ public:
     QScrollBar *horizontalBar() const { return hScroll_; }
     QScrollBar *verticalBar() const { return vScroll_; }
     bool sizeTimerActive() const { return sizeTimer_.isActive(); }
+    // Closing: the auto-repeat stops and the help windows close.
+    void done(int result) override;
     // The settings dialogs (the context's, else the real ones), for a report's
     // own menu entries.
     PrintingDialogs &dialogs();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
     void buildControls();
-    void prepareForm();
     void measureDefaults();
     void showLayoutFailure();
     void setLabel(const QString &name, const QString &text);

@@ -4,6 +4,8 @@
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
+#include "printing/fontsfrm.h"
+#include "printing/fontwindows.h"
 #include "shell/commandpreconditions.h"
 #include "shell/datawindow.h"
 #include "shell/frmabout.h"
@@ -16,7 +18,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLayout>
@@ -435,11 +436,12 @@ void MainFrm::InitPrinters()
     state.SystemPrinter = context_.platform.printers->currentPrinterName();
     if (!printers.contains(state.ProgramPrinter))
         state.ProgramPrinter = state.SystemPrinter;
-    selectPrinter->setText(MainMenus::menuText(QStringLiteral("Επιλογή εκτυπωτή (") + state.ProgramPrinter + QStringLiteral(")")));
-    if (fontCheck_)
-        fontCheck_(context_);
-    else
-        defaultFontCheck();
+    setPrinterCaption(PrinterCaptionOf(state.ProgramPrinter));
+    // The start-up font check counts the fonts of the screen and of the
+    // program printer, sets PrintingPossible and the font-overview caption.
+    FontCommonSearch check(PrintingContextOf(context_, this), this);
+    check.exec();
+    activateWindow();
 }
 
 void MainFrm::setFontsCaption(const QString &caption)
@@ -452,17 +454,9 @@ void MainFrm::setPrinterCaption(const QString &caption)
     menus_->action(QStringLiteral("mnuSelectPrinter"))->setText(MainMenus::menuText(caption));
 }
 
-void MainFrm::defaultFontCheck()
+void MainFrm::recentFilesChanged()
 {
-    AppState &state = context_.state;
-    QAction *fonts = menus_->action(QStringLiteral("mnuFonts"));
-    if (QFontDatabase::families().isEmpty()) {
-        state.PrintingPossible = false;
-        fonts->setText(QStringLiteral("Επισκόπιση γραμματοσειρών (δεν υπάρχουν)"));
-        return;
-    }
-    state.PrintingPossible = true;
-    fonts->setText(MainMenus::menuText(QStringLiteral("Επισκόπιση γραμματοσειρών (") + state.PreferredFont + QStringLiteral(")")));
+    showRecentFiles();
 }
 
 // ---------------------------------------------------------------- shutdown

@@ -49,9 +49,6 @@ public:
     using ModalWindow = std::function<void(AppContext &context, QWidget *owner)>;
     void bindChildWindow(const QString &command, ChildWindowFactory factory);
     void bindModalWindow(const QString &command, ModalWindow window);
-    // The start-up check of printer fonts (the default only asks whether the
-    // screen has fonts at all).
-    void setStartupFontCheck(std::function<void(AppContext &context)> check) { fontCheck_ = std::move(check); }
 
     // Makes a window one of the main window's children, at the top left of
     // the client area (a data window opening another one).
@@ -89,6 +86,7 @@ public:
     void refreshOtherWindows(QWidget *changedBy) override;
     void setFontsCaption(const QString &caption) override;
     void setPrinterCaption(const QString &caption) override;
+    void recentFilesChanged() override;
 
     // WorkView
     void showWorkCaption() override;
@@ -120,7 +118,6 @@ private:
     void InitDefaults();
     bool LoadAutoloadParameters();
     void InitPrinters();
-    void defaultFontCheck();
     QImage builtInWallpaper(const QSize &size);
 
     // Shutdown.
@@ -136,7 +133,6 @@ private:
     QHash<QString, ModalWindow> modalWindows_;
     QHash<QString, QPointer<ChildFrame>> openFrames_;
     QPointer<ChildFrame> menusOf_;
-    std::function<void(AppContext &)> fontCheck_;
     // The built-in wallpaper last painted, kept for its size.
     QSize builtInSize_;
     std::shared_future<QImage> builtInPicture_;

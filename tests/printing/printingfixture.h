@@ -7,6 +7,7 @@
 #include "printing/printingcontext.h"
 #include "printing/reportpreview.h"
 
+#include <QLayout>
 #include <QProcess>
 #include <QStringList>
 
@@ -33,6 +34,8 @@ struct PrintingFixture
         auto preview = std::make_unique<ReportPreview>(context(), report);
         preview->load();
         preview->resize(windowSize);
+        preview->layout()->activate();
+        preview->prepareForm();
         preview->drawCenteredPage();
         return preview;
     }

@@ -3,7 +3,12 @@
 
 #include "printingfixture.h"
 
+#include "platform/twips.h"
 #include "printing/pagesurface.h"
+#include "printing/previewwidgets.h"
+#include "printreport.h"
+
+#include <QScrollBar>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -129,6 +134,251 @@ private slots:
         preview->sendToPrinter(); // the save dialog answers nothing: cancelled
         QCOMPARE(PdfPages(pdf).size(), 1);
         QCOMPARE(f.doubles.printers.jobs.size(), 1);
+    }
+
+    void windowAsLargeAsThePaperShowsFullSize()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        const int o = OrientationIndex(f.slot());
+        const double pixelsPerTwip = Twips::pixelsPerTwip(preview->canvas());
+        preview->canvas()->resize(int(std::ceil(preview->geometry().PaperWidth[o] * pixelsPerTwip)),
+                                  int(std::ceil(preview->geometry().PaperHeight[o] * pixelsPerTwip)));
+        preview->drawCenteredPage();
+        QCOMPARE(preview->screenZoom(), 1.0);
+        QCOMPARE(preview->labelText(QStringLiteral("lsm")), QStringLiteral("μεγέθυνση: 100%"));
+        // Three quarters of the paper: 0.70. A tiny window never goes below 5 %.
+        preview->canvas()->resize(preview->canvas()->width() * 3 / 4, preview->canvas()->height());
+        preview->drawCenteredPage();
+        QCOMPARE(preview->labelText(QStringLiteral("lsm")), QStringLiteral("μεγέθυνση: 70%"));
+        preview->canvas()->resize(10, 10);
+        preview->drawCenteredPage();
+        QCOMPARE(preview->screenZoom(), double(0.05f));
+    }
+
+    void pageImagesShowOnlyWhereAPageLeads()
+    {
+        PrintingFixture f;
+        f.report.rows = 1;
+        f.report.columns = 1;
+        auto preview = f.open();
+        for (const char *image : {"pageleft", "pageright", "pageup", "pagedown"})
+            QVERIFY(!preview->imageShown(QString::fromLatin1(image)));
+        f.report.rows = 1;
+        f.report.columns = 3;
+        preview->layoutPreview();
+        preview->pageRight();
+        preview->pageRight();
+        preview->pageRight(); // no fourth column: nothing happens
+        QCOMPARE(preview->currentColumn(), 3);
+        QCOMPARE(preview->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,3)"));
+        QCOMPARE(preview->labelText(QStringLiteral("lpages")), QStringLiteral("από σελίδες 1 x 3"));
+        QVERIFY(preview->imageShown(QStringLiteral("pageleft")));
+        QVERIFY(!preview->imageShown(QStringLiteral("pageright")));
+        QVERIFY(!preview->imageShown(QStringLiteral("pageup")));
+        QVERIFY(!preview->imageShown(QStringLiteral("pagedown")));
+    }
+
+    void sizeButtonsStepWithinTheirBounds()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        const float d = preview->defaultSizes().widths[0];
+        QCOMPARE(f.slot().Widths[0], d); // not set: the measured default
+        QVERIFY(!f.state.DataChanged);
+
+        // Released before the first tick: nothing changes.
+        preview->sizeButtonPressed(ReportPreview::WidthLarge);
+        preview->sizeButtonReleased();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.slot().Widths[0], d);
+        QVERIFY(!f.state.DataChanged);
+
+        // A tick adds 15; widths stop at 5 x, heights at 2 x their default.
+        preview->sizeButtonPressed(ReportPreview::WidthLarge);
+        QVERIFY(preview->sizeTimerActive());
+        preview->applySizeStep();
+        QCOMPARE(f.slot().Widths[0], d + 15);
+        QVERIFY(f.state.DataChanged);
+        f.slot().Widths[0] = 5 * d - 1;
+        preview->sizeButtonPressed(ReportPreview::WidthSmall);
+        preview->applySizeStep();
+        QCOMPARE(f.slot().Widths[0], 5 * d);
+        preview->applySizeStep();
+        QCOMPARE(f.slot().Widths[0], 5 * d);
+        preview->sizeButtonReleased();
+
+        f.slot().Heights[0] = 2 * 355 - 5;
+        preview->sizeButtonPressed(ReportPreview::HeightLarge);
+        preview->applySizeStep();
+        QCOMPARE(f.slot().Heights[0], 2 * 355.0f - 5);
+        preview->sizeButtonPressed(ReportPreview::HeightSmall);
+        for (int i = 0; i < 10; ++i)
+            preview->applySizeStep();
+        QCOMPARE(f.slot().Heights[0], 2 * 355.0f);
+        preview->sizeButtonReleased();
+    }
+
+    void menuTogglesAndSuggestedParameters()
+    {
+        PrintingFixture f;
+        f.slot().ColouredPrint = 0;
+        auto preview = f.open();
+        QAction *colour = preview->action(QStringLiteral("mnuColoredPrint"));
+        QVERIFY(!colour->isChecked());
+        colour->trigger();
+        QVERIFY(colour->isChecked());
+        colour->trigger();
+        QCOMPARE(f.slot().ColouredPrint, qint16(0));
+        QVERIFY(f.state.DataChanged);
+
+        f.slot().Widths[0] = 3000;
+        f.slot().Portrait = -1;
+        f.slot().PageNumbers = 0;
+        preview->action(QStringLiteral("mnuBestParameters"))->trigger();
+        QCOMPARE(f.slot().Widths[0], preview->defaultSizes().widths[0]);
+        QCOMPARE(f.slot().Portrait, qint16(0));
+        QVERIFY(preview->action(QStringLiteral("mnuPageNumbers"))->isChecked());
+
+        preview->action(QStringLiteral("mnuHelp"))->trigger();
+        QCOMPARE(f.doubles.help.topics, QList<int>{4242});
+    }
+
+    void settingsFromAFileAreSafeToLayOut()
+    {
+        PrintingFixture f;
+        f.slot().Magnification = 7.5f;
+        f.slot().PaperSize = 77;
+        auto preview = f.open();
+        QCOMPARE(f.slot().Magnification, 1.0f);
+        QCOMPARE(f.slot().PaperSize, qint16(77));
+        QCOMPARE(preview->geometry().PaperWidth[0], 11905.511f);
+        QVERIFY(!f.state.DataChanged);
+        QVERIFY(preview->hasPages());
+    }
+
+    void settingsDialogsLayOutAgainWhenConfirmed()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        const int layouts = f.report.layouts;
+        preview->action(QStringLiteral("mnuPageSetup"))->trigger(); // cancelled
+        QCOMPARE(f.report.layouts, layouts);
+        f.dialogs.settingsChanges = {[](PrintSetting &s) { s.Magnification = 0.8f; }};
+        preview->realMagnificationClicked();
+        QCOMPARE(f.report.layouts, layouts + 1);
+        QCOMPARE(preview->labelText(QStringLiteral("lRealMagnification")), QStringLiteral("Πραγματική μεγέθυνση: 80%"));
+        QCOMPARE(f.dialogs.settingsSlots, QList<int>({5, 5}));
+    }
+
+    void refusedPaperOrOrientationPrintsNothing()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        f.doubles.printers.refusedPapers[BuiltInPdfPrinterName()] = {8};
+        f.slot().PaperSize = 8;
+        preview->layoutPreview();
+        QVERIFY(!preview->printPages(PrintChoice{true, 1, true}));
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Πρόβλημα με το μέγεθος σελίδας"));
+        QVERIFY(f.doubles.fileDialogs.saveRequests.isEmpty());
+        QVERIFY(f.doubles.printers.jobs.isEmpty());
+
+        f.slot().PaperSize = 11;
+        f.slot().Portrait = 0;
+        f.doubles.printers.refusedOrientations[BuiltInPdfPrinterName()] = {LandscapeOrientation};
+        preview->layoutPreview();
+        QVERIFY(!preview->printPages(PrintChoice{true, 1, true}));
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Πρόβλημα με τν προσανατολισμό σελίδας"));
+        QCOMPARE(f.doubles.printers.paperCode(), 11);
+        QVERIFY(f.doubles.printers.jobs.isEmpty());
+    }
+
+    void failedOutputKeepsTheEarlierFile()
+    {
+        PrintingFixture f;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("kept.pdf"));
+        auto preview = f.open();
+        f.doubles.fileDialogs.saveAnswers = {pdf, pdf, pdf};
+        QVERIFY(preview->printPages(PrintChoice{true, 1, true}));
+        QCOMPARE(PdfPages(pdf).size(), 6);
+        f.doubles.printers.failJobEnd = true;
+        QVERIFY(!preview->printPages(PrintChoice{true, 1, false}));
+        const MessageRequest problem = f.doubles.messages.shown.last();
+        QCOMPARE(problem.title, QStringLiteral("Εκτυπωτές"));
+        QCOMPARE(problem.text, QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
+        QCOMPARE(PdfPages(pdf).size(), 6);
+        f.doubles.printers.failJobEnd = false;
+        f.doubles.printers.failJobStart = true;
+        QVERIFY(!preview->printPages(PrintChoice{true, 1, false}));
+        QCOMPARE(f.doubles.messages.shown.size(), 2);
+    }
+
+    void printingImpossibleIsRefusedBeforeTheDialog()
+    {
+        PrintingFixture f;
+        f.state.PrintingPossible = false;
+        auto preview = f.open();
+        preview->action(QStringLiteral("mnuSendToPrinter"))->trigger();
+        QCOMPARE(f.doubles.messages.shown.last().text, QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
+        QVERIFY(f.dialogs.asked.isEmpty());
+    }
+
+    void jobEndsWithTheSystemPrinterCurrent()
+    {
+        PrintingFixture f;
+        f.doubles.printers.names = {QStringLiteral("Office"), BuiltInPdfPrinterName()};
+        f.doubles.printers.current = QStringLiteral("Office");
+        f.state.SystemPrinter = QStringLiteral("Office");
+        auto preview = f.open();
+        QTemporaryDir dir;
+        f.doubles.fileDialogs.saveAnswers = {dir.filePath(QStringLiteral("a.pdf"))};
+        f.dialogs.printChoices = {PrintChoice{true, 3, false}};
+        preview->sendToPrinter();
+        QCOMPARE(f.dialogs.asked.size(), 1);
+        QCOMPARE(f.dialogs.asked[0].rows, 2);
+        QCOMPARE(f.dialogs.asked[0].columns, 3);
+        QCOMPARE(f.doubles.printers.jobs.size(), 1);
+        QCOMPARE(f.doubles.printers.jobs[0].printer, BuiltInPdfPrinterName());
+        QCOMPARE(f.doubles.printers.jobs[0].pages, 3); // copies drawn: PDF makes none itself
+        QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Office"));
+    }
+
+    void zoomingFollowsItsLimits()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        const double fitted = preview->screenZoom();
+        // The page already fits the window: zooming out is refused.
+        preview->zoomImagePressed(Qt::RightButton, Qt::NoModifier);
+        QCOMPARE(preview->screenZoom(), fitted);
+        preview->zoomImagePressed(Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(preview->screenZoom(), double(float(fitted) + 0.05f));
+        // A click on the page enlarges about the point and shows the scroll bars.
+        const QSizeF canvas = preview->canvasTwips();
+        preview->pagePressed(QPointF(canvas.width() / 2, canvas.height() / 2), Qt::LeftButton, Qt::NoModifier);
+        preview->pagePressed(QPointF(canvas.width() / 2, canvas.height() / 2), Qt::LeftButton, Qt::NoModifier);
+        preview->pagePressed(QPointF(canvas.width() / 2, canvas.height() / 2), Qt::LeftButton, Qt::NoModifier);
+        QVERIFY2(preview->screenZoom() > fitted + 0.5, qPrintable(QString::number(preview->screenZoom()) + " " + QString::number(fitted)));
+        QVERIFY(preview->horizontalBar()->isVisibleTo(preview.get()));
+        // Shift and a click fit the page to the window again.
+        preview->pagePressed(QPointF(0, 0), Qt::LeftButton, Qt::ShiftModifier);
+        QCOMPARE(preview->screenZoom(), fitted);
+        QVERIFY(!preview->horizontalBar()->isVisibleTo(preview.get()));
+    }
+
+    void toolFramePrintsEveryPage()
+    {
+        PrintingFixture f;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("tool.pdf"));
+        f.doubles.fileDialogs.saveAnswers = {pdf};
+        PrintReportRun run{f.state, f.doubles.platform(), PrintingContext{f.state, f.doubles.platform()}, -1, pdf};
+        QVERIFY(PrintReportToPdf(run, f.report));
+        QCOMPARE(PdfPages(pdf).size(), 6);
+        f.report.requiredWidth = 1e6;
+        QVERIFY(!PrintReportToPdf(run, f.report));
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Πρόβλημα με την παρουσίαση των δεδομένων"));
     }
 };
 

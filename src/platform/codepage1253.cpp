@@ -1,4 +1,4 @@
-#include "core/codepage1253.h"
+#include "platform/codepage1253.h"
 
 #include <array>
 

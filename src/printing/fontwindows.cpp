@@ -1,0 +1,168 @@
+#include "printing/fontwindows.h"
+
+#include "core/autoloadfile.h"
+#include "platform/twips.h"
+#include "printing/pagesurface.h"
+#include "printing/textprimitives.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kelvarino {
+
+QString SampleAlphabet()
+{
+    return QStringLiteral("Α Ά Β Γ Δ Ε Έ Ζ Η Ή Θ Ι Ί Ϊ Κ Λ Μ Ν Ξ Ο Ό Π Ρ Σ Τ Υ Ύ Ϋ Φ Χ Ψ Ω Ώ α ά β γ δ ε έ ζ η ή θ ι ί ϊ ΐ κ λ "
+                          "μ ν ξ ο ό π ρ σ τ υ ύ ϋ ΰ φ χ ψ ω");
+}
+
+FontMatch MatchScreenFonts(const QStringList &screen, const QStringList &printer, const std::function<void()> &step)
+{
+    FontMatch match;
+    QStringList candidates = printer;
+    for (const QString &name : screen) {
+        const qsizetype found = candidates.indexOf(name);
+        if (found >= 0) {
+            match.common.append(candidates.takeAt(found));
+        } else {
+            match.screenOnly.append(name);
+        }
+        if (step)
+            step();
+    }
+    return match;
+}
+
+QStringList MatchPrinterFonts(const QStringList &printer, const QStringList &screen, const std::function<void()> &step)
+{
+    QStringList common;
+    QStringList remaining = screen;
+    for (const QString &name : printer) {
+        const qsizetype found = remaining.indexOf(name);
+        if (found >= 0) {
+            remaining.removeAt(found);
+            common.append(name);
+        }
+        if (step)
+            step();
+    }
+    return common;
+}
+
+QStringList SortedLikeList(QStringList names)
+{
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+void WriteAutoloadFile(const PrintingContext &context)
+{
+    PromoteCurrentFile(context.state);
+    if (context.captions)
+        context.captions->recentFilesChanged();
+    if (!SaveAutoloadFile(context.state))
+        context.platform.messages->error(AutoloadFile::writeFailedTitle(), AutoloadFile::writeFailedText());
+}
+
+QString FontsCaptionOf(const QString &preferredFont)
+{
+    return QStringLiteral("Επισκόπιση γραμματοσειρών (") + preferredFont + QStringLiteral(")");
+}
+
+QString PrinterCaptionOf(const QString &programPrinter)
+{
+    return QStringLiteral("Επιλογή εκτυπωτή (") + programPrinter + QStringLiteral(")");
+}
+
+void CheckFontCounts(const PrintingContext &context)
+{
+    AppState &state = context.state;
+    const qsizetype printerFonts = context.platform.printers->printerFonts().size();
+    const qsizetype screenFonts = context.platform.printers->screenFonts().size();
+    auto caption = [&](const QString &text) {
+        if (context.captions)
+            context.captions->setFontsCaption(text);
+    };
+    if (screenFonts == 0) {
+        context.platform.messages->information(
+            QStringLiteral("Σοβαρό πρόβλημα με τις γραμματοσειρές οθόνης"),
+            QStringLiteral("Όπως φαίνεται, δεν έχετε εγκατεστημένες γραμματοσειρές οθόνης. ")
+                + QStringLiteral("Αν δεν έχουμε κάνει εμείς κάποιο λάθος, το ερώτημα είναι: πώς έχετε φτάσει έως εδώ; ")
+                + QStringLiteral("Δεν μπορείτε να εκτυπώσετε."));
+        state.PrintingPossible = false;
+        caption(QStringLiteral("Επισκόπιση γραμματοσειρών (δεν υπάρχουν)"));
+    } else if (printerFonts > 0) {
+        caption(FontsCaptionOf(state.PreferredFont));
+        state.PrintingPossible = true;
+    } else {
+        context.platform.messages->information(
+            QStringLiteral("Σοβαρό πρόβλημα με τις γραμματοσειρές εκτυπωτή"),
+            QStringLiteral("Όπως φαίνεται, ο προτιμώμενος εκτυπωτής: ") + state.ProgramPrinter + QStringLiteral(" ")
+                + QStringLiteral("δεν υποστηρίζει καμιά από τις εγκατεστημένες γραμματοσειρές. ")
+                + QStringLiteral("Επιλέξτε άλλο εκτυπωτή ή εγκαταστήστε γραμματοσειρές για να μπορέσετε να εκτυπώσετε."));
+        state.PrintingPossible = false;
+        caption(QStringLiteral("Επισκόπιση γραμματοσειρών (μόνο για την οθόνη)"));
+    }
+}
+
+// ---------------------------------------------------------------- widgets
+
+FontSample::FontSample(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+}
+
+void FontSample::showFont(const QString &name)
+{
+    font_ = name;
+    update();
+}
+
+void FontSample::paintEvent(QPaintEvent *)
+{
+    if (font_.isEmpty())
+        return;
+    QPainter painter(this);
+    PainterSurface surface(painter, Twips::pixelsPerTwip(this));
+    surface.setFont(font_, 16);
+    double y = 240;
+    PrintWrappedText(SampleAlphabet(), 240, y, Twips::fromPixels(width(), this) - 240, 360, surface, AlignCentre,
+                     false, false, palette().color(QPalette::WindowText));
+}
+
+ComparisonProgress::ComparisonProgress(QWidget *parent) : QWidget(parent)
+{
+    hide();
+}
+
+void ComparisonProgress::start(int total)
+{
+    total_ = total;
+    done_ = 0;
+    show();
+    update();
+}
+
+void ComparisonProgress::step()
+{
+    ++done_;
+    update();
+    QApplication::processEvents();
+}
+
+void ComparisonProgress::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(QRectF(0, 0, width() * fraction(), height()), Qt::red);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace kelvarino

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "printing/printingcontext.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace kelvarino {
+
+// The sample alphabet of the font windows: 67 Greek letters, each followed by
+// one blank but the last.
+QString SampleAlphabet();
+
+// The screen fonts against the printer's, as the printer selection compares
+// them: in the screen's order, each screen font is common when a printer font
+// of exactly that name (whole, case-sensitive) is still unmatched (it is then
+// used up), else screen-only. step runs once per screen font.
+struct FontMatch
+{
+    QStringList common;
+    QStringList screenOnly;
+};
+FontMatch MatchScreenFonts(const QStringList &screen, const QStringList &printer, const std::function<void()> &step);
+
+// The font overview's direction: each printer font, in the given order, is
+// common when an unmatched screen font has exactly its name (that screen font
+// is then used up). step runs once per printer font.
+QStringList MatchPrinterFonts(const QStringList &printer, const QStringList &screen, const std::function<void()> &step);
+
+// A list control's own order: alphabetical, letter case aside.
+QStringList SortedLikeList(QStringList names);
+
+// Rewrites the autoload parameter file (the current data file moved to the top
+// of the recent files); a failure shows its message.
+void WriteAutoloadFile(const PrintingContext &context);
+
+// The main menu's font-overview caption for the preferred font.
+QString FontsCaptionOf(const QString &preferredFont);
+QString PrinterCaptionOf(const QString &programPrinter);
+
+// The start-up's count of screen and printer fonts: sets PrintingPossible and
+// the font-overview caption, with a message when either has none.
+void CheckFontCounts(const PrintingContext &context);
+
+// picfonts: the sample alphabet in one font at 16 points, word-wrapped and
+// centred; empty when no font is set.
+class FontSample : public QWidget
+{
+public:
+    explicit FontSample(QWidget *parent);
+    void showFont(const QString &name);
+    void clear() { showFont(QString()); }
+    QString fontName() const { return font_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString font_;
+};
+
+// scalepic: the progress of a font comparison, a red bar from the left.
+class ComparisonProgress : public QWidget
+{
+public:
+    explicit ComparisonProgress(QWidget *parent);
+    void start(int total);
+    // One step: the bar grows and pending events run.
+    void step();
+    double fraction() const { return total_ > 0 ? double(float(done_) / float(total_)) : 0; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int total_ = 0;
+    int done_ = 0;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,264 @@
+#include "printing/selectprinter.h"
+#include "platform/waitcursor.h"
+
+#include "printing/fontwindows.h"
+#include "printing/printjob.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvarino {
+
+SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
+    : QDialog(parent ? parent : context.owner), context_(context)
+{
+    setWindowTitle(QStringLiteral("Επιλογή εκτυπωτή"));
+    setModal(true);
+    const AppState &state = context_.state;
+
+    auto *bar = new QMenuBar(this);
+    printersMenu_ = bar->addMenu(QStringLiteral("Εκτυπωτές"));
+    connect(printersMenu_->addAction(QStringLiteral("Ορισμός του επιλεγμένου εκτυπωτή ως εκτυπωτή του προγράμματος")),
+            &QAction::triggered, this, [this] { makeProgramPrinter(); });
+    connect(printersMenu_->addAction(QStringLiteral("Ορισμός του επιλεγμένου εκτυπωτή ως εκτυπωτή του συστήματος")),
+            &QAction::triggered, this, [this] { makeSystemPrinter(); });
+    printersMenu_->addSeparator();
+    connect(printersMenu_->addAction(QStringLiteral("Έξοδος")), &QAction::triggered, this, [this] {
+        if (!busy_)
+            close();
+    });
+    QAction *help = bar->addAction(QStringLiteral("Βοήθεια"));
+    help->setShortcut(Qt::Key_F1);
+    connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(5005); });
+
+    cbProgramPrinter_ = new QComboBox(this);
+    cbmatched_ = new QComboBox(this);
+    cbscreen_ = new QComboBox(this);
+    cbmatched_->setMaxVisibleItems(20);
+    cbscreen_->setMaxVisibleItems(20);
+    lmatched_ = new QLabel(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"), this);
+    lscreen_ = new QLabel(QStringLiteral("Γραμματοσειρές μόνο οθόνης"), this);
+    lSystemPrinter_ = new QLabel(QStringLiteral("Εκτυπωτής Συστήματος: ") + state.SystemPrinter, this);
+    lPreferedFont_ = new QLabel(QStringLiteral("Προτιμώμενη Γραμματοσειρά: ") + state.PreferredFont, this);
+    acceptFont_ = new QPushButton(QStringLiteral("Ορισμός προτιμώμενων: γραμματοσειράς και εκτυπωτή προγράμματος"), this);
+    picfonts_ = new FontSample(this);
+    picfonts_->setMinimumSize(560, 200);
+    scalepic_ = new ComparisonProgress(picfonts_);
+
+    connect(cbProgramPrinter_, &QComboBox::activated, this, [this](int index) { choosePrinter(index); });
+    connect(cbmatched_, &QComboBox::activated, this, [this](int index) { chooseCommonFont(index); });
+    connect(cbscreen_, &QComboBox::activated, this, [this](int index) { chooseScreenFont(index); });
+    connect(acceptFont_, &QPushButton::clicked, this, [this] { acceptFont(); });
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Προγράμματος:"), this), 0, 0);
+    grid->addWidget(cbProgramPrinter_, 0, 1);
+    grid->addWidget(lSystemPrinter_, 1, 0, 1, 2);
+    grid->addWidget(lmatched_, 2, 0, 1, 2);
+    grid->addWidget(cbmatched_, 3, 0, 1, 2);
+    grid->addWidget(lscreen_, 4, 0, 1, 2);
+    grid->addWidget(cbscreen_, 5, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("16 pt"), this), 6, 0);
+    grid->addWidget(picfonts_, 7, 0, 1, 2);
+    grid->addWidget(lPreferedFont_, 8, 0, 1, 2);
+    grid->addWidget(acceptFont_, 9, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addLayout(grid);
+
+    const QStringList names = context_.platform.printers->printerNames();
+    cbProgramPrinter_->addItems(names);
+    // A program printer that is no longer installed: the first printer.
+    programPrinterIndex_ = std::max<qsizetype>(0, names.indexOf(state.ProgramPrinter));
+    cbProgramPrinter_->setCurrentIndex(-1);
+
+    timer_.setInterval(1);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
+    timer_.start();
+}
+
+SelectPrinter::~SelectPrinter() = default;
+
+void SelectPrinter::firstTick()
+{
+    timer_.stop();
+    if (cbProgramPrinter_->count() == 0)
+        return;
+    choosePrinter(std::min(programPrinterIndex_, cbProgramPrinter_->count() - 1));
+}
+
+void SelectPrinter::setBusy(bool busy)
+{
+    busy_ = busy;
+    for (QWidget *w : std::initializer_list<QWidget *>{acceptFont_, cbProgramPrinter_, cbscreen_, cbmatched_})
+        w->setEnabled(!busy);
+    printersMenu_->setEnabled(!busy);
+}
+
+void SelectPrinter::choosePrinter(int index)
+{
+    if (index < 0 || index >= cbProgramPrinter_->count())
+        return;
+    cbProgramPrinter_->setCurrentIndex(index);
+    compare();
+}
+
+void SelectPrinter::compare()
+{
+    const WaitCursor hourglass;
+    setBusy(true);
+    QApplication::processEvents();
+    cbscreen_->clear();
+    cbmatched_->clear();
+    picfonts_->clear();
+    lscreen_->setText(QStringLiteral("Γραμματοσειρές μόνο οθόνης"));
+    lmatched_->setText(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"));
+    PrinterService &printers = *context_.platform.printers;
+    printers.setCurrentPrinter(cbProgramPrinter_->currentText());
+    const QStringList printer = printers.printerFonts();
+    const QStringList screen = printers.screenFonts();
+    scalepic_->setGeometry(picfonts_->width() / 4, picfonts_->height() / 2 - 8, picfonts_->width() / 2, 16);
+    scalepic_->start(int(2 * screen.size() + printer.size()));
+    // Reading the names: one step per screen font and per printer font.
+    for (qsizetype i = 0; i < screen.size() + printer.size(); ++i)
+        scalepic_->step();
+    const FontMatch match = MatchScreenFonts(screen, printer, [this] { scalepic_->step(); });
+    scalepic_->hide();
+    lscreen_->setText(QStringLiteral("%1 γραμματοσειρές μόνο οθόνης").arg(match.screenOnly.size()));
+    cbscreen_->addItems(SortedLikeList(match.screenOnly));
+    lmatched_->setText(QStringLiteral("%1 κοινές γραμματοσειρές οθόνης/εκτυπωτή").arg(match.common.size()));
+    cbmatched_->addItems(SortedLikeList(match.common));
+    cbscreen_->setCurrentIndex(-1);
+    cbmatched_->setCurrentIndex(-1);
+    const QString preferred = context_.state.PreferredFont;
+    const int common = cbmatched_->findText(preferred, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (common >= 0) {
+        chooseCommonFont(common);
+    } else {
+        const int screenOnly = cbscreen_->findText(preferred, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (screenOnly >= 0)
+            chooseScreenFont(screenOnly);
+    }
+    setBusy(false);
+}
+
+void SelectPrinter::chooseCommonFont(int index)
+{
+    if (index < 0)
+        return;
+    cbmatched_->setCurrentIndex(index);
+    cbscreen_->setCurrentIndex(-1);
+    picfonts_->showFont(cbmatched_->itemText(index));
+}
+
+void SelectPrinter::chooseScreenFont(int index)
+{
+    if (index < 0)
+        return;
+    cbscreen_->setCurrentIndex(index);
+    cbmatched_->setCurrentIndex(-1);
+    picfonts_->showFont(cbscreen_->itemText(index));
+}
+
+void SelectPrinter::makeProgramPrinter()
+{
+    const int selected = cbProgramPrinter_->currentIndex();
+    if (selected < 0)
+        return;
+    AppState &state = context_.state;
+    bool found = false;
+    for (int i = 0; i < cbmatched_->count() && !found; ++i)
+        found = cbmatched_->itemText(i).trimmed() == state.PreferredFont.trimmed();
+    if (!found) {
+        context_.platform.messages->exclamation(
+            QStringLiteral("Επιλογή νέου εκτυπωτή"),
+            QStringLiteral("Η προτιμώμενη γραμματοσειρά ") + state.PreferredFont
+                + QStringLiteral(" δεν είναι μεταξύ των γραμματοσειρών του εκτυπωτή που θέλετε.") + QStringLiteral("\n\n")
+                + QStringLiteral("Επιλέξτε μια συμβατή γραμματοσειρά."));
+        return;
+    }
+    programPrinterIndex_ = selected;
+    state.ProgramPrinter = cbProgramPrinter_->itemText(selected);
+    if (context_.captions)
+        context_.captions->setPrinterCaption(PrinterCaptionOf(state.ProgramPrinter));
+    WriteAutoloadFile(context_);
+    state.PrintingPossible = true;
+    context_.platform.messages->information(QStringLiteral("Εκτυπώσεις"),
+                                            QStringLiteral("Προτιμώμενη γραμματοσειρά: ") + state.PreferredFont
+                                                + QStringLiteral("\nΠροτιμώμενος εκτυπωτής: ") + state.ProgramPrinter
+                                                + QStringLiteral("\nΜπορείτε να εκτυπώσετε."));
+}
+
+void SelectPrinter::makeSystemPrinter()
+{
+    const int selected = cbProgramPrinter_->currentIndex();
+    if (selected < 0)
+        return;
+    context_.state.SystemPrinter = cbProgramPrinter_->itemText(selected);
+    lSystemPrinter_->setText(QStringLiteral("Εκτυπωτής Συστήματος: ") + context_.state.SystemPrinter);
+}
+
+void SelectPrinter::acceptFont()
+{
+    if (busy_)
+        return;
+    if (cbmatched_->currentIndex() < 0) {
+        context_.platform.messages->exclamation(QStringLiteral("Ορισμός γραμματοσειράς εκτυπώσεων"),
+                                                QStringLiteral("Επιλέξτε κοινή γραμματοσειρά οθόνης/εκτυπωτή."));
+        return;
+    }
+    AppState &state = context_.state;
+    state.PreferredFont = cbmatched_->currentText().trimmed();
+    lPreferedFont_->setText(QStringLiteral("Προτιμώμενη γραμματοσειρά: ") + state.PreferredFont);
+    if (context_.captions)
+        context_.captions->setFontsCaption(FontsCaptionOf(state.PreferredFont));
+    makeProgramPrinter();
+}
+
+QString SelectPrinter::labelText(const QString &name) const
+{
+    if (name == QStringLiteral("lmatched"))
+        return lmatched_->text();
+    if (name == QStringLiteral("lscreen"))
+        return lscreen_->text();
+    if (name == QStringLiteral("lSystemPrinter"))
+        return lSystemPrinter_->text();
+    if (name == QStringLiteral("lPreferedFont"))
+        return lPreferedFont_->text();
+    return {};
+}
+
+QString SelectPrinter::sampleFont() const
+{
+    return picfonts_->fontName();
+}
+
+void SelectPrinter::closeEvent(QCloseEvent *event)
+{
+    if (busy_) {
+        context_.platform.help->closeAll();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void SelectPrinter::done(int result)
+{
+    context_.platform.help->closeAll();
+    if (busy_)
+        return;
+    RestoreSystemPrinter(context_.state, context_.platform);
+    QDialog::done(result);
+}
+
+} // namespace kelvarino

@@ -1,0 +1,191 @@
+// The start-up font check, the printer selection and the font overview with
+// the printer double's font lists.
+
+#include "printingfixture.h"
+
+#include "printing/fontsfrm.h"
+#include "printing/fontwindows.h"
+#include "printing/selectprinter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kelvarino;
+
+namespace {
+
+class RecordingCaptions final : public PrinterMenuCaptions
+{
+public:
+    void setFontsCaption(const QString &caption) override { fonts = caption; }
+    void setPrinterCaption(const QString &caption) override { printer = caption; }
+    QString fonts, printer;
+};
+
+struct FontFixture : PrintingFixture
+{
+    FontFixture()
+    {
+        state.ProgramFolder = dir.path() + QLatin1Char('/');
+        doubles.printers.names = {QStringLiteral("Office"), BuiltInPdfPrinterName()};
+        doubles.printers.screenFontList = QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("arial"),
+                                                     QStringLiteral("Liberation Sans"), QStringLiteral("Screen Only")};
+        doubles.printers.printerFontLists[QStringLiteral("Office")] = {QStringLiteral("Arial"),
+                                                                       QStringLiteral("Liberation Sans"),
+                                                                       QStringLiteral("DejaVu Sans")};
+        state.PreferredFont = QStringLiteral("DejaVu Sans");
+    }
+    PrintingContext withCaptions()
+    {
+        PrintingContext c = context();
+        c.captions = &captions;
+        return c;
+    }
+    QString autoloadPath() const { return dir.path() + QStringLiteral("/Quelbarinostrova.$$$"); }
+
+    QTemporaryDir dir;
+    RecordingCaptions captions;
+};
+
+} // namespace
+
+class TestFontWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startupCountsTheFonts()
+    {
+        FontFixture f;
+        f.doubles.printers.screenFontList = QStringList{};
+        CheckFontCounts(f.withCaptions());
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Σοβαρό πρόβλημα με τις γραμματοσειρές οθόνης"));
+        QVERIFY(!f.state.PrintingPossible);
+        QCOMPARE(f.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (δεν υπάρχουν)"));
+
+        FontFixture g;
+        g.doubles.printers.printerFontLists[BuiltInPdfPrinterName()] = {};
+        CheckFontCounts(g.withCaptions());
+        QCOMPARE(g.doubles.messages.shown.last().title, QStringLiteral("Σοβαρό πρόβλημα με τις γραμματοσειρές εκτυπωτή"));
+        QCOMPARE(g.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (μόνο για την οθόνη)"));
+        QVERIFY(!g.state.PrintingPossible);
+
+        FontFixture h;
+        h.state.PreferredFont = QStringLiteral("Not Installed");
+        h.state.ProgramPrinter = QStringLiteral("Office");
+        FontCommonSearch check(h.withCaptions());
+        QCOMPARE(h.doubles.printers.currentPrinterName(), QStringLiteral("Office"));
+        check.firstTick();
+        QVERIFY(h.state.PrintingPossible);
+        QVERIFY(h.doubles.messages.shown.isEmpty());
+        QCOMPARE(h.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (Not Installed)"));
+        check.done(0);
+        QCOMPARE(h.doubles.printers.currentPrinterName(), BuiltInPdfPrinterName());
+    }
+
+    void printerSelectionComparesFontsExactly()
+    {
+        FontFixture f;
+        f.state.ProgramPrinter = QStringLiteral("Office");
+        SelectPrinter selection(f.withCaptions());
+        selection.firstTick();
+        QCOMPARE(selection.printers()->currentText(), QStringLiteral("Office"));
+        QCOMPARE(selection.labelText(QStringLiteral("lmatched")),
+                 QStringLiteral("2 κοινές γραμματοσειρές οθόνης/εκτυπωτή"));
+        QCOMPARE(selection.labelText(QStringLiteral("lscreen")), QStringLiteral("2 γραμματοσειρές μόνο οθόνης"));
+        // "arial" and "Arial" differ in case: not common.
+        QCOMPARE(selection.screenFonts()->itemText(0), QStringLiteral("arial"));
+        QCOMPARE(selection.commonFonts()->currentText(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(selection.sampleFont(), QStringLiteral("DejaVu Sans"));
+
+        selection.chooseScreenFont(1);
+        QCOMPARE(selection.commonFonts()->currentIndex(), -1);
+        selection.acceptFont();
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Ορισμός γραμματοσειράς εκτυπώσεων"));
+        QCOMPARE(f.doubles.messages.shown.last().text, QStringLiteral("Επιλέξτε κοινή γραμματοσειρά οθόνης/εκτυπωτή."));
+
+        selection.chooseCommonFont(1); // Liberation Sans
+        selection.acceptFont();
+        QCOMPARE(f.state.PreferredFont, QStringLiteral("Liberation Sans"));
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QVERIFY(f.state.PrintingPossible);
+        QCOMPARE(f.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (Liberation Sans)"));
+        QCOMPARE(f.captions.printer, QStringLiteral("Επιλογή εκτυπωτή (Office)"));
+        QCOMPARE(f.doubles.messages.shown.last().text, QStringLiteral("Προτιμώμενη γραμματοσειρά: Liberation Sans\n"
+                                                                      "Προτιμώμενος εκτυπωτής: Office\n"
+                                                                      "Μπορείτε να εκτυπώσετε."));
+        QVERIFY(QFile::exists(f.autoloadPath()));
+    }
+
+    void aPrinterWithoutFontsCannotBecomeTheProgramPrinter()
+    {
+        FontFixture f;
+        f.doubles.printers.printerFontLists[BuiltInPdfPrinterName()] = {};
+        f.state.ProgramPrinter = QStringLiteral("Office");
+        SelectPrinter selection(f.withCaptions());
+        selection.firstTick();
+        selection.choosePrinter(1); // PDF, without fonts here
+        QCOMPARE(selection.commonFonts()->count(), 0);
+        QCOMPARE(selection.screenFonts()->currentText(), QStringLiteral("DejaVu Sans"));
+        selection.makeProgramPrinter();
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Επιλογή νέου εκτυπωτή"));
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QVERIFY(!QFile::exists(f.autoloadPath()));
+
+        // Made the system printer, it stays current after closing.
+        f.state.SystemPrinter = QStringLiteral("Office");
+        selection.makeSystemPrinter();
+        QCOMPARE(f.state.SystemPrinter, BuiltInPdfPrinterName());
+        selection.done(0);
+        QCOMPARE(f.doubles.printers.currentPrinterName(), BuiltInPdfPrinterName());
+    }
+
+    void aPrinterThatDisappearedSelectsTheFirst()
+    {
+        FontFixture f;
+        f.state.ProgramPrinter = QStringLiteral("Gone");
+        SelectPrinter selection(f.withCaptions());
+        selection.firstTick();
+        QCOMPARE(selection.printers()->currentIndex(), 0);
+
+        fontsfrm overview(f.withCaptions());
+        overview.firstTick();
+        QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")), QStringLiteral("Δεν υπάρχει εκτυπωτής"));
+        QCOMPARE(overview.printerList()->count(), 0);
+        QCOMPARE(overview.labelText(QStringLiteral("lscreen")), QStringLiteral("4 Γραμματοσειρές Οθόνης"));
+    }
+
+    void fontOverviewKeepsTheListsOnOneName()
+    {
+        FontFixture f;
+        f.state.ProgramPrinter = QStringLiteral("Office");
+        fontsfrm overview(f.withCaptions());
+        overview.firstTick();
+        QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")), QStringLiteral("Εκτυπωτής: Office"));
+        QCOMPARE(overview.labelText(QStringLiteral("lmatched")), QStringLiteral("2 Κοινές Γραμματοσειρές"));
+        QCOMPARE(overview.commonList()->currentText(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(overview.printerList()->currentText(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(overview.screenList()->currentText(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(overview.sampleFont(), QStringLiteral("DejaVu Sans"));
+
+        // A printer font the screen lacks: no sample, no selections elsewhere.
+        overview.clickPrinter(overview.printerList()->findText(QStringLiteral("Arial")));
+        QVERIFY(overview.sampleFont().isEmpty());
+        QCOMPARE(overview.screenList()->currentIndex(), -1);
+        QCOMPARE(overview.commonList()->currentIndex(), -1);
+
+        overview.clickCommon(overview.commonList()->findText(QStringLiteral("Liberation Sans")));
+        overview.acceptFont();
+        QCOMPARE(f.state.PreferredFont, QStringLiteral("Liberation Sans"));
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QCOMPARE(f.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (Liberation Sans)"));
+        QVERIFY(QFile::exists(f.autoloadPath()));
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Εκτυπώσεις"));
+    }
+};
+
+QTEST_MAIN(TestFontWindows)
+#include "test_fontwindows.moc"

@@ -1,0 +1,218 @@
+// The print-parameters dialog, the page setup and the two value dialogs,
+// driven through their handlers.
+
+#include "printingfixture.h"
+
+#include "printing/prninterface.h"
+#include "printing/prnpagesetup.h"
+#include "printing/settingvaluedialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace kelvarino;
+
+class TestPrintDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printParametersShowTheGridAndKeepThePagesChoice()
+    {
+        PrintingFixture f;
+        {
+            prninterface dialog(f.context(), 2, 3);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Παράμετροι εκτύπωσης"));
+            QCOMPARE(dialog.pagesText(), QStringLiteral("2x3"));
+            QCOMPARE(dialog.printerText(), QStringLiteral("PDF"));
+            QVERIFY(!dialog.allPagesSelected());
+            QCOMPARE(dialog.copiesText(), QStringLiteral("1"));
+            dialog.chooseAllPages(true);
+            dialog.confirm();
+            QVERIFY(dialog.choice().confirmed);
+            QVERIFY(dialog.choice().allPages);
+            QCOMPARE(dialog.choice().copies, 1);
+        }
+        prninterface again(f.context(), 1, 1);
+        QVERIFY(again.allPagesSelected());
+        // One arrow step up adds a copy; a page step adds five.
+        again.copiesBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(again.copiesText(), QStringLiteral("2"));
+        again.copiesBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(again.copiesText(), QStringLiteral("7"));
+        again.reject();
+        QVERIFY(!again.choice().confirmed);
+    }
+
+    void typedCopies_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("zero") << "0" << 1;
+        QTest::newRow("negative") << "-3" << 1;
+        QTest::newRow("letters") << "abc" << 1;
+        QTest::newRow("half to even down") << "2.5" << 2;
+        QTest::newRow("half to even up") << "3.5" << 4;
+        QTest::newRow("above the bound") << "30" << 20;
+        QTest::newRow("beyond 16 bits") << "40000" << 1;
+    }
+
+    void typedCopies()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, copies);
+        PrintingFixture f;
+        prninterface dialog(f.context(), 1, 1);
+        dialog.typeCopies(typed);
+        dialog.leaveCopies();
+        QCOMPARE(dialog.copiesText(), QString::number(copies));
+        QCOMPARE(dialog.copiesFromBar(), copies);
+    }
+
+    void missingProgramPrinterKeepsTheDialogOpen()
+    {
+        PrintingFixture f;
+        f.state.ProgramPrinter = QStringLiteral("Gone");
+        prninterface dialog(f.context(), 1, 1);
+        dialog.confirm();
+        QVERIFY(!dialog.choice().confirmed);
+        const MessageRequest shown = f.doubles.messages.shown.last();
+        QCOMPARE(shown.title, QStringLiteral("Εκτυπωτές"));
+        QCOMPARE(shown.text, QStringLiteral("Ο προτιμώμενος εκτυπωτής δεν υπάρχει. Κάντε click πάνω του για να τον "
+                                            "αλλάξετε."));
+        QCOMPARE(dialog.result(), 0);
+
+        // Once a printer of that name exists, confirming makes it current.
+        f.doubles.printers.names = {QStringLiteral("Gone"), BuiltInPdfPrinterName()};
+        dialog.confirm();
+        QVERIFY(dialog.choice().confirmed);
+        QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Gone"));
+    }
+
+    void pageSetupShowsAndStoresTheSlot()
+    {
+        PrintingFixture f;
+        PrintSetting &slot = f.state.Building.PrintSettings[5];
+        QCOMPARE(slot.PaperSize, qint16(9));
+        QCOMPARE(slot.Portrait, qint16(0));
+        prnPageSetup dialog(f.context(), 5);
+        QCOMPARE(dialog.paperList()->currentText(), QStringLiteral("A4, 210 x 297 mm"));
+        QVERIFY(!dialog.portraitSelected());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(dialog.marginBox(i)->text(), QStringLiteral("1,000"));
+
+        dialog.marginBox(0)->setText(QStringLiteral("-7"));
+        dialog.marginKeyReleased(0, Qt::Key_7);
+        QCOMPARE(dialog.marginBox(0)->text(), QStringLiteral("-5,000"));
+        dialog.marginBox(1)->setText(QStringLiteral("-7"));
+        dialog.marginKeyReleased(1, Qt::Key_7);
+        QCOMPARE(dialog.marginBox(1)->text(), QStringLiteral("5,000"));
+        dialog.marginBox(2)->setText(QStringLiteral("2,5"));
+        dialog.marginKeyReleased(2, Qt::Key_5);
+        QCOMPARE(dialog.marginBox(2)->text(), QStringLiteral("2,5"));
+        dialog.leaveMargin(2);
+        QCOMPARE(dialog.marginBox(2)->text(), QStringLiteral("2,500"));
+        dialog.marginBox(3)->setText(QStringLiteral("χ"));
+        dialog.marginKeyReleased(3, Qt::Key_unknown);
+        QCOMPARE(dialog.workingMargin(3), 0.0f);
+        // Escape brings back the stored margin.
+        dialog.marginKeyReleased(3, Qt::Key_Escape);
+        QCOMPARE(dialog.marginBox(3)->text(), QStringLiteral("1,000"));
+        QVERIFY(!f.state.DataChanged);
+
+        dialog.selectPortrait(true);
+        dialog.confirm();
+        QVERIFY(dialog.confirmed());
+        QVERIFY(f.state.DataChanged);
+        QCOMPARE(slot.MarginLeft, -5.0f);
+        QCOMPARE(slot.MarginRight, 5.0f);
+        QCOMPARE(slot.MarginTop, 2.5f);
+        QCOMPARE(slot.MarginBottom, 1.0f);
+        QCOMPARE(slot.Portrait, qint16(-1));
+    }
+
+    void pageSetupCancelledOrUnknownPaper()
+    {
+        PrintingFixture f;
+        PrintSetting &slot = f.state.Building.PrintSettings[4];
+        const PrintSetting before = slot;
+        {
+            prnPageSetup dialog(f.context(), 4);
+            dialog.marginBox(0)->setText(QStringLiteral("3"));
+            dialog.marginKeyReleased(0, Qt::Key_3);
+            dialog.selectPortrait(true);
+            dialog.reject();
+            QVERIFY(!dialog.confirmed());
+        }
+        QVERIFY(slot == before);
+        QVERIFY(!f.state.DataChanged);
+
+        slot.PaperSize = 77;
+        prnPageSetup dialog(f.context(), 4);
+        QCOMPARE(dialog.paperList()->currentText(), QStringLiteral("A4, 210 x 297 mm"));
+        dialog.confirm();
+        QCOMPARE(slot.PaperSize, qint16(77));
+    }
+
+    void magnificationDialog()
+    {
+        PrintingFixture f;
+        PrintSetting &slot = f.state.Building.PrintSettings[3];
+        slot.Magnification = 1.0f;
+        {
+            SettingValueDialog dialog(SettingValueDialog::RealMagnification, f.context(), 3);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Πραγματική μεγέθυνση"));
+            QCOMPARE(dialog.valueText(), QStringLiteral("100"));
+            QCOMPARE(dialog.bar()->value(), 150);
+            dialog.confirm();
+            QVERIFY(dialog.confirmed());
+            QCOMPARE(slot.Magnification, 1.0f);
+            QVERIFY(f.state.DataChanged);
+        }
+        slot.Magnification = 0.875f;
+        SettingValueDialog dialog(SettingValueDialog::RealMagnification, f.context(), 3);
+        QCOMPARE(dialog.valueText(), QStringLiteral("88"));
+        const QList<QPair<QString, QString>> typed{{"125,7", "125"}, {"99999", "100"}, {"abc", "50"}, {"300", "200"}};
+        for (const auto &[text, shown] : typed) {
+            dialog.typeValue(text);
+            dialog.leaveValue();
+            QCOMPARE(dialog.valueText(), shown);
+        }
+        dialog.typeValue(QStringLiteral("125,7"));
+        dialog.confirm();
+        QCOMPARE(slot.Magnification, 1.25f);
+    }
+
+    void expenseColumnsDialog()
+    {
+        PrintingFixture f;
+        PrintSetting &slot = f.state.Building.PrintSettings[5];
+        slot.ExpenseColumnsPerPage = 4;
+        SettingValueDialog dialog(SettingValueDialog::ExpenseColumns, f.context(), 5);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα"));
+        QCOMPARE(dialog.bar()->value(), 2);
+        const QList<QPair<QString, QString>> typed{{"7", "6"}, {"0", "1"}, {"", "1"}, {"99999", "4"}, {"2.5", "2"}};
+        for (const auto &[text, shown] : typed) {
+            dialog.typeValue(text);
+            dialog.leaveValue();
+            QCOMPARE(dialog.valueText(), shown);
+        }
+        dialog.bar()->setValue(0);
+        QCOMPARE(dialog.valueText(), QStringLiteral("6"));
+        dialog.reject();
+        QCOMPARE(slot.ExpenseColumnsPerPage, qint16(4));
+        QVERIFY(!dialog.confirmed());
+
+        // A stored value outside the range opens clamped into it.
+        slot.ExpenseColumnsPerPage = 9;
+        SettingValueDialog clamped(SettingValueDialog::ExpenseColumns, f.context(), 5);
+        QCOMPARE(clamped.valueText(), QStringLiteral("6"));
+        clamped.confirm();
+        QCOMPARE(slot.ExpenseColumnsPerPage, qint16(6));
+    }
+};
+
+QTEST_MAIN(TestPrintDialogs)
+#include "test_printdialogs.moc"
