@@ -21,7 +21,12 @@ PerMilleTableReport::PerMilleTableReport(AppState &state)
 
 QStringList PerMilleTableReport::widthNames() const
 {
-    return {QStringLiteral("Πλάτος Χαρακτηρισμού"), QStringLiteral("Πλάτος Στήλης Χιλιοστών")};
+    // The description column's caption is written in small letters until the
+    // user first chooses the per-mille columns.
+    if (window_ && window_->selectedWidth() == 1)
+        widthChosen_ = true;
+    return {widthChosen_ ? QStringLiteral("Πλάτος Χαρακτηρισμού") : QStringLiteral("Πλάτος χαρακτηρισμού"),
+            QStringLiteral("Πλάτος Στήλης Χιλιοστών")};
 }
 
 void PerMilleTableReport::defaultPrintParameters(PrintSetting &slot)

@@ -46,6 +46,7 @@ private:
 
     ShareTimeline timeline_;
     int shownPeriod_ = 0;
+    mutable bool widthChosen_ = false;
     QMenu *periods_ = nullptr;
     QList<QAction *> periodItems_;
     QAction *bold_ = nullptr;

@@ -144,6 +144,19 @@ private slots:
         QVERIFY(bold->isChecked() && variable->isChecked());
     }
 
+    void widthLabels()
+    {
+        Table t(4);
+        t.open();
+        QCOMPARE(t.window->labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος χαρακτηρισμού"));
+        t.window->nextWidth();
+        QCOMPARE(t.window->labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος Στήλης Χιλιοστών"));
+        t.window->nextWidth();
+        QCOMPARE(t.window->labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος Χαρακτηρισμού"));
+        QCOMPARE(t.window->selectedWidth(), 0);
+        QCOMPARE(t.window->labelText(QStringLiteral("lbheight")), QStringLiteral("Ύψος κελιών"));
+    }
+
     void aTooWideDescriptionFails()
     {
         Table t(4);
