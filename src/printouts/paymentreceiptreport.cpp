@@ -2,9 +2,12 @@
 
 #include "core/appstate.h"
 #include "printing/pagesurface.h"
+#include "printing/reportpreview.h"
 #include "printing/textprimitives.h"
 #include "printouts/paymentreceipt.h"
 #include "printouts/tabledrawing.h"
+
+#include <QMenu>
 
 namespace kelvarino {
 
@@ -50,6 +53,22 @@ LayoutOutcome PaymentReceiptReport::preparePrint(ReportLayout &layout)
 LayoutFailureText PaymentReceiptReport::failureText(int) const
 {
     return PaymentReceipt::LayoutMessage();
+}
+
+void PaymentReceiptReport::setUpWindow(ReportPreview &window)
+{
+    // One menu holds every command: printing first, then the page and the
+    // font, the two ticks, the suggested parameters and closing.
+    QMenu *options = window.optionsMenu();
+    QAction *coloured = window.action(QStringLiteral("mnuColoredPrint"));
+    QAction *font = window.action(QStringLiteral("mnuChooseFont"));
+    options->removeAction(font);
+    options->insertAction(coloured, window.action(QStringLiteral("mnuSendToPrinter")));
+    options->insertSeparator(coloured);
+    options->insertAction(coloured, window.action(QStringLiteral("mnuPageSetup")));
+    options->insertAction(coloured, font);
+    options->insertSeparator(coloured);
+    window.printMenu()->menuAction()->setVisible(false);
 }
 
 QString PaymentReceiptReport::footerPagePart(int, int column, int, int) const

@@ -28,6 +28,7 @@ public:
     LayoutFailureText failureText(int code) const override;
     void printPage(const PageRequest &page) override;
     QString footerPagePart(int row, int column, int rows, int columns) const override;
+    void setUpWindow(ReportPreview &window) override;
 
     // Draws one receipt with its top-left corner at (x, y) at the content
     // scale; answers where a receipt to its right begins.

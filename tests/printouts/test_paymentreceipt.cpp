@@ -6,6 +6,7 @@
 #include "printouts/paymentreceipt.h"
 #include "printouts/paymentreceiptreport.h"
 
+#include <QMenu>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -101,6 +102,22 @@ private slots:
         r.window->pageRight();
         QCOMPARE(r.window->currentColumn(), 2);
         QVERIFY(!r.window->imageShown(QStringLiteral("pageup")) && !r.window->imageShown(QStringLiteral("pagedown")));
+    }
+
+    void everyCommandInOneMenu()
+    {
+        Receipt r;
+        r.open();
+        QStringList items;
+        for (QAction *item : r.window->optionsMenu()->actions())
+            if (!item->isSeparator())
+                items << item->text();
+        QCOMPARE(items, (QStringList{QStringLiteral("Αποστολή στον εκτυπωτή"), QStringLiteral("Διαμόρφωση σελίδας"),
+                                     QStringLiteral("Γραμματοσειρά"), QStringLiteral("Έγχρωμη εκτύπωση"),
+                                     QStringLiteral("Αρίθμηση σελίδων"), QStringLiteral("Προτεινόμενες παράμετροι"),
+                                     QStringLiteral("Κλείσιμο του παραθύρου")}));
+        QVERIFY(!r.window->printMenu()->menuAction()->isVisible());
+        QCOMPARE(r.window->action(QStringLiteral("mnuSendToPrinter"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
     void tooWideEvenAtHalfSize()
