@@ -25,6 +25,11 @@ SizeRule FlatTableReport::heightRule(int) const
     return SizeRule{10, 1, 1.0 / 3.0, 2};
 }
 
+void FlatTableReport::readSizes(PrintSetting &slot, const ReportSizes &) const
+{
+    ReadFlatTableSizes(slot, samples_);
+}
+
 LayoutOutcome FlatTableReport::preparePrint(ReportLayout &layout)
 {
     const TablePaging paging = LayOutTable(layout, measures(layout.settings));

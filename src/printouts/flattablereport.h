@@ -23,6 +23,7 @@ public:
     ReportSizes bestBoxSizes(PageSurface &target) override;
     QStringList heightNames() const override { return {QStringLiteral("Ύψος κελιών")}; }
     SizeRule heightRule(int index) const override;
+    void readSizes(PrintSetting &slot, const ReportSizes &defaults) const override;
     LayoutOutcome preparePrint(ReportLayout &layout) override;
     LayoutFailureText failureText(int code) const override;
     void setUpWindow(ReportPreview &window) override;

@@ -33,6 +33,11 @@ SizeRule PaymentReceiptReport::heightRule(int) const
     return SizeRule{10, 1, 1.0 / 5.0, 5};
 }
 
+void PaymentReceiptReport::readSizes(PrintSetting &slot, const ReportSizes &defaults) const
+{
+    PaymentReceipt::ReadReceiptSizes(slot, defaults.widths.value(0));
+}
+
 void PaymentReceiptReport::defaultPrintParameters(PrintSetting &slot)
 {
     slot.Portrait = False16;

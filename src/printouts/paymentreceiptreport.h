@@ -23,6 +23,7 @@ public:
     QStringList heightNames() const override { return {QStringLiteral("Ύψος Γραμμών")}; }
     SizeRule widthRule(int index) const override;
     SizeRule heightRule(int index) const override;
+    void readSizes(PrintSetting &slot, const ReportSizes &defaults) const override;
     void defaultPrintParameters(PrintSetting &slot) override;
     LayoutOutcome preparePrint(ReportLayout &layout) override;
     LayoutFailureText failureText(int code) const override;

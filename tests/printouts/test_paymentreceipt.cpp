@@ -58,6 +58,19 @@ private slots:
         QVERIFY(!r.f.state.DataChanged);
     }
 
+    void sizesThatAreNotNumbersAreNotSet()
+    {
+        Receipt r;
+        r.slot().Widths[0] = std::numeric_limits<float>::infinity();
+        r.slot().Heights[0] = std::numeric_limits<float>::quiet_NaN();
+        r.slot().Magnification = std::numeric_limits<float>::infinity();
+        r.open();
+        QVERIFY(r.window->hasPages());
+        QCOMPARE(r.slot().Widths[0], r.window->defaultSizes().widths[0]);
+        QCOMPARE(r.slot().Heights[0], 270.0f);
+        QCOMPARE(r.slot().Magnification, 1.0f);
+    }
+
     void bothOnOnePageWhenTheyFitSideBySide()
     {
         Receipt r;
