@@ -7,6 +7,7 @@
 #include "printouts/paymentreceipt.h"
 #include "printouts/tabledrawing.h"
 
+#include <QLabel>
 #include <QMenu>
 
 namespace kelvarino {
@@ -52,6 +53,7 @@ LayoutOutcome PaymentReceiptReport::preparePrint(ReportLayout &layout)
     if (columns == 0)
         return LayoutOutcome::failure(-1);
     pageColumns_ = columns;
+    laidOut_ = true;
     return LayoutOutcome::pages(1, columns);
 }
 
@@ -60,8 +62,22 @@ LayoutFailureText PaymentReceiptReport::failureText(int) const
     return PaymentReceipt::LayoutMessage();
 }
 
+PageButtonsShown PaymentReceiptReport::pageButtons(int row, int column, int rows, int columns) const
+{
+    // After a page move the page label names the page alone; after a layout
+    // it keeps the grid's form.
+    if (!laidOut_ && window_)
+        if (auto *label = window_->findChild<QLabel *>(QStringLiteral("lpage"))) {
+            label->setText(QStringLiteral("σελίδα ") + QString::number(column));
+            label->adjustSize();
+        }
+    laidOut_ = false;
+    return PreviewReport::pageButtons(row, column, rows, columns);
+}
+
 void PaymentReceiptReport::setUpWindow(ReportPreview &window)
 {
+    window_ = &window;
     // One menu holds every command: printing first, then the page and the
     // font, the two ticks, the suggested parameters and closing.
     QMenu *options = window.optionsMenu();

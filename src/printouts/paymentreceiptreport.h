@@ -30,6 +30,7 @@ public:
     void printPage(const PageRequest &page) override;
     QString footerPagePart(int row, int column, int rows, int columns) const override;
     void setUpWindow(ReportPreview &window) override;
+    PageButtonsShown pageButtons(int row, int column, int rows, int columns) const override;
 
     // Draws one receipt with its top-left corner at (x, y) at the content
     // scale; answers where a receipt to its right begins.
@@ -40,6 +41,8 @@ private:
     const PeriodResults &results_;
     int paymentIndex_;
     int pageColumns_ = 1;
+    ReportPreview *window_ = nullptr;
+    mutable bool laidOut_ = false;
 };
 
 } // namespace kelvarino

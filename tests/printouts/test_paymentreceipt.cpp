@@ -112,8 +112,15 @@ private slots:
         QVERIFY(r.page(1).find(ResidentTitle) && !r.page(1).find(OwnerTitle));
         QVERIFY(r.page(2).find(OwnerTitle) && !r.page(2).find(ResidentTitle));
         QVERIFY(r.page(2).textStrings().last().startsWith(QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016, Σελίδα 2 ")));
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,1)"));
         r.window->pageRight();
         QCOMPARE(r.window->currentColumn(), 2);
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα 2"));
+        // A change of size lays the receipts out again: the grid's form comes back.
+        r.window->sizeButtonPressed(ReportPreview::WidthSmall);
+        r.window->applySizeStep();
+        r.window->sizeButtonReleased();
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,2)"));
         QVERIFY(!r.window->imageShown(QStringLiteral("pageup")) && !r.window->imageShown(QStringLiteral("pagedown")));
     }
 
