@@ -11,6 +11,7 @@
 #include "notifications/prn02_notifications.h"
 #include "printing/fontsfrm.h"
 #include "printing/selectprinter.h"
+#include "printouts/printoutopeners.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -89,6 +90,9 @@ void BindProgramWindows(MainFrm &mainWindow)
         fontsfrm overview(PrintingContextOf(context, owner), owner);
         overview.exec();
     });
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra1"), OpenPersonsList);
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra2"), OpenPerMilleTable);
+    BindPrintoutOpeners(ProgramReportOpeners());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
     ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
                                               int issueIndex) {
