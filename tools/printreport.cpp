@@ -111,8 +111,17 @@ bool openDataFile(AppState &state, const QString &path, QString &error)
 
 } // namespace
 
+// Only the stop's message belongs on standard error: Qt's own notes about the
+// headless platform stay quiet.
+static void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietQtMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -8,8 +8,10 @@
 #include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
 #include "issues/dat10_issuedforms.h"
+#include "notifications/prn02_notifications.h"
 #include "printing/fontsfrm.h"
 #include "printing/selectprinter.h"
+#include "printouts/printoutopeners.h"
 #include "register/dat00_ordertypesofexpense.h"
 #include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
@@ -19,6 +21,7 @@
 #include "register/dat03_buildingname.h"
 #include "register/windowopener.h"
 #include "shell/mainfrm.h"
+#include "shell/reportopeners.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -87,7 +90,14 @@ void BindProgramWindows(MainFrm &mainWindow)
         fontsfrm overview(PrintingContextOf(context, owner), owner);
         overview.exec();
     });
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra1"), OpenPersonsList);
+    mainWindow.bindModalWindow(QStringLiteral("mnuPrnExtra2"), OpenPerMilleTable);
+    BindPrintoutOpeners(ProgramReportOpeners());
     SetDataWindowOpener([&mainWindow](DataWindow *window) { mainWindow.showChildWindow(window); });
+    ProgramReportOpeners().notifications = [](AppContext &context, QWidget *owner, const PeriodResults &results,
+                                              int issueIndex) {
+        ShowNotifications(PrintingContextOf(context, owner), results, issueIndex);
+    };
 }
 
 } // namespace kelvarino

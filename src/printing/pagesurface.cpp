@@ -2,9 +2,14 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+
+#include <cmath>
+#include <memory>
+#include <unordered_map>
 
 namespace kelvarino {
 
@@ -34,24 +39,73 @@ QString DrawingFamily(const QString &name)
     return family;
 }
 
+const FontReference::Glyph &FontReference::glyphOf(char16_t character) const
+{
+    auto found = glyphs_.find(character);
+    if (found == glyphs_.end()) {
+        Glyph glyph;
+        const QList<quint32> indexes = raw.glyphIndexesForString(QString(QChar(character)));
+        if (!indexes.isEmpty()) {
+            glyph.index = indexes.first();
+            const QList<QPointF> advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+            glyph.advance = advances.isEmpty() ? 0 : advances.first().x();
+        }
+        found = glyphs_.insert(character, glyph);
+    }
+    return found.value();
+}
+
+double FontReference::layout(const QString &text, QList<quint32> *glyphs, QList<double> *advances) const
+{
+    double total = 0;
+    if (glyphs) {
+        glyphs->reserve(text.size());
+        advances->reserve(text.size());
+    }
+    for (const QChar character : text) {
+        const Glyph &glyph = glyphOf(character.unicode());
+        total += glyph.advance;
+        if (glyphs) {
+            glyphs->append(glyph.index);
+            advances->append(glyph.advance);
+        }
+    }
+    return total;
+}
+
+const QRawFont &FontReference::atPixelSize(double pixels) const
+{
+    const qint64 key = qint64(std::llround(pixels * 64));
+    auto found = sized_.find(key);
+    if (found == sized_.end()) {
+        QRawFont font = raw;
+        font.setPixelSize(double(key) / 64);
+        found = sized_.insert(key, font);
+    }
+    return found.value();
+}
+
 const FontReference &ReferenceOf(const SurfaceFont &font)
 {
-    static QHash<QString, FontReference> references;
+    // Kept for the program's life; surfaces hold on to them.
+    static std::unordered_map<QString, std::unique_ptr<FontReference>> references;
     const QString key = font.name + QLatin1Char('\n') + QChar(font.bold ? 'b' : '-') + QChar(font.italic ? 'i' : '-');
-    auto found = references.find(key);
+    const auto found = references.find(key);
     if (found != references.end())
-        return found.value();
-    FontReference reference;
-    reference.font = QFont(DrawingFamily(font.name));
-    reference.font.setPixelSize(FontReferencePixels);
-    reference.font.setBold(font.bold);
-    reference.font.setItalic(font.italic);
-    reference.font.setHintingPreference(QFont::PreferNoHinting);
-    reference.font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
-    const QFontMetricsF metrics(reference.font);
-    reference.ascent = metrics.ascent();
-    reference.height = metrics.height();
-    return references.insert(key, reference).value();
+        return *found->second;
+    QFont face(DrawingFamily(font.name));
+    face.setPixelSize(FontReferencePixels);
+    face.setBold(font.bold);
+    face.setItalic(font.italic);
+    face.setHintingPreference(QFont::PreferNoHinting);
+    face.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
+    auto reference = std::make_unique<FontReference>();
+    reference->raw = QRawFont::fromFont(face);
+    reference->raw.setPixelSize(FontReferencePixels);
+    const QFontMetricsF metrics(face);
+    reference->ascent = metrics.ascent();
+    reference->height = metrics.height();
+    return *references.emplace(key, std::move(reference)).first->second;
 }
 
 namespace {
@@ -64,17 +118,23 @@ double referenceScale(const SurfaceFont &font)
 
 } // namespace
 
+const FontReference &PageSurface::reference() const
+{
+    if (!reference_)
+        reference_ = &ReferenceOf(font_);
+    return *reference_;
+}
+
 double PageSurface::textWidth(const QString &text) const
 {
     if (text.isEmpty())
         return 0;
-    const FontReference &reference = ReferenceOf(font_);
-    return QFontMetricsF(reference.font).horizontalAdvance(text) * referenceScale(font_);
+    return reference().layout(text) * referenceScale(font_);
 }
 
 double PageSurface::textHeight(const QString &) const
 {
-    return ReferenceOf(font_).height * referenceScale(font_);
+    return reference().height * referenceScale(font_);
 }
 
 // ---------------------------------------------------------------- painter
@@ -90,15 +150,29 @@ PainterSurface::PainterSurface(QPainter &painter, double pixelsPerTwip, bool onP
 
 void PainterSurface::drawText(double x, double y, const QString &text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || font().points <= 0)
         return;
-    const FontReference &reference = ReferenceOf(font());
+    const FontReference &reference = this->reference();
     const double k = referenceScale(font());
-    painter_.setTransform(QTransform(k, 0, 0, k, x, y) * base_);
-    painter_.setFont(reference.font);
+    QList<quint32> glyphs;
+    QList<double> advances;
+    reference.layout(text, &glyphs, &advances);
+    // Each glyph at its reference advance, scaled: the text ends where it was
+    // measured to end, on every device.
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    double pen = x;
+    const double baseline = y + reference.ascent * k;
+    for (const double step : std::as_const(advances)) {
+        positions.append(QPointF(pen, baseline));
+        pen += step * k;
+    }
+    QGlyphRun run;
+    run.setRawFont(reference.atPixelSize(font().points * 20.0));
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
     painter_.setPen(foreColour());
-    painter_.drawText(QPointF(0, reference.ascent), text);
-    painter_.setTransform(base_);
+    painter_.drawGlyphRun(QPointF(0, 0), run);
 }
 
 void PainterSurface::useLinePen(const QColor &colour)

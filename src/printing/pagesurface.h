@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QRawFont>
 #include <QLineF>
 #include <QList>
 #include <QRectF>
@@ -32,6 +34,8 @@ struct SurfaceFont
 // Arial, Liberation Sans and DejaVu Sans that has Greek letters.
 QString DrawingFamily(const QString &name);
 
+struct FontReference;
+
 // Where a report page is drawn, measured in twips (1440 per inch) from the
 // surface's own origin. Text is placed by the top-left corner of its box and
 // measured with metrics that depend on neither the device nor the size: one
@@ -43,15 +47,34 @@ public:
     virtual ~PageSurface() = default;
 
     // Font state, as the reports set it piece by piece.
-    void setFont(const SurfaceFont &font) { font_ = font; }
+    void setFont(const SurfaceFont &font)
+    {
+        font_ = font;
+        reference_ = nullptr;
+    }
     void setFont(const QString &name, double points, bool bold = false, bool italic = false)
     {
-        font_ = SurfaceFont{name, points, bold, italic};
+        setFont(SurfaceFont{name, points, bold, italic});
     }
-    void setFontName(const QString &name) { font_.name = name; }
+    void setFontName(const QString &name)
+    {
+        if (name != font_.name)
+            reference_ = nullptr;
+        font_.name = name;
+    }
     void setFontSize(double points) { font_.points = points; }
-    void setBold(bool bold) { font_.bold = bold; }
-    void setItalic(bool italic) { font_.italic = italic; }
+    void setBold(bool bold)
+    {
+        if (bold != font_.bold)
+            reference_ = nullptr;
+        font_.bold = bold;
+    }
+    void setItalic(bool italic)
+    {
+        if (italic != font_.italic)
+            reference_ = nullptr;
+        font_.italic = italic;
+    }
     const SurfaceFont &font() const { return font_; }
 
     // The colour of text ("fore colour"); black at first.
@@ -78,18 +101,41 @@ public:
     // True on a printer or PDF, false on the preview, a picture or a record.
     virtual bool onPaper() const { return false; }
 
+protected:
+    // The reference metrics of the current face (size aside).
+    const FontReference &reference() const;
+
 private:
     SurfaceFont font_;
+    mutable const FontReference *reference_ = nullptr;
     QColor foreColour_ = Qt::black;
     double penWidth_ = 0;
 };
 
-// The reference metrics of one font, shared by every surface.
+// The reference metrics of one font, shared by every surface: the installed
+// face at one unhinted size. A text's width is the sum of its glyphs' design
+// advances at that size, scaled; surfaces place each glyph at exactly those
+// advances, so no device or size changes where a text ends.
 struct FontReference
 {
-    QFont font;       // the installed family at the reference pixel size
+    QRawFont raw;      // the face at the reference pixel size
     double ascent = 0; // at the reference size
     double height = 0;
+    // The glyphs of a text and their advances at the reference size (the
+    // advances of each character are read from the face once).
+    double layout(const QString &text, QList<quint32> *glyphs = nullptr, QList<double> *advances = nullptr) const;
+    // The face at a size, kept for the sizes in use.
+    const QRawFont &atPixelSize(double pixels) const;
+
+private:
+    struct Glyph
+    {
+        quint32 index = 0;
+        double advance = 0;
+    };
+    const Glyph &glyphOf(char16_t character) const;
+    mutable QHash<char16_t, Glyph> glyphs_;
+    mutable QHash<qint64, QRawFont> sized_;
 };
 inline constexpr int FontReferencePixels = 1200;
 const FontReference &ReferenceOf(const SurfaceFont &font);

@@ -65,6 +65,7 @@ prnPageSetup::prnPageSetup(const PrintingContext &context, int slot, QWidget *pa
     orientationLayout->addWidget(portrait_, 0, 1);
     orientationLayout->addWidget(image2, 1, 0);
     orientationLayout->addWidget(landscape_, 1, 1);
+    orientationLayout->setColumnStretch(2, 1);
 
     auto *frame3 = new QGroupBox(QStringLiteral("Περιθώρια (cm)"), this);
     auto *margins = new QGridLayout(frame3);

@@ -230,6 +230,7 @@ void ReportPreview::buildControls()
     client_ = new QWidget(this);
     layout->addWidget(client_);
     client_->setMouseTracking(true);
+    client_->installEventFilter(this);
 
     canvas_ = new PreviewCanvas(*this, client_);
     canvas_->onPress = [this](QPointF at, Qt::MouseButton b, Qt::KeyboardModifiers m) { pagePressed(at, b, m); };
@@ -244,13 +245,13 @@ void ReportPreview::buildControls()
         connect(bar, &QScrollBar::valueChanged, this, [this] { scrolled(); });
     }
 
-    struct ImageSpec
+    struct ImageDesign
     {
         const char *name;
         PreviewImage::Shape shape;
         const char *tip;
     };
-    const ImageSpec images[] = {
+    const ImageDesign images[] = {
         {"zoom", PreviewImage::Magnifier, "μεγένθυση/σμίκρυνση"},
         {"pagedown", PreviewImage::ArrowDown, "Νέα σελίδα κάτω "},
         {"pageup", PreviewImage::ArrowUp, "Νέα σελίδα πάνω"},
@@ -261,9 +262,9 @@ void ReportPreview::buildControls()
         {"minusbwidthcom", PreviewImage::Minus, "σμίκρυνση"},
         {"minusbheightcom", PreviewImage::Minus, "σμίκρυνση"},
     };
-    for (const ImageSpec &spec : images) {
-        auto *image = new PreviewImage(spec.shape, QString::fromUtf8(spec.tip), client_);
-        image->setObjectName(QString::fromLatin1(spec.name));
+    for (const ImageDesign &design : images) {
+        auto *image = new PreviewImage(design.shape, QString::fromUtf8(design.tip), client_);
+        image->setObjectName(QString::fromLatin1(design.name));
         images_.insert(image->objectName(), image);
         const QString name = image->objectName();
         image->onHover = [this, name] {
@@ -289,19 +290,19 @@ void ReportPreview::buildControls()
     images_.value(QStringLiteral("pageup"))->onClick = [this] { pageUp(); };
     images_.value(QStringLiteral("pageright"))->onClick = [this] { pageRight(); };
     images_.value(QStringLiteral("pageleft"))->onClick = [this] { pageLeft(); };
-    struct SizeSpec
+    struct SizeImage
     {
         const char *name;
         int large, small;
     };
-    for (const SizeSpec &spec : {SizeSpec{"plusbwidthcom", 2, 1}, SizeSpec{"minusbwidthcom", -2, -1},
-                                 SizeSpec{"plusbheightcom", 4, 3}, SizeSpec{"minusbheightcom", -4, -3}}) {
-        PreviewImage *image = images_.value(QString::fromLatin1(spec.name));
-        image->onPress = [this, spec](Qt::MouseButton button, Qt::KeyboardModifiers) {
+    for (const SizeImage &design : {SizeImage{"plusbwidthcom", 2, 1}, SizeImage{"minusbwidthcom", -2, -1},
+                                 SizeImage{"plusbheightcom", 4, 3}, SizeImage{"minusbheightcom", -4, -3}}) {
+        PreviewImage *image = images_.value(QString::fromLatin1(design.name));
+        image->onPress = [this, design](Qt::MouseButton button, Qt::KeyboardModifiers) {
             if (button == Qt::LeftButton)
-                sizeButtonPressed(spec.large);
+                sizeButtonPressed(design.large);
             else if (button == Qt::RightButton)
-                sizeButtonPressed(spec.small);
+                sizeButtonPressed(design.small);
             else
                 sizeButtonPressed(sizeStep_);
         };
@@ -361,6 +362,23 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     prepareForm();
+}
+
+void ReportPreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The window manager's frame may leave pic1 smaller than at the opening:
+    // the page is fitted to what the user sees.
+    prepareForm();
+    if (hasPages_ && canvas_->size() != fittedCanvas_)
+        drawCenteredPage();
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::MouseMove)
+        undoBorders();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReportPreview::done(int result)
@@ -544,6 +562,7 @@ void ReportPreview::drawCenteredPage()
     const int ky = steps(size.height() / geometry_.PaperHeight[o]);
     // Never below 5 %: a window too small to fit the paper still shows it.
     zoom_ = std::max(0.05f, 1.0f + 0.05f * float(std::min(kx, ky)));
+    fittedCanvas_ = canvas_->size();
     updateZoomLabel();
     for (QScrollBar *bar : {hScroll_, vScroll_}) {
         bar->setEnabled(false);

@@ -136,6 +136,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -161,6 +163,7 @@ private:
     bool hasPages_ = false;
     LayoutFailureText lastFailure_;
     float zoom_ = 1;
+    QSize fittedCanvas_; // pic1's size when the page was last fitted
     double pageLeft_ = 0, pageTop_ = 0;
     int selectedWidth_ = 0, selectedHeight_ = 0;
     int sizeStep_ = 0;

@@ -6,6 +6,7 @@
 #include "register/exportcommands.h"
 #include "register/personsexport.h"
 #include "register/windowopener.h"
+#include "shell/reportopeners.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -87,10 +88,15 @@ void dat02_Persons::buildMenus()
 {
     exportsMenu_ = exports().newMenu([this] { exportTextFile(); }, [this] { exportWorkbook(); });
     addMenu(exportsMenu_);
-    // The printed contact list is not part of the program yet: its command stays disabled.
+    // The printed contact list lives in another folder: the command works once
+    // the program has bound its opener.
     auto *print = new QMenu(QStringLiteral("Εκτύπωση"), this);
     printAction_ = print->menuAction();
-    printAction_->setEnabled(false);
+    printAction_->setEnabled(bool(ProgramReportOpeners().personsList));
+    connect(printAction_, &QAction::triggered, this, [this] {
+        if (const auto &open = ProgramReportOpeners().personsList)
+            open(this->context(), this);
+    });
     addMenu(print);
 }
 

@@ -5,9 +5,13 @@
 
 #include "printing/prninterface.h"
 #include "printing/prnpagesetup.h"
+#include "printing/selectprinter.h"
 #include "printing/settingvaluedialog.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
@@ -89,6 +93,29 @@ private slots:
         dialog.confirm();
         QVERIFY(dialog.choice().confirmed);
         QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Gone"));
+    }
+
+    void anotherPrinterChosenThroughThePrinterName()
+    {
+        PrintingFixture f;
+        f.doubles.printers.names = {QStringLiteral("Office"), BuiltInPdfPrinterName()};
+        f.state.PreferredFont = QStringLiteral("DejaVu Sans");
+        QTemporaryDir folder; // the autoload file is written there
+        f.state.ProgramFolder = folder.path() + QStringLiteral("/");
+        prninterface dialog(f.context(), 1, 1);
+        QTimer::singleShot(20, [] {
+            auto *selection = dynamic_cast<SelectPrinter *>(QApplication::activeModalWidget());
+            QVERIFY(selection);
+            QTRY_VERIFY(!selection->busy() && selection->printers()->currentIndex() >= 0);
+            selection->choosePrinter(0);
+            selection->makeProgramPrinter();
+            selection->close();
+        });
+        dialog.printerClicked();
+        QCOMPARE(dialog.printerText(), QStringLiteral("Office"));
+        dialog.confirm();
+        QVERIFY(dialog.choice().confirmed);
+        QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Office"));
     }
 
     void pageSetupShowsAndStoresTheSlot()

@@ -96,6 +96,28 @@ private slots:
         QVERIFY(!text->font.bold);
     }
 
+    void zoomedPreviewCutsLikePaper()
+    {
+        PrintingFixture f;
+        f.slot().PageNumbers = -1;
+        f.slot().Widths[0] = 700; // the cells' texts do not fit: they are cut
+        auto preview = f.open();
+        RecordingSurface paper;
+        paper.setOnPaper(true);
+        preview->paintPage(paper, 0, 0, 1, 2, 1);
+        for (const double zoom : {0.3, 0.75, 1.6}) {
+            RecordingSurface screen;
+            preview->paintPage(screen, 100, 200, 1, 2, zoom);
+            QCOMPARE(screen.textStrings(), paper.textStrings());
+            for (int i = 0; i < paper.texts.size(); ++i) {
+                QVERIFY(qAbs(screen.texts[i].x - (100 + paper.texts[i].x * zoom)) < 1e-6);
+                QVERIFY(qAbs(screen.texts[i].width - paper.texts[i].width * zoom) < 1e-6);
+            }
+        }
+        QVERIFY(paper.textStrings().contains(QStringLiteral("(1,2)")));
+        QVERIFY(!paper.textStrings().contains(QStringLiteral("Μελισσοκαρπάκης 1")));
+    }
+
     void allPagesGoColumnByColumnToPdf()
     {
         PrintingFixture f;

@@ -1,0 +1,76 @@
+// The main menu's printer commands in the program: the start-up font check
+// sets their captions, and they open the printer selection and the font
+// overview.
+
+#include "app/programwindows.h"
+#include "printing/fontsfrm.h"
+#include "printing/selectprinter.h"
+#include "shell/mainfrm.h"
+#include "shell/pathparts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace kelvarino;
+
+class TestPrintingMenus : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    AppState state_;
+    TestPlatform doubles_;
+    std::unique_ptr<MainFrm> window_;
+
+    // Runs a menu command whose modal window is expected, and closes it.
+    template <typename Window>
+    bool opensModal(const QString &command)
+    {
+        bool seen = false;
+        QTimer::singleShot(50, [&seen] {
+            if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                seen = dynamic_cast<Window *>(window) != nullptr;
+                window->close();
+            }
+        });
+        window_->runCommand(command);
+        return seen;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        state_.ProgramFolder = FolderWithSeparator(dir_.path());
+        window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
+        BindProgramWindows(*window_);
+        window_->MDIForm_Load();
+    }
+
+    void startupSetsThePrinterCaptions()
+    {
+        QVERIFY(state_.PrintingPossible);
+        QCOMPARE(state_.ProgramPrinter, BuiltInPdfPrinterName());
+        QCOMPARE(window_->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+                 QStringLiteral("Επιλογή εκτυπωτή (PDF)"));
+        QCOMPARE(window_->menuAction(QStringLiteral("mnuFonts"))->text(),
+                 QStringLiteral("Επισκόπιση γραμματοσειρών (Arial Greek)"));
+    }
+
+    void theCommandsOpenTheirWindows()
+    {
+        QVERIFY(window_->menuAction(QStringLiteral("mnuSelectPrinter"))->isEnabled());
+        QVERIFY(window_->menuAction(QStringLiteral("mnuFonts"))->isEnabled());
+        QVERIFY(opensModal<SelectPrinter>(QStringLiteral("mnuSelectPrinter")));
+        QVERIFY(opensModal<fontsfrm>(QStringLiteral("mnuFonts")));
+    }
+};
+
+QTEST_MAIN(TestPrintingMenus)
+#include "test_printingmenus.moc"

@@ -1,0 +1,152 @@
+// The two contact lists: rows per page, pages, cell height, cells and the
+// print job.
+#include "printoutsfixture.h"
+
+#include "printing/pagesurface.h"
+#include "printouts/contactlistpage.h"
+
+#include <QAction>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kelvarino;
+using namespace kelvarino::testing;
+
+namespace {
+
+void AddPersons(BuildingData &building, int count)
+{
+    building.Persons.clear();
+    for (int i = 0; i < count; ++i) {
+        PersonRecord p;
+        p.Name.set(QStringLiteral("Πρόσωπο %1").arg(i + 1));
+        building.Persons.push_back(p);
+    }
+}
+
+RecordingSurface Page(const ContactListPage &list, int page)
+{
+    RecordingSurface surface;
+    list.drawListPage(surface, 1, 0, 0, page);
+    return surface;
+}
+
+} // namespace
+
+class TestContactLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesOfFortyFourRows()
+    {
+        PrintoutsFixture f;
+        AddPersons(f.state.Building, 44);
+        {
+            ContactListPage list(f.printing(), ContactListKind::Persons);
+            QCOMPARE(list.windowTitle(), QStringLiteral("/Στοιχεία εμπλεκομένων προσώπων"));
+            QCOMPARE(list.cellHeight(), 235.0f);
+            QCOMPARE(list.rowCapacity(), 44);
+            QCOMPARE(list.pageRows(), 1);
+            QVERIFY(list.scrollBar()->isHidden());
+            const RecordingSurface page = Page(list, 1);
+            QVERIFY(page.find(QStringLiteral("44")));
+            QVERIFY(page.find(QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΠΙΚΟΙΝΩΝΙΑΣ ΠΡΟΣΩΠΩΝ")));
+            QVERIFY(page.find(QStringLiteral("Ημερομηνία: 15/1/2026")));
+            for (const QString &text : page.textStrings())
+                QVERIFY(!text.startsWith(QStringLiteral("Σελίδα")));
+        }
+        AddPersons(f.state.Building, 45);
+        ContactListPage list(f.printing(), ContactListKind::Persons);
+        QCOMPARE(list.pageRows(), 2);
+        QVERIFY(!list.scrollBar()->isHidden());
+        QCOMPARE(list.scrollBar()->maximum(), 1);
+        const RecordingSurface second = Page(list, 2);
+        QVERIFY(second.find(QStringLiteral("45")));
+        QVERIFY(second.find(QStringLiteral("Πρόσωπο 45")));
+        QVERIFY(!second.find(QStringLiteral("Πρόσωπο 44")));
+        QVERIFY(second.find(QStringLiteral("Σελίδα 2 από 2")));
+        // A person without street and area shows the separator alone.
+        QVERIFY(second.find(QStringLiteral(", ")));
+        // The scroll bar pages and shows the whole page.
+        list.pagePressed(QPointF(5000, 4000), Qt::LeftButton);
+        QCOMPARE(list.previewZoom(), 2);
+        QCOMPARE(list.zoomOrigin(), QPointF(5000, 4000));
+        list.scrollBar()->setValue(1);
+        QCOMPARE(list.currentPage(), 2);
+        QCOMPARE(list.previewZoom(), 1);
+    }
+
+    void cellHeightBounds()
+    {
+        const std::pair<float, float> cases[] = {{0, 235}, {89, 235}, {90, 90}, {501, 500}};
+        for (auto [stored, opened] : cases) {
+            PrintoutsFixture f;
+            f.slot(2).Heights[0] = stored;
+            ContactListPage list(f.printing(), ContactListKind::Persons);
+            QCOMPARE(list.cellHeight(), opened);
+        }
+        PrintoutsFixture f;
+        f.slot(2).Heights[0] = 500;
+        ContactListPage list(f.printing(), ContactListKind::Persons);
+        list.action(QStringLiteral("mnuIncreaseHeight"))->trigger();
+        QCOMPARE(list.cellHeight(), 500.0f);
+        QVERIFY(!f.state.DataChanged);
+        list.action(QStringLiteral("mnuDecreaseHeight"))->trigger();
+        QCOMPARE(list.cellHeight(), 499.0f);
+        QCOMPARE(f.slot(2).Heights[0], 499.0f);
+        QCOMPARE(f.slot(7).Heights[0], 0.0f);
+        QVERIFY(f.state.DataChanged);
+    }
+
+    void professionalsInTheirColumns()
+    {
+        PrintoutsFixture f;
+        ProfessionalRecord p;
+        p.Name.set(QStringLiteral("Νίκος"));
+        p.Activity.set(QStringLiteral("Ηλεκτρολόγος"));
+        p.Email.set(QStringLiteral("n@example.com"));
+        f.state.Building.Professionals = {p};
+        f.state.DataFileName = QStringLiteral("a.s43");
+        ContactListPage list(f.printing(), ContactListKind::Professionals);
+        QCOMPARE(list.windowTitle(), QStringLiteral("a.s43/Στοιχεία Επαγγεματιών"));
+        QCOMPARE(list.action(QStringLiteral("mnuOrderAB"))->text(),
+                 QStringLiteral("Διάταξη προσώπων σε αλφαβητική σειρά της δραστηριότητας"));
+        const RecordingSurface page = Page(list, 1);
+        const auto activity = page.find(QStringLiteral("Ηλεκτρολόγος"));
+        const auto name = page.find(QStringLiteral("Νίκος"));
+        const auto header = page.find(QStringLiteral("ΔΡΑΣΤΗΡΙΟΤΗΤΑ"));
+        QVERIFY(activity && name && header && page.find(QStringLiteral("EMAIL")));
+        QVERIFY(activity->x < name->x);
+        // Seven boxes a row, 45 column units across.
+        QCOMPARE(page.shapesOf(RecordingSurface::Shape::Box).size(), 14);
+        QCOMPARE(page.shapesOf(RecordingSurface::Shape::Box).last().rect.right() - 168.9, 45.0 * 360);
+    }
+
+    void printsEveryPageOnLandscapeA4()
+    {
+        PrintoutsFixture f;
+        AddPersons(f.state.Building, 45);
+        ContactListPage list(f.printing(), ContactListKind::Persons);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("persons.pdf"));
+        f.dialogs.printChoices = {PrintChoice{true, 1, true}};
+        f.doubles.fileDialogs.saveAnswers = {pdf};
+        list.sendToPrinter();
+        QCOMPARE(f.dialogs.asked.size(), 1);
+        QCOMPARE(f.dialogs.asked[0].rows, 2);
+        QCOMPARE(f.doubles.printers.jobs.size(), 1);
+        QCOMPARE(f.doubles.printers.jobs[0].pages, 2);
+        QVERIFY(QFile::exists(pdf));
+        // A job that cannot start says so.
+        f.dialogs.printChoices = {PrintChoice{true, 1, false}};
+        f.doubles.fileDialogs.saveAnswers = {pdf};
+        f.doubles.printers.failJobStart = true;
+        list.sendToPrinter();
+        QCOMPARE(f.doubles.messages.shown.last().text, QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
+    }
+};
+
+QTEST_MAIN(TestContactLists)
+#include "test_contactlists.moc"

@@ -1,0 +1,177 @@
+// The payment receipt window on the recording surface: one or two pages, its
+// sizes at opening, its lines and its message.
+#include "printoutsfixture.h"
+
+#include "printing/pagesurface.h"
+#include "printouts/paymentreceipt.h"
+#include "printouts/paymentreceiptreport.h"
+
+#include <QMenu>
+#include <QtTest>
+
+using namespace kelvarino;
+using namespace kelvarino::testing;
+
+namespace {
+
+struct Receipt
+{
+    explicit Receipt(int payment = 0)
+    {
+        QVERIFY(PreparePaymentReceipt(f.state.Building, payment, f.doubles.messages, results)
+                == CommandOutcome::OpenReport);
+        report = std::make_unique<PaymentReceiptReport>(f.state, results, payment);
+    }
+    void open() { window = f.open(*report); }
+    RecordingSurface page(int column)
+    {
+        RecordingSurface surface;
+        window->paintPage(surface, 0, 0, 1, column, 1);
+        return surface;
+    }
+    PrintSetting &slot() { return f.slot(1); }
+
+    PrintoutsFixture f;
+    PeriodResults results;
+    std::unique_ptr<PaymentReceiptReport> report;
+    std::unique_ptr<ReportPreview> window;
+};
+
+const QString ResidentTitle = QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΕΝΟΙΚΟΥ");
+const QString OwnerTitle = QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΙΔΙΟΚΤΗΤΗ");
+
+} // namespace
+
+class TestPaymentReceipt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aNeverSetSlotOpensAtItsDefaults()
+    {
+        Receipt r;
+        QCOMPARE(r.slot().Magnification, 0.0f);
+        r.open();
+        QCOMPARE(r.slot().Magnification, 1.0f);
+        QCOMPARE(r.slot().Heights[0], 270.0f);
+        QCOMPARE(r.slot().Widths[0], r.window->defaultSizes().widths[0]);
+        QVERIFY(!r.f.state.DataChanged);
+    }
+
+    void sizesThatAreNotNumbersAreNotSet()
+    {
+        Receipt r;
+        r.slot().Widths[0] = std::numeric_limits<float>::infinity();
+        r.slot().Heights[0] = std::numeric_limits<float>::quiet_NaN();
+        r.slot().Magnification = std::numeric_limits<float>::infinity();
+        r.open();
+        QVERIFY(r.window->hasPages());
+        QCOMPARE(r.slot().Widths[0], r.window->defaultSizes().widths[0]);
+        QCOMPARE(r.slot().Heights[0], 270.0f);
+        QCOMPARE(r.slot().Magnification, 1.0f);
+    }
+
+    void bothOnOnePageWhenTheyFitSideBySide()
+    {
+        Receipt r;
+        r.slot().Portrait = False16;
+        r.slot().Magnification = 1;
+        r.slot().Widths[0] = 7000;
+        r.slot().Heights[0] = 270;
+        r.open();
+        QCOMPARE(r.window->pageColumns(), 1);
+        const RecordingSurface page = r.page(1);
+        const auto resident = page.find(ResidentTitle);
+        const auto owner = page.find(OwnerTitle);
+        QVERIFY(resident && owner);
+        QVERIFY(owner->x > resident->right());
+        QCOMPARE(owner->y, resident->y);
+        QVERIFY(page.find(QStringLiteral("ΠΟΣΟ ΕΙΣΠΡΑΞΗΣ: 0,00 €"))); // the owner's side paid nothing
+        QVERIFY(page.find(QStringLiteral("ΕΝΟΙΚΟΣ: Ένοικος Πρώτος")));
+        QVERIFY(page.find(QStringLiteral("ΙΔΙΟΚΤΗΤΗΣ: ")));
+        // The two frames are red even without coloured print.
+        r.slot().ColouredPrint = False16;
+        const RecordingSurface plain = r.page(1);
+        QCOMPARE(plain.shapesOf(RecordingSurface::Shape::Box).size(), 2);
+        for (const RecordingSurface::Shape &frame : plain.shapesOf(RecordingSurface::Shape::Box))
+            QCOMPARE(frame.colour, QColor(255, 0, 0));
+        for (const RecordingSurface::Text &text : plain.texts)
+            QCOMPARE(text.colour, QColor(Qt::black));
+    }
+
+    void oneReceiptAPageWhenTheyDoNot()
+    {
+        Receipt r;
+        r.slot().Portrait = False16;
+        r.slot().Magnification = 1;
+        r.slot().Widths[0] = 8000;
+        r.slot().Heights[0] = 270;
+        r.slot().PageNumbers = True16;
+        r.open();
+        QCOMPARE(r.window->pageColumns(), 2);
+        QVERIFY(r.page(1).find(ResidentTitle) && !r.page(1).find(OwnerTitle));
+        QVERIFY(r.page(2).find(OwnerTitle) && !r.page(2).find(ResidentTitle));
+        QVERIFY(r.page(2).textStrings().last().startsWith(QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016, Σελίδα 2 ")));
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,1)"));
+        r.window->pageRight();
+        QCOMPARE(r.window->currentColumn(), 2);
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα 2"));
+        // A change of size lays the receipts out again: the grid's form comes back.
+        r.window->sizeButtonPressed(ReportPreview::WidthSmall);
+        r.window->applySizeStep();
+        r.window->sizeButtonReleased();
+        QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,2)"));
+        QVERIFY(!r.window->imageShown(QStringLiteral("pageup")) && !r.window->imageShown(QStringLiteral("pagedown")));
+    }
+
+    void everyCommandInOneMenu()
+    {
+        Receipt r;
+        r.open();
+        QStringList items;
+        for (QAction *item : r.window->optionsMenu()->actions())
+            if (!item->isSeparator())
+                items << item->text();
+        QCOMPARE(items, (QStringList{QStringLiteral("Αποστολή στον εκτυπωτή"), QStringLiteral("Διαμόρφωση σελίδας"),
+                                     QStringLiteral("Γραμματοσειρά"), QStringLiteral("Έγχρωμη εκτύπωση"),
+                                     QStringLiteral("Αρίθμηση σελίδων"), QStringLiteral("Προτεινόμενες παράμετροι"),
+                                     QStringLiteral("Κλείσιμο του παραθύρου")}));
+        QVERIFY(!r.window->printMenu()->menuAction()->isVisible());
+        QCOMPARE(r.window->action(QStringLiteral("mnuSendToPrinter"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    }
+
+    void tooWideEvenAtHalfSize()
+    {
+        Receipt r;
+        r.slot().Portrait = True16;
+        r.slot().Magnification = 1;
+        r.slot().Widths[0] = 40000;
+        r.slot().Heights[0] = 270;
+        r.open();
+        QVERIFY(!r.window->hasPages());
+        QCOMPARE(r.slot().Portrait, True16);
+        QCOMPARE(r.f.doubles.messages.shown.size(), 1);
+        QVERIFY(r.f.doubles.messages.shown[0].text.startsWith(
+            QStringLiteral("Οι αποδείξεις δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα.")));
+    }
+
+    void theInsetIsOneLetterWide()
+    {
+        Receipt r;
+        r.slot().Portrait = False16;
+        r.slot().Magnification = 2;
+        r.slot().Widths[0] = 3000;
+        r.slot().Heights[0] = 270;
+        r.open();
+        RecordingSurface surface;
+        surface.useFixedMetrics({10, 20});
+        r.report->printReceipt(surface, Side::Resident, 0, 0, 2);
+        // "A" at 14 x 2 points is 280 wide; draw1 pads by 30 x 2 / 2 inside it.
+        const auto date = surface.find(QStringLiteral("ΗΜΕΡΟΜΗΝΙΑ: 10/2/2015"));
+        QVERIFY(date);
+        QCOMPARE(date->x, 280.0 + 30);
+    }
+};
+
+QTEST_MAIN(TestPaymentReceipt)
+#include "test_paymentreceipt.moc"

@@ -1,0 +1,109 @@
+// Every printout of the example building printed through printreport: its
+// page count and a few exact texts of its pages.
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Example = QStringLiteral(KV_SOURCE_DIR "/examples/Πολυκατοικία Παραδείγματος.s43");
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+ToolRun PrintReport(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(KV_PRINTREPORT), QStringList{Example} + arguments);
+    tool.waitForFinished(60000);
+    return {tool.exitCode(), QString::fromLocal8Bit(tool.readAllStandardError())};
+}
+
+QString Output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PageCount(const QString &pdf)
+{
+    for (const QString &line : Output(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return 0;
+}
+
+QString PageText(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    return Output(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
+}
+
+} // namespace
+
+class TestPrintReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void examplePrintouts_data()
+    {
+        QTest::addColumn<QStringList>("report");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("cash") << QStringList{QStringLiteral("cash"), QStringLiteral("0")} << 1 << 1
+                              << QStringList{QStringLiteral("ΤΑΜΕΙΟ ΣΤΗΝ ΑΡΧΗ ΤΗΣ ΠΕΡΙΟΔΟΥ: 499,17 €"),
+                                             QStringLiteral("ΑΠΟΘΕΜΑΤΙΚΑ: 2300,00"),
+                                             QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: 1/10/2025 ΕΩΣ: "
+                                                            "31/12/2025")};
+        QTest::newRow("permille") << QStringList{QStringLiteral("permille")} << 2 << 1
+                                  << QStringList{QStringLiteral("ΧΙΛΙΟΣΤΑ"), QStringLiteral("ΙΣΟΠΟΣΑ"),
+                                                 QStringLiteral("Από: 1/7/2024"), QStringLiteral("Έως σήμερα")};
+        QTest::newRow("receipt") << QStringList{QStringLiteral("receipt"), QStringLiteral("0")} << 2 << 1
+                                 << QStringList{QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΕΝΟΙΚΟΥ"),
+                                                QStringLiteral("ΠΟΣΟ ΕΙΣΠΡΑΞΗΣ: 513,20 €"),
+                                                QStringLiteral("ΝΕΟ ΥΠΟΛΟΙΠΟ: 7,71 €")};
+        QTest::newRow("receipt, owner") << QStringList{QStringLiteral("receipt"), QStringLiteral("0")} << 2 << 2
+                                        << QStringList{QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΙΔΙΟΚΤΗΤΗ")};
+        QTest::newRow("persons") << QStringList{QStringLiteral("persons")} << 1 << 1
+                                 << QStringList{QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΠΙΚΟΙΝΩΝΙΑΣ ΠΡΟΣΩΠΩΝ"),
+                                                QStringLiteral("Γεώργιος Παπαδόπουλος, Κύριο")};
+        QTest::newRow("professionals") << QStringList{QStringLiteral("professionals")} << 1 << 1
+                                       << QStringList{QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΠΙΚΟΙΝΩΝΙΑΣ ΕΠΑΓΓΕΛΜΑΤΙΩΝ"),
+                                                      QStringLiteral("Σταύρος Μπέλλος")};
+    }
+    void examplePrintouts()
+    {
+        QFETCH(QStringList, report);
+        QFETCH(int, page);
+        QFETCH(QStringList, texts);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        const ToolRun run = PrintReport(report + QStringList{pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QTEST(PageCount(pdf), "pages");
+        const QString text = PageText(pdf, page);
+        for (const QString &expected : texts)
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text.left(400)));
+    }
+
+    void aMissingIssueStops()
+    {
+        QTemporaryDir dir;
+        const ToolRun run =
+            PrintReport({QStringLiteral("cash"), QStringLiteral("99"), dir.filePath(QStringLiteral("x.pdf"))});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.errors.contains(QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 99.")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintReport)
+#include "test_printreport.moc"

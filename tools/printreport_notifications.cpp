@@ -1,0 +1,25 @@
+// printreport FILE.s43 notifications ISSUE OUT.pdf: every page of every flat's
+// notification sheet of the issue, in flat order.
+
+#include "printreport.h"
+
+#include "core/issuecommands.h"
+#include "notifications/prn02_notifications.h"
+#include "printing/reportpreview.h"
+
+using namespace kelvarino;
+
+KV_PRINT_REPORT(notifications, "notifications", true, [](PrintReportRun &run) {
+    if (run.index >= run.state.Building.IssueCount()) {
+        run.platform.messages->error(QStringLiteral("Εκδόσεις"),
+                                     QStringLiteral("Δεν υπάρχει έκδοση με αριθμό %1.").arg(run.index));
+        return false;
+    }
+    PeriodResults results;
+    if (PrepareNotifications(run.state.Building, run.index, *run.platform.messages, results)
+        != CommandOutcome::OpenReport)
+        return false;
+    prn02_Notifications window(run.printing, {run.state.Building, results, run.index});
+    window.load();
+    return window.printAllFlats(PrintChoice{true, 1, true});
+})
