@@ -187,7 +187,8 @@ quint64 dat10_IssuedForms::listSignature() const
     // What the rows stand for: the issues as listed, whatever changed them.
     size_t seed = qHash(issues().size());
     for (const IssueRecord &issue : issues())
-        seed = qHashMulti(seed, issue.PeriodFrom, issue.PeriodTo, issue.IssueDate, issue.Announcement.text());
+        seed = qHashMulti(seed, issue.PeriodFrom, issue.PeriodTo, issue.IssueDate,
+                          qHashBits(issue.Announcement.data(), issue.Announcement.Width));
     return seed;
 }
 
