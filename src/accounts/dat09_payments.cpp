@@ -55,8 +55,6 @@ ListTexts Texts()
                                 "Η νέα πληρωμή δεν καταχωρήθηκε.")
                      .arg(MaxListCount);
     t.rowToolTip = QStringLiteral("κλικ για αλλαγή/διαγραφή");
-    t.rowButtonCaption = QStringLiteral("Απόδειξη");
-    t.rowButtonToolTip = QStringLiteral("κλικ για παραγωγή απόδειξης πληρωμής");
     return t;
 }
 
@@ -70,8 +68,6 @@ ListGeometry Geometry()
     g.frameWidth = 13035;
     g.frameHeight = 1995;
     g.scrollLeft = 13260;
-    g.rowButtonLeft = 11700;
-    g.rowButtonWidth = 1455;
     return g;
 }
 
@@ -107,6 +103,7 @@ dat09_Payments::dat09_Payments(AppContext &context, QWidget *parent)
     addOnEnter(f.xOwnerAmount);
     addOnEnter(f.xResidentAmount);
     EntryDate = LocaleService::today(*platform().clock);
+    addRowButton({QStringLiteral("Απόδειξη"), QStringLiteral("κλικ για παραγωγή απόδειξης πληρωμής"), 11700, 1455});
     buildList();
 }
 
@@ -168,12 +165,12 @@ void dat09_Payments::fillEntryLists(bool flatsChanged)
     fields_->xFlat->setCurrentIndex(flat >= 0 && flat < fields_->xFlat->count() ? flat : -1);
 }
 
-bool dat09_Payments::rowButtonEnabled() const
+bool dat09_Payments::rowButtonEnabled(int) const
 {
     return bool(ProgramReportOpeners().paymentReceipt);
 }
 
-void dat09_Payments::rowButtonClicked(int index)
+void dat09_Payments::rowButtonClicked(int, int index)
 {
     if (const auto &open = ProgramReportOpeners().paymentReceipt)
         open(context(), this, index);

@@ -33,8 +33,8 @@ protected:
     bool newRecordMayBeStored() override;
     void clearEntryFrame() override;
     void fillEntryLists(bool flatsChanged) override;
-    bool rowButtonEnabled() const override;
-    void rowButtonClicked(int index) override;
+    bool rowButtonEnabled(int button) const override;
+    void rowButtonClicked(int button, int index) override;
 
 private:
     std::unique_ptr<PaymentFields> fields_;

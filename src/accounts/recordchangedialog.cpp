@@ -62,9 +62,10 @@ void RecordChangeDialog::addField(const QString &caption, QWidget *field, double
     field->setGeometry(Twips::rect(fieldLeft_, top, width, height));
 }
 
-void RecordChangeDialog::placeButtons(double top, double deleteLeft, double okLeft, double cancelLeft, double width)
+void RecordChangeDialog::placeButtons(double top, double deleteLeft, double okLeft, double cancelLeft, double width,
+                                      double deleteWidth)
 {
-    delete_->setGeometry(Twips::rect(deleteLeft, top, width, 495));
+    delete_->setGeometry(Twips::rect(deleteLeft, top, deleteWidth > 0 ? deleteWidth : width, 495));
     ok_->setGeometry(Twips::rect(okLeft, top, width, 495));
     cancel_->setGeometry(Twips::rect(cancelLeft, top, width, 495));
 }

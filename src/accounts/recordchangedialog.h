@@ -34,8 +34,10 @@ protected:
 
     // A caption at the left, right-aligned, and its field from `fieldLeft`.
     void addField(const QString &caption, QWidget *field, double top, double width, double height = 315);
-    // The three buttons at this height (twips) and these lefts.
-    void placeButtons(double top, double deleteLeft, double okLeft, double cancelLeft, double width = 1935);
+    // The three buttons at this height (twips) and these lefts; the delete
+    // button as wide as the others unless its width is given.
+    void placeButtons(double top, double deleteLeft, double okLeft, double cancelLeft, double width = 1935,
+                      double deleteWidth = 0);
     EntryBoxes &entries() { return *entries_; }
     const Platform &platform() const { return platform_; }
 

@@ -3,6 +3,7 @@
 #include "core/recordmaintenance.h"
 #include "platform/twips.h"
 #include "register/datamenu.h"
+#include "register/grideditor.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
 
@@ -16,7 +17,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include <cmath>
+#include <algorithm>
 
 namespace kelvarino {
 
@@ -105,7 +106,6 @@ RecordListWindow::RecordListWindow(AppContext &context, std::vector<ListColumn> 
     frame_->setStyleSheet(QStringLiteral("QGroupBox { background-color: #ffffe0; border: 1px solid #808080;"
                                          " margin-top: 8px; font-weight: bold; }"
                                          " QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
-    buildMenus();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         // Coming back from another window: it may have changed the data.
         if (now && isAncestorOf(now) && !(old && isAncestorOf(old)))
@@ -119,12 +119,15 @@ void RecordListWindow::buildMenus()
     connect(dataMenu_->addAction(texts_.deleteAllCaption), &QAction::triggered, this, [this] { deleteAllListed(); });
     dataMenu_->addSeparator();
     AddCloseItem(dataMenu_, this);
+    menus_ = {dataMenu_};
+    if (!hasFilter())
+        return;
     filterMenu_ = new QMenu(QStringLiteral("Φίλτρα"), this);
     connect(filterMenu_->addAction(QStringLiteral("Ορισμός φίλτρου")), &QAction::triggered, this,
             [this] { setFilters(); });
     connect(filterMenu_->addAction(QStringLiteral("Αφαίρεση όλων των φίλτρων")), &QAction::triggered, this,
             [this] { clearFilters(); });
-    menus_ = {dataMenu_, filterMenu_};
+    menus_.append(filterMenu_);
 }
 
 QToolButton *RecordListWindow::makeAcceptButton(const QString &toolTip)
@@ -143,14 +146,14 @@ QLabel *RecordListWindow::addTotal(const QString &caption, double captionLeft, d
     label->setFrameShape(QFrame::Box);
     label->setAutoFillBackground(true);
     Paint(label, Qt::white, QColor(0, 128, 0));
-    label->setGeometry(Twips::rect(captionLeft, 120, captionWidth, RowHeight));
+    label->setGeometry(Twips::rect(captionLeft, 120, captionWidth, LineHeight));
     auto *value = new QLabel(this);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setFrameShape(QFrame::Box);
     value->setAutoFillBackground(true);
     value->setFont(FixedPitchFont());
     Paint(value, QColor(0, 128, 0), Qt::white);
-    value->setGeometry(Twips::rect(valueLeft, 120, valueWidth, RowHeight));
+    value->setGeometry(Twips::rect(valueLeft, 120, valueWidth, LineHeight));
     return value;
 }
 
@@ -160,7 +163,7 @@ QLabel *RecordListWindow::addFrameCaption(const QString &text, double left, doub
     auto *label = new QLabel(text, frame_);
     label->setAutoFillBackground(true);
     Paint(label, textColour, background);
-    label->setGeometry(Twips::rect(left, top, width, RowHeight));
+    label->setGeometry(Twips::rect(left, top, width, LineHeight));
     return label;
 }
 
@@ -177,27 +180,32 @@ void RecordListWindow::addOnEnter(QWidget *box)
     box->installEventFilter(this);
 }
 
+void RecordListWindow::addRowButton(ListRowButton button)
+{
+    rowButtons_.push_back(std::move(button));
+}
+
 void RecordListWindow::buildList()
 {
-    const double firstRowTop = geometry_.headerTop + RowHeight;
-    const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
-    visibleRows_ = int(std::floor((mainHeight - ChildFrameTwips - firstRowTop - 2 * RowHeight) / RowHeight));
-    visibleRows_ = std::max(visibleRows_, MinimumRows);
+    const double rowHeight = geometry_.rowHeight;
+    const double firstRowTop = geometry_.headerTop + rowHeight;
+    visibleRows_ = RowsFittingMainWindow(context(), firstRowTop, rowHeight, MinimumRows);
 
+    buildMenus();
     for (const ListColumn &c : columns_)
         MakeHeaderLabel(this, c.header, c.headerColour)
-            ->setGeometry(Twips::rect(c.left, geometry_.headerTop, c.width, RowHeight));
+            ->setGeometry(Twips::rect(c.left, geometry_.headerTop, c.width, rowHeight));
     rows_.reserve(std::size_t(visibleRows_));
     for (int r = 0; r < visibleRows_; ++r)
         rows_.push_back(makeRow(r));
     scroll_ = new QScrollBar(Qt::Vertical, this);
-    scroll_->setGeometry(Twips::rect(geometry_.scrollLeft, firstRowTop, 180, visibleRows_ * RowHeight));
+    scroll_->setGeometry(Twips::rect(geometry_.scrollLeft, firstRowTop, 180, visibleRows_ * rowHeight));
     scroll_->setSingleStep(1);
     scroll_->setPageStep(visibleRows_);
     scroll_->hide();
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) { onScroll(value); });
     setFixedSize(Twips::toPixels(geometry_.clientWidth),
-                 Twips::toPixels((visibleRows_ + 1) * RowHeight + firstRowTop));
+                 Twips::toPixels((visibleRows_ + 1) * rowHeight + firstRowTop));
 
     resetFilter();
     fillEntryLists(true);
@@ -209,7 +217,8 @@ void RecordListWindow::buildList()
 RecordListWindow::Row RecordListWindow::makeRow(int row)
 {
     Row r;
-    const double top = geometry_.headerTop + RowHeight * (row + 1);
+    const double rowHeight = geometry_.rowHeight;
+    const double top = geometry_.headerTop + rowHeight * (row + 1);
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const ListColumn &column = columns_[c];
         auto *label = new QLabel(this);
@@ -218,20 +227,24 @@ RecordListWindow::Row RecordListWindow::makeRow(int row)
         label->setCursor(Qt::PointingHandCursor);
         if (column.fixedPitch)
             label->setFont(FixedPitchFont());
-        label->setGeometry(Twips::rect(column.left, top, column.width, RowHeight));
+        if (c > 0 && geometry_.cellIndent > 0)
+            label->setIndent(geometry_.cellIndent);
+        label->setGeometry(Twips::rect(column.left, top, column.width, rowHeight));
         label->setProperty(RowProperty, row);
         label->installEventFilter(this);
         PaintCell(label, c == 0 ? NumberColour() : column.textColour, Qt::white);
         label->hide();
         r.cells.push_back(label);
     }
-    if (!texts_.rowButtonCaption.isEmpty()) {
-        r.button = new QPushButton(texts_.rowButtonCaption, this);
-        r.button->setToolTip(texts_.rowButtonToolTip);
-        r.button->setFocusPolicy(Qt::NoFocus);
-        r.button->setGeometry(Twips::rect(geometry_.rowButtonLeft, top, geometry_.rowButtonWidth, RowHeight));
-        connect(r.button, &QPushButton::clicked, this, [this, row] { rowButton(row); });
-        r.button->hide();
+    for (std::size_t b = 0; b < rowButtons_.size(); ++b) {
+        const ListRowButton &kind = rowButtons_[b];
+        auto *button = new QPushButton(kind.caption, this);
+        button->setToolTip(kind.toolTip);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(Twips::rect(kind.left, top, kind.width, rowHeight));
+        connect(button, &QPushButton::clicked, this, [this, row, b] { rowButton(row, int(b)); });
+        button->hide();
+        r.buttons.push_back(button);
     }
     return r;
 }
@@ -243,9 +256,11 @@ QLabel *RecordListWindow::cell(int row, int column) const
     return rows_[std::size_t(row)].cells[std::size_t(column)];
 }
 
-QPushButton *RecordListWindow::rowButtonAt(int row) const
+QPushButton *RecordListWindow::rowButtonAt(int row, int button) const
 {
-    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].button : nullptr;
+    if (row < 0 || row >= int(rows_.size()) || button < 0 || button >= int(rowButtons_.size()))
+        return nullptr;
+    return rows_[std::size_t(row)].buttons[std::size_t(button)];
 }
 
 std::pair<QColor, QColor> RecordListWindow::cellColours(int, int column) const
@@ -330,9 +345,9 @@ void RecordListWindow::showRow(int row, int position)
         PaintCell(label, text, background);
         label->show();
     }
-    if (r.button) {
-        r.button->setEnabled(rowButtonEnabled());
-        r.button->show();
+    for (std::size_t b = 0; b < r.buttons.size(); ++b) {
+        r.buttons[b]->setEnabled(rowButtonEnabled(int(b)));
+        r.buttons[b]->show();
     }
 }
 
@@ -341,8 +356,8 @@ void RecordListWindow::hideRow(int row)
     Row &r = rows_[std::size_t(row)];
     for (QLabel *label : r.cells)
         label->hide();
-    if (r.button)
-        r.button->hide();
+    for (QPushButton *button : r.buttons)
+        button->hide();
 }
 
 void RecordListWindow::onScroll(int value)
@@ -402,10 +417,13 @@ void RecordListWindow::addRecord()
         platform().messages->exclamation(texts_.fullTitle, texts_.fullText);
         return;
     }
+    const int before = firstShown_;
     appendNewRecord();
     markChanged();
     clearEntryFrame();
     rebuildList();
+    if (addKeepsPosition())
+        keepPosition(before);
 }
 
 void RecordListWindow::openRow(int row)
@@ -438,13 +456,13 @@ void RecordListWindow::openRow(int row)
     }
 }
 
-void RecordListWindow::rowButton(int row)
+void RecordListWindow::rowButton(int row, int button)
 {
-    if (!syncWithData() || !rowButtonEnabled())
+    if (!syncWithData() || !rowButtonAt(row, button) || !rowButtonEnabled(button))
         return;
     const int position = firstShown_ + row;
-    if (row >= 0 && row < visibleRows_ && position < int(listed_.size()))
-        rowButtonClicked(listed_[std::size_t(position)]);
+    if (position < int(listed_.size()))
+        rowButtonClicked(button, listed_[std::size_t(position)]);
 }
 
 void RecordListWindow::deleteAllListed()
@@ -456,9 +474,11 @@ void RecordListWindow::deleteAllListed()
         platform().messages->information(texts_.deleteAllTitle, texts_.deleteAllNothing);
         return;
     }
-    const MessageAnswer sure = platform().messages->show({texts_.deleteAllTitle, texts_.deleteAllQuestion.arg(count),
-                                                          MessageIcon::Exclamation, MessageButtons::YesNo,
-                                                          MessageAnswer::Yes});
+    QString question = texts_.deleteAllQuestion;
+    if (question.contains(QLatin1String("%1")))
+        question = question.arg(count);
+    const MessageAnswer sure = platform().messages->show(
+        {texts_.deleteAllTitle, question, MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes});
     if (sure != MessageAnswer::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);

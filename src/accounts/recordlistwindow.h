@@ -37,12 +37,10 @@ struct ListTexts
     QString deleteAllCaption;  // the data menu's item
     QString deleteAllTitle;
     QString deleteAllNothing;  // nothing is listed
-    QString deleteAllQuestion; // %1 the listed count
+    QString deleteAllQuestion; // %1, where it stands, the listed count
     QString fullTitle;         // an add to a list at its limit
     QString fullText;
     QString rowToolTip;
-    QString rowButtonCaption; // the button of every row, empty for none
-    QString rowButtonToolTip;
 };
 
 // Where the parts stand in the window (twips).
@@ -52,15 +50,26 @@ struct ListGeometry
     double headerTop = 2040; // the header row; the first list row is one row lower
     double frameLeft = 120, frameTop = 480, frameWidth = 13995, frameHeight = 1455;
     double scrollLeft = 14220;
-    double rowButtonLeft = 0, rowButtonWidth = 0;
+    double rowHeight = 315; // of the header and of every list row
+    int cellIndent = 0;     // pixels between a text cell's left border and its text
+};
+
+// A button that every listed row carries, acting on the row's record (twips).
+struct ListRowButton
+{
+    QString caption;
+    QString toolTip;
+    double left = 0;
+    double width = 0;
 };
 
 // The window pattern of the expenses, payments and issues: a frame at the
 // top in which a new record is typed and then added, the records that pass
 // the list's filter listed below it newest first in rows of label cells
-// numbered from the bottom, a click on a row opening the record's change
-// dialog, and the menus "Δεδομένα" (save, delete every listed record, close)
-// and "Φίλτρα" (set, remove).
+// numbered from the bottom, each row with the member's buttons, a click on a
+// row opening the record's change dialog, and the menus "Δεδομένα" (save,
+// delete every listed record, close) and, for a list with a filter, "Φίλτρα"
+// (set, remove).
 //
 // The rows are created once, fitted to the main window's height; scrolling
 // only rewrites them. The list is rebuilt (filter, order, totals) after every
@@ -70,11 +79,12 @@ struct ListGeometry
 // deletes a record it no longer stands for.
 //
 // A member gives the list (recordCount, listRecords), the cells, the frame's
-// record (checks, append, clear) and its change and filter dialogs.
+// record (checks, append, clear), its change dialog and, when it has one, its
+// filter and filter dialog.
 class RecordListWindow : public DataWindow
 {
 public:
-    static constexpr double RowHeight = 315;
+    static constexpr double LineHeight = 315; // of the totals and the frame's captions
     static constexpr int MinimumRows = 10;
 
     QList<QMenu *> menus() const override { return menus_; }
@@ -85,7 +95,7 @@ public:
     // The pattern's commands.
     void addRecord();
     void openRow(int row);
-    void rowButton(int row);
+    void rowButton(int row, int button = 0);
     void deleteAllListed();
     void setFilters();
     void clearFilters();
@@ -95,20 +105,21 @@ public:
     int firstShown() const { return firstShown_; }
     const std::vector<int> &listed() const { return listed_; }
     QLabel *cell(int row, int column) const;
-    QPushButton *rowButtonAt(int row) const;
+    QPushButton *rowButtonAt(int row, int button = 0) const;
     QScrollBar *scrollBar() const { return scroll_; }
     QToolButton *acceptButton() const { return accept_; }
     QMenu *dataMenu() const { return dataMenu_; }
-    QMenu *filterMenu() const { return filterMenu_; }
+    QMenu *filterMenu() const { return filterMenu_; } // null without a filter
     EntryBoxes &entries() { return *entries_; }
 
 protected:
     RecordListWindow(AppContext &context, std::vector<ListColumn> columns, ListTexts texts, ListGeometry geometry,
                      QWidget *parent);
 
-    // Creates the rows and shows the list; the member calls it at the end of
-    // its constructor, once its frame is filled.
+    // Creates the rows and menus and shows the list; the member calls it at
+    // the end of its constructor, once its frame and row buttons are set.
     void buildList();
+    void addRowButton(ListRowButton button);
     QGroupBox *frame() const { return frame_; }
     // The image that adds the frame's record, placed by the member.
     QToolButton *makeAcceptButton(const QString &toolTip);
@@ -138,16 +149,20 @@ protected:
     // The change dialog of a record: its answer (-1 delete, 1 changed, 0 nothing).
     virtual int editRecord(int index) = 0;
     virtual void deleteRecords(const std::vector<int> &indexes) = 0; // several at once, keeping the order
-    virtual void resetFilter() = 0;
-    virtual bool showFilterDialog() = 0; // true when the filter was applied
+    // A list with a filter has the menu "Φίλτρα"; without one every record is listed.
+    virtual bool hasFilter() const { return false; }
+    virtual void resetFilter() {}
+    virtual bool showFilterDialog() { return false; } // true when the filter was applied
     // The frame's record.
     virtual bool newRecordMayBeStored() = 0;
     virtual void appendNewRecord() = 0; // also notes its date for the next one
     virtual void clearEntryFrame() = 0;
     // The frame's lists from the data; `flatsChanged` clears a chosen flat.
     virtual void fillEntryLists(bool flatsChanged) = 0;
-    virtual bool rowButtonEnabled() const { return false; }
-    virtual void rowButtonClicked(int /*index*/) {}
+    virtual bool rowButtonEnabled(int /*button*/) const { return false; }
+    virtual void rowButtonClicked(int /*button*/, int /*index*/) {}
+    // After an add the list shows its top, unless the member keeps it where it was scrolled.
+    virtual bool addKeepsPosition() const { return false; }
     // What the list depends on besides the window's own changes.
     virtual quint64 listSignature() const;
 
@@ -158,7 +173,7 @@ private:
     struct Row
     {
         std::vector<QLabel *> cells;
-        QPushButton *button = nullptr;
+        std::vector<QPushButton *> buttons;
     };
 
     void buildMenus();
@@ -174,6 +189,7 @@ private:
     std::vector<ListColumn> columns_;
     ListTexts texts_;
     ListGeometry geometry_;
+    std::vector<ListRowButton> rowButtons_;
     QGroupBox *frame_ = nullptr;
     QToolButton *accept_ = nullptr;
     std::vector<Row> rows_;

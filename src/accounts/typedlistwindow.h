@@ -33,6 +33,7 @@ protected:
         return dialog.changeResult();
     }
     void deleteRecords(const std::vector<int> &indexes) override { RemoveListed(records(), indexes); }
+    bool hasFilter() const override { return true; }
     void resetFilter() override { ResetFilter(filter(), state().Building); }
     bool showFilterDialog() override
     {

@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvarino {
@@ -127,13 +128,16 @@ double GridEditor::rowTopTwips() const
     return geometry_.headerTopTwips + RowHeight;
 }
 
+int RowsFittingMainWindow(const AppContext &context, double firstRowTop, double rowHeight, int minimumRows)
+{
+    const double mainHeight = context.shell ? context.shell->clientHeightTwips() : 9000;
+    const int rows = int(std::floor((mainHeight - ChildFrameTwips - firstRowTop - 2 * rowHeight) / rowHeight));
+    return std::max(rows, minimumRows);
+}
+
 void GridEditor::fitRowsToMainWindow()
 {
-    const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
-    const double top = rowTopTwips();
-    rowCount_ = int(std::floor((mainHeight - ChildFrameTwips - top - 2 * RowHeight) / RowHeight));
-    if (rowCount_ < MinimumRows)
-        rowCount_ = MinimumRows;
+    rowCount_ = RowsFittingMainWindow(context(), rowTopTwips(), RowHeight, MinimumRows);
 }
 
 void GridEditor::buildGrid()

@@ -266,4 +266,10 @@ private:
     double acceptLeft_ = 0;
 };
 
+// The number of list rows of a data window that opens at the main window's
+// top-left corner and grows down to its foot: the rows that fit below
+// `firstRowTop` (twips, in the window) with two rows to spare, never fewer
+// than `minimumRows`.
+int RowsFittingMainWindow(const AppContext &context, double firstRowTop, double rowHeight, int minimumRows);
+
 } // namespace kelvarino

@@ -293,6 +293,56 @@ private slots:
         QVERIFY(!window.row(9).aa->isHidden());
     }
 
+    // The list has no filter menu; an add leaves it where it was scrolled; a
+    // click on a row after the issues changed behind the window shows them
+    // again, at the same place, and opens nothing.
+    void listBehaviour()
+    {
+        for (int i = 12; i >= 1; --i)
+            fx->state.Building.Issues.push_back(Issue(Day(2000 + i, 1, 1), Day(2000 + i, 12, 31)));
+        fx->shell.clientHeight = 6000;
+        dat10_IssuedForms window(fx->context);
+        QCOMPARE(window.menus().size(), 1);
+        window.scrollBar()->setValue(2);
+        window.fields().dateFrom()->setText(QStringLiteral("1/1/1990"));
+        window.fields().dateTo()->setText(QStringLiteral("31/12/1990"));
+        window.accept_Click();
+        QCOMPARE(fx->state.Building.IssueCount(), 13);
+        QCOMPARE(window.firstShownIssue(), 2);
+        QCOMPARE(window.row(0).aa->text(), QStringLiteral("11"));
+
+        fx->state.Building.Issues[2].Announcement.set(QStringLiteral("Αλλαγή"));
+        bool opened = false;
+        QTimer::singleShot(0, &window, [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = true;
+                dialog->close();
+            }
+        });
+        window.Edit_Issue(0);
+        QVERIFY(!opened);
+        QCOMPARE(window.firstShownIssue(), 2);
+        QCOMPARE(window.row(0).comment->text(), QStringLiteral("Αλλαγή"));
+    }
+
+    // A data file holds at most 32767 issues: one more is refused, and the
+    // frame keeps it.
+    void fullList()
+    {
+        fx->state.Building.Issues.assign(std::size_t(MaxListCount), Issue(Day(2000, 1, 1), Day(2000, 12, 31)));
+        dat10_IssuedForms window(fx->context);
+        window.fields().dateFrom()->setText(QStringLiteral("1/1/1990"));
+        window.fields().dateTo()->setText(QStringLiteral("31/12/1990"));
+        window.accept_Click();
+        QCOMPARE(fx->state.Building.IssueCount(), MaxListCount);
+        QCOMPARE(fx->platform.messages.shown.size(), 1);
+        QCOMPARE(fx->platform.messages.shown.first().text,
+                 QStringLiteral("Έχετε καταχωρήσει 32767 εκδόσεις, όσες το πολύ χωράει ένα αρχείο. "
+                                "Η νέα έκδοση δεν καταχωρήθηκε."));
+        QVERIFY(!fx->state.DataChanged);
+        QCOMPARE(window.fields().dateFrom()->text(), QStringLiteral("1/1/1990"));
+    }
+
     void deleteAll()
     {
         dat10_IssuedForms window(fx->context);
