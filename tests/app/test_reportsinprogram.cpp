@@ -5,6 +5,7 @@
 #include "core/permillemessages.h"
 #include "issues/dat10_issuedforms.h"
 #include "occupancy/dat11_professionals.h"
+#include "platform/localeservice.h"
 #include "printing/pagesurface.h"
 #include "printing/prninterface.h"
 #include "printing/reportpreview.h"
@@ -210,6 +211,42 @@ private slots:
             QVERIFY2(doubles_.messages.shown.isEmpty(), qPrintable(doubles_.messages.shown.value(0).text));
         }
         closeAll();
+    }
+
+    // With more issues than rows and the list scrolled to its end, the last
+    // row's "Ταμείο" opens the cash statement of the oldest issue.
+    void scrolledIssueRowOpensItsOwnIssue()
+    {
+        const std::vector<IssueRecord> kept = state_.Building.Issues;
+        std::vector<IssueRecord> &list = state_.Building.Issues;
+        for (int k = 0; k < 30; ++k) { // later periods, without expenses, listed first
+            IssueRecord later;
+            later.PeriodFrom = list.front().PeriodTo + 1;
+            later.PeriodTo = later.PeriodFrom + 29;
+            later.IssueDate = later.PeriodTo + 5;
+            list.insert(list.begin(), later);
+        }
+        auto *issues = open<dat10_IssuedForms>("mnuIssueForms");
+        QVERIFY(issues);
+        QScrollBar *bar = issues->scrollBar();
+        QVERIFY(bar->isVisible());
+        bar->setValue(bar->maximum());
+        const QList<QPushButton *> buttons = rowButtons(issues, QStringLiteral("Ταμείο"));
+        QCOMPARE(buttons.size(), issues->visibleRows());
+        const IssueRecord &oldest = list.back();
+        const QString period = QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: ") + LocaleService::formatDate(oldest.PeriodFrom)
+            + QStringLiteral(" ΕΩΣ: ") + LocaleService::formatDate(oldest.PeriodTo);
+        QStringList texts;
+        ModalWatcher watcher([&](QWidget *modal) {
+            if (auto *preview = qobject_cast<ReportPreview *>(modal))
+                texts = pageTexts(*preview, 1, preview->pageColumns());
+        });
+        QTest::mouseClick(buttons.last(), Qt::LeftButton);
+        QCOMPARE(watcher.captions, QStringList{caption("/Ταμείο διαχείρισης")});
+        QVERIFY2(texts.contains(period), qPrintable(texts.join(QLatin1Char('|'))));
+        closeAll();
+        state_.Building.Issues = kept;
+        doubles_.messages.shown.clear();
     }
 
     // A period without expenses: the collective statement and the
