@@ -82,7 +82,7 @@ private:
     int zoom_ = 1;
     QPointF origin_;
     std::vector<int> order_;
-    mutable TextWidthCache widths_;
+    mutable TableWidthCache widths_;
     Canvas *canvas_ = nullptr;
     QScrollBar *scroll_ = nullptr;
     QAction *orderAction_ = nullptr;

@@ -49,7 +49,7 @@ protected:
     FlatTableSamples samples_;
     TablePaging paging_;
     int fittedFontStep_ = 25;
-    TextWidthCache widths_;
+    TableWidthCache widths_;
     ReportPreview *window_ = nullptr;
     QAction *independency_ = nullptr;
 };

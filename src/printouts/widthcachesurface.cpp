@@ -2,7 +2,7 @@
 
 namespace kelvarino {
 
-double TextWidthCache::width(PageSurface &surface, const QString &text)
+double TableWidthCache::width(PageSurface &surface, const QString &text)
 {
     if (text.isEmpty())
         return 0;
@@ -16,7 +16,7 @@ double TextWidthCache::width(PageSurface &surface, const QString &text)
     return found.value() * font.points;
 }
 
-WidthCacheSurface::WidthCacheSurface(PageSurface &target, TextWidthCache &cache) : target_(target), cache_(cache)
+WidthCacheSurface::WidthCacheSurface(PageSurface &target, TableWidthCache &cache) : target_(target), cache_(cache)
 {
     setFont(target.font());
     setForeColour(target.foreColour());

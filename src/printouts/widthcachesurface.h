@@ -9,7 +9,7 @@ namespace kelvarino {
 // The widths of texts already measured, per font face and at one point: the
 // page surface measures unhinted outlines at a large reference size, which is
 // slow, and a width grows in proportion to the size.
-class TextWidthCache
+class TableWidthCache
 {
 public:
     double width(PageSurface &surface, const QString &text);
@@ -23,7 +23,7 @@ private:
 class WidthCacheSurface : public PageSurface
 {
 public:
-    WidthCacheSurface(PageSurface &target, TextWidthCache &cache);
+    WidthCacheSurface(PageSurface &target, TableWidthCache &cache);
 
     double textWidth(const QString &text) const override;
     double textHeight(const QString &text = QString()) const override;
@@ -38,7 +38,7 @@ private:
     void pass() const;
 
     PageSurface &target_;
-    TextWidthCache &cache_;
+    TableWidthCache &cache_;
 };
 
 } // namespace kelvarino

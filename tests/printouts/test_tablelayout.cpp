@@ -189,7 +189,7 @@ private slots:
     void cachedWidthsAreTheSurfacesAtEverySize()
     {
         RecordingSurface surface;
-        TextWidthCache cache;
+        TableWidthCache cache;
         WidthCacheSurface cached(surface, cache);
         for (const QString &text : {QStringLiteral("ΣΥΝΟΛΑ"), QStringLiteral("1000,00"), QStringLiteral("α/α")})
             for (double points : {5.0, 8.0, 8.0, 13.3})
