@@ -73,6 +73,19 @@ double FontReference::layout(const QString &text, QList<quint32> *glyphs, QList<
     return total;
 }
 
+double FontReference::width(const QString &text) const
+{
+    const auto found = widths_.constFind(text);
+    if (found != widths_.constEnd())
+        return found.value();
+    // A bound on what one face keeps: the texts of a few large reports.
+    if (widths_.size() >= 1 << 18)
+        widths_.clear();
+    const double measured = layout(text);
+    widths_.insert(text, measured);
+    return measured;
+}
+
 const QRawFont &FontReference::atPixelSize(double pixels) const
 {
     const qint64 key = qint64(std::llround(pixels * 64));
@@ -129,7 +142,25 @@ double PageSurface::textWidth(const QString &text) const
 {
     if (text.isEmpty())
         return 0;
-    return reference().layout(text) * referenceScale(font_);
+    return reference().width(text) * referenceScale(font_);
+}
+
+QList<double> PageSurface::prefixWidths(const QString &text) const
+{
+    QList<quint32> glyphs;
+    QList<double> advances;
+    reference().layout(text, &glyphs, &advances);
+    // Summed in the order layout() sums them, so each start's width is the
+    // one textWidth() gives it.
+    const double k = referenceScale(font_);
+    QList<double> widths;
+    widths.reserve(advances.size());
+    double total = 0;
+    for (const double advance : std::as_const(advances)) {
+        total += advance;
+        widths.append(total * k);
+    }
+    return widths;
 }
 
 double PageSurface::textHeight(const QString &) const
@@ -229,6 +260,17 @@ double RecordingSurface::textWidth(const QString &text) const
     if (fixed_)
         return text.size() * font().points * fixed_->widthPerPoint;
     return PageSurface::textWidth(text);
+}
+
+QList<double> RecordingSurface::prefixWidths(const QString &text) const
+{
+    if (!fixed_)
+        return PageSurface::prefixWidths(text);
+    QList<double> widths;
+    widths.reserve(text.size());
+    for (qsizetype n = 1; n <= text.size(); ++n)
+        widths.append(n * font().points * fixed_->widthPerPoint);
+    return widths;
 }
 
 double RecordingSurface::textHeight(const QString &text) const

@@ -23,6 +23,45 @@ RecordingSurface fixedSurface(double points = 1)
     return surface;
 }
 
+// A surface whose characters have widths of their own, one of them negative:
+// the widths of a text's starts do not grow with its length.
+class UnevenSurface : public RecordingSurface
+{
+public:
+    static double widthOf(QChar c)
+    {
+        switch (c.unicode()) {
+        case 'W': return 300;
+        case 'i': return 40;
+        case '-': return -250;
+        default: return 100;
+        }
+    }
+    double textWidth(const QString &text) const override
+    {
+        double total = 0;
+        for (const QChar c : text)
+            total += widthOf(c);
+        return total;
+    }
+    QList<double> prefixWidths(const QString &text) const override
+    {
+        QList<double> widths;
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            widths.append(textWidth(text.left(n)));
+        return widths;
+    }
+};
+
+// The rule of draw1 and draw2, word for word: drop the last character while
+// the text, centred, starts left of the padding.
+QString CutOneByOne(const PageSurface &surface, QString text, double x1, double x2, double padding)
+{
+    while ((x1 + x2) / 2 - surface.textWidth(text) / 2 < x1 + padding && !text.isEmpty())
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
 class TestTextPrimitives : public QObject
@@ -114,6 +153,55 @@ private slots:
         draw1(surface, text, 0, 0, 20, 40, AlignLeft, 1);
         draw2(surface, text, text, 0, 0, 20, 40, AlignLeft, 1);
         QVERIFY(surface.texts.isEmpty());
+    }
+
+    // draw1 and draw2 give the start that dropping one character at a time
+    // gives, also where a longer start is narrower than a shorter one (there
+    // halving would stop early) and with the real font's uneven widths.
+    void cellsCutLikeDroppingOneCharacterAtATime()
+    {
+        UnevenSurface uneven;
+        uneven.setFont(QStringLiteral("Arial Greek"), 1);
+        RecordingSurface real;
+        real.setFont(QStringLiteral("Arial Greek"), 8);
+        const QString texts[] = {QStringLiteral("aaW-iiWaa-W"), QStringLiteral("WWWW--aaaa"),
+                                 QStringLiteral("ΠΟΛΥΚΑΤΟΙΚΙΑ: Λεωφόρος Μιχαλακοπούλου 112, Αθήνα"),
+                                 QStringLiteral("iiiWWWlll..1.234.567,89 €")};
+        for (RecordingSurface *surface : {static_cast<RecordingSurface *>(&uneven), &real})
+            for (const QString &text : texts)
+                for (double right = 0; right <= 4000; right += 23) {
+                    surface->clear();
+                    draw1(*surface, text, 0, 0, right, 300, AlignLeft, 1);
+                    draw2(*surface, text, text, 0, 0, right, 600, AlignRight, 1);
+                    const QString expected = CutOneByOne(*surface, text, 0, right, PadUnit / 2.0);
+                    const QStringList drawn = surface->textStrings();
+                    QCOMPARE(drawn, expected.isEmpty() ? QStringList() : QStringList(3, expected));
+                }
+        // Where halving parts from the rule: "aaW-" fits a cell where "aaW" does not.
+        uneven.clear();
+        draw1(uneven, QStringLiteral("aaW-ii"), 0, 0, 340, 300, AlignLeft, 1); // room 310
+        QCOMPARE(uneven.textStrings(), QStringList{QStringLiteral("aaW-i")});
+    }
+
+    // A text's width is the same measured first, again, or as a start of a
+    // longer text: cutting, wrapping and placing agree on every page.
+    void widthsAreKeptExactly()
+    {
+        RecordingSurface surface;
+        const QString text = QStringLiteral("Μελισσοκαρπάκης 1.234,56 ΣΥΝΟΛΑ");
+        for (double points : {5.0, 8.0, 13.3})
+            for (bool bold : {false, true}) {
+                surface.setFont(QStringLiteral("Arial Greek"), points, bold);
+                const QList<double> starts = surface.prefixWidths(text);
+                QCOMPARE(starts.size(), text.size());
+                for (qsizetype n = 1; n <= text.size(); ++n) {
+                    const double first = surface.textWidth(text.left(n));
+                    QCOMPARE(surface.textWidth(text.left(n)), first);
+                    QCOMPARE(starts.at(n - 1), first);
+                }
+            }
+        RecordingSurface fixed = fixedSurface(2);
+        QCOMPARE(fixed.prefixWidths(QStringLiteral("abc")), (QList<double>{20, 40, 60}));
     }
 
     void draw2PlacesTheTextsAtTheirQuarters()
