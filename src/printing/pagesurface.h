@@ -151,7 +151,7 @@ const FontReference &ReferenceOf(const SurfaceFont &font);
 
 // A surface over a QPainter: the preview, a printer, a PDF writer, a picture.
 // The painter's device is given in pixels per twip; the painter's own
-// transform at construction (for example the widget's scroll) stays under it.
+// transform (for example the widget's scroll) stays under it.
 class PainterSurface : public PageSurface
 {
 public:
@@ -164,9 +164,10 @@ public:
 
 private:
     void useLinePen(const QColor &colour);
+    QPointF device(double x, double y) const;
 
     QPainter &painter_;
-    QTransform base_;
+    double k_; // device units per twip
     bool onPaper_;
 };
 
