@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -282,6 +283,37 @@ private slots:
         ImageSurface picture(image, 600);
         picture.setFont(QStringLiteral("Arial Greek"), 8);
         QCOMPARE(picture.textWidth(text), a.textWidth(text));
+    }
+
+    // The surface turns twips into device units itself and leaves the
+    // painter's transformation as the device set it (a PDF then holds plain
+    // rectangles and texts): shapes, pen widths and texts land where the
+    // twips say at 144 dots per inch (a tenth of a dot per twip).
+    void painterSurfaceDrawsInDeviceUnits()
+    {
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface surface(painter, 0.1, true);
+        surface.fillBox(100, 100, 300, 200, Qt::black);
+        surface.setPenWidth(20);
+        surface.drawLine(0, 450, 600, 450, Qt::black);
+        surface.setFont(QStringLiteral("Arial Greek"), 10);
+        surface.setForeColour(Qt::black);
+        surface.drawText(50, 300, QStringLiteral("Ι"));
+        QCOMPARE(painter.transform(), QTransform());
+        painter.end();
+        auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        QVERIFY(dark(10, 10) && dark(29, 19) && !dark(31, 10) && !dark(10, 21) && !dark(9, 10));
+        QVERIFY(dark(30, 44) && dark(30, 45) && !dark(30, 42) && !dark(30, 47));
+        // A capital iota 10 points high: its stroke within the text's box.
+        const double height = surface.textHeight();
+        bool inked = false;
+        for (int y = 30; y < 30 + int(height / 10); ++y)
+            for (int x = 5; x < 5 + int(surface.textWidth(QStringLiteral("Ι")) / 10) + 1; ++x)
+                inked = inked || dark(x, y);
+        QVERIFY(inked);
+        QVERIFY(!dark(20, 32));
     }
 
     void missingFontsDrawInAnInstalledGreekFont()
