@@ -13,6 +13,7 @@
 #include "printouts/permilletablereport.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -142,6 +143,7 @@ void ContactListProgram(benchmark::State &bench)
             bench.SkipWithError("the list was not printed");
         bench.counters["pages"] = list.pageRows();
     }
+    bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("persons.pdf"))).size()) / 1024;
 }
 
 void ContactListBare(benchmark::State &bench)
@@ -157,6 +159,7 @@ void ContactListBare(benchmark::State &bench)
     for (auto _ : bench)
         DrawBare(pages, work.folder.filePath(QStringLiteral("persons-bare.pdf")));
     bench.counters["pages"] = double(pages.size());
+    bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("persons-bare.pdf"))).size()) / 1024;
 }
 
 void PerMilleProgram(benchmark::State &bench)
@@ -171,6 +174,7 @@ void PerMilleProgram(benchmark::State &bench)
             bench.SkipWithError("the table was not printed");
         bench.counters["pages"] = window.pageRows() * window.pageColumns();
     }
+    bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("permille.pdf"))).size()) / 1024;
 }
 
 void PerMilleBare(benchmark::State &bench)
@@ -188,6 +192,7 @@ void PerMilleBare(benchmark::State &bench)
     for (auto _ : bench)
         DrawBare(pages, work.folder.filePath(QStringLiteral("permille-bare.pdf")));
     bench.counters["pages"] = double(pages.size());
+    bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("permille-bare.pdf"))).size()) / 1024;
 }
 
 } // namespace

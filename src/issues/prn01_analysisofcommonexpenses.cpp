@@ -126,8 +126,6 @@ StatementGeometry prn01_AnalysisOfCommonExpenses::geometryOf(const PrintSetting 
 LayoutOutcome prn01_AnalysisOfCommonExpenses::preparePrint(ReportLayout &layout)
 {
     PrintSetting &slot = layout.settings;
-    const qint16 portrait = slot.Portrait;
-    const float magnification = slot.Magnification;
     // After a failure nothing is drawn until a layout succeeds.
     laidOut_ = false;
     const IssueWorkspace &w = results_.Workspace;
@@ -138,8 +136,7 @@ LayoutOutcome prn01_AnalysisOfCommonExpenses::preparePrint(ReportLayout &layout)
         return LayoutOutcome::failure(CategoryTooWide);
     const StatementGeometry g = geometryOf(slot, layout.printableWidth(), layout.printableHeight());
     if (!PlaceStatement(w, g, state_.Building.FlatCount(), listRows_, placement_)) {
-        slot.Portrait = portrait;
-        slot.Magnification = magnification;
+        layout.restore();
         return LayoutOutcome::failure(RowsTooHigh);
     }
     laidOut_ = true;

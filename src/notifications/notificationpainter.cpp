@@ -39,32 +39,6 @@ Span ReachingLeft(double left, double right, double width)
     return {std::min(left, right - width), right};
 }
 
-// Whether a text of the given width stands in the cell by the cells' rule:
-// centred, it starts at least half a padding unit right of the left side.
-bool FitsCell(double width, double x1, double x2, double scale)
-{
-    return (x1 + x2) / 2 - width / 2 >= x1 + PadUnit * scale / 2;
-}
-
-// The longest start of the text that fits the cell. The widths of a text's
-// starts grow with their length, so halving finds it in a few measures
-// where dropping one character at a time would measure once per character
-// (a description of 100 characters in a narrow column).
-QString FittedStart(const PageSurface &surface, const QString &text, double x1, double x2, double scale)
-{
-    if (FitsCell(surface.textWidth(text), x1, x2, scale))
-        return text;
-    qsizetype fits = 0, tooLong = text.size();
-    while (tooLong - fits > 1) {
-        const qsizetype middle = (fits + tooLong) / 2;
-        if (FitsCell(surface.textWidth(text.left(middle)), x1, x2, scale))
-            fits = middle;
-        else
-            tooLong = middle;
-    }
-    return text.left(fits);
-}
-
 } // namespace
 
 // What every drawing step of a page shares: its surface, the content scale,
@@ -97,12 +71,11 @@ struct NotificationPainter::Pen
     void box(double x1, double y1, double x2, double y2) const { surface.drawBox(x1, y1, x2, y2, Qt::black); }
     void text(const QString &t, Span cell, double y1, double y2, int alignment) const
     {
-        draw1(surface, FittedStart(surface, t, cell.left, cell.right, s), cell.left, y1, cell.right, y2, alignment, s);
+        draw1(surface, t, cell.left, y1, cell.right, y2, alignment, s);
     }
     void texts(const QString &upper, const QString &lower, Span cell, double y1, double y2, int alignment) const
     {
-        draw2(surface, FittedStart(surface, upper, cell.left, cell.right, s),
-              FittedStart(surface, lower, cell.left, cell.right, s), cell.left, y1, cell.right, y2, alignment, s);
+        draw2(surface, upper, lower, cell.left, y1, cell.right, y2, alignment, s);
     }
 
     // A side's balance row, two lines from y: the title box reaching left,
@@ -137,8 +110,7 @@ NotificationPainter::NotificationPainter(const NotificationSource &source, const
 
 void NotificationPainter::printPage(const PageRequest &page, int flat)
 {
-    widths_.checkMetrics(page.surface);
-    MeasuredSurface surface(page.surface, widths_);
+    PageSurface &surface = page.surface;
     const PrintSetting &slot = page.settings;
     const double s = page.scale;
     const Pen pen{surface,         s, slot.Heights[0] * s, slot.Widths[0] * s, slot.Widths[1] * s,

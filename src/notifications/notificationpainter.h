@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/side.h"
-#include "notifications/measuredsurface.h"
 #include "notifications/notificationrows.h"
 #include "notifications/notificationtexts.h"
 
@@ -49,7 +48,6 @@ private:
     const NotificationSource &source_;
     const NotificationRows &rows_;
     const QString &fontName_;
-    TextWidthCache widths_;
 };
 
 } // namespace kelvarino

@@ -180,11 +180,9 @@ QStringList prn02_Notifications::heightNames() const
 
 SizeRule prn02_Notifications::widthRule(int index) const
 {
-    // A step of the split is always taken, also past its range by up to one
-    // large step; the layout then brings it back to the bound it passed.
+    // A step of the split is always taken and stops on the bound it passes.
     if (index == 2)
-        return SizeRule{SplitLargeStep, 0.01f, (DefaultSplit - SplitLargeStep) / DefaultSplit,
-                        (MaximumSplit + SplitLargeStep) / DefaultSplit};
+        return SizeRule{SplitLargeStep, 0.01f, 1.0, double(MaximumSplit / DefaultSplit), true};
     return PreviewReport::widthRule(index);
 }
 
@@ -217,9 +215,6 @@ void prn02_Notifications::defaultPrintParameters(PrintSetting &slot)
 LayoutOutcome prn02_Notifications::preparePrint(ReportLayout &layout)
 {
     PrintSetting &slot = layout.settings;
-    slot.Widths[2] = std::clamp(slot.Widths[2], DefaultSplit, MaximumSplit);
-    const qint16 portrait = slot.Portrait;
-    const float magnification = slot.Magnification;
     layout.measure.setFont(context_.state.PreferredFont, 10, true);
     const NotificationFit fit = FitNotification(layout, layout.measure.textWidth(FitSample));
     if (fit.receiptsSwitchedOff)
@@ -230,8 +225,7 @@ LayoutOutcome prn02_Notifications::preparePrint(ReportLayout &layout)
     const int pages = PageNotificationRows(rows, {layout.printableHeight(), slot.Heights[0], slot.Magnification});
     if (pages <= 0) {
         // The page holds too few lines: nothing of this layout stays.
-        slot.Portrait = portrait;
-        slot.Magnification = magnification;
+        layout.restore();
         return LayoutOutcome::failure(-1);
     }
     rows_ = std::move(rows);

@@ -147,10 +147,10 @@ void WidthFitter::restore()
     slot_.Magnification = magnification_;
 }
 
-QString PageFooterText(const QString &pagePart, const QDateTime &now)
+QString PageFooterText(const QString &pagePart, const QDateTime &now, int blanksBeforeDate)
 {
-    return QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016") + pagePart + QStringLiteral("  (") + LocaleService::formatDateTime(now)
-           + QStringLiteral(")");
+    return QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016") + pagePart + QString(blanksBeforeDate, QLatin1Char(' '))
+           + QLatin1Char('(') + LocaleService::formatDateTime(now) + QLatin1Char(')');
 }
 
 QString GridPagePart(int row, int column, int rows, int columns)

@@ -73,8 +73,9 @@ private:
 };
 
 // The footer of a page with page numbers: "Vornakel/Κελβαρίνο/v2.2/2016" + the
-// report's page part + "  (" + date and time + ")".
-QString PageFooterText(const QString &pagePart, const QDateTime &now);
+// report's page part + "  (" + date and time + ")", or as many blanks before
+// "(" as given.
+QString PageFooterText(const QString &pagePart, const QDateTime &now, int blanksBeforeDate = 2);
 // The canonical page part: ", Σελίδα (row,column) από RowsxColumns".
 QString GridPagePart(int row, int column, int rows, int columns);
 

@@ -85,9 +85,15 @@ public:
     void setPenWidth(double twips) { penWidth_ = twips; }
     double penWidth() const { return penWidth_; }
 
-    // The width and height of a text in the current font, in twips.
+    // The width and height of a text in the current font, in twips. Widths
+    // are kept per face for the program's life: a report measures the same
+    // captions and figures on every page and in every cell it cuts.
     virtual double textWidth(const QString &text) const;
     virtual double textHeight(const QString &text = QString()) const;
+    // The widths of the text's starts, measured in one pass: element i is
+    // exactly textWidth(text.left(i + 1)). A surface that measures otherwise
+    // overrides both.
+    virtual QList<double> prefixWidths(const QString &text) const;
 
     // A text in the current font and fore colour, its box's top-left corner at
     // (x, y); the background stays as it is.
@@ -124,6 +130,8 @@ struct FontReference
     // The glyphs of a text and their advances at the reference size (the
     // advances of each character are read from the face once).
     double layout(const QString &text, QList<quint32> *glyphs = nullptr, QList<double> *advances = nullptr) const;
+    // layout(text) of a text, kept once measured.
+    double width(const QString &text) const;
     // The face at a size, kept for the sizes in use.
     const QRawFont &atPixelSize(double pixels) const;
 
@@ -135,6 +143,7 @@ private:
     };
     const Glyph &glyphOf(char16_t character) const;
     mutable QHash<char16_t, Glyph> glyphs_;
+    mutable QHash<QString, double> widths_;
     mutable QHash<qint64, QRawFont> sized_;
 };
 inline constexpr int FontReferencePixels = 1200;
@@ -142,7 +151,7 @@ const FontReference &ReferenceOf(const SurfaceFont &font);
 
 // A surface over a QPainter: the preview, a printer, a PDF writer, a picture.
 // The painter's device is given in pixels per twip; the painter's own
-// transform at construction (for example the widget's scroll) stays under it.
+// transform (for example the widget's scroll) stays under it.
 class PainterSurface : public PageSurface
 {
 public:
@@ -155,9 +164,10 @@ public:
 
 private:
     void useLinePen(const QColor &colour);
+    QPointF device(double x, double y) const;
 
     QPainter &painter_;
-    QTransform base_;
+    double k_; // device units per twip
     bool onPaper_;
 };
 
@@ -209,6 +219,7 @@ public:
 
     void useFixedMetrics(FixedMetrics metrics) { fixed_ = metrics; }
     double textWidth(const QString &text) const override;
+    QList<double> prefixWidths(const QString &text) const override;
     double textHeight(const QString &text = QString()) const override;
 
     void drawText(double x, double y, const QString &text) override;

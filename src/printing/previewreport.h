@@ -33,11 +33,22 @@ struct LayoutOutcome
     bool failed() const { return code < 0; }
 };
 
-// The failure message of a code: the text, then an empty line, then the advice.
+// The failure message of a code: the text, then an empty line, then the
+// advice; a message without advice stands alone.
 struct LayoutFailureText
 {
     QString message;
     QString advice;
+    // The text of the message box, its lines joined with CR LF.
+    QString text() const;
+};
+
+// The footer of a page with page numbers: its text and its size in points at
+// content scale 1.
+struct PageFooter
+{
+    QString text;
+    double points = 7;
 };
 
 // The bounds and steps of one size button pair: a size with default d may
@@ -48,6 +59,8 @@ struct SizeRule
     float smallStep = 1;
     double minimumFactor = 1.0 / 3.0;
     double maximumFactor = 5;
+    // A step past a bound is refused; with clamping it stops on the bound.
+    bool clampToBounds = false;
 };
 
 // What a report's layout is handed: its slot, the page set-up, a surface to
@@ -70,6 +83,9 @@ public:
     // it does not fit, orientation and magnification are back as at the start
     // of the layout, and the layout answers its code for this width.
     bool fitWidth(double requiredWidth, double minimumScale) { return fitter_.fit(requiredWidth, minimumScale); }
+    // Orientation and magnification back as at the start of the layout: for a
+    // layout that fails after its widths fitted.
+    void restore() { fitter_.restore(); }
 
 private:
     WidthFitter fitter_;
@@ -136,6 +152,12 @@ public:
     virtual void printPage(const PageRequest &page) = 0;
     // The footer's page part; by default ", Σελίδα (row,column) από RowsxColumns".
     virtual QString footerPagePart(int row, int column, int rows, int columns) const;
+    // The whole footer: by default the page part between the program's name
+    // and the date, in 7 points.
+    virtual PageFooter pageFooter(int row, int column, int rows, int columns, const QDateTime &now) const;
+    // The page label (lpage) after a layout (laidOut) or a page move; by
+    // default "σελίδα (row,column)" after both.
+    virtual QString pageLabel(int row, int column, bool laidOut) const;
 
     // Which page images show for the page grid; by default the four by the
     // current row and column.

@@ -54,6 +54,23 @@ QString PreviewReport::footerPagePart(int row, int column, int rows, int columns
     return GridPagePart(row, column, rows, columns);
 }
 
+PageFooter PreviewReport::pageFooter(int row, int column, int rows, int columns, const QDateTime &now) const
+{
+    return {PageFooterText(footerPagePart(row, column, rows, columns), now), 7};
+}
+
+QString PreviewReport::pageLabel(int row, int column, bool) const
+{
+    return QStringLiteral("σελίδα (%1,%2)").arg(row).arg(column);
+}
+
+QString LayoutFailureText::text() const
+{
+    if (advice.isEmpty())
+        return message;
+    return message + QStringLiteral("\r\n\r\n") + advice;
+}
+
 PageButtonsShown PreviewReport::pageButtons(int row, int column, int rows, int columns) const
 {
     PageButtonsShown shown;
@@ -218,7 +235,8 @@ QAction *ReportPreview::action(const QString &name) const
 {
     if (QAction *a = actions_.value(name))
         return a;
-    return menuBar_->findChild<QAction *>(name);
+    // A report's own entries: in the menus or owned by the window itself.
+    return findChild<QAction *>(name);
 }
 
 void ReportPreview::buildControls()
@@ -334,7 +352,8 @@ void ReportPreview::buildControls()
 void ReportPreview::load()
 {
     const QString title = report_.title();
-    setWindowTitle(context_.state.DataFileName.isEmpty() ? title : context_.state.DataFileName + QLatin1Char('/') + title);
+    // A work never saved keeps the "/" before the title, as every window's caption does.
+    setWindowTitle(context_.state.DataFileName + QLatin1Char('/') + title);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     PrintSetting &slot = settings();
@@ -367,8 +386,17 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
 void ReportPreview::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // The window manager's frame may leave pic1 smaller than at the opening:
-    // the page is fitted to what the user sees.
+    fitToShownCanvas();
+    // The window manager may still frame and size the window after showing
+    // it: once those events are through, the page is fitted again.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, [this] { fitToShownCanvas(); });
+}
+
+void ReportPreview::fitToShownCanvas()
+{
+    // The window's frame may leave pic1 smaller than at the opening: the page
+    // is fitted to what the user sees.
     prepareForm();
     if (hasPages_ && canvas_->size() != fittedCanvas_)
         drawCenteredPage();
@@ -516,7 +544,7 @@ bool ReportPreview::layoutPreview()
         currentColumn_ = std::clamp(currentColumn_, 1, pageColumns_);
         currentRow_ = std::clamp(currentRow_, 1, pageRows_);
         setLabel(QStringLiteral("lpages"), QStringLiteral("από σελίδες %1 x %2").arg(pageRows_).arg(pageColumns_));
-        setLabel(QStringLiteral("lpage"), QStringLiteral("σελίδα (%1,%2)").arg(currentRow_).arg(currentColumn_));
+        setLabel(QStringLiteral("lpage"), report_.pageLabel(currentRow_, currentColumn_, true));
         hasPages_ = true;
         const WaitCursor hourglass;
         drawCenteredPage();
@@ -531,7 +559,7 @@ bool ReportPreview::layoutPreview()
 void ReportPreview::showLayoutFailure()
 {
     context_.platform.messages->error(QStringLiteral("Πρόβλημα με την παρουσίαση των δεδομένων"),
-                                      lastFailure_.message + QStringLiteral("\n\n") + lastFailure_.advice);
+                                      lastFailure_.text());
 }
 
 void ReportPreview::updateMagnificationLabel()
@@ -607,9 +635,10 @@ void ReportPreview::paintPage(PageSurface &surface, double x0, double y0, int ro
     surface.setForeColour(Qt::black);
     report_.printPage(request);
     if (slot.PageNumbers != 0) {
-        const QString text = PageFooterText(report_.footerPagePart(row, column, pageRows_, pageColumns_),
-                                            context_.platform.clock->now());
-        surface.setFont(context_.state.PreferredFont, 7 * scale);
+        const PageFooter footer =
+            report_.pageFooter(row, column, pageRows_, pageColumns_, context_.platform.clock->now());
+        const QString &text = footer.text;
+        surface.setFont(context_.state.PreferredFont, footer.points * scale);
         surface.setForeColour(Qt::black);
         surface.drawText(printable.right() - surface.textWidth(text), printable.bottom() - surface.textHeight(text),
                          text);
@@ -635,7 +664,7 @@ void ReportPreview::showPage(int row, int column)
         return;
     currentRow_ = row;
     currentColumn_ = column;
-    setLabel(QStringLiteral("lpage"), QStringLiteral("σελίδα (%1,%2)").arg(currentRow_).arg(currentColumn_));
+    setLabel(QStringLiteral("lpage"), report_.pageLabel(currentRow_, currentColumn_, false));
     const WaitCursor hourglass;
     drawCenteredPage();
     updatePageButtons();
@@ -839,9 +868,13 @@ void ReportPreview::applySizeStep()
     const bool large = std::abs(code) == 2 || std::abs(code) == 4;
     const float step = (large ? rule.largeStep : rule.smallStep) * (code > 0 ? 1 : -1);
     float &size = width ? settings().Widths[index] : settings().Heights[index];
-    const float next = size + step;
+    float next = size + step;
     const double d = defaults[index];
-    if (next < float(d * rule.minimumFactor) || next > float(d * rule.maximumFactor))
+    const float lowest = float(d * rule.minimumFactor);
+    const float highest = float(d * rule.maximumFactor);
+    if (rule.clampToBounds)
+        next = std::clamp(next, lowest, highest);
+    else if (next < lowest || next > highest)
         return;
     size = next;
     context_.state.DataChanged = true;

@@ -144,6 +144,7 @@ private:
     void buildControls();
     void measureDefaults();
     void showLayoutFailure();
+    void fitToShownCanvas();
     void setLabel(const QString &name, const QString &text);
     void updateZoomLabel();
     void updateMagnificationLabel();

@@ -17,18 +17,31 @@ double horizontalStart(int alignment, double left, double right, double padding,
     return (left + right) / 2 - width / 2;
 }
 
+// Drops characters from the text's end, one at a time, until its width
+// passes `fits` or only `keep` characters are left. The widths of its starts
+// come from one measuring pass: a long description in a narrow column would
+// otherwise be measured once for every character dropped. (Halving would find
+// the same start only while every longer start is wider, which a surface
+// need not promise.)
+template <class Fits>
+void cutFromEnd(const PageSurface &surface, QString &text, Fits fits, qsizetype keep)
+{
+    if (text.size() <= keep || fits(surface.textWidth(text)))
+        return;
+    const QList<double> widths = surface.prefixWidths(text);
+    qsizetype n = text.size() - 1;
+    while (n > keep && !fits(widths.at(n - 1)))
+        --n;
+    text.truncate(n);
+}
+
 // Cuts the text from its end while, centred between left and right, it starts
 // left of left + padding. Answers false when even the empty text does not fit.
 bool cutToFit(const PageSurface &surface, QString &text, double left, double right, double padding)
 {
-    for (;;) {
-        const double width = surface.textWidth(text);
-        if ((left + right) / 2 - width / 2 >= left + padding)
-            return true;
-        if (text.isEmpty())
-            return false;
-        text.chop(1);
-    }
+    const auto fits = [&](double width) { return (left + right) / 2 - width / 2 >= left + padding; };
+    cutFromEnd(surface, text, fits, 0);
+    return fits(surface.textWidth(text));
 }
 
 QString trimmedBlanks(const QString &text)
@@ -59,8 +72,7 @@ void PrintTextInBox(QString &text, double left, double top, double right, double
     surface.setItalic(italic);
     surface.setForeColour(colour);
     constexpr double padding = 30;
-    while (!text.isEmpty() && (left + right) / 2 - surface.textWidth(text) / 2 < left + padding)
-        text.chop(1);
+    cutToFit(surface, text, left, right, padding);
     if (text.isEmpty())
         return;
     const double width = surface.textWidth(text);
@@ -114,10 +126,8 @@ void PrintFittedCell(int &step, PageSurface &surface, const QString &text, doubl
         h = surface.textHeight(shown);
     }
     step = s;
-    while (w > roomWidth && shown.size() > 1) {
-        shown.chop(1);
-        w = surface.textWidth(shown);
-    }
+    cutFromEnd(surface, shown, [&](double width) { return width <= roomWidth; }, 1);
+    w = surface.textWidth(shown);
     surface.setForeColour(colour);
     surface.drawText(horizontalStart(alignment, left, right, padding / 2, w), (top + bottom) / 2 - h / 2, shown);
     surface.setForeColour(Qt::black);
@@ -213,8 +223,7 @@ void FitTextInCell(double size, PageSurface &surface, const QString &text, doubl
         if (i > 50)
             surface.setFontSize((size - 5) * scale);
     }
-    while (surface.textWidth(shown) > roomWidth && shown.size() > 1)
-        shown.chop(1);
+    cutFromEnd(surface, shown, [&](double width) { return width <= roomWidth; }, 1);
     const double width = surface.textWidth(shown);
     const double height = surface.textHeight(shown);
     surface.setForeColour(colour);

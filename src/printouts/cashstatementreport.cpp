@@ -6,7 +6,6 @@
 #include "printing/textprimitives.h"
 #include "printouts/cashstatement.h"
 #include "printouts/tabledrawing.h"
-#include "printouts/widthcachesurface.h"
 
 
 namespace kelvarino {
@@ -55,7 +54,7 @@ TableProblem CashStatementReport::problem(int code) const
 
 void CashStatementReport::printPage(const PageRequest &page)
 {
-    WidthCacheSurface s(page.surface, widths_);
+    PageSurface &s = page.surface;
     const PrintSetting &slot = page.settings;
     const bool independent = slot.PageIndependency != 0;
     const double k = page.scale;

@@ -7,7 +7,6 @@
 #include "printing/printingdialogs.h"
 #include "printing/printjob.h"
 #include "printing/textprimitives.h"
-#include "printouts/widthcachesurface.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -192,7 +191,7 @@ void ContactListPage::paginate()
 
 void ContactListPage::drawListPage(PageSurface &target, int zoom, double r, double s, int page) const
 {
-    WidthCacheSurface surface(target, widths_);
+    PageSurface &surface = target;
     const BuildingData &building = context_.state.Building;
     const int count = ContactEntryCount(building, spec_.kind);
     const int first = rowCapacity_ * (page - 1);

@@ -2,7 +2,6 @@
 
 #include "printing/printingcontext.h"
 #include "printouts/contactlist.h"
-#include "printouts/widthcachesurface.h"
 
 #include <QDialog>
 
@@ -82,7 +81,6 @@ private:
     int zoom_ = 1;
     QPointF origin_;
     std::vector<int> order_;
-    mutable TableWidthCache widths_;
     Canvas *canvas_ = nullptr;
     QScrollBar *scroll_ = nullptr;
     QAction *orderAction_ = nullptr;

@@ -4,7 +4,6 @@
 #include "printouts/flattable.h"
 #include "printouts/tablemessages.h"
 #include "printouts/tablepaging.h"
-#include "printouts/widthcachesurface.h"
 
 class QAction;
 
@@ -49,7 +48,6 @@ protected:
     FlatTableSamples samples_;
     TablePaging paging_;
     int fittedFontStep_ = 25;
-    TableWidthCache widths_;
     ReportPreview *window_ = nullptr;
     QAction *independency_ = nullptr;
 };

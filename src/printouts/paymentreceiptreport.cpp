@@ -7,7 +7,6 @@
 #include "printouts/paymentreceipt.h"
 #include "printouts/tabledrawing.h"
 
-#include <QLabel>
 #include <QMenu>
 
 namespace kelvarino {
@@ -53,7 +52,6 @@ LayoutOutcome PaymentReceiptReport::preparePrint(ReportLayout &layout)
     if (columns == 0)
         return LayoutOutcome::failure(-1);
     pageColumns_ = columns;
-    laidOut_ = true;
     return LayoutOutcome::pages(1, columns);
 }
 
@@ -62,22 +60,17 @@ LayoutFailureText PaymentReceiptReport::failureText(int) const
     return PaymentReceipt::LayoutMessage();
 }
 
-PageButtonsShown PaymentReceiptReport::pageButtons(int row, int column, int rows, int columns) const
+QString PaymentReceiptReport::pageLabel(int row, int column, bool laidOut) const
 {
-    // After a page move the page label names the page alone; after a layout
-    // it keeps the grid's form.
-    if (!laidOut_ && window_)
-        if (auto *label = window_->findChild<QLabel *>(QStringLiteral("lpage"))) {
-            label->setText(QStringLiteral("σελίδα ") + QString::number(column));
-            label->adjustSize();
-        }
-    laidOut_ = false;
-    return PreviewReport::pageButtons(row, column, rows, columns);
+    // After a page move the label names the page alone; after a layout it
+    // keeps the grid's form.
+    if (laidOut)
+        return PreviewReport::pageLabel(row, column, laidOut);
+    return QStringLiteral("σελίδα ") + QString::number(column);
 }
 
 void PaymentReceiptReport::setUpWindow(ReportPreview &window)
 {
-    window_ = &window;
     // One menu holds every command: printing first, then the page and the
     // font, the two ticks, the suggested parameters and closing.
     QMenu *options = window.optionsMenu();
@@ -92,9 +85,10 @@ void PaymentReceiptReport::setUpWindow(ReportPreview &window)
     window.printMenu()->menuAction()->setVisible(false);
 }
 
-QString PaymentReceiptReport::footerPagePart(int, int column, int, int) const
+PageFooter PaymentReceiptReport::pageFooter(int, int column, int, int, const QDateTime &now) const
 {
-    return QStringLiteral(", Σελίδα ") + QString::number(column);
+    // The receipt's footer has one blank before the date.
+    return {PageFooterText(QStringLiteral(", Σελίδα ") + QString::number(column), now, 1), 7};
 }
 
 void PaymentReceiptReport::printPage(const PageRequest &page)

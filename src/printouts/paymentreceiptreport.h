@@ -28,9 +28,9 @@ public:
     LayoutOutcome preparePrint(ReportLayout &layout) override;
     LayoutFailureText failureText(int code) const override;
     void printPage(const PageRequest &page) override;
-    QString footerPagePart(int row, int column, int rows, int columns) const override;
+    PageFooter pageFooter(int row, int column, int rows, int columns, const QDateTime &now) const override;
+    QString pageLabel(int row, int column, bool laidOut) const override;
     void setUpWindow(ReportPreview &window) override;
-    PageButtonsShown pageButtons(int row, int column, int rows, int columns) const override;
 
     // Draws one receipt with its top-left corner at (x, y) at the content
     // scale; answers where a receipt to its right begins.
@@ -41,8 +41,6 @@ private:
     const PeriodResults &results_;
     int paymentIndex_;
     int pageColumns_ = 1;
-    ReportPreview *window_ = nullptr;
-    mutable bool laidOut_ = false;
 };
 
 } // namespace kelvarino

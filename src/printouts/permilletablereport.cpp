@@ -6,7 +6,6 @@
 #include "printing/textprimitives.h"
 #include "printouts/permilletable.h"
 #include "printouts/tabledrawing.h"
-#include "printouts/widthcachesurface.h"
 
 #include <QMenu>
 
@@ -96,9 +95,17 @@ void PerMilleTableReport::syncTicks()
         variable_->setChecked(slot.VariableLetterSize != 0);
 }
 
+PageFooter PerMilleTableReport::pageFooter(int row, int column, int rows, int columns, const QDateTime &now) const
+{
+    // The table's footer is smaller than the other reports'.
+    PageFooter footer = FlatTableReport::pageFooter(row, column, rows, columns, now);
+    footer.points = 5;
+    return footer;
+}
+
 void PerMilleTableReport::printPage(const PageRequest &page)
 {
-    WidthCacheSurface s(page.surface, widths_);
+    PageSurface &s = page.surface;
     const PrintSetting &slot = page.settings;
     const bool independent = slot.PageIndependency != 0;
     const double k = page.scale;

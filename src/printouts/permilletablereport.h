@@ -24,6 +24,7 @@ public:
     QStringList widthNames() const override;
     void defaultPrintParameters(PrintSetting &slot) override;
     void printPage(const PageRequest &page) override;
+    PageFooter pageFooter(int row, int column, int rows, int columns, const QDateTime &now) const override;
     void setUpWindow(ReportPreview &window) override;
 
     // The period shown: 0 the current one, i the closed period ending on

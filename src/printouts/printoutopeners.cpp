@@ -9,7 +9,6 @@
 #include "shell/appcontext.h"
 #include "shell/reportopeners.h"
 
-#include <QTimer>
 
 namespace kelvarino {
 
@@ -19,15 +18,10 @@ void RunPreview(AppContext &context, QWidget *owner, PreviewReport &report)
 {
     ReportPreview window(PrintingContextOf(context, owner), report, owner);
     window.load();
-    // The caption keeps its "/" for a work never saved, as the other windows' do.
-    window.setWindowTitle(context.state.DataFileName + QLatin1Char('/') + report.title());
     if (PrintoutWindowRunners().preview) {
         PrintoutWindowRunners().preview(window);
         return;
     }
-    // The page is fitted to the page surface once the window stands on the
-    // screen at its full size.
-    QTimer::singleShot(0, &window, [&window] { window.drawCenteredPage(); });
     window.exec();
 }
 

@@ -53,14 +53,11 @@ bool RowsToPageRows(int rowCount, float firstRoom, float otherRoom, float rowHei
 TablePaging LayOutTable(ReportLayout &layout, const TableMeasures &table)
 {
     PrintSetting &slot = layout.settings;
-    const qint16 keptPortrait = slot.Portrait;
-    const float keptMagnification = slot.Magnification;
     TablePaging paging;
     // A width that does not fit has put orientation and magnification back
     // already; rows too tall do it here.
     const auto fail = [&](int code) {
-        slot.Portrait = keptPortrait;
-        slot.Magnification = keptMagnification;
+        layout.restore();
         TablePaging failed;
         failed.code = code;
         return failed;

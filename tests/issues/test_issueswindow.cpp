@@ -531,7 +531,7 @@ private slots:
             preview->close();
         });
         window.row(1).collective->click();
-        QCOMPARE(caption, QStringLiteral("Συγκεντρωτική κατάσταση δαπανών-χρεώσεων"));
+        QCOMPARE(caption, QStringLiteral("/Συγκεντρωτική κατάσταση δαπανών-χρεώσεων"));
         QVERIFY(pages > 0);
         QCOMPARE(window.results().Workspace.FlatRows.size(), std::size_t(12));
         QVERIFY(!fx->state.DataChanged);

@@ -40,7 +40,7 @@ QRectF Printable(NotificationsFixture &f, prn02_Notifications &w)
 
 void ShowFlat(prn02_Notifications &w, int flat)
 {
-    w.window().findChild<QAction *>(QStringLiteral("mnuFlat%1").arg(flat))->trigger();
+    w.window().action(QStringLiteral("mnuFlat%1").arg(flat))->trigger();
 }
 
 } // namespace
@@ -202,7 +202,7 @@ private slots:
             QCOMPARE(pages[i].contains(QStringLiteral("ΔΙΑΜΕΡΙΣΜΑ: F%1").arg(i / 2 + 1)), i % 2 == 0);
         }
         QCOMPARE(w->currentFlat(), 1);
-        QVERIFY(w->window().findChild<QAction *>(QStringLiteral("mnuFlat1"))->isChecked());
+        QVERIFY(w->window().action(QStringLiteral("mnuFlat1"))->isChecked());
     }
 
     void printingTable_data()

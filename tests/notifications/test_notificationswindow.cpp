@@ -27,7 +27,7 @@ void NarrowPaper(PrintSetting &slot)
 // A menu item of the window by its name.
 QAction *Item(ReportPreview &window, const char *name)
 {
-    return window.findChild<QAction *>(QString::fromLatin1(name));
+    return window.action(QString::fromLatin1(name));
 }
 
 int FitMessages(const NotificationsFixture &f)
@@ -37,7 +37,7 @@ int FitMessages(const NotificationsFixture &f)
         if (m.title == FitTitle) {
             ++count;
             // (The preview adds an empty advice line after the text.)
-            if (m.icon != MessageIcon::Critical || m.text.trimmed() != prn02_Notifications::FitMessage())
+            if (m.icon != MessageIcon::Critical || m.text != prn02_Notifications::FitMessage())
                 return -1;
         }
     }

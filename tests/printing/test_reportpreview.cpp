@@ -67,8 +67,10 @@ private slots:
         QVERIFY(!preview->sizeTimerActive());
         const MessageRequest shown = f.doubles.messages.shown.last();
         QCOMPARE(shown.title, QStringLiteral("Πρόβλημα με την παρουσίαση των δεδομένων"));
-        QCOMPARE(shown.text, QStringLiteral("Τα κελιά δε χωράνε στο χαρτί.\n\nΜικρύνετε το πλάτος τους."));
+        QCOMPARE(shown.text, QStringLiteral("Τα κελιά δε χωράνε στο χαρτί.\r\n\r\nΜικρύνετε το πλάτος τους."));
         QCOMPARE(shown.icon, MessageIcon::Critical);
+        // A message without advice stands alone.
+        QCOMPARE((LayoutFailureText{QStringLiteral("Α\r\nΒ"), QString()}.text()), QStringLiteral("Α\r\nΒ"));
         // No page until a layout succeeds: nothing drawn, nothing printed.
         RecordingSurface view;
         preview->paintView(view);
@@ -387,6 +389,22 @@ private slots:
         preview->pagePressed(QPointF(0, 0), Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(preview->screenZoom(), fitted);
         QVERIFY(!preview->horizontalBar()->isVisibleTo(preview.get()));
+    }
+
+    // A window that the window manager sizes again just after showing it
+    // fits its page to the size the user sees, without help of the report.
+    void pageFitsAgainOnceShown()
+    {
+        PrintingFixture f;
+        auto preview = f.open();
+        const double opened = preview->screenZoom();
+        preview->show();
+        preview->resize(preview->width() / 2, preview->height() / 2);
+        QTRY_VERIFY(preview->screenZoom() < opened);
+        const double shown = preview->screenZoom();
+        preview->drawCenteredPage();
+        QCOMPARE(preview->screenZoom(), shown);
+        preview->close();
     }
 
     void toolFramePrintsEveryPage()

@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -21,6 +22,45 @@ RecordingSurface fixedSurface(double points = 1)
     surface.useFixedMetrics({10, 20});
     surface.setFont(QStringLiteral("Arial Greek"), points);
     return surface;
+}
+
+// A surface whose characters have widths of their own, one of them negative:
+// the widths of a text's starts do not grow with its length.
+class UnevenSurface : public RecordingSurface
+{
+public:
+    static double widthOf(QChar c)
+    {
+        switch (c.unicode()) {
+        case 'W': return 300;
+        case 'i': return 40;
+        case '-': return -250;
+        default: return 100;
+        }
+    }
+    double textWidth(const QString &text) const override
+    {
+        double total = 0;
+        for (const QChar c : text)
+            total += widthOf(c);
+        return total;
+    }
+    QList<double> prefixWidths(const QString &text) const override
+    {
+        QList<double> widths;
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            widths.append(textWidth(text.left(n)));
+        return widths;
+    }
+};
+
+// The rule of draw1 and draw2, word for word: drop the last character while
+// the text, centred, starts left of the padding.
+QString CutOneByOne(const PageSurface &surface, QString text, double x1, double x2, double padding)
+{
+    while ((x1 + x2) / 2 - surface.textWidth(text) / 2 < x1 + padding && !text.isEmpty())
+        text.chop(1);
+    return text;
 }
 
 } // namespace
@@ -116,6 +156,55 @@ private slots:
         QVERIFY(surface.texts.isEmpty());
     }
 
+    // draw1 and draw2 give the start that dropping one character at a time
+    // gives, also where a longer start is narrower than a shorter one (there
+    // halving would stop early) and with the real font's uneven widths.
+    void cellsCutLikeDroppingOneCharacterAtATime()
+    {
+        UnevenSurface uneven;
+        uneven.setFont(QStringLiteral("Arial Greek"), 1);
+        RecordingSurface real;
+        real.setFont(QStringLiteral("Arial Greek"), 8);
+        const QString texts[] = {QStringLiteral("aaW-iiWaa-W"), QStringLiteral("WWWW--aaaa"),
+                                 QStringLiteral("ΠΟΛΥΚΑΤΟΙΚΙΑ: Λεωφόρος Μιχαλακοπούλου 112, Αθήνα"),
+                                 QStringLiteral("iiiWWWlll..1.234.567,89 €")};
+        for (RecordingSurface *surface : {static_cast<RecordingSurface *>(&uneven), &real})
+            for (const QString &text : texts)
+                for (double right = 0; right <= 4000; right += 23) {
+                    surface->clear();
+                    draw1(*surface, text, 0, 0, right, 300, AlignLeft, 1);
+                    draw2(*surface, text, text, 0, 0, right, 600, AlignRight, 1);
+                    const QString expected = CutOneByOne(*surface, text, 0, right, PadUnit / 2.0);
+                    const QStringList drawn = surface->textStrings();
+                    QCOMPARE(drawn, expected.isEmpty() ? QStringList() : QStringList(3, expected));
+                }
+        // Where halving parts from the rule: "aaW-" fits a cell where "aaW" does not.
+        uneven.clear();
+        draw1(uneven, QStringLiteral("aaW-ii"), 0, 0, 340, 300, AlignLeft, 1); // room 310
+        QCOMPARE(uneven.textStrings(), QStringList{QStringLiteral("aaW-i")});
+    }
+
+    // A text's width is the same measured first, again, or as a start of a
+    // longer text: cutting, wrapping and placing agree on every page.
+    void widthsAreKeptExactly()
+    {
+        RecordingSurface surface;
+        const QString text = QStringLiteral("Μελισσοκαρπάκης 1.234,56 ΣΥΝΟΛΑ");
+        for (double points : {5.0, 8.0, 13.3})
+            for (bool bold : {false, true}) {
+                surface.setFont(QStringLiteral("Arial Greek"), points, bold);
+                const QList<double> starts = surface.prefixWidths(text);
+                QCOMPARE(starts.size(), text.size());
+                for (qsizetype n = 1; n <= text.size(); ++n) {
+                    const double first = surface.textWidth(text.left(n));
+                    QCOMPARE(surface.textWidth(text.left(n)), first);
+                    QCOMPARE(starts.at(n - 1), first);
+                }
+            }
+        RecordingSurface fixed = fixedSurface(2);
+        QCOMPARE(fixed.prefixWidths(QStringLiteral("abc")), (QList<double>{20, 40, 60}));
+    }
+
     void draw2PlacesTheTextsAtTheirQuarters()
     {
         RecordingSurface surface = fixedSurface();
@@ -194,6 +283,37 @@ private slots:
         ImageSurface picture(image, 600);
         picture.setFont(QStringLiteral("Arial Greek"), 8);
         QCOMPARE(picture.textWidth(text), a.textWidth(text));
+    }
+
+    // The surface turns twips into device units itself and leaves the
+    // painter's transformation as the device set it (a PDF then holds plain
+    // rectangles and texts): shapes, pen widths and texts land where the
+    // twips say at 144 dots per inch (a tenth of a dot per twip).
+    void painterSurfaceDrawsInDeviceUnits()
+    {
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface surface(painter, 0.1, true);
+        surface.fillBox(100, 100, 300, 200, Qt::black);
+        surface.setPenWidth(20);
+        surface.drawLine(0, 450, 600, 450, Qt::black);
+        surface.setFont(QStringLiteral("Arial Greek"), 10);
+        surface.setForeColour(Qt::black);
+        surface.drawText(50, 300, QStringLiteral("Ι"));
+        QCOMPARE(painter.transform(), QTransform());
+        painter.end();
+        auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        QVERIFY(dark(10, 10) && dark(29, 19) && !dark(31, 10) && !dark(10, 21) && !dark(9, 10));
+        QVERIFY(dark(30, 44) && dark(30, 45) && !dark(30, 42) && !dark(30, 47));
+        // A capital iota 10 points high: its stroke within the text's box.
+        const double height = surface.textHeight();
+        bool inked = false;
+        for (int y = 30; y < 30 + int(height / 10); ++y)
+            for (int x = 5; x < 5 + int(surface.textWidth(QStringLiteral("Ι")) / 10) + 1; ++x)
+                inked = inked || dark(x, y);
+        QVERIFY(inked);
+        QVERIFY(!dark(20, 32));
     }
 
     void missingFontsDrawInAnInstalledGreekFont()

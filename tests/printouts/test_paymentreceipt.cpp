@@ -111,7 +111,11 @@ private slots:
         QCOMPARE(r.window->pageColumns(), 2);
         QVERIFY(r.page(1).find(ResidentTitle) && !r.page(1).find(OwnerTitle));
         QVERIFY(r.page(2).find(OwnerTitle) && !r.page(2).find(ResidentTitle));
-        QVERIFY(r.page(2).textStrings().last().startsWith(QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016, Σελίδα 2 ")));
+        // The receipt's footer: one blank before the date, 7 points.
+        const RecordingSurface::Text footer = r.page(2).texts.last();
+        QVERIFY(footer.text.startsWith(QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016, Σελίδα 2 (")));
+        QVERIFY(footer.text.endsWith(QLatin1Char(')')) && !footer.text.contains(QStringLiteral("  ")));
+        QCOMPARE(footer.font.points, 7.0);
         QCOMPARE(r.window->labelText(QStringLiteral("lpage")), QStringLiteral("σελίδα (1,1)"));
         r.window->pageRight();
         QCOMPARE(r.window->currentColumn(), 2);

@@ -63,7 +63,7 @@ private slots:
         columns[2][0].ResidentReduction[3] = 12.5f;
         columns[2][0].OwnerReduction[3] = -1;
         t.open();
-        QCOMPARE(t.window->windowTitle(), QStringLiteral("Χιλιοστά"));
+        QCOMPARE(t.window->windowTitle(), QStringLiteral("/Χιλιοστά"));
         const RecordingSurface page = t.page(1, 1);
         QVERIFY(page.find(QStringLiteral("ΙΣΟΠΟΣΑ")));
         QVERIFY(page.find(QStringLiteral("ΧΙΛΙΟΣΤΑ")));
@@ -157,6 +157,22 @@ private slots:
         QCOMPARE(t.window->labelText(QStringLiteral("lbheight")), QStringLiteral("Ύψος κελιών"));
     }
 
+    // The table's footer is 5 points at the content scale, with the grid's
+    // page part and two blanks before the date.
+    void footerInFivePoints()
+    {
+        Table t(6);
+        t.slot().PageNumbers = True16;
+        t.open();
+        RecordingSurface zoomed;
+        t.window->paintPage(zoomed, 0, 0, 1, 1, 0.5);
+        const RecordingSurface::Text footer = zoomed.texts.last();
+        QVERIFY(footer.text.startsWith(QStringLiteral("Vornakel/Κελβαρίνο/v2.2/2016, Σελίδα (1,1) από 1x")));
+        QVERIFY(footer.text.contains(QStringLiteral("  (")));
+        QCOMPARE(footer.font.points, 5 * 0.5 * double(t.slot().Magnification));
+        QVERIFY(qAbs(footer.right() - t.window->geometry().PrintableRight[OrientationIndex(t.slot())] * 0.5) < 1e-6);
+    }
+
     void aTooWideDescriptionFails()
     {
         Table t(4);
@@ -165,7 +181,7 @@ private slots:
         QVERIFY(!t.window->hasPages());
         QCOMPARE(t.f.doubles.messages.shown.size(), 1);
         QVERIFY(t.f.doubles.messages.shown[0].text.startsWith(QStringLiteral("Οι πρώτες στήλες")));
-        QVERIFY(t.f.doubles.messages.shown[0].text.contains(QStringLiteral("\n\nΜικρύνετε")));
+        QVERIFY(t.f.doubles.messages.shown[0].text.contains(QStringLiteral("προσανατολισμό.\r\n\r\nΜικρύνετε")));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "printouts/permilletable.h"
 #include "printouts/tablepaging.h"
 #include "printing/pagesurface.h"
-#include "printouts/widthcachesurface.h"
 
 #include <QTest>
 
@@ -184,26 +183,6 @@ private slots:
         QTEST(slot.Magnification, "magnificationAfter");
         // A receipt wider than portrait goes landscape, unless nothing fits.
         QCOMPARE(slot.Portrait != 0, width <= 8000 || columns == 0);
-    }
-
-    void cachedWidthsAreTheSurfacesAtEverySize()
-    {
-        RecordingSurface surface;
-        TableWidthCache cache;
-        WidthCacheSurface cached(surface, cache);
-        for (const QString &text : {QStringLiteral("ΣΥΝΟΛΑ"), QStringLiteral("1000,00"), QStringLiteral("α/α")})
-            for (double points : {5.0, 8.0, 8.0, 13.3})
-                for (bool bold : {false, true}) {
-                    cached.setFont(QStringLiteral("Arial Greek"), points, bold);
-                    surface.setFont(QStringLiteral("Arial Greek"), points, bold);
-                    QVERIFY(qAbs(cached.textWidth(text) - surface.textWidth(text)) < 1e-6);
-                }
-        // Drawing passes the font and the colour on.
-        cached.setFont(QStringLiteral("Arial Greek"), 9, true);
-        cached.setForeColour(Qt::red);
-        cached.drawText(10, 20, QStringLiteral("Χ"));
-        QCOMPARE(surface.texts.last().font.points, 9.0);
-        QCOMPARE(surface.texts.last().colour, QColor(Qt::red));
     }
 
     void measuresOfTheTwoTables()
