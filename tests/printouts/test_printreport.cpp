@@ -60,12 +60,17 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("cash") << QStringList{QStringLiteral("cash"), QStringLiteral("0")} << 1 << 1
                               << QStringList{QStringLiteral("ΤΑΜΕΙΟ ΣΤΗΝ ΑΡΧΗ ΤΗΣ ΠΕΡΙΟΔΟΥ: 499,17 €"),
+                                             // The start, the period's payments less its expenses, and
+                                             // the December bills and two charges left unpaid.
+                                             QStringLiteral("ΤΑΜΕΙΟ ΣΤΟ ΤΕΛΟΣ ΤΗΣ ΠΕΡΙΟΔΟΥ: -740,87 €"),
+                                             QStringLiteral("4240,15"), QStringLiteral("4336,12"),
                                              QStringLiteral("ΑΠΟΘΕΜΑΤΙΚΑ: 2300,00"),
                                              QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: 1/10/2025 ΕΩΣ: "
                                                             "31/12/2025")};
         QTest::newRow("permille") << QStringList{QStringLiteral("permille")} << 2 << 1
                                   << QStringList{QStringLiteral("ΧΙΛΙΟΣΤΑ"), QStringLiteral("ΙΣΟΠΟΣΑ"),
-                                                 QStringLiteral("Από: 1/7/2024"), QStringLiteral("Έως σήμερα")};
+                                                 QStringLiteral("Από: 1/7/2024"), QStringLiteral("Έως σήμερα"),
+                                                 QStringLiteral("1000,00")};
         QTest::newRow("receipt") << QStringList{QStringLiteral("receipt"), QStringLiteral("0")} << 2 << 1
                                  << QStringList{QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΕΝΟΙΚΟΥ"),
                                                 QStringLiteral("ΠΟΣΟ ΕΙΣΠΡΑΞΗΣ: 513,20 €"),
