@@ -9,6 +9,7 @@
 
 #include <QAction>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvarino {
@@ -23,6 +24,13 @@ constexpr double MinimumScale = 0.5;
 
 // The codes of a statement that does not fit.
 enum : int { FlatsTooWide = -1, CategoryTooWide = -2, RowsTooHigh = -3 };
+
+// The list columns per page a stored count gives: out of range it is taken
+// as the nearest of 1 to 6, as the columns dialog would show it.
+int ExpenseColumnsOf(const PrintSetting &slot)
+{
+    return std::clamp<int>(slot.ExpenseColumnsPerPage, 1, 6);
+}
 
 const IssueRecord &IssueAt(const BuildingData &building, int index)
 {
@@ -104,7 +112,7 @@ void prn01_AnalysisOfCommonExpenses::defaultPrintParameters(PrintSetting &slot)
 
 QString prn01_AnalysisOfCommonExpenses::ExpenseColumnsCaption(const PrintSetting &slot)
 {
-    return QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = ") + QString::number(slot.ExpenseColumnsPerPage);
+    return QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = ") + QString::number(ExpenseColumnsOf(slot));
 }
 
 StatementGeometry prn01_AnalysisOfCommonExpenses::geometryOf(const PrintSetting &slot, double printableWidth,
@@ -114,7 +122,7 @@ StatementGeometry prn01_AnalysisOfCommonExpenses::geometryOf(const PrintSetting 
     g.PrintableWidth = printableWidth;
     g.PrintableHeight = printableHeight;
     g.Magnification = slot.Magnification;
-    g.ExpenseColumnsPerPage = std::clamp<int>(slot.ExpenseColumnsPerPage, 1, 6);
+    g.ExpenseColumnsPerPage = ExpenseColumnsOf(slot);
     for (int i = 0; i < WidthCount; ++i)
         g.Widths[std::size_t(i)] = slot.Widths[std::size_t(i)];
     for (int j = 0; j < HeightCount; ++j)

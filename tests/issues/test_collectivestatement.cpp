@@ -164,13 +164,17 @@ private slots:
     }
 
     // "Αριθμός στηλών δαπανών ανά σελίδα": the dialog's answer lays out anew
-    // and the caption follows the slot.
+    // and the caption follows the slot; a stored count out of range is laid
+    // out, and named, as the nearest of 1 to 6.
     void expenseColumnsEntry()
     {
         StatementFixture f;
         f.narrow();
+        f.slot().ExpenseColumnsPerPage = 9;
         auto preview = f.open();
         QCOMPARE(preview->pageColumns(), 1);
+        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+                 QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 6"));
         f.dialogs.settingsChanges = {[](PrintSetting &s) { s.ExpenseColumnsPerPage = 1; }};
         preview->action(QStringLiteral("mnuExpenseColumns"))->trigger();
         QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
