@@ -87,6 +87,9 @@ protected:
         return this->platform().messages->show(question) == MessageAnswer::Yes;
     }
 
+    // The period windows adjust the view after the question whatever the answer.
+    bool viewFollowsDeclinedDelete() const override { return true; }
+
     void deleteRecord(int k) override
     {
         this->eraseRecord(k);

@@ -831,8 +831,13 @@ void GridEditor::deleteRow(int row)
             showCellValue(row, c, k);
         return;
     }
-    if (!confirmDelete(k))
+    if (!confirmDelete(k)) {
+        if (viewFollowsDeclinedDelete()) {
+            correctOffsetAfterDelete(row);
+            show_data();
+        }
         return;
+    }
     setCursor(Qt::WaitCursor);
     deleteRecord(k);
     unsetCursor();

@@ -162,6 +162,8 @@ protected:
     // Whether record k is to be deleted; by default the answer 0 to deleteQuestion.
     virtual bool confirmDelete(int k);
     virtual void deleteRecord(int k) = 0;
+    // Whether a deletion answered No still steps the view back as a deletion would.
+    virtual bool viewFollowsDeclinedDelete() const { return false; }
     virtual void moveRecord(int /*from*/, int /*to*/) {}
     // Whether the new-record row holds what a new record needs (by default its name).
     virtual bool templateReady() const;
