@@ -87,8 +87,7 @@ protected:
         return this->platform().messages->show(question) == MessageAnswer::Yes;
     }
 
-    // The period windows adjust the view after the question whatever the answer.
-    bool viewFollowsDeclinedDelete() const override { return true; }
+    bool redrawsAfterEveryDelete() const override { return true; }
 
     void deleteRecord(int k) override
     {

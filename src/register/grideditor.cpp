@@ -827,12 +827,17 @@ void GridEditor::deleteRow(int row)
         return;
     if (k == count) {
         clearTemplateRow();
+        if (redrawsAfterEveryDelete()) {
+            correctOffsetAfterDelete(row);
+            show_data();
+            return;
+        }
         for (int c = 0; c < int(columns_.size()); ++c)
             showCellValue(row, c, k);
         return;
     }
     if (!confirmDelete(k)) {
-        if (viewFollowsDeclinedDelete()) {
+        if (redrawsAfterEveryDelete()) {
             correctOffsetAfterDelete(row);
             show_data();
         }

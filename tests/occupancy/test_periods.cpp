@@ -238,6 +238,14 @@ private slots:
         emit w.flatSelector()->activated(1);
         emit w.flatSelector()->activated(0);
         QCOMPARE(w.dateCell(2, 1)->text(), QString());
+
+        // The row's delete image empties it for good: Esc brings no date back.
+        typeDate(w.dateCell(2, 1), QStringLiteral("6/6/2022"));
+        w.deleteButton(2)->click();
+        QCOMPARE(w.dateCell(2, 1)->text(), QString());
+        FocusBox(w.dateCell(2, 1));
+        QTest::keyClick(w.dateCell(2, 1), Qt::Key_Escape);
+        QCOMPARE(w.dateCell(2, 1)->text(), QString());
         emit w.choiceCell(2, 0)->activated(0);
         QCOMPARE(f.state.Building.Owners[4], period(0, 0));
     }
