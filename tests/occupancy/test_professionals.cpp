@@ -226,6 +226,12 @@ private slots:
         dat11_OrderProfessionals order(f.context);
         QCOMPARE(order.nameCell(0)->text(), QStringLiteral("Υδραυλικός           / Ένα όνομα πολύ μεγάλ"));
         QCOMPARE(order.nameCell(1)->text().indexOf(QStringLiteral(" / ")), 20);
+        // "Βοήθεια" is a command on the bar, not a menu of one item.
+        QMenu *help = order.menus().last();
+        QCOMPARE(help->title(), QStringLiteral("Βοήθεια"));
+        QVERIFY(help->isEmpty());
+        help->menuAction()->trigger();
+        QCOMPARE(f.platform.help.topics, QList<int>{8400});
         f.state.Building.Professionals[0] = professional(QStringLiteral("1"));
 
         // A professionals window open beside it redraws after a move.
