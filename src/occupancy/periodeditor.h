@@ -87,6 +87,8 @@ protected:
         return this->platform().messages->show(question) == MessageAnswer::Yes;
     }
 
+    bool redrawsAfterEveryDelete() const override { return true; }
+
     void deleteRecord(int k) override
     {
         this->eraseRecord(k);

@@ -827,12 +827,22 @@ void GridEditor::deleteRow(int row)
         return;
     if (k == count) {
         clearTemplateRow();
+        if (redrawsAfterEveryDelete()) {
+            correctOffsetAfterDelete(row);
+            show_data();
+            return;
+        }
         for (int c = 0; c < int(columns_.size()); ++c)
             showCellValue(row, c, k);
         return;
     }
-    if (!confirmDelete(k))
+    if (!confirmDelete(k)) {
+        if (redrawsAfterEveryDelete()) {
+            correctOffsetAfterDelete(row);
+            show_data();
+        }
         return;
+    }
     setCursor(Qt::WaitCursor);
     deleteRecord(k);
     unsetCursor();

@@ -162,6 +162,10 @@ protected:
     // Whether record k is to be deleted; by default the answer 0 to deleteQuestion.
     virtual bool confirmDelete(int k);
     virtual void deleteRecord(int k) = 0;
+    // Whether every click of a delete image ends as a deletion does, with the
+    // view stepped back and the grid redrawn (its undo copy taken afresh), also
+    // when the answer was No or the row was the new-record row.
+    virtual bool redrawsAfterEveryDelete() const { return false; }
     virtual void moveRecord(int /*from*/, int /*to*/) {}
     // Whether the new-record row holds what a new record needs (by default its name).
     virtual bool templateReady() const;

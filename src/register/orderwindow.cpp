@@ -59,8 +59,9 @@ void OrderWindow::buildMenu()
     }
     AddCloseItem(dataMenu_, this);
     menus_.append(dataMenu_);
+    // "Βοήθεια" is a command on the menu bar itself.
     auto *help = new QMenu(QStringLiteral("Βοήθεια"), this);
-    connect(help->addAction(QStringLiteral("Βοήθεια")), &QAction::triggered, this, [this] {
+    connect(help->menuAction(), &QAction::triggered, this, [this] {
         if (platform().help)
             platform().help->showTopic(8400);
     });

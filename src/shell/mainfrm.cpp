@@ -27,6 +27,8 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include <typeinfo>
+
 namespace kelvarino {
 
 namespace {
@@ -168,18 +170,50 @@ void MainFrm::openChildWindow(const QString &command, int index)
 {
     const QString key = MainMenus::indexed(command, index);
     if (ChildFrame *open = openFrames_.value(key)) {
-        open->showNormal();
-        area_->setActiveSubWindow(open);
+        bringForward(open);
         return;
     }
-    if (DataWindow *window = childFactories_.value(command)(context_, index))
-        openFrames_.insert(key, adoptChild(window));
+    DataWindow *window = childFactories_.value(command)(context_, index);
+    if (!window)
+        return;
+    // Another window may have opened one of this kind already (the order
+    // window its list window): that one is shown, not a second.
+    if (ChildFrame *open = openFrameOfKind(*window); open && !openFrames_.values().contains(open)) {
+        delete window;
+        openFrames_.insert(key, open);
+        bringForward(open);
+        return;
+    }
+    openFrames_.insert(key, adoptChild(window));
 }
 
 void MainFrm::showChildWindow(DataWindow *window)
 {
-    if (window)
-        adoptChild(window);
+    if (!window)
+        return;
+    // There is one window of each kind: an open one is shown again.
+    if (ChildFrame *open = openFrameOfKind(*window)) {
+        delete window;
+        bringForward(open);
+        return;
+    }
+    adoptChild(window);
+}
+
+ChildFrame *MainFrm::openFrameOfKind(const DataWindow &window) const
+{
+    for (QMdiSubWindow *sub : area_->subWindowList()) {
+        auto *frame = dynamic_cast<ChildFrame *>(sub);
+        if (frame && !frame->isClosed() && frame->window() && typeid(*frame->window()) == typeid(window))
+            return frame;
+    }
+    return nullptr;
+}
+
+void MainFrm::bringForward(ChildFrame *frame)
+{
+    frame->showNormal();
+    area_->setActiveSubWindow(frame);
 }
 
 ChildFrame *MainFrm::adoptChild(DataWindow *window)

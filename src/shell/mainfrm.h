@@ -109,6 +109,9 @@ private:
     bool runOwnCommand(const QString &command, int index);
     void openChildWindow(const QString &command, int index);
     ChildFrame *adoptChild(DataWindow *window);
+    // The open frame that holds a window of the same class, if any.
+    ChildFrame *openFrameOfKind(const DataWindow &window) const;
+    void bringForward(ChildFrame *frame);
     void childClosed(ChildFrame *frame);
     void showMenus();
     bool isChildMenuShortcut(QObject *target, const QKeySequence &key) const;

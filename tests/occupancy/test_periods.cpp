@@ -238,6 +238,14 @@ private slots:
         emit w.flatSelector()->activated(1);
         emit w.flatSelector()->activated(0);
         QCOMPARE(w.dateCell(2, 1)->text(), QString());
+
+        // The row's delete image empties it for good: Esc brings no date back.
+        typeDate(w.dateCell(2, 1), QStringLiteral("6/6/2022"));
+        w.deleteButton(2)->click();
+        QCOMPARE(w.dateCell(2, 1)->text(), QString());
+        FocusBox(w.dateCell(2, 1));
+        QTest::keyClick(w.dateCell(2, 1), Qt::Key_Escape);
+        QCOMPARE(w.dateCell(2, 1)->text(), QString());
         emit w.choiceCell(2, 0)->activated(0);
         QCOMPARE(f.state.Building.Owners[4], period(0, 0));
     }
@@ -269,13 +277,18 @@ private slots:
         dat05_Owners w(f.context);
         QVERIFY(!w.scrollBar()->isHidden());
         QCOMPARE(w.scrollBar()->maximum(), 25 + 1 - w.rowCount());
-        w.scrollBar()->setValue(1);
+        // A deletion answered No still steps the view back by one.
+        w.scrollBar()->setValue(2);
+        f.platform.messages.script = {MessageAnswer::No};
+        w.deleteButton(3)->click();
+        QCOMPARE(f.state.Building.OwnerCount(), 50);
+        QCOMPARE(w.scrollBar()->value(), 1);
         f.platform.messages.script = {MessageAnswer::No};
         w.dataMenu()->actions().at(3)->trigger();
         QCOMPARE(f.state.Building.OwnerCount(), 50);
         w.dataMenu()->actions().at(3)->trigger();
         QVERIFY(f.state.Building.Owners.empty());
-        QCOMPARE(f.platform.messages.shown[0].title, QStringLiteral("Διαγραφή όλων των ιδιοκτητών"));
+        QCOMPARE(f.platform.messages.shown[1].title, QStringLiteral("Διαγραφή όλων των ιδιοκτητών"));
         QVERIFY(w.scrollBar()->isHidden());
         QCOMPARE(w.rowNumber(0)->text(), QStringLiteral("1"));
         w.dataMenu()->actions().at(3)->trigger();

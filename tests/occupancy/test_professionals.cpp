@@ -2,7 +2,9 @@
 #include "occupancy/dat11_contactprofessionals.h"
 #include "occupancy/dat11_orderprofessionals.h"
 #include "occupancy/dat11_professionals.h"
+#include "register/windowopener.h"
 #include "registerfixture.h"
+#include "shell/mainfrm.h"
 #include "shell/reportopeners.h"
 
 #include <QFile>
@@ -224,6 +226,12 @@ private slots:
         dat11_OrderProfessionals order(f.context);
         QCOMPARE(order.nameCell(0)->text(), QStringLiteral("Υδραυλικός           / Ένα όνομα πολύ μεγάλ"));
         QCOMPARE(order.nameCell(1)->text().indexOf(QStringLiteral(" / ")), 20);
+        // "Βοήθεια" is a command on the bar, not a menu of one item.
+        QMenu *help = order.menus().last();
+        QCOMPARE(help->title(), QStringLiteral("Βοήθεια"));
+        QVERIFY(help->isEmpty());
+        help->menuAction()->trigger();
+        QCOMPARE(f.platform.help.topics, QList<int>{8400});
         f.state.Building.Professionals[0] = professional(QStringLiteral("1"));
 
         // A professionals window open beside it redraws after a move.
@@ -240,6 +248,51 @@ private slots:
         grid.deleteButton(0)->click(); // redraws first: nothing is deleted on a stale row
         QCOMPARE(f.state.Building.ProfessionalCount(), 4);
         QCOMPARE(grid.textCell(0, Name)->text(), QStringLiteral("3"));
+    }
+
+    // The list window and its order window may be open together, but each
+    // only once: the command that opens one shows the open one again.
+    void oneWindowOfEachKind()
+    {
+        RegisterFixture f;
+        f.state.Building.Professionals = {professional(QStringLiteral("Α")), professional(QStringLiteral("Β"))};
+        MainFrm main(f.state, f.platform.platform());
+        main.bindChildWindow(QStringLiteral("mnuProfessionals"),
+                             [](AppContext &context, int) { return new dat11_Professionals(context); });
+        main.bindChildWindow(QStringLiteral("mnuOrderProfessionals"),
+                             [](AppContext &context, int) { return new dat11_OrderProfessionals(context); });
+        SetDataWindowOpener([&main](DataWindow *window) { main.showChildWindow(window); });
+        const auto open = [&]<class W>(W *) {
+            QList<W *> found;
+            for (DataWindow *window : main.childWindows())
+                if (auto *w = dynamic_cast<W *>(window); w && w->isVisible())
+                    found << w;
+            return found;
+        };
+        main.show();
+        main.runCommand(QStringLiteral("mnuProfessionals"));
+        main.runCommand(QStringLiteral("mnuOrderProfessionals"));
+        auto professionals = open(static_cast<dat11_Professionals *>(nullptr));
+        auto orders = open(static_cast<dat11_OrderProfessionals *>(nullptr));
+        QCOMPARE(professionals.size(), 1);
+        QCOMPARE(orders.size(), 1);
+
+        // The order window's way back shows the open list window.
+        orders[0]->dataMenu()->actions().at(3)->trigger();
+        QTRY_COMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 0);
+        QCOMPARE(open(static_cast<dat11_Professionals *>(nullptr)), professionals);
+
+        // The list window's order command, then the main menu's, give one order window.
+        main.runCommand(QStringLiteral("mnuOrderProfessionals"));
+        professionals[0]->orderAction()->trigger();
+        QTRY_COMPARE(open(static_cast<dat11_Professionals *>(nullptr)).size(), 0);
+        QCOMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 1);
+        orders = open(static_cast<dat11_OrderProfessionals *>(nullptr));
+        orders[0]->dataMenu()->actions().at(3)->trigger();
+        main.runCommand(QStringLiteral("mnuProfessionals"));
+        QTRY_COMPARE(open(static_cast<dat11_Professionals *>(nullptr)).size(), 1);
+        QCOMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 0);
+        SetDataWindowOpener(nullptr);
     }
 
     void theTextFile()
