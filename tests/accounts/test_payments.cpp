@@ -153,7 +153,9 @@ private slots:
         f->state.Building.Payments = {Payment(0, Day(1, 1, 2024), 5)};
         dat09_Payments w(f->context);
         ShowActive(&w);
-        OnModal<dat09_PaymentChanges>([this](dat09_PaymentChanges *d) {
+        bool centred = false;
+        OnModal<dat09_PaymentChanges>([this, &centred](dat09_PaymentChanges *d) {
+            centred = CentredOnScreen(d);
             TypeIntoBox(d->fields().xOwnerAmount, QStringLiteral("0"));
             d->okButton()->click();
             QCOMPARE(f->platform.messages.shown.last().text, QStringLiteral("Ένας από τους δύο πρέπει να πληρώσει."));
@@ -161,6 +163,7 @@ private slots:
             d->okButton()->click();
         });
         w.openRow(0);
+        QVERIFY(centred);
         QCOMPARE(f->state.Building.Payments[0].OwnerAmount, 0.0f);
         QCOMPARE(f->state.Building.Payments[0].ResidentAmount, 3.2f);
         QVERIFY(f->state.DataChanged);
@@ -172,7 +175,9 @@ private slots:
         b.Payments = {Payment(0, Day(1, 1, 2024), 1), Payment(20, Day(2, 1, 2024), 1)};
         dat09_Payments w(f->context);
         ShowActive(&w);
-        OnModal<dat09_PaymentFilters>([this](dat09_PaymentFilters *d) {
+        bool centred = false;
+        OnModal<dat09_PaymentFilters>([this, &centred](dat09_PaymentFilters *d) {
+            centred = CentredOnScreen(d);
             QVERIFY(d->flats().scrollBar()->isVisible());
             QCOMPARE(d->flats().scrollBar()->maximum(), 15);
             d->flats().noneButton()->click();
@@ -184,6 +189,7 @@ private slots:
             d->cancelButton()->click();
         });
         w.setFilters();
+        QVERIFY(centred);
         QCOMPARE(f->state.PaymentFilter.Status, qint16(0));
         QCOMPARE(f->state.PaymentFilter.Flats, std::vector<bool>(25, true));
         QCOMPARE(w.listed().size(), std::size_t(2));
