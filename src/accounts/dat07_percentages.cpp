@@ -602,8 +602,10 @@ bool dat07_Percentages::canClose()
     if (!ShareColumnsMayClose(columns(), *platform().messages))
         return false;
     SortShareColumns(columns());
-    closeApproved_ = true;
+    // The redraw writes the sorted end dates into the boxes, which marks the
+    // work changed; the approval given here still holds for the close.
     show_data();
+    closeApproved_ = true;
     return true;
 }
 

@@ -181,6 +181,24 @@ private slots:
         QCOMPARE(again.endDateBox(1)->text(), QStringLiteral("1/1/2025"));
     }
 
+    // The frame asks the window before it closes it: a question answered
+    // then is not asked again when the window closes, also after the sort
+    // has rewritten the boxes.
+    void questionsAnsweredOnceWhenTheFrameCloses()
+    {
+        AddFlatsAndPersons(f->state, 2);
+        auto &columns = f->state.Building.ShareColumns[1];
+        columns = {Column({0, 0}), Column({0, 0}, Day(1, 1, 2024))};
+        W w(f->context, 1);
+        ShowActive(&w);
+        f->platform.messages.script = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes,
+                                       MessageAnswer::Yes};
+        QVERIFY(w.canClose());
+        QCOMPARE(columns[0].EndDate, Day(1, 1, 2024));
+        QVERIFY(w.close());
+        QCOMPARE(f->platform.messages.shown.size(), 4);
+    }
+
     void typingInTheCells()
     {
         AddFlatsAndPersons(f->state, 3);
