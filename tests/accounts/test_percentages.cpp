@@ -239,6 +239,31 @@ private slots:
         QVERIFY(w.box(W::PerMille, 0, 2)->hasFocus());
     }
 
+    // Another window changed the flats while this one was open: the rows are
+    // built again, never under the signal of the box being typed into.
+    void typingAfterTheFlatsChangedElsewhere()
+    {
+        AddFlatsAndPersons(f->state, 3);
+        BuildingData &b = f->state.Building;
+        W w(f->context, 0);
+        ShowActive(&w);
+        b.Flats[0].Description.set(QStringLiteral("Ισόγειο"));
+        TypeIntoBox(w.box(W::PerMille, 0, 1), QStringLiteral("250"));
+        QTRY_COMPARE(w.flatLabel(0)->text(), QStringLiteral(" Δ1   , Ισόγειο"));
+        TypeIntoBox(w.box(W::PerMille, 0, 1), QStringLiteral("300"));
+        QCOMPARE(b.ShareColumns[0][0].PerMille[1], 300.0f);
+
+        b.Flats.pop_back();
+        for (auto &columns : b.ShareColumns)
+            columns[0] = ShareColumn::zeros(2);
+        TypeIntoBox(w.box(W::PerMille, 0, 2), QStringLiteral("7"));
+        QTRY_COMPARE(w.visibleRows(), 2);
+        QCOMPARE(w.box(W::PerMille, 0, 2), nullptr);
+        QCOMPARE(b.ShareColumns[0][0].PerMille, (std::vector<float>{0, 0}));
+        TypeIntoBox(w.box(W::PerMille, 0, 0), QStringLiteral("600"));
+        QCOMPARE(b.ShareColumns[0][0].PerMille[0], 600.0f);
+    }
+
     void flatsDeletedElsewhereLeaveNoRows()
     {
         AddFlatsAndPersons(f->state, 2);
