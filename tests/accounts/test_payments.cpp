@@ -94,6 +94,16 @@ private slots:
         QCOMPARE(p.xOwnerAmount->text(), QStringLiteral("0,00"));
         QTest::keyClick(p.xResidentAmount, Qt::Key_Return);
         QCOMPARE(f->platform.messages.shown.last().text, QStringLiteral("Τουλάχιστον ένας πρέπει να πληρώσει."));
+        // The Enter that closed that message is released in the box: no new
+        // add, or the message would come back at every Enter; nor does a
+        // key held down add again at every repeat.
+        QTest::keyRelease(p.xResidentAmount, Qt::Key_Return);
+        QTest::keyPress(p.xResidentAmount, Qt::Key_Return);
+        QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(p.xResidentAmount, &repeated);
+        QCOMPARE(f->platform.messages.shown.size(), 1);
+        QTest::keyRelease(p.xResidentAmount, Qt::Key_Return);
+        QCOMPARE(f->platform.messages.shown.size(), 2);
         TypeIntoBox(p.xResidentAmount, QStringLiteral("12.5"));
         TypeIntoBox(p.xOwnerComment, QStringLiteral("  Εξόφληση "));
         TypeIntoBox(p.xResidentAmount, QStringLiteral("12.5"));
