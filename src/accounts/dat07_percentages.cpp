@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -324,6 +325,7 @@ void dat07_Percentages::Build_Grid_Rows()
     while (int(rows_.size()) < VisibleRows)
         rows_.push_back(makeRow(int(rows_.size())));
     setFixedHeight(Twips::toPixels(clientHeight));
+    fitFrame();
     arranging_ = false;
     Arrange_Columns();
     show_data();
@@ -353,7 +355,18 @@ void dat07_Percentages::Arrange_Columns()
     }
     const double width = two ? SlotLeft[1] + 3 * BoxWidth + 180 : SlotLeft[0] + 3 * BoxWidth + 90;
     setFixedWidth(Twips::toPixels(width));
+    fitFrame();
     arranging_ = false;
+}
+
+void dat07_Percentages::fitFrame()
+{
+    // The frame around the window follows its size: a second slot or a row
+    // more is not hidden behind the frame's edge.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        frame->adjustSize();
+        update();
+    }
 }
 
 void dat07_Percentages::show_data()

@@ -88,6 +88,7 @@ private:
     Row makeRow(int r);
     void Build_Grid_Rows();
     void Arrange_Columns();
+    void fitFrame();
     void Show_Column_Total(int slot, int column);
     void showNumber(Field field, int slot, int row);
     // The boxes' rules.

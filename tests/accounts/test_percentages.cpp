@@ -4,6 +4,8 @@
 #include "accounts/sharecolumnrules.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -262,6 +264,26 @@ private slots:
         QCOMPARE(b.ShareColumns[0][0].PerMille, (std::vector<float>{0, 0}));
         TypeIntoBox(w.box(W::PerMille, 0, 0), QStringLiteral("600"));
         QCOMPARE(b.ShareColumns[0][0].PerMille[0], 600.0f);
+    }
+
+    // In the main window's area the frame follows the window's width as
+    // slots come and go.
+    void theFrameFollowsTheSlots()
+    {
+        AddFlatsAndPersons(f->state, 3);
+        QMdiArea area;
+        area.resize(1200, 800);
+        auto *w = new W(f->context, 1);
+        QMdiSubWindow *frame = area.addSubWindow(w);
+        area.show();
+        const int margins = frame->width() - w->width();
+        w->addCOM_Click(0);
+        QCOMPARE(w->slotCount(), 2);
+        QCOMPARE(frame->width(), w->width() + margins);
+        f->platform.messages.script = {MessageAnswer::Yes};
+        w->SubtractCom_Click(1);
+        QCOMPARE(w->slotCount(), 1);
+        QCOMPARE(frame->width(), w->width() + margins);
     }
 
     void flatsDeletedElsewhereLeaveNoRows()
