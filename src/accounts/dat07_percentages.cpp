@@ -13,14 +13,17 @@
 #include "register/textentry.h"
 #include "register/windowopener.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -155,6 +158,11 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
     arranging_ = false;
     shownSignature_ = RegisterSignature(state().Building);
     Build_Grid_Rows();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        // Coming back from another window: it may have changed the flats.
+        if (now && isAncestorOf(now) && !(old && isAncestorOf(old)))
+            inSyncLater();
+    });
 }
 
 dat07_Percentages::~dat07_Percentages() = default;
@@ -254,17 +262,38 @@ QLabel *dat07_Percentages::flatLabel(int row) const
     return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].tFlat : nullptr;
 }
 
+dat07_Percentages::Row dat07_Percentages::makeRow(int r)
+{
+    Row row;
+    const double top = RowTop + r * RowHeight;
+    row.aa = MakeRowNumberLabel(this);
+    row.aa->setStyleSheet(QStringLiteral("QLabel { color: black; background-color: white; border: 1px solid black; }"));
+    row.aa->setGeometry(Twips::rect(480, top, 495, RowHeight));
+    row.tFlat = new QLabel(this);
+    row.tFlat->setStyleSheet(QStringLiteral("QLabel { color: black; background-color: white; border: 1px solid black; }"));
+    row.tFlat->setGeometry(Twips::rect(960, top, 3255, RowHeight));
+    for (int s = 0; s < 2; ++s) {
+        for (int f = 0; f < 3; ++f) {
+            QLineEdit *b = MakeCellEdit(this);
+            b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            b->setGeometry(Twips::rect(SlotLeft[s] + f * BoxWidth, top, BoxWidth, RowHeight));
+            b->setProperty(FieldProperty, f);
+            b->setProperty(SlotProperty, s);
+            b->setProperty(RowProperty, r);
+            b->installEventFilter(this);
+            connect(b, &QLineEdit::textChanged, this, [this, f, s, r] { numberChanged(Field(f), s, r); });
+            b->show(); // Arrange_Columns hides slot 1 when it is not shown
+            row.boxes[std::size_t(s)][std::size_t(f)] = b;
+        }
+    }
+    row.aa->show();
+    row.tFlat->show();
+    return row;
+}
+
 void dat07_Percentages::Build_Grid_Rows()
 {
     arranging_ = true;
-    for (Row &row : rows_) {
-        delete row.aa;
-        delete row.tFlat;
-        for (auto &slot : row.boxes)
-            for (QLineEdit *b : slot)
-                delete b;
-    }
-    rows_.clear();
     const int flats = state().Building.FlatCount();
     const double mainHeight = context().shell ? context().shell->clientHeightTwips() : 9000;
     const double base = ChildFrameTwips + HeaderTop + 2 * RowHeight + 120;
@@ -283,33 +312,20 @@ void dat07_Percentages::Build_Grid_Rows()
     FirstShown = 0;
     FirstColumn = 0;
     SlotCount = columns().size() == 1 ? 1 : 2;
-    for (int r = 0; r < VisibleRows; ++r) {
-        Row row;
-        const double top = RowTop + r * RowHeight;
-        row.aa = MakeRowNumberLabel(this);
-        row.aa->setStyleSheet(QStringLiteral("QLabel { color: black; background-color: white; border: 1px solid black; }"));
-        row.aa->setGeometry(Twips::rect(480, top, 495, RowHeight));
-        row.tFlat = new QLabel(this);
-        row.tFlat->setStyleSheet(QStringLiteral("QLabel { color: black; background-color: white; border: 1px solid black; }"));
-        row.tFlat->setGeometry(Twips::rect(960, top, 3255, RowHeight));
-        for (int s = 0; s < 2; ++s) {
-            for (int f = 0; f < 3; ++f) {
-                QLineEdit *b = MakeCellEdit(this);
-                b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                b->setGeometry(Twips::rect(SlotLeft[s] + f * BoxWidth, top, BoxWidth, RowHeight));
-                b->setProperty(FieldProperty, f);
-                b->setProperty(SlotProperty, s);
-                b->setProperty(RowProperty, r);
-                b->installEventFilter(this);
-                connect(b, &QLineEdit::textChanged, this, [this, f, s, r] { numberChanged(Field(f), s, r); });
-                row.boxes[std::size_t(s)][std::size_t(f)] = b;
-            }
-        }
-        row.aa->show();
-        row.tFlat->show();
-        rows_.push_back(row);
+    // The rows that stay are kept, so a box being typed into is never deleted.
+    while (int(rows_.size()) > VisibleRows) {
+        Row &row = rows_.back();
+        delete row.aa;
+        delete row.tFlat;
+        for (auto &slot : row.boxes)
+            for (QLineEdit *b : slot)
+                delete b;
+        rows_.pop_back();
     }
+    while (int(rows_.size()) < VisibleRows)
+        rows_.push_back(makeRow(int(rows_.size())));
     setFixedHeight(Twips::toPixels(clientHeight));
+    fitFrame();
     arranging_ = false;
     Arrange_Columns();
     show_data();
@@ -339,7 +355,18 @@ void dat07_Percentages::Arrange_Columns()
     }
     const double width = two ? SlotLeft[1] + 3 * BoxWidth + 180 : SlotLeft[0] + 3 * BoxWidth + 90;
     setFixedWidth(Twips::toPixels(width));
+    fitFrame();
     arranging_ = false;
+}
+
+void dat07_Percentages::fitFrame()
+{
+    // The frame around the window follows its size: a second slot or a row
+    // more is not hidden behind the frame's edge.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        frame->adjustSize();
+        update();
+    }
 }
 
 void dat07_Percentages::show_data()
@@ -406,11 +433,27 @@ bool dat07_Percentages::inSync()
     return false;
 }
 
+bool dat07_Percentages::inSyncLater()
+{
+    if (RegisterSignature(state().Building) == shownSignature_)
+        return true;
+    // A box's own handler: the rebuild waits until the handler has returned,
+    // as it may remove the box's row.
+    if (!rebuildQueued_) {
+        rebuildQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            rebuildQueued_ = false;
+            inSync();
+        });
+    }
+    return false;
+}
+
 // ---- The boxes ---------------------------------------------------------
 
 void dat07_Percentages::numberChanged(Field field, int slot, int row)
 {
-    if (arranging_ || !inSync())
+    if (arranging_ || !inSyncLater())
         return;
     float *stored = cell(field, slot, row);
     QLineEdit *b = box(field, slot, row);
@@ -436,13 +479,15 @@ void dat07_Percentages::numberChanged(Field field, int slot, int row)
 
 void dat07_Percentages::numberLeft(Field field, int slot, int row)
 {
+    if (!inSyncLater())
+        return;
     numberChanged(field, slot, row);
     showNumber(field, slot, row);
 }
 
 void dat07_Percentages::endDateChanged(int slot)
 {
-    if (arranging_ || !inSync())
+    if (arranging_ || !inSyncLater())
         return;
     ShareColumn *column = columnOfSlot(slot);
     if (!column)
@@ -463,7 +508,7 @@ void dat07_Percentages::endDateChanged(int slot)
 
 void dat07_Percentages::endDateLeft(int slot)
 {
-    if (!inSync())
+    if (!inSyncLater())
         return;
     ShareColumn *column = columnOfSlot(slot);
     QLineEdit *b = slots_[std::size_t(slot)].endDate;
@@ -477,7 +522,7 @@ void dat07_Percentages::endDateLeft(int slot)
 
 void dat07_Percentages::commentChanged(int slot)
 {
-    if (arranging_ || !inSync())
+    if (arranging_ || !inSyncLater())
         return;
     if (ShareColumn *column = columnOfSlot(slot)) {
         column->Comment.set(TrimBlanks(slots_[std::size_t(slot)].comment->text()).left(50));
@@ -602,8 +647,10 @@ bool dat07_Percentages::canClose()
     if (!ShareColumnsMayClose(columns(), *platform().messages))
         return false;
     SortShareColumns(columns());
-    closeApproved_ = true;
+    // The redraw writes the sorted end dates into the boxes, which marks the
+    // work changed; the approval given here still holds for the close.
     show_data();
+    closeApproved_ = true;
     return true;
 }
 

@@ -85,8 +85,10 @@ private:
     ShareColumn *columnOfSlot(int slot) const;
     float *cell(Field field, int slot, int row) const;
     void buildSlots();
+    Row makeRow(int r);
     void Build_Grid_Rows();
     void Arrange_Columns();
+    void fitFrame();
     void Show_Column_Total(int slot, int column);
     void showNumber(Field field, int slot, int row);
     // The boxes' rules.
@@ -95,7 +97,10 @@ private:
     void endDateChanged(int slot);
     void endDateLeft(int slot);
     void commentChanged(int slot);
+    // Whether the window stands for the data as they are; otherwise it
+    // rebuilds, at once or (from a box's own handler) once the handler is done.
     bool inSync();
+    bool inSyncLater();
     void markChanged();
 
     int ShownCategory = 0;
@@ -112,6 +117,7 @@ private:
     quint64 shownSignature_ = 0;
     bool closeApproved_ = false;
     bool arranging_ = false;
+    bool rebuildQueued_ = false;
 };
 
 } // namespace kelvarino

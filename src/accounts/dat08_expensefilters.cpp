@@ -20,9 +20,10 @@ dat08_ExpenseFilters::dat08_ExpenseFilters(AppState &state, const Platform &plat
     addDateBounds(FilterCopy.FromDate, FilterCopy.ToDate, 240, 2820);
     checkOwner = addCheck(this, QStringLiteral("Ιδιοκτήτης"), FilterCopy.Owner, 1020, 660, 1395);
     CheckResident = addCheck(this, QStringLiteral("Ένοικος"), FilterCopy.Resident, 3600, 660, 1395);
-    QGroupBox *commons = addFrame(this, QStringLiteral("Κοινές δαπάνες"), 5400, 120, 2595, 915);
+    // Wide enough for its caption in the program's font.
+    QGroupBox *commons = addFrame(this, QStringLiteral("Κοινές δαπάνες"), 5040, 120, 2955, 915);
     CheckRefersToAll = addCheck(commons, QStringLiteral("Σε όλα τα διαμερίσματα"), FilterCopy.RefersToAll, 120,
-                                480, 2430);
+                                480, 2760);
 
     QGroupBox *typeFrame = addFrame(this, QStringLiteral("Είδος δαπάνης"), 180, 1080, 2835, 2775);
     CheckGroup::Binding typeSwitches{[] { return CategoryCount; },

@@ -1,6 +1,7 @@
 #include "accounts/filterdialog.h"
 
 #include "accounts/filterbindings.h"
+#include "accounts/recordchangedialog.h"
 #include "core/buildingdata.h"
 #include "platform/twips.h"
 #include "register/dateentry.h"
@@ -106,6 +107,7 @@ FilterDialog::FilterDialog(const Platform &platform, const QString &title, QSize
         if (platform_.help)
             platform_.help->showTopic(5305);
     });
+    CentreOnScreen(this);
 }
 
 void FilterDialog::done(int result)

@@ -72,8 +72,9 @@ private:
 // The pattern of the two filter dialogs: the member edits a copy of its
 // filter record; the date bounds "Από:" and "Έως:" and the check groups write
 // into the copy; "Εφαρμογή" writes the copy back and sets Status 1,
-// "Ακύρωση" and the close box leave the filter as it was (Status 0). F1 shows
-// topic 5305; closing closes every help window.
+// "Ακύρωση" and the close box leave the filter as it was (Status 0). The
+// dialog stands centred on the screen; F1 shows topic 5305; closing closes
+// every help window.
 class FilterDialog : public QDialog
 {
 public:

@@ -3,8 +3,10 @@
 #include "platform/twips.h"
 #include "register/registerlook.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 namespace kelvarino {
@@ -12,6 +14,12 @@ namespace kelvarino {
 QString FlatChoiceText(const FlatRecord &flat)
 {
     return flat.ShortName.text() + QStringLiteral(", ") + flat.Description.text();
+}
+
+void CentreOnScreen(QWidget *dialog)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog->move(screen->availableGeometry().center() - dialog->rect().center());
 }
 
 RecordChangeDialog::RecordChangeDialog(const Platform &platform, const QString &caption,
@@ -49,6 +57,7 @@ RecordChangeDialog::RecordChangeDialog(const Platform &platform, const QString &
         if (platform_.help)
             platform_.help->showTopic(300);
     });
+    CentreOnScreen(this);
 }
 
 void RecordChangeDialog::addField(const QString &caption, QWidget *field, double top, double width, double height)

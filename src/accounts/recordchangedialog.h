@@ -16,7 +16,8 @@ namespace kelvarino {
 // by the list window), "ΟΚ" (the member's checks, then the copy written back)
 // and "Άκυρο". The answer, ChangeResult, is -1 delete, 1 changed, 0 nothing
 // (also when the dialog is closed in any other way). The dialog never deletes
-// a record and never marks the work changed itself. F1 shows topic 300.
+// a record and never marks the work changed itself. It stands centred on the
+// screen; F1 shows topic 300.
 class RecordChangeDialog : public QDialog
 {
 public:
@@ -57,6 +58,10 @@ private:
     QLabel *number_ = nullptr;
     int changeResult_ = 0;
 };
+
+// Places a dialog of fixed size in the middle of the screen, where every
+// dialog of the program stands.
+void CentreOnScreen(QWidget *dialog);
 
 // The texts of the flat choices of the frames and dialogs: the short name as
 // stored, ", " and the description as stored.

@@ -377,10 +377,20 @@ void RecordListWindow::wheelEvent(QWheelEvent *event)
 
 bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && watched->property(EnterAddsProperty).isValid()) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            addRecord();
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && watched->property(EnterAddsProperty).isValid()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            // Only an Enter pressed and released in the box adds: the release
+            // of the Enter that closed a message box of the add is not one.
+            if (event->type() == QEvent::KeyPress) {
+                enterPressedIn_ = watched;
+                return false;
+            }
+            const bool pressedHere = enterPressedIn_ == watched;
+            enterPressedIn_ = nullptr;
+            if (pressedHere)
+                addRecord();
             return true;
         }
     }

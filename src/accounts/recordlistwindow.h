@@ -132,7 +132,7 @@ protected:
                             const QColor &textColour);
     // Places a box of the frame (twips).
     void placeInFrame(QWidget *box, double left, double top, double width, double height = 315);
-    // Enter released in this box adds the frame's record (the box's rule runs first).
+    // Enter pressed and released in this box adds the frame's record (the box's rule runs first).
     void addOnEnter(QWidget *box);
     void markChanged();
     // Rebuilds the list from the data (FirstShown back to 0) and redraws.
@@ -205,6 +205,7 @@ private:
     quint64 flatsSignature_ = 0;
     quint64 listSignature_ = 0;
     bool redrawing_ = false;
+    QObject *enterPressedIn_ = nullptr; // the box in which Enter went down
 };
 
 // The flats as the data stands (count, order and names), and the persons,

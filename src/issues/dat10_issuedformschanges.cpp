@@ -3,9 +3,7 @@
 #include "issues/issuefields.h"
 #include "issues/issueperiods.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace kelvarino {
 
@@ -42,8 +40,6 @@ dat10_IssuedFormsChanges::dat10_IssuedFormsChanges(AppContext &context, int sele
         top += LineHeight;
     }
     placeButtons(top, FieldLeft, FieldLeft + 3200, ClientWidth - 240 - ButtonWidth, ButtonWidth, 2600);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 bool dat10_IssuedFormsChanges::mayStore()

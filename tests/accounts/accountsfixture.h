@@ -5,6 +5,7 @@
 #include "platform/localeservice.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,6 +52,13 @@ inline void TypeIntoBox(QWidget *box, const QString &text)
     if (auto *edit = qobject_cast<QLineEdit *>(box))
         edit->selectAll();
     TypeInto(box, text);
+}
+
+// Whether a shown dialog stands in the middle of the screen.
+inline bool CentredOnScreen(const QWidget *dialog)
+{
+    const QPoint offset = dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    return offset.manhattanLength() <= 8; // the window frame's few pixels
 }
 
 // Leaves the focused box for another one.

@@ -216,12 +216,15 @@ private slots:
                       Expense("c", Day(2, 1, 2024), 0), Expense("d", Day(3, 1, 2024))};
         dat08_Expenses w(f->context);
         ShowActive(&w);
-        OnModal<dat08_ExpenseFilters>([](dat08_ExpenseFilters *d) {
+        bool centred = false;
+        OnModal<dat08_ExpenseFilters>([&centred](dat08_ExpenseFilters *d) {
+            centred = CentredOnScreen(d);
             d->CheckRefersToAll->click();
             d->flats().box(1)->click();
             d->applyButton()->click();
         });
         w.setFilters();
+        QVERIFY(centred);
         QCOMPARE(w.listed(), (std::vector<int>{2, 0}));
         f->platform.messages.script = {MessageAnswer::Yes};
         w.deleteAllListed();
@@ -253,8 +256,10 @@ private slots:
         f->state.Building.Expenses = {Expense("a", Day(1, 1, 2024), 0), Expense("b", Day(5, 1, 2024))};
         dat08_Expenses w(f->context);
         ShowActive(&w);
-        OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) {
+        bool centred = false;
+        OnModal<dat08_ExpenseChanges>([&centred](dat08_ExpenseChanges *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Δαπάνη/Χρέωση"));
+            centred = CentredOnScreen(d);
             QCOMPARE(d->indexLabel()->text(), QStringLiteral("0"));
             QCOMPARE(d->fields().xFlat->currentIndex(), 1);
             TypeIntoBox(d->fields().xReason, QStringLiteral("  νέα"));
@@ -262,6 +267,7 @@ private slots:
             d->okButton()->click();
         });
         w.openRow(1);
+        QVERIFY(centred);
         const ExpenseRecord &changed = f->state.Building.Expenses[0];
         QCOMPARE(changed.Date, Day(9, 1, 2024));
         QCOMPARE(changed.Description.trimmed(), QStringLiteral("νέα"));

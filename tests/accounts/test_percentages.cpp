@@ -4,6 +4,8 @@
 #include "accounts/sharecolumnrules.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -181,6 +183,24 @@ private slots:
         QCOMPARE(again.endDateBox(1)->text(), QStringLiteral("1/1/2025"));
     }
 
+    // The frame asks the window before it closes it: a question answered
+    // then is not asked again when the window closes, also after the sort
+    // has rewritten the boxes.
+    void questionsAnsweredOnceWhenTheFrameCloses()
+    {
+        AddFlatsAndPersons(f->state, 2);
+        auto &columns = f->state.Building.ShareColumns[1];
+        columns = {Column({0, 0}), Column({0, 0}, Day(1, 1, 2024))};
+        W w(f->context, 1);
+        ShowActive(&w);
+        f->platform.messages.script = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes,
+                                       MessageAnswer::Yes};
+        QVERIFY(w.canClose());
+        QCOMPARE(columns[0].EndDate, Day(1, 1, 2024));
+        QVERIFY(w.close());
+        QCOMPARE(f->platform.messages.shown.size(), 4);
+    }
+
     void typingInTheCells()
     {
         AddFlatsAndPersons(f->state, 3);
@@ -219,6 +239,51 @@ private slots:
         value->setFocus();
         QTest::keyClick(value, Qt::Key_Down);
         QVERIFY(w.box(W::PerMille, 0, 2)->hasFocus());
+    }
+
+    // Another window changed the flats while this one was open: the rows are
+    // built again, never under the signal of the box being typed into.
+    void typingAfterTheFlatsChangedElsewhere()
+    {
+        AddFlatsAndPersons(f->state, 3);
+        BuildingData &b = f->state.Building;
+        W w(f->context, 0);
+        ShowActive(&w);
+        b.Flats[0].Description.set(QStringLiteral("Ισόγειο"));
+        TypeIntoBox(w.box(W::PerMille, 0, 1), QStringLiteral("250"));
+        QTRY_COMPARE(w.flatLabel(0)->text(), QStringLiteral(" Δ1   , Ισόγειο"));
+        TypeIntoBox(w.box(W::PerMille, 0, 1), QStringLiteral("300"));
+        QCOMPARE(b.ShareColumns[0][0].PerMille[1], 300.0f);
+
+        b.Flats.pop_back();
+        for (auto &columns : b.ShareColumns)
+            columns[0] = ShareColumn::zeros(2);
+        TypeIntoBox(w.box(W::PerMille, 0, 2), QStringLiteral("7"));
+        QTRY_COMPARE(w.visibleRows(), 2);
+        QCOMPARE(w.box(W::PerMille, 0, 2), nullptr);
+        QCOMPARE(b.ShareColumns[0][0].PerMille, (std::vector<float>{0, 0}));
+        TypeIntoBox(w.box(W::PerMille, 0, 0), QStringLiteral("600"));
+        QCOMPARE(b.ShareColumns[0][0].PerMille[0], 600.0f);
+    }
+
+    // In the main window's area the frame follows the window's width as
+    // slots come and go.
+    void theFrameFollowsTheSlots()
+    {
+        AddFlatsAndPersons(f->state, 3);
+        QMdiArea area;
+        area.resize(1200, 800);
+        auto *w = new W(f->context, 1);
+        QMdiSubWindow *frame = area.addSubWindow(w);
+        area.show();
+        const int margins = frame->width() - w->width();
+        w->addCOM_Click(0);
+        QCOMPARE(w->slotCount(), 2);
+        QCOMPARE(frame->width(), w->width() + margins);
+        f->platform.messages.script = {MessageAnswer::Yes};
+        w->SubtractCom_Click(1);
+        QCOMPARE(w->slotCount(), 1);
+        QCOMPARE(frame->width(), w->width() + margins);
     }
 
     void flatsDeletedElsewhereLeaveNoRows()
