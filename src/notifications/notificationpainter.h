@@ -45,7 +45,9 @@ private:
     void drawReceiptBody(const Pen &pen, const NotificationTexts &texts, Side side, double left, double top,
                          double right) const;
 
-    const NotificationSource &source_;
+    // Held by value: it is only two references and an index, and callers
+    // often hand over a temporary.
+    NotificationSource source_;
     const NotificationRows &rows_;
     const QString &fontName_;
 };

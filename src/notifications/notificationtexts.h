@@ -91,7 +91,9 @@ private:
     RowTexts commonItem(Side side, int category, int item) const;
     RowTexts chargeItem(Side side, int item) const;
 
-    const NotificationSource &source_;
+    // Held by value: it is only two references and an index, and callers
+    // often hand over a temporary.
+    NotificationSource source_;
     int flat_;
 };
 
