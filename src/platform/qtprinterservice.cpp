@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QSizeF>
 
 namespace kelvarino {
 
@@ -46,7 +47,13 @@ QPageLayout::Orientation layoutOrientation(int orientation)
 
 QPageLayout paperLayout(const PrinterJobRequest &request)
 {
-    return QPageLayout(pageSizeOf(request.paperCode), layoutOrientation(request.orientation), QMarginsF());
+    QPageSize size = pageSizeOf(request.paperCode);
+    if (request.paperWidthTwips > 0 && request.paperHeightTwips > 0) {
+        // The paper as laid out; a standard size within a point or two keeps its name.
+        size = QPageSize(QSizeF(request.paperWidthTwips / 20, request.paperHeightTwips / 20), QPageSize::Point,
+                         QString(), QPageSize::FuzzyMatch);
+    }
+    return QPageLayout(size, layoutOrientation(request.orientation), QMarginsF());
 }
 
 class PdfJob final : public PrinterJob
@@ -158,6 +165,11 @@ int QtPrinterService::paperCode() const
 
 void QtPrinterService::setPaperCode(int code)
 {
+    if (currentPrinterName() == BuiltInPdfPrinterName()) {
+        if (code > 0)
+            paper_ = code;
+        return;
+    }
     const QPageSize size = pageSizeOf(code);
     if (size.windowsId() != code)
         return; // a paper no printer here knows
