@@ -30,8 +30,9 @@ struct PrinterJobRequest
     int copies = 1;
     QString outputFile; // the built-in PDF printer's file; unused by others
     // The portrait paper in twips as the pages are laid out on it; when set,
-    // the page is exactly this size (the platform's own size of a paper code
-    // may differ a little or be missing).
+    // the built-in PDF printer's page is this size (the platform's own size
+    // of a paper code may differ a little or be missing). A desktop printer
+    // prints on its own paper of the code.
     double paperWidthTwips = 0;
     double paperHeightTwips = 0;
 };

@@ -45,11 +45,13 @@ QPageLayout::Orientation layoutOrientation(int orientation)
     return orientation == LandscapeOrientation ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-QPageLayout paperLayout(const PrinterJobRequest &request)
+// The page of a job: a desktop printer prints on its own paper of the code;
+// the PDF printer's page is the paper as laid out when the request gives it
+// (a standard size within a point or two keeps its name).
+QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
 {
     QPageSize size = pageSizeOf(request.paperCode);
-    if (request.paperWidthTwips > 0 && request.paperHeightTwips > 0) {
-        // The paper as laid out; a standard size within a point or two keeps its name.
+    if (asLaidOut && request.paperWidthTwips > 0 && request.paperHeightTwips > 0) {
         size = QPageSize(QSizeF(request.paperWidthTwips / 20, request.paperHeightTwips / 20), QPageSize::Point,
                          QString(), QPageSize::FuzzyMatch);
     }
@@ -62,7 +64,7 @@ public:
     explicit PdfJob(const PrinterJobRequest &request) : file_(request.outputFile), writer_(&file_)
     {
         writer_.setResolution(1200);
-        writer_.setPageLayout(paperLayout(request));
+        writer_.setPageLayout(paperLayout(request, true));
         writer_.setCreator(QStringLiteral("Κελβαρίνο"));
     }
     bool open() { return file_.open(QIODevice::WriteOnly); }
@@ -83,7 +85,7 @@ public:
         : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution)
     {
         printer_.setFullPage(true);
-        printer_.setPageLayout(paperLayout(request));
+        printer_.setPageLayout(paperLayout(request, false));
         printer_.setCopyCount(request.copies);
         printer_.setDocName(QStringLiteral("Κελβαρίνο"));
     }
