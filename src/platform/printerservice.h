@@ -29,6 +29,12 @@ struct PrinterJobRequest
     int orientation = PortraitOrientation;
     int copies = 1;
     QString outputFile; // the built-in PDF printer's file; unused by others
+    // The portrait paper in twips as the pages are laid out on it; when set,
+    // the built-in PDF printer's page is this size (the platform's own size
+    // of a paper code may differ a little or be missing). A desktop printer
+    // prints on its own paper of the code.
+    double paperWidthTwips = 0;
+    double paperHeightTwips = 0;
 };
 
 // One document on one printer. The device's origin is the paper's top-left
@@ -61,7 +67,8 @@ public:
     virtual void setCurrentPrinter(const QString &name) = 0;
 
     // The current printer's paper code and orientation. Setting a value the
-    // printer does not support leaves the old one: callers read it back.
+    // printer does not support leaves the old one: callers read it back. The
+    // built-in PDF printer takes every paper.
     virtual int paperCode() const = 0;
     virtual void setPaperCode(int code) = 0;
     virtual int orientation() const = 0;

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QSizeF>
 
 namespace kelvarino {
 
@@ -44,9 +45,17 @@ QPageLayout::Orientation layoutOrientation(int orientation)
     return orientation == LandscapeOrientation ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-QPageLayout paperLayout(const PrinterJobRequest &request)
+// The page of a job: a desktop printer prints on its own paper of the code;
+// the PDF printer's page is the paper as laid out when the request gives it
+// (a standard size within a point or two keeps its name).
+QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
 {
-    return QPageLayout(pageSizeOf(request.paperCode), layoutOrientation(request.orientation), QMarginsF());
+    QPageSize size = pageSizeOf(request.paperCode);
+    if (asLaidOut && request.paperWidthTwips > 0 && request.paperHeightTwips > 0) {
+        size = QPageSize(QSizeF(request.paperWidthTwips / 20, request.paperHeightTwips / 20), QPageSize::Point,
+                         QString(), QPageSize::FuzzyMatch);
+    }
+    return QPageLayout(size, layoutOrientation(request.orientation), QMarginsF());
 }
 
 class PdfJob final : public PrinterJob
@@ -55,7 +64,7 @@ public:
     explicit PdfJob(const PrinterJobRequest &request) : file_(request.outputFile), writer_(&file_)
     {
         writer_.setResolution(1200);
-        writer_.setPageLayout(paperLayout(request));
+        writer_.setPageLayout(paperLayout(request, true));
         writer_.setCreator(QStringLiteral("Κελβαρίνο"));
     }
     bool open() { return file_.open(QIODevice::WriteOnly); }
@@ -76,7 +85,7 @@ public:
         : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution)
     {
         printer_.setFullPage(true);
-        printer_.setPageLayout(paperLayout(request));
+        printer_.setPageLayout(paperLayout(request, false));
         printer_.setCopyCount(request.copies);
         printer_.setDocName(QStringLiteral("Κελβαρίνο"));
     }
@@ -158,6 +167,11 @@ int QtPrinterService::paperCode() const
 
 void QtPrinterService::setPaperCode(int code)
 {
+    if (currentPrinterName() == BuiltInPdfPrinterName()) {
+        if (code > 0)
+            paper_ = code;
+        return;
+    }
     const QPageSize size = pageSizeOf(code);
     if (size.windowsId() != code)
         return; // a paper no printer here knows

@@ -1,6 +1,7 @@
 #include "printing/printjob.h"
 #include "platform/waitcursor.h"
 
+#include "printing/pagegeometry.h"
 #include "printing/pagesurface.h"
 
 #include <QApplication>
@@ -116,6 +117,9 @@ bool PrintDocument(const PrintingContext &context, const PrintSetting &slot, int
         request.paperCode = platform.printers->paperCode();
         request.orientation = orientation;
         request.copies = std::max(1, copies);
+        const PageGeometry paper = PageGeometry::of(slot);
+        request.paperWidthTwips = paper.PaperWidth[0];
+        request.paperHeightTwips = paper.PaperHeight[0];
         bool cancelled = false;
         if (platform.printers->currentPrinterName() == BuiltInPdfPrinterName()) {
             request.outputFile = askPdfFile(context);

@@ -92,6 +92,13 @@ private slots:
         prepared.prepare();
         QCOMPARE(prepared.printerNames(), printers.printerNames());
         QCOMPARE(prepared.currentPrinterName(), printers.currentPrinterName());
+        // The built-in printer takes every paper, Folio (which the platform
+        // has no size for) included.
+        printers.setCurrentPrinter(BuiltInPdfPrinterName());
+        for (int paper : {14, 7, 39}) {
+            printers.setPaperCode(paper);
+            QCOMPARE(printers.paperCode(), paper);
+        }
     }
 
     void everyTopicOfTheShellHasItsPage()

@@ -338,6 +338,45 @@ private slots:
         QCOMPARE(f.doubles.messages.shown.size(), 2);
     }
 
+    // The PDF printer prints every paper of the page setup at the size the
+    // preview lays out, in both orientations (a standard size within a
+    // millimetre keeps its standard name and size).
+    void pdfPaperIsThePaperLaidOut_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("portrait");
+        QTest::newRow("A4 portrait") << 9 << -1;
+        QTest::newRow("Executive") << 7 << -1;
+        QTest::newRow("Folio") << 14 << -1;
+        QTest::newRow("B4 landscape") << 12 << 0;
+        QTest::newRow("U.S. fanfold landscape") << 39 << 0;
+        QTest::newRow("unknown code, laid out as A4") << 2 << -1;
+    }
+    void pdfPaperIsThePaperLaidOut()
+    {
+        QFETCH(int, paper);
+        QFETCH(int, portrait);
+        PrintingFixture f;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("paper.pdf"));
+        f.slot().PaperSize = qint16(paper);
+        f.slot().Portrait = qint16(portrait);
+        f.report.cellsAcross = 1;
+        auto preview = f.open();
+        f.doubles.fileDialogs.saveAnswers = {pdf};
+        QVERIFY(preview->printPages(PrintChoice{true, 1, false}));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        info.waitForFinished();
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")).match(out);
+        QVERIFY2(size.hasMatch(), qPrintable(out));
+        const int o = OrientationIndex(f.slot());
+        QVERIFY2(std::fabs(size.captured(1).toDouble() - preview->geometry().PaperWidth[o] / 20) < 3, qPrintable(out));
+        QVERIFY2(std::fabs(size.captured(2).toDouble() - preview->geometry().PaperHeight[o] / 20) < 3, qPrintable(out));
+    }
+
     void printingImpossibleIsRefusedBeforeTheDialog()
     {
         PrintingFixture f;
