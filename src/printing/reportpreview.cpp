@@ -423,8 +423,12 @@ void ReportPreview::prepareForm()
         return;
     const QStringList widths = report_.widthNames();
     const QStringList heights = report_.heightNames();
-    setLabel(QStringLiteral("lbwidth"), widths.value(selectedWidth_));
-    setLabel(QStringLiteral("lbheight"), heights.value(selectedHeight_));
+    // A selection past the names a report now offers (the notifications'
+    // split once the receipts are off) keeps its caption until the next click.
+    if (selectedWidth_ < widths.size())
+        setLabel(QStringLiteral("lbwidth"), widths.value(selectedWidth_));
+    if (selectedHeight_ < heights.size())
+        setLabel(QStringLiteral("lbheight"), heights.value(selectedHeight_));
     const int W = client_->width();
     const int H = client_->height();
     const int margin240 = Twips::toPixels(240, this);

@@ -148,6 +148,13 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"Διαμερισμός σελίδας", "Πλάτος Στηλών Δαπανών", "Πλάτος Στηλών Τίτλων"}));
         QCOMPARE(preview.labelText(QStringLiteral("lbheight")), QStringLiteral("Ύψος Γραμμών"));
+        // Receipts switched off while the split is chosen: its caption stays
+        // until the next click, which goes on from there.
+        preview.nextWidth();
+        Item(preview, "mnuReceiptsShownInPage")->trigger();
+        QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Διαμερισμός σελίδας"));
+        preview.nextWidth();
+        QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος Στηλών Τίτλων"));
     }
 
     // The split's steps always apply and stop at the bounds: from 0.72 a
