@@ -2,9 +2,10 @@
 // 32767 expenses of the period over the six categories and both sides, one
 // in ten an individual charge, ten per-mille columns per category): laying it
 // out in its preview and printing every page to PDF, against a bare QPainter
-// drawing the same texts (recorded from the same pages) into a PDF, and, for
-// comparison, the same texts with the pages' boxes, fills and lines.
+// drawing the same texts, boxes, fills and lines (recorded from the same
+// pages) into a PDF.
 
+#include "barefloor.h"
 #include "core/issuecommands.h"
 #include "core/workstate.h"
 #include "issues/prn01_analysisofcommonexpenses.h"
@@ -17,10 +18,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontMetricsF>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +29,6 @@ using namespace kelvarino::benchmarks;
 namespace {
 
 constexpr int Expenses = 32767;
-constexpr double PdfResolution = 1200;
 
 // The work, the statement's command run once, and the output file.
 struct Statement
@@ -63,56 +59,21 @@ Statement &TheStatement()
     return statement;
 }
 
-// Every text (and every box, fill and line) of every page, as the statement
-// draws it on paper.
-struct RecordedPages
-{
-    QList<QList<RecordingSurface::Text>> pages;
-    QList<QList<RecordingSurface::Shape>> shapes;
-    QSizeF paper; // twips
-};
-
-RecordedPages RecordPages()
+// Every page as the statement draws it on paper, and the statement's print
+// slot.
+std::pair<RecordedPages, int> RecordPages()
 {
     Statement &s = TheStatement();
     prn01_AnalysisOfCommonExpenses report(s.state, s.results, 0);
     ReportPreview preview(s.context(), report);
     preview.load();
-    RecordedPages recorded;
-    const PrintSetting &slot = s.state.Building.PrintSettings[report.slot()];
-    const int o = OrientationIndex(slot);
-    recorded.paper = QSizeF(preview.geometry().PaperWidth[o], preview.geometry().PaperHeight[o]);
+    RecordedPages pages;
     for (int column = 1; column <= preview.pageColumns(); ++column)
         for (int row = 1; row <= preview.pageRows(); ++row) {
-            RecordingSurface page;
-            page.setOnPaper(true);
-            preview.paintPage(page, 0, 0, row, column, 1);
-            recorded.pages.append(page.texts);
-            recorded.shapes.append(page.shapes);
+            pages.emplace_back().setOnPaper(true);
+            preview.paintPage(pages.back(), 0, 0, row, column, 1);
         }
-    return recorded;
-}
-
-void DrawShapes(QPainter &painter, const QList<RecordingSurface::Shape> &shapes, double pixelsPerTwip)
-{
-    const QTransform scale = QTransform::fromScale(pixelsPerTwip, pixelsPerTwip);
-    for (const RecordingSurface::Shape &s : shapes) {
-        QPen pen(s.colour);
-        pen.setWidthF(s.penWidth * pixelsPerTwip);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        switch (s.kind) {
-        case RecordingSurface::Shape::Line:
-            painter.drawLine(scale.map(s.line));
-            break;
-        case RecordingSurface::Shape::Box:
-            painter.drawRect(scale.mapRect(s.rect));
-            break;
-        case RecordingSurface::Shape::Fill:
-            painter.fillRect(scale.mapRect(s.rect), s.colour);
-            break;
-        }
-    }
+    return {std::move(pages), report.slot()};
 }
 
 void CollectiveStatementToPdf(benchmark::State &bench)
@@ -132,59 +93,23 @@ void CollectiveStatementToPdf(benchmark::State &bench)
     bench.counters["listRows"] = double(CountExpenseListRows(s.results.Workspace));
 }
 
-// The bare QPainter: the recorded texts (and, with shapes, the boxes, fills
-// and lines) drawn straight into a PDF.
-void BareQPainter(benchmark::State &bench, bool withShapes)
-{
-    const RecordedPages recorded = RecordPages();
-    const QString pdf = QDir::temp().filePath(QStringLiteral("bench_collective_bare.pdf"));
-    const double pixelsPerTwip = PdfResolution / 1440;
-    for (auto _ : bench) {
-        QPdfWriter writer(pdf);
-        writer.setResolution(int(PdfResolution));
-        writer.setPageSize(QPageSize(recorded.paper / 20, QPageSize::Point));
-        writer.setPageMargins(QMarginsF());
-        QPainter painter(&writer);
-        SurfaceFont current;
-        QFontMetricsF metrics(painter.font());
-        for (qsizetype p = 0; p < recorded.pages.size(); ++p) {
-            if (p > 0)
-                writer.newPage();
-            if (withShapes)
-                DrawShapes(painter, recorded.shapes[p], pixelsPerTwip);
-            for (const RecordingSurface::Text &t : recorded.pages[p]) {
-                if (t.font != current) {
-                    current = t.font;
-                    QFont font(DrawingFamily(t.font.name));
-                    font.setPointSizeF(t.font.points);
-                    font.setBold(t.font.bold);
-                    font.setItalic(t.font.italic);
-                    painter.setFont(font);
-                    metrics = QFontMetricsF(painter.font(), &writer);
-                }
-                painter.setPen(t.colour);
-                painter.drawText(QPointF(t.x * pixelsPerTwip, t.y * pixelsPerTwip + metrics.ascent()), t.text);
-            }
-        }
-    }
-    bench.counters["pages"] = double(recorded.pages.size());
-}
-
+// The bare QPainter: the recorded texts, boxes, fills and lines drawn
+// straight into a PDF.
 void BareQPainterToPdf(benchmark::State &bench)
 {
-    BareQPainter(bench, false);
-}
-
-void BareQPainterWithShapesToPdf(benchmark::State &bench)
-{
-    BareQPainter(bench, true);
+    const auto [pages, slot] = RecordPages();
+    const PrintSetting &setting = TheStatement().state.Building.PrintSettings[std::size_t(slot)];
+    const QString pdf = QDir::temp().filePath(QStringLiteral("bench_collective_bare.pdf"));
+    for (auto _ : bench)
+        if (!WriteBarePdf(pages, setting, pdf))
+            bench.SkipWithError("the bare PDF was not written");
+    bench.counters["pages"] = double(pages.size());
 }
 
 } // namespace
 
 BENCHMARK(CollectiveStatementToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BareQPainterToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BareQPainterWithShapesToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {

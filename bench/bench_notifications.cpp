@@ -4,6 +4,7 @@
 // and descriptions at their full lengths, the longest announcement, the
 // receipts on, and enough expenses for several pages a flat.
 
+#include "barefloor.h"
 #include "core/issuecommands.h"
 #include "core/printsettings.h"
 #include "core/workstate.h"
@@ -14,15 +15,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFontMetricsF>
-#include <QHash>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include <deque>
-
 using namespace kelvarino;
+using namespace kelvarino::benchmarks;
 
 namespace {
 
@@ -138,11 +134,11 @@ void NotificationsToPdf(benchmark::State &state)
 }
 
 // What the program draws, recorded page by page.
-const std::deque<RecordingSurface> &RecordedPages()
+const RecordedPages &Recorded()
 {
-    static const std::deque<RecordingSurface> pages = [] {
+    static const RecordedPages pages = [] {
         Issue &issue = TheIssue();
-        std::deque<RecordingSurface> recorded;
+        RecordedPages recorded;
         for (int flat = 0; flat < Flats; ++flat) {
             issue.window->mnuFlat_Click(flat);
             for (int page = 1; page <= issue.window->window().pageRows(); ++page) {
@@ -156,51 +152,15 @@ const std::deque<RecordingSurface> &RecordedPages()
     return pages;
 }
 
-// The same texts, boxes and fills straight onto a PDF writer.
+// The same texts, boxes, fills and lines straight into a PDF.
 void BarePainterToPdf(benchmark::State &state)
 {
-    const std::deque<RecordingSurface> &pages = RecordedPages();
+    const RecordedPages &pages = Recorded();
+    const PrintSetting &slot = TheIssue().window->window().settings();
     QTemporaryDir dir;
-    for (auto _ : state) {
-        QPdfWriter writer(dir.filePath(QStringLiteral("bare.pdf")));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        painter.scale(1200.0 / 1440, 1200.0 / 1440);
-        QHash<QString, std::pair<QFont, double>> fonts; // font and ascent by name, size and weight
-        bool first = true;
-        for (const RecordingSurface &page : pages) {
-            if (!first)
-                writer.newPage();
-            first = false;
-            for (const auto &shape : page.shapes) {
-                if (shape.kind == RecordingSurface::Shape::Fill)
-                    painter.fillRect(shape.rect, shape.colour);
-                else if (shape.kind == RecordingSurface::Shape::Box) {
-                    painter.setPen(QPen(shape.colour, 0));
-                    painter.setBrush(Qt::NoBrush);
-                    painter.drawRect(shape.rect);
-                } else {
-                    painter.setPen(QPen(shape.colour, 0));
-                    painter.drawLine(shape.line);
-                }
-            }
-            for (const auto &text : page.texts) {
-                const QString key = text.font.name + QString::number(text.font.points) + QLatin1Char(text.font.bold ? 'b' : 'r');
-                auto found = fonts.find(key);
-                if (found == fonts.end()) {
-                    QFont font(DrawingFamily(text.font.name));
-                    font.setPixelSize(std::max(1, int(text.font.points * 20)));
-                    font.setBold(text.font.bold);
-                    found = fonts.insert(key, {font, QFontMetricsF(font).ascent()});
-                }
-                painter.setFont(found->first);
-                painter.setPen(text.colour);
-                painter.drawText(QPointF(text.x, text.y + found->second), text.text);
-            }
-        }
-        painter.end();
-    }
+    for (auto _ : state)
+        if (!WriteBarePdf(pages, slot, dir.filePath(QStringLiteral("bare.pdf"))))
+            state.SkipWithError("the bare PDF was not written");
     std::size_t items = 0;
     for (const RecordingSurface &page : pages)
         items += std::size_t(page.texts.size() + page.shapes.size());

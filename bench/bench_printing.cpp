@@ -5,12 +5,12 @@
 // - one preview page redrawn at the format's limits (A3, magnification 0.50,
 //   cells at their smallest) against a bare QPainter drawing the same items
 //   into a picture of the preview's size.
-// The bare runs replay what a recording surface kept of the same pages, once
-// on a painter mapped to twips and once in device units (the cheaper of the two
-// for a PDF, so the fairer floor).
+// The bare runs replay what a recording surface kept of the same pages in
+// device units (see barefloor.h).
 
 #include "core/workstate.h"
 #include "platform/platform.h"
+#include "barefloor.h"
 #include "printing/pagesurface.h"
 #include "printing/previewwidgets.h"
 #include "printing/printingcontext.h"
@@ -18,19 +18,14 @@
 #include "printing/textprimitives.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 using namespace kelvarino;
+using namespace kelvarino::benchmarks;
 
 namespace {
 
@@ -116,64 +111,6 @@ struct Setup
     std::unique_ptr<ReportPreview> preview;
 };
 
-// What a bare QPainter draws: the recorded items, fonts set by pixel size in
-// twips on a painter mapped to twips.
-void replay(const RecordingSurface &items, QPainter &painter, double pixelsPerTwip)
-{
-    painter.setTransform(QTransform::fromScale(pixelsPerTwip, pixelsPerTwip));
-    QPen pen(Qt::black);
-    pen.setCosmetic(true);
-    for (const RecordingSurface::Shape &shape : items.shapes) {
-        pen.setColor(shape.colour);
-        painter.setPen(pen);
-        if (shape.kind == RecordingSurface::Shape::Fill)
-            painter.fillRect(shape.rect, shape.colour);
-        else if (shape.kind == RecordingSurface::Shape::Box)
-            painter.drawRect(shape.rect);
-        else
-            painter.drawLine(shape.line);
-    }
-    QFont font(DrawingFamily(QStringLiteral("Arial Greek")));
-    for (const RecordingSurface::Text &text : items.texts) {
-        font.setPixelSize(std::max(1, int(std::lround(text.font.points * 20))));
-        font.setBold(text.font.bold);
-        painter.setFont(font);
-        painter.setPen(text.colour);
-        painter.drawText(QRectF(text.x, text.y, text.width * 2, text.height), Qt::AlignLeft | Qt::AlignTop, text.text);
-    }
-}
-
-// The same items drawn in device units (no transformation on the painter,
-// lengths scaled by hand): the cheapest way a bare QPainter has to a PDF.
-void replayInDeviceUnits(const RecordingSurface &items, QPainter &painter, double pixelsPerTwip)
-{
-    const auto scaled = [pixelsPerTwip](const QRectF &r) {
-        return QRectF(r.x() * pixelsPerTwip, r.y() * pixelsPerTwip, r.width() * pixelsPerTwip,
-                      r.height() * pixelsPerTwip);
-    };
-    QPen pen(Qt::black);
-    pen.setWidthF(pixelsPerTwip * 15);
-    for (const RecordingSurface::Shape &shape : items.shapes) {
-        pen.setColor(shape.colour);
-        painter.setPen(pen);
-        if (shape.kind == RecordingSurface::Shape::Fill)
-            painter.fillRect(scaled(shape.rect), shape.colour);
-        else if (shape.kind == RecordingSurface::Shape::Box)
-            painter.drawRect(scaled(shape.rect));
-        else
-            painter.drawLine(QLineF(shape.line.p1() * pixelsPerTwip, shape.line.p2() * pixelsPerTwip));
-    }
-    QFont font(DrawingFamily(QStringLiteral("Arial Greek")));
-    for (const RecordingSurface::Text &text : items.texts) {
-        font.setPixelSize(std::max(1, int(std::lround(text.font.points * 20 * pixelsPerTwip))));
-        font.setBold(text.font.bold);
-        painter.setFont(font);
-        painter.setPen(text.colour);
-        painter.drawText(scaled(QRectF(text.x, text.y, text.width * 2, text.height)), Qt::AlignLeft | Qt::AlignTop,
-                         text.text);
-    }
-}
-
 constexpr int Pages = 200;
 
 void PrintToPdf(benchmark::State &state)
@@ -192,56 +129,16 @@ void PrintToPdf(benchmark::State &state)
 void BarePdf(benchmark::State &state)
 {
     Setup setup(Pages, false);
-    std::vector<RecordingSurface> pages(Pages);
+    RecordedPages pages;
     for (int row = 1; row <= Pages; ++row) {
-        pages[row - 1].setOnPaper(true);
-        setup.preview->paintPage(pages[row - 1], 0, 0, row, 1, 1);
+        pages.emplace_back().setOnPaper(true);
+        setup.preview->paintPage(pages.back(), 0, 0, row, 1, 1);
     }
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("bare.pdf"));
-    for (auto _ : state) {
-        QFile out(file);
-        out.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&out);
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        for (int i = 0; i < Pages; ++i) {
-            if (i > 0)
-                writer.newPage();
-            replay(pages[i], painter, 1200.0 / 1440.0);
-        }
-        painter.end();
-        out.close();
-    }
-    state.counters["pages"] = Pages;
-}
-
-void BarePdfDeviceUnits(benchmark::State &state)
-{
-    Setup setup(Pages, false);
-    std::vector<RecordingSurface> pages(Pages);
-    for (int row = 1; row <= Pages; ++row) {
-        pages[row - 1].setOnPaper(true);
-        setup.preview->paintPage(pages[row - 1], 0, 0, row, 1, 1);
-    }
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("bare-device.pdf"));
-    for (auto _ : state) {
-        QFile out(file);
-        out.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&out);
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        for (int i = 0; i < Pages; ++i) {
-            if (i > 0)
-                writer.newPage();
-            replayInDeviceUnits(pages[i], painter, 1200.0 / 1440.0);
-        }
-        painter.end();
-        out.close();
-    }
+    for (auto _ : state)
+        if (!WriteBarePdf(pages, setup.state.Building.PrintSettings[8], file))
+            state.SkipWithError("the bare PDF was not written");
     state.counters["pages"] = Pages;
 }
 
@@ -271,7 +168,7 @@ void BarePreviewPage(benchmark::State &state)
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        replay(items, painter, 96.0 / 1440.0);
+        BareReplay(96.0 / 1440.0).draw(items, painter);
     }
     state.counters["texts"] = double(items.texts.size());
 }
@@ -280,7 +177,6 @@ void BarePreviewPage(benchmark::State &state)
 
 BENCHMARK(PrintToPdf)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(BarePdf)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BarePdfDeviceUnits)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(RedrawPreviewPage)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BarePreviewPage)->Unit(benchmark::kMillisecond)->MinTime(2);
 

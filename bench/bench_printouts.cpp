@@ -4,6 +4,7 @@
 // - the persons' contact list of 32767 persons in alphabetical order;
 // - the per-mille table of 300 flats with 10 per-mille columns per category.
 
+#include "barefloor.h"
 #include "core/workstate.h"
 #include "platform/platform.h"
 #include "printing/pagesurface.h"
@@ -14,8 +15,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -23,6 +22,7 @@
 #include <random>
 
 using namespace kelvarino;
+using namespace kelvarino::benchmarks;
 
 namespace {
 
@@ -94,42 +94,19 @@ Work &TheWork()
     return work;
 }
 
-// What a printout drew, page by page, as the floor draws it again.
-using Recording = std::vector<std::unique_ptr<RecordingSurface>>;
-
-void DrawBare(const Recording &pages, const QString &path)
+// The paper of the contact list, as it prints.
+PrintSetting ContactListSheet()
 {
-    QPdfWriter writer(path);
-    writer.setResolution(1440);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF());
-    QPainter painter(&writer);
-    QFont font(QStringLiteral("Liberation Sans"));
-    bool first = true;
-    for (const auto &page : pages) {
-        if (!first)
-            writer.newPage();
-        first = false;
-        for (const RecordingSurface::Shape &shape : page->shapes) {
-            if (shape.kind == RecordingSurface::Shape::Fill)
-                painter.fillRect(shape.rect, shape.colour);
-            else if (shape.kind == RecordingSurface::Shape::Box) {
-                painter.setPen(shape.colour);
-                painter.drawRect(shape.rect);
-            } else {
-                painter.setPen(shape.colour);
-                painter.drawLine(shape.line);
-            }
-        }
-        for (const RecordingSurface::Text &text : page->texts) {
-            font.setPointSizeF(text.font.points);
-            font.setBold(text.font.bold);
-            painter.setFont(font);
-            painter.setPen(text.colour);
-            painter.drawText(QPointF(text.x, text.y + text.height * 0.8), text.text);
-        }
-    }
+    PrintSetting sheet;
+    sheet.PaperSize = 9;
+    sheet.Portrait = False16;
+    return sheet;
+}
+
+void DrawBare(const RecordedPages &pages, const PrintSetting &slot, const QString &path, benchmark::State &bench)
+{
+    if (!WriteBarePdf(pages, slot, path))
+        bench.SkipWithError("the bare PDF was not written");
 }
 
 void ContactListProgram(benchmark::State &bench)
@@ -151,13 +128,14 @@ void ContactListBare(benchmark::State &bench)
     Work &work = TheWork();
     ContactListPage list(work.context(), ContactListKind::Persons);
     list.setAlphabetical(true);
-    Recording pages;
+    RecordedPages pages;
     for (int page = 1; page <= list.pageRows(); ++page) {
-        pages.push_back(std::make_unique<RecordingSurface>());
-        list.drawListPage(*pages.back(), 1, 0, 0, page);
+        pages.emplace_back().setOnPaper(true);
+        list.drawListPage(pages.back(), 1, 0, 0, page);
     }
+    const PrintSetting sheet = ContactListSheet();
     for (auto _ : bench)
-        DrawBare(pages, work.folder.filePath(QStringLiteral("persons-bare.pdf")));
+        DrawBare(pages, sheet, work.folder.filePath(QStringLiteral("persons-bare.pdf")), bench);
     bench.counters["pages"] = double(pages.size());
     bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("persons-bare.pdf"))).size()) / 1024;
 }
@@ -183,14 +161,14 @@ void PerMilleBare(benchmark::State &bench)
     PerMilleTableReport report(work.state);
     ReportPreview window(work.context(), report);
     window.load();
-    Recording pages;
+    RecordedPages pages;
     for (int column = 1; column <= window.pageColumns(); ++column)
         for (int row = 1; row <= window.pageRows(); ++row) {
-            pages.push_back(std::make_unique<RecordingSurface>());
-            window.paintPage(*pages.back(), 0, 0, row, column, 1);
+            pages.emplace_back().setOnPaper(true);
+            window.paintPage(pages.back(), 0, 0, row, column, 1);
         }
     for (auto _ : bench)
-        DrawBare(pages, work.folder.filePath(QStringLiteral("permille-bare.pdf")));
+        DrawBare(pages, window.settings(), work.folder.filePath(QStringLiteral("permille-bare.pdf")), bench);
     bench.counters["pages"] = double(pages.size());
     bench.counters["KB"] = double(QFileInfo(work.folder.filePath(QStringLiteral("permille-bare.pdf"))).size()) / 1024;
 }
