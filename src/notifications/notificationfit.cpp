@@ -2,13 +2,21 @@
 
 #include "printing/previewreport.h"
 
+#include <algorithm>
+
 namespace kelvarino {
 
 NotificationFit FitNotification(ReportLayout &layout, double sampleWidth)
 {
     PrintSetting &slot = layout.settings;
-    const double sheetNeed = 3 * sampleWidth;
-    const double receiptsNeed = 2 * sampleWidth;
+    // Besides the sample widths, a side holds its value columns with the
+    // description at least one column wide (the sheet five columns, a
+    // receipt four) and the two balance boxes: widened columns that no longer
+    // fit turn the page and shrink it, and past half size the layout fails,
+    // rather than reaching off the left of the page.
+    const double column = slot.Widths[0], box = slot.Widths[1];
+    const double sheetNeed = std::max({3 * sampleWidth, 6 * column, 2 * box});
+    const double receiptsNeed = std::max({2 * sampleWidth, 5 * column, 2 * box});
     const double split = slot.Widths[2];
     NotificationFit fit;
     if (slot.ReceiptsOnPage != 0) {

@@ -17,8 +17,10 @@ struct NotificationFit
     bool receiptsSwitchedOff = false;
 };
 
-// Fits a notification sheet (three sample widths wide) and, while the slot's
-// receipts are on, the receipts beside it (two sample widths) in their shares
+// Fits a notification sheet (three sample widths wide, and wide enough for its
+// columns and balance boxes at the slot's widths) and, while the slot's
+// receipts are on, the receipts beside it (two sample widths, and their
+// columns and boxes) in their shares
 // of the printable width, by the reports' fit rule: a portrait page turns
 // landscape first, then the magnification drops to the largest hundredth that
 // fits, never below half size and never raised. Receipts that cannot stay at

@@ -221,6 +221,47 @@ private slots:
         QCOMPARE(r.receiptsSwitchedOff, receipts && slot.ReceiptsOnPage == 0);
     }
 
+    // Widened value columns or balance boxes count in the fit: the sheet
+    // needs six columns (five and the description) and two boxes, a receipt
+    // five columns; past half size the layout fails instead of drawing off
+    // the left of the page.
+    void fitCountsTheWidenedColumns_data()
+    {
+        QTest::addColumn<float>("column");
+        QTest::addColumn<float>("box");
+        QTest::addColumn<bool>("receipts");
+        QTest::addColumn<bool>("fits");
+        QTest::addColumn<float>("fittedMagnification");
+        QTest::addColumn<bool>("receiptsAfter");
+        // Portrait 4000 wide, landscape 6000; the sample alone needs 3000.
+        QTest::newRow("narrow columns: the sample rules") << 300.f << 1000.f << false << true << 1.f << false;
+        QTest::newRow("six columns turn the page") << 1000.f << 1000.f << false << true << 1.f << false;
+        QTest::newRow("then shrink it") << 1500.f << 1000.f << false << true << .66f << false;
+        QTest::newRow("half size is the last") << 2000.f << 1000.f << false << true << .5f << false;
+        QTest::newRow("beyond it fails") << 2100.f << 1000.f << false << false << 1.f << false;
+        QTest::newRow("wide balance boxes") << 300.f << 4000.f << false << true << .75f << false;
+        QTest::newRow("the sheet's columns in its half") << 800.f << 1000.f << true << true << .62f << true;
+        QTest::newRow("receipts too wide: off") << 1300.f << 1000.f << true << true << .76f << false;
+    }
+
+    void fitCountsTheWidenedColumns()
+    {
+        QFETCH(float, column);
+        QFETCH(float, box);
+        QFETCH(bool, receipts);
+        PrintSetting slot;
+        slot.Portrait = -1;
+        slot.Magnification = 1;
+        slot.ReceiptsOnPage = receipts ? -1 : 0;
+        slot.Widths[0] = column;
+        slot.Widths[1] = box;
+        slot.Widths[2] = .5f;
+        const NotificationFit r = Fit(slot, 4000);
+        QTEST(r.fits, "fits");
+        QTEST(slot.Magnification, "fittedMagnification");
+        QTEST(slot.ReceiptsOnPage != 0, "receiptsAfter");
+    }
+
     // A paper without room never fits.
     void fitWithoutRoom()
     {
