@@ -165,16 +165,18 @@ void AddOccupancy(BuildingData &b)
         {Dimitriou, Day(2025, 1, 1), NotSetDate},
     };
     const auto always = [](int person, int flat) { return OccupancyPeriod{qint16(person), qint16(flat), NotSetDate, NotSetDate}; };
-    // Β1 changes hands on 1 June 2025; the new owner lets it from 1 July.
+    // Β1 changes hands on 1 June 2025; the new owner lets it from 1 July. A flat
+    // with two periods gives each its start, as the owners' and residents'
+    // windows ask before they close.
     b.Owners = {
         always(Papadopoulos, A1), always(Konstantinou, A2), always(Dimitriou, A3),
-        {Georgiou, B1, NotSetDate, Day(2025, 5, 31)}, {Stamatopoulou, B1, Day(2025, 6, 1), NotSetDate},
+        {Georgiou, B1, Day(2018, 9, 1), Day(2025, 5, 31)}, {Stamatopoulou, B1, Day(2025, 6, 1), NotSetDate},
         always(Vlachos, B2), always(Ioannidou, B3), always(Ioannidou, G1), always(Rafailidis, G2),
         always(Christodoulou, G3), always(Pappas, D1), always(Karagiannis, D2), always(Tsakiris, D3),
     };
     b.Residents = {
         always(Papadopoulos, A1), always(Alexiou, A2), always(Dimitriou, A3),
-        {Georgiou, B1, NotSetDate, Day(2025, 5, 31)}, {Antoniou, B1, Day(2025, 7, 1), NotSetDate},
+        {Georgiou, B1, Day(2018, 9, 1), Day(2025, 5, 31)}, {Antoniou, B1, Day(2025, 7, 1), NotSetDate},
         always(Vlachos, B2), always(Makris, B3), {Lampropoulou, G1, Day(2024, 3, 1), NotSetDate},
         always(Rafailidis, G2), always(Christodoulou, G3), always(Pappas, D1), always(Oikonomou, D2),
         always(Tsakiris, D3),

@@ -2,7 +2,12 @@
 
 #include "platform/desktopservices.h"
 
+#include <QString>
+
 namespace kelvarino {
+
+// Clipboard text with every lone LF read as CR LF.
+QString ClipboardLinesAsCrLf(const QString &text);
 
 // The desktop's clipboard (text only).
 class QtClipboardService final : public ClipboardService

@@ -87,10 +87,17 @@ private slots:
         for (const auto &a : b.Administrators)
             QVERIFY(validPerson(a.Person));
         for (const auto *periods : {&b.Owners, &b.Residents}) {
+            std::vector<int> count(std::size_t(flats), 0), withoutStart(std::size_t(flats), 0);
             for (const auto &p : *periods) {
                 QVERIFY(validPerson(p.Person) && validFlat(p.Flat));
                 QVERIFY(!IsDateSet(p.FromDate) || !IsDateSet(p.ToDate) || p.FromDate <= p.ToDate);
+                ++count[std::size_t(p.Flat)];
+                withoutStart[std::size_t(p.Flat)] += IsDateSet(p.FromDate) ? 0 : 1;
             }
+            // The owners' and residents' windows close only when a flat with
+            // two or more periods gives every one its start.
+            for (int j = 0; j < flats; ++j)
+                QVERIFY2(count[std::size_t(j)] < 2 || withoutStart[std::size_t(j)] == 0, "a start date is missing");
         }
         for (const auto &p : b.Payments)
             QVERIFY(validFlat(p.Flat));

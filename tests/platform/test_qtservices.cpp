@@ -1,8 +1,10 @@
+#include "platform/qtclipboardservice.h"
 #include "platform/qthelpservice.h"
 #include "platform/qtmessageservice.h"
 #include "platform/qtprinterservice.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -99,6 +101,16 @@ private slots:
             printers.setPaperCode(paper);
             QCOMPARE(printers.paperCode(), paper);
         }
+    }
+
+    void aColumnCopiedOnThisDesktopReachesTheProgramInCrLfLines()
+    {
+        // A spreadsheet on Linux ends its lines with a lone LF; names split at CR LF.
+        QtClipboardService clipboard;
+        QGuiApplication::clipboard()->setText(QStringLiteral("A1\nA2\r\n\nΑ 3\n"));
+        QVERIFY(clipboard.hasText());
+        QCOMPARE(clipboard.text(), QStringLiteral("A1\r\nA2\r\n\r\nΑ 3\r\n"));
+        QCOMPARE(ClipboardLinesAsCrLf(QStringLiteral("\na\rb")), QStringLiteral("\r\na\rb"));
     }
 
     void everyTopicOfTheShellHasItsPage()
