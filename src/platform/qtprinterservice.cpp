@@ -58,6 +58,18 @@ QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
     return QPageLayout(size, layoutOrientation(request.orientation), QMarginsF());
 }
 
+} // namespace
+
+void LayOutDesktopPage(QPrinter &printer, const PrinterJobRequest &request)
+{
+    // A new layout brings the standard mode back, whose page starts at the
+    // printer's printable corner: full page is set after it.
+    printer.setPageLayout(paperLayout(request, false));
+    printer.setFullPage(true);
+}
+
+namespace {
+
 class PdfJob final : public PrinterJob
 {
 public:
@@ -84,8 +96,7 @@ public:
     DesktopPrinterJob(const QString &name, const PrinterJobRequest &request)
         : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution)
     {
-        printer_.setFullPage(true);
-        printer_.setPageLayout(paperLayout(request, false));
+        LayOutDesktopPage(printer_, request);
         printer_.setCopyCount(request.copies);
         printer_.setDocName(QStringLiteral("Κελβαρίνο"));
     }

@@ -4,7 +4,14 @@
 
 #include <future>
 
+class QPrinter;
+
 namespace kelvarino {
+
+// Lays a desktop printer's page out for a job: the request's paper and
+// orientation, drawn from the paper's top-left corner (full page) like the
+// preview and the PDF, not from the corner of the printer's printable area.
+void LayOutDesktopPage(QPrinter &printer, const PrinterJobRequest &request);
 
 // The printers installed on the desktop, plus the built-in PDF printer.
 class QtPrinterService final : public PrinterService
