@@ -18,10 +18,9 @@
 namespace kelvarino {
 
 fontsfrm::fontsfrm(const PrintingContext &context, QWidget *parent)
-    : QDialog(parent ? parent : context.owner), context_(context)
+    : PrinterWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Επισκόπηση Γραμματοσειρών (ASCII extended part)"));
-    setModal(true);
 
     auto *bar = new QMenuBar(this);
     fontsMenu_ = bar->addMenu(QStringLiteral("Γραμματοσειρές"));
@@ -85,10 +84,6 @@ fontsfrm::fontsfrm(const PrintingContext &context, QWidget *parent)
     layout->setMenuBar(bar);
     layout->addLayout(grid);
 
-    timer_.setInterval(1);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
-    timer_.start();
 }
 
 fontsfrm::~fontsfrm() = default;
@@ -234,32 +229,13 @@ QString fontsfrm::sampleFont() const
     return picfonts_->fontName();
 }
 
-void fontsfrm::closeEvent(QCloseEvent *event)
-{
-    if (busy_) {
-        context_.platform.help->closeAll();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void fontsfrm::done(int result)
-{
-    context_.platform.help->closeAll();
-    if (busy_)
-        return;
-    RestoreSystemPrinter(context_.state, context_.platform);
-    QDialog::done(result);
-}
 
 // ---------------------------------------------------------------- start-up check
 
 FontCommonSearch::FontCommonSearch(const PrintingContext &context, QWidget *parent)
-    : QDialog(parent ? parent : context.owner), context_(context)
+    : PrinterWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Προετοιμασία ..."));
-    setModal(true);
     auto *scalepic = new QWidget(this);
     scalepic->setFixedSize(300, 20);
     auto *layout = new QVBoxLayout(this);
@@ -273,10 +249,6 @@ FontCommonSearch::FontCommonSearch(const PrintingContext &context, QWidget *pare
     PrinterService &printers = *context_.platform.printers;
     if (state.SystemPrinter != state.ProgramPrinter && printers.printerNames().contains(state.ProgramPrinter))
         printers.setCurrentPrinter(state.ProgramPrinter);
-    timer_.setInterval(1);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
-    timer_.start();
 }
 
 void FontCommonSearch::firstTick()
@@ -288,22 +260,5 @@ void FontCommonSearch::firstTick()
     close();
 }
 
-void FontCommonSearch::closeEvent(QCloseEvent *event)
-{
-    if (busy_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void FontCommonSearch::done(int result)
-{
-    context_.platform.help->closeAll();
-    if (busy_)
-        return;
-    RestoreSystemPrinter(context_.state, context_.platform);
-    QDialog::done(result);
-}
 
 } // namespace kelvarino

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "printing/printingcontext.h"
-
-#include <QDialog>
-#include <QTimer>
+#include "printing/fontwindows.h"
 
 class QComboBox;
 class QLabel;
@@ -11,27 +8,23 @@ class QMenu;
 
 namespace kelvarino {
 
-class ComparisonProgress;
-class FontSample;
-
 // "Επισκόπηση Γραμματοσειρών (ASCII extended part)": every screen font, every
 // font of the program printer and the fonts common to both, kept on one name,
 // with a sample; a common font can be taken as the preferred font. The
 // printer is not changed.
-class fontsfrm : public QDialog
+class fontsfrm : public PrinterWindow
 {
 public:
     fontsfrm(const PrintingContext &context, QWidget *parent = nullptr);
     ~fontsfrm() override;
 
     // The first tick of the timer: the lists are filled and compared.
-    void firstTick();
+    void firstTick() override;
     void clickScreen(int index);
     void clickPrinter(int index);
     void clickCommon(int index);
     void acceptFont();
     void showCurrent();
-    bool busy() const { return busy_; }
 
     QComboBox *screenList() const { return cbscreen_; }
     QComboBox *printerList() const { return cbprinter_; }
@@ -39,20 +32,10 @@ public:
     QString labelText(const QString &name) const;
     QString sampleFont() const;
 
-    // Closing: the help windows close; refused while busy; the system
-    // printer becomes current again.
-    void done(int result) override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     static void selectFirst(QComboBox *list, const QString &name);
 
-    PrintingContext context_;
-    bool busy_ = false;
     bool listSync_ = false;
-    QTimer timer_;
     QMenu *fontsMenu_ = nullptr;
     QComboBox *cbscreen_ = nullptr;
     QComboBox *cbprinter_ = nullptr;
@@ -69,23 +52,11 @@ private:
 // "Προετοιμασία ...": the start-up font check. The program printer is made
 // current, the fonts counted (CheckFontCounts) at the first tick, and the
 // window closes itself with the system printer current again.
-class FontCommonSearch : public QDialog
+class FontCommonSearch : public PrinterWindow
 {
 public:
     FontCommonSearch(const PrintingContext &context, QWidget *parent = nullptr);
-    void firstTick();
-
-    // Closing: the help windows close; refused while busy; the system
-    // printer becomes current again.
-    void done(int result) override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    PrintingContext context_;
-    bool busy_ = false;
-    QTimer timer_;
+    void firstTick() override;
 };
 
 } // namespace kelvarino

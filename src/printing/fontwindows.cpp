@@ -3,9 +3,11 @@
 #include "core/autoloadfile.h"
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
+#include "printing/printjob.h"
 #include "printing/textprimitives.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -163,6 +165,35 @@ void ComparisonProgress::paintEvent(QPaintEvent *)
     painter.fillRect(QRectF(0, 0, width() * fraction(), height()), Qt::red);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+PrinterWindow::PrinterWindow(const PrintingContext &context, QWidget *parent)
+    : QDialog(parent ? parent : context.owner), context_(context)
+{
+    setModal(true);
+    timer_.setInterval(1);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
+    timer_.start();
+}
+
+void PrinterWindow::closeEvent(QCloseEvent *event)
+{
+    if (busy_) {
+        context_.platform.help->closeAll();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void PrinterWindow::done(int result)
+{
+    context_.platform.help->closeAll();
+    if (busy_)
+        return;
+    RestoreSystemPrinter(context_.state, context_.platform);
+    QDialog::done(result);
 }
 
 } // namespace kelvarino

@@ -2,8 +2,10 @@
 
 #include "printing/printingcontext.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -44,6 +46,26 @@ QString PrinterCaptionOf(const QString &programPrinter);
 // The start-up's count of screen and printer fonts: sets PrintingPossible and
 // the font-overview caption, with a message when either has none.
 void CheckFontCounts(const PrintingContext &context);
+
+// The printer selection, the font overview and the start-up font check: each
+// does its work from the first tick of a 1 ms timer started when it opens, and
+// keeps a busy flag meanwhile. Closing closes the help windows, is refused
+// while busy and makes the system printer current again.
+class PrinterWindow : public QDialog
+{
+public:
+    virtual void firstTick() = 0;
+    bool busy() const { return busy_; }
+    void done(int result) override;
+
+protected:
+    PrinterWindow(const PrintingContext &context, QWidget *parent);
+    void closeEvent(QCloseEvent *event) override;
+
+    PrintingContext context_;
+    bool busy_ = false;
+    QTimer timer_;
+};
 
 // picfonts: the sample alphabet in one font at 16 points, word-wrapped and
 // centred; empty when no font is set.

@@ -17,10 +17,9 @@
 namespace kelvarino {
 
 SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
-    : QDialog(parent ? parent : context.owner), context_(context)
+    : PrinterWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Επιλογή εκτυπωτή"));
-    setModal(true);
     const AppState &state = context_.state;
 
     auto *bar = new QMenuBar(this);
@@ -80,10 +79,6 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     programPrinterIndex_ = std::max<qsizetype>(0, names.indexOf(state.ProgramPrinter));
     cbProgramPrinter_->setCurrentIndex(-1);
 
-    timer_.setInterval(1);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
-    timer_.start();
 }
 
 SelectPrinter::~SelectPrinter() = default;
@@ -242,23 +237,5 @@ QString SelectPrinter::sampleFont() const
     return picfonts_->fontName();
 }
 
-void SelectPrinter::closeEvent(QCloseEvent *event)
-{
-    if (busy_) {
-        context_.platform.help->closeAll();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void SelectPrinter::done(int result)
-{
-    context_.platform.help->closeAll();
-    if (busy_)
-        return;
-    RestoreSystemPrinter(context_.state, context_.platform);
-    QDialog::done(result);
-}
 
 } // namespace kelvarino
