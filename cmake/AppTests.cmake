@@ -6,6 +6,16 @@ set(KV_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(MAKE_DIRECTORY ${KV_TEST_RUNTIME_DIR})
 file(CHMOD ${KV_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# Under the sanitizers every leak fails its test, but for those the suppression
+# file proves to lie outside the program's code.
+set(KV_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${KV_TEST_RUNTIME_DIR};LC_ALL=C.UTF-8")
+if(KV_SANITIZE)
+  list(APPEND KV_TEST_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0"
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endif()
+
 function(kv_add_test_folder folder)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
@@ -35,7 +45,7 @@ function(kv_add_test_folder folder)
     target_compile_definitions(${target} PRIVATE ${definitions})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${KV_TEST_RUNTIME_DIR};LC_ALL=C.UTF-8"
+      ENVIRONMENT "${KV_TEST_ENVIRONMENT}"
       TIMEOUT 300)
   endforeach()
 endfunction()
