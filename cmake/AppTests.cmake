@@ -25,6 +25,7 @@ function(kv_add_test_folder folder)
   add_library(${flags} INTERFACE)
   target_link_libraries(${flags} INTERFACE ${ARG_LIBS} Qt6::Test)
   target_include_directories(${flags} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  kv_test_folder_pch(${folder})
   # The folder's own fixtures: given to its own programs only, so that a test
   # folder linking another folder's support library keeps its own.
   set(definitions KV_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures" KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
