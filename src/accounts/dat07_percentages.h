@@ -102,6 +102,9 @@ private:
     bool inSync();
     bool inSyncLater();
     void markChanged();
+    // The focused box's text into its cell, as if it had been left.
+    void storeFocusedBox();
+    void detach(QWidget *widget);
 
     int ShownCategory = 0;
     int VisibleRows = 0;
