@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -109,7 +110,15 @@ QStringList PerMilleRecords(const RegisterFixture &f)
         for (int k = 0; k < b.FlatCount(); ++k)
             values << b.Flats[std::size_t(k)].ShortName.trimmed() + QLatin1Char('=') +
                           QString::number(c.PerMille[std::size_t(k)]);
-        lines << DateText(c.EndDate) + QLatin1Char(' ') + values.join(QLatin1Char(' '));
+        QString line = DateText(c.EndDate) + QLatin1Char(' ') + values.join(QLatin1Char(' '));
+        QStringList reductions;
+        for (int k = 0; k < b.FlatCount(); ++k)
+            if (c.ResidentReduction[std::size_t(k)] != 0)
+                reductions << b.Flats[std::size_t(k)].ShortName.trimmed() + QLatin1Char('=') +
+                                  QString::number(c.ResidentReduction[std::size_t(k)]);
+        if (!reductions.isEmpty())
+            line += QStringLiteral(" | reductions ") + reductions.join(QLatin1Char(' '));
+        lines << line;
     }
     return lines;
 }
@@ -161,6 +170,21 @@ void PerMilleTypedThenSortedOnClose(RegisterFixture &f)
     ShowActive(w);
     TypeIntoBox(w->box(W07::PerMille, 0, 1), QStringLiteral("250"));
     TypeIntoBox(w->box(W07::PerMille, 1, 2), QStringLiteral("40"));
+    CloseAndDelete(w);
+}
+
+// Fewer rows than flats: the list scrolls under the box being typed into.
+void PerMilleTypedThenScrolled(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.shell.clientHeight = 3000;
+    auto *w = new W07(f.context, 1);
+    ShowActive(w);
+    QVERIFY(w->visibleRows() < 3);
+    TypeIntoBox(w->box(W07::PerMille, 0, 0), QStringLiteral("1,5"));
+    w->verticalBar()->setValue(1);
+    TypeIntoBox(w->box(W07::ResidentReduction, 0, 0), QStringLiteral("20"));
+    w->verticalBar()->setValue(0);
     CloseAndDelete(w);
 }
 
@@ -316,6 +340,8 @@ const QList<Case> &Cases()
     static const QList<Case> cases = {
         {"per-mille", "typed, then closing sorts the columns", PerMilleTypedThenSortedOnClose, PerMilleRecords,
          {"31/12/2024 Δ1=0 Δ2=0 Δ3=40", "open Δ1=0 Δ2=250 Δ3=0"}},
+        {"per-mille", "typed, then scrolled, typed, scrolled back, closed", PerMilleTypedThenScrolled,
+         PerMilleRecords, {"open Δ1=1.5 Δ2=0 Δ3=0 | reductions Δ2=20"}},
         {"per-mille", "typed, then a flat added before it elsewhere", PerMilleTypedThenFlatAddedElsewhere,
          PerMilleRecords, {"open Α0=0 Δ1=0 Δ2=250 Δ3=0"}},
         {"per-mille", "typed, then its row deleted elsewhere", PerMilleTypedThenItsRowDeletedElsewhere,
