@@ -132,6 +132,7 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         if (arranging_ || HScroll1->isHidden())
             return;
+        storeFocusedBox();
         FirstColumn = value;
         show_data();
     });
@@ -150,6 +151,7 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         if (arranging_ || VScroll1->isHidden())
             return;
+        storeFocusedBox();
         FirstShown = value;
         show_data();
     });
@@ -165,7 +167,40 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
     });
 }
 
-dat07_Percentages::~dat07_Percentages() = default;
+dat07_Percentages::~dat07_Percentages()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // The boxes are deleted after this body; none of them may reach the
+    // window's handlers on the way.
+    for (Row &row : rows_)
+        for (auto &slot : row.boxes)
+            for (QLineEdit *b : slot)
+                detach(b);
+    for (Slot &slot : slots_)
+        for (QLineEdit *b : {slot.endDate, slot.comment})
+            detach(b);
+}
+
+void dat07_Percentages::detach(QWidget *widget)
+{
+    widget->removeEventFilter(this);
+    widget->disconnect(this);
+}
+
+void dat07_Percentages::storeFocusedBox()
+{
+    // What the box still holds goes into the cell it shows, once, before the
+    // cells move under it; its leaving afterwards writes the same again.
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused || !isAncestorOf(focused))
+        return;
+    const QVariant endDate = focused->property(EndDateProperty);
+    const QVariant field = focused->property(FieldProperty);
+    if (endDate.isValid())
+        endDateLeft(endDate.toInt());
+    else if (field.isValid())
+        numberLeft(Field(field.toInt()), focused->property(SlotProperty).toInt(), focused->property(RowProperty).toInt());
+}
 
 void dat07_Percentages::buildSlots()
 {
@@ -312,14 +347,18 @@ void dat07_Percentages::Build_Grid_Rows()
     FirstShown = 0;
     FirstColumn = 0;
     SlotCount = columns().size() == 1 ? 1 : 2;
-    // The rows that stay are kept, so a box being typed into is never deleted.
+    // The rows that stay are kept. A box of a row that goes is cut off from
+    // the window before it is deleted: its leaving, sent while it is being
+    // destroyed, writes nothing and touches nothing.
     while (int(rows_.size()) > VisibleRows) {
         Row &row = rows_.back();
         delete row.aa;
         delete row.tFlat;
         for (auto &slot : row.boxes)
-            for (QLineEdit *b : slot)
+            for (QLineEdit *b : slot) {
+                detach(b);
                 delete b;
+            }
         rows_.pop_back();
     }
     while (int(rows_.size()) < VisibleRows)
@@ -558,7 +597,10 @@ bool dat07_Percentages::eventFilter(QObject *watched, QEvent *event)
 
 void dat07_Percentages::addCOM_Click(int slot)
 {
-    if (!inSync() || !columnOfSlot(slot))
+    if (!inSync())
+        return;
+    storeFocusedBox();
+    if (!columnOfSlot(slot))
         return;
     InsertColumnCopy(columns(), slot + FirstColumn);
     markChanged();
@@ -580,7 +622,10 @@ void dat07_Percentages::addCOM_Click(int slot)
 
 void dat07_Percentages::SubtractCom_Click(int slot)
 {
-    if (!inSync() || !columnOfSlot(slot))
+    if (!inSync())
+        return;
+    storeFocusedBox();
+    if (!columnOfSlot(slot))
         return;
     const QString title = QStringLiteral("Αφαίρεση στήλης");
     if (columns().size() == 1) {
@@ -615,7 +660,10 @@ void dat07_Percentages::SubtractCom_Click(int slot)
 
 void dat07_Percentages::ClearCom_Click(int slot)
 {
-    if (!inSync() || !columnOfSlot(slot))
+    if (!inSync())
+        return;
+    storeFocusedBox();
+    if (!columnOfSlot(slot))
         return;
     if (platform().messages->show({QStringLiteral("Καθάρισμα στήλης χιλιοστών"),
                                    QStringLiteral("Είστε σίγουροι ότι θέλετε να καθαρίσετε τη στήλη με τα χιλιοστά και "
@@ -630,7 +678,10 @@ void dat07_Percentages::ClearCom_Click(int slot)
 
 void dat07_Percentages::fillCOM_Click(int slot)
 {
-    if (ShownCategory != 0 || !inSync() || !columnOfSlot(slot))
+    if (ShownCategory != 0 || !inSync())
+        return;
+    storeFocusedBox();
+    if (!columnOfSlot(slot))
         return;
     FillColumnEqually(*columnOfSlot(slot), state().Building.FlatCount());
     markChanged();
@@ -641,7 +692,8 @@ void dat07_Percentages::fillCOM_Click(int slot)
 
 bool dat07_Percentages::canClose()
 {
-    inSync();
+    if (inSync())
+        storeFocusedBox();
     if (closeApproved_ || state().Building.FlatCount() == 0 || columns().empty())
         return true;
     if (!ShareColumnsMayClose(columns(), *platform().messages))

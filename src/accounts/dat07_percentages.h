@@ -19,6 +19,9 @@ struct ShareColumn;
 // flat by flat, in one or two column slots side by side. Every box writes into
 // the shared columns as it changes (also when the window itself writes it);
 // closing checks the columns and sorts them by end date, the open one last.
+// The box with the focus is taken as left before a scroll, a column command
+// or the closing check; a box whose row goes, and every box once the window
+// is being destroyed, is cut off from the window and writes nothing.
 class dat07_Percentages : public DataWindow
 {
 public:
@@ -102,6 +105,9 @@ private:
     bool inSync();
     bool inSyncLater();
     void markChanged();
+    // The focused box's text into its cell, as if it had been left.
+    void storeFocusedBox();
+    void detach(QWidget *widget);
 
     int ShownCategory = 0;
     int VisibleRows = 0;

@@ -85,6 +85,16 @@ void EntryBoxes::leaveFocused()
     }
 }
 
+void EntryBoxes::release()
+{
+    // Every watched box (a combo box and its line edit alike) is a key.
+    for (auto rule = rules_.cbegin(); rule != rules_.cend(); ++rule) {
+        rule.key()->removeEventFilter(this);
+        rule.key()->disconnect(this);
+    }
+    rules_.clear();
+}
+
 bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {

@@ -38,6 +38,8 @@ public:
 
     // Runs the rule of the box that holds the focus, as if it had been left.
     void leaveFocused();
+    // From now on no box stores anything: the record they type into is going.
+    void release();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -113,6 +113,14 @@ RecordListWindow::RecordListWindow(AppContext &context, std::vector<ListColumn> 
     });
 }
 
+RecordListWindow::~RecordListWindow()
+{
+    // The member's frame record is gone by now: no box of the frame may store
+    // into it while the boxes are being deleted.
+    entries_->release();
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void RecordListWindow::buildMenus()
 {
     dataMenu_ = NewDataMenu(this, context().shell, false);
@@ -283,6 +291,8 @@ bool RecordListWindow::syncWithData()
 {
     if (listSignature() == listSignature_)
         return true;
+    // What the frame's box still holds is stored before its lists are filled anew.
+    storeTypedText();
     const bool flatsChanged = FlatsSignature(state().Building) != flatsSignature_;
     fillEntryLists(flatsChanged);
     noteSignatures();
@@ -418,7 +428,7 @@ void RecordListWindow::markChanged()
 
 void RecordListWindow::addRecord()
 {
-    entries_->leaveFocused();
+    storeTypedText();
     // A flat chosen before the flats changed elsewhere is cleared here.
     syncWithData();
     if (!newRecordMayBeStored())
@@ -438,6 +448,7 @@ void RecordListWindow::addRecord()
 
 void RecordListWindow::openRow(int row)
 {
+    storeTypedText();
     if (!syncWithData())
         return;
     const int position = firstShown_ + row;
@@ -468,6 +479,7 @@ void RecordListWindow::openRow(int row)
 
 void RecordListWindow::rowButton(int row, int button)
 {
+    storeTypedText();
     if (!syncWithData() || !rowButtonAt(row, button) || !rowButtonEnabled(button))
         return;
     const int position = firstShown_ + row;
@@ -477,6 +489,7 @@ void RecordListWindow::rowButton(int row, int button)
 
 void RecordListWindow::deleteAllListed()
 {
+    storeTypedText();
     if (!syncWithData())
         return;
     const int count = int(listed_.size());
@@ -500,6 +513,7 @@ void RecordListWindow::deleteAllListed()
 
 void RecordListWindow::setFilters()
 {
+    storeTypedText();
     syncWithData();
     if (showFilterDialog())
         rebuildList();
@@ -507,6 +521,7 @@ void RecordListWindow::setFilters()
 
 void RecordListWindow::clearFilters()
 {
+    storeTypedText();
     resetFilter();
     rebuildList();
 }

@@ -87,6 +87,8 @@ public:
     static constexpr double LineHeight = 315; // of the totals and the frame's captions
     static constexpr int MinimumRows = 10;
 
+    ~RecordListWindow() override;
+
     QList<QMenu *> menus() const override { return menus_; }
     // Redraws the rows; rebuilds the window first when the data changed behind it.
     void show_data() override;
@@ -163,6 +165,10 @@ protected:
     virtual void rowButtonClicked(int /*button*/, int /*index*/) {}
     // After an add the list shows its top, unless the member keeps it where it was scrolled.
     virtual bool addKeepsPosition() const { return false; }
+    // The text still pending in the frame's box with the focus goes into the
+    // frame's record, as if the box had been left; every command, rebuild
+    // and close runs it first, so nothing typed waits across them.
+    virtual void storeTypedText() { entries_->leaveFocused(); }
     // What the list depends on besides the window's own changes.
     virtual quint64 listSignature() const;
 

@@ -119,6 +119,18 @@ dat10_IssuedForms::dat10_IssuedForms(AppContext &context, QWidget *parent)
     buildList();
 }
 
+dat10_IssuedForms::~dat10_IssuedForms()
+{
+    // The boxes store into the new issue, which goes with this object: they
+    // are cut off from it before they are deleted.
+    delete fields_;
+}
+
+void dat10_IssuedForms::storeTypedText()
+{
+    fields_->takeTyped();
+}
+
 void dat10_IssuedForms::buildEntryFrame()
 {
     frame()->setTitle(QStringLiteral("ΝΕΑ ΕΚΔΟΣΗ ΚΟΙΝΟΧΡΗΣΤΩΝ"));

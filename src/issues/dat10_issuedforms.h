@@ -18,6 +18,7 @@ class dat10_IssuedForms : public RecordListWindow
 {
 public:
     explicit dat10_IssuedForms(AppContext &context, QWidget *parent = nullptr);
+    ~dat10_IssuedForms() override;
 
     // The row buttons, left to right.
     enum PrintButton { Collective, Itemized, Repository };
@@ -60,6 +61,7 @@ protected:
     void rowButtonClicked(int button, int index) override;
     bool addKeepsPosition() const override { return true; }
     quint64 listSignature() const override;
+    void storeTypedText() override;
 
 private:
     std::vector<IssueRecord> &issues() const { return state().Building.Issues; }

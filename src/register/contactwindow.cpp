@@ -37,6 +37,14 @@ ContactWindow::ContactWindow(AppContext &context, std::vector<ContactField> fiel
 {
 }
 
+ContactWindow::~ContactWindow()
+{
+    // The boxes outlive this body; a change they signal on the way out must
+    // not reach a window that is half gone.
+    for (QWidget *box : boxes_)
+        box->disconnect(this);
+}
+
 void ContactWindow::build()
 {
     auto *grid = new QGridLayout(this);

@@ -36,6 +36,8 @@ struct ContactField
 class ContactWindow : public QDialog
 {
 public:
+    ~ContactWindow() override;
+
     void Show_Contact(int k);
     void previous();
     void next();

@@ -163,10 +163,13 @@ void OrderWindow::buildRows()
 
 void OrderWindow::clearRows()
 {
-    for (Row &row : rows_) {
-        delete row.number;
-        delete row.name;
-    }
+    // The filter comes off first: a label's own destruction sends events that
+    // must not reach the window while the label is half destroyed.
+    for (Row &row : rows_)
+        for (QLabel *cell : {row.number, row.name}) {
+            cell->removeEventFilter(this);
+            delete cell;
+        }
     rows_.clear();
 }
 
@@ -277,14 +280,14 @@ bool OrderWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QVariant row = watched->property(RowProperty);
     if (row.isValid()) {
-        auto *cell = static_cast<QLabel *>(watched);
-        const bool name = watched->property(NameProperty).toBool();
         if (event->type() == QEvent::MouseButtonPress) {
             clickRow(row.toInt());
             return true;
         }
         if (event->type() == QEvent::MouseMove)
-            follow(cell, static_cast<QMouseEvent *>(event)->position().toPoint(), name);
+            if (auto *cell = qobject_cast<QLabel *>(watched))
+                follow(cell, static_cast<QMouseEvent *>(event)->position().toPoint(),
+                       watched->property(NameProperty).toBool());
     }
     return DataWindow::eventFilter(watched, event);
 }
