@@ -1,6 +1,7 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
+#include "platform/picturereader.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -350,12 +350,10 @@ bool MainFrm::paintWallpaper(const WallpaperSetting &setting)
         area_->setWallpaper(QImage(), WallpaperArea::colourOf(setting.Colour));
         return true;
     case WallpaperSetting::PictureFile: {
-        QImageReader reader(setting.PicturePath.trimmed());
-        const QImage picture = reader.read();
+        const QImage picture = PictureReader::read(setting.PicturePath.trimmed(), stretched);
         if (picture.isNull())
             return false;
-        area_->setWallpaper(picture.scaled(stretched, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-                            WallpaperArea::colourOf(setting.Background));
+        area_->setWallpaper(picture, WallpaperArea::colourOf(setting.Background));
         return true;
     }
     default: return true;

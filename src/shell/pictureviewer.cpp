@@ -1,5 +1,6 @@
 #include "shell/pictureviewer.h"
 
+#include "platform/picturereader.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/mainfrm.h"
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -273,7 +273,7 @@ bool pictureViewer::loadPreviewPicture(const QString &path)
     QImage picture;
     {
         const WaitCursor hourglass;
-        picture = QImageReader(path).read();
+        picture = PictureReader::read(path);
     }
     if (picture.isNull()) {
         refusePicture();
