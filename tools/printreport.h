@@ -42,6 +42,13 @@ struct PrintReportEntry
 std::vector<PrintReportEntry> &PrintReportEntries();
 bool RegisterPrintReport(PrintReportEntry entry);
 
+// Whether the run's index names one of the count entries of a kind (an issue,
+// a payment); otherwise shows the tool's one message for every report,
+// "Δεν υπάρχει <what> με αριθμό N.", and answers false. IndexNamesIssue is it
+// for the issues.
+bool IndexNamesEntry(PrintReportRun &run, int count, const QString &what);
+bool IndexNamesIssue(PrintReportRun &run);
+
 // Lays the report out in its preview window (not shown) with the file's
 // stored print settings and prints every page, one copy, to the built-in PDF
 // printer. False when the layout fails (its message shown) or the job fails.

@@ -8,11 +8,8 @@ using namespace kelvarino;
 // collective ISSUE: the collective statement of the issue at INDEX of the list
 // as stored (latest period end first).
 KV_PRINT_REPORT(collective, "collective", true, [](PrintReportRun &run) {
-    if (run.index >= run.state.Building.IssueCount()) {
-        run.platform.messages->error(QStringLiteral("printreport"), QStringLiteral("Δεν υπάρχει έκδοση ")
-                                                                         + QString::number(run.index) + QLatin1Char('.'));
+    if (!IndexNamesIssue(run))
         return false;
-    }
     PeriodResults results;
     if (PrepareCollectiveStatement(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)

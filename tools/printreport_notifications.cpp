@@ -10,11 +10,8 @@
 using namespace kelvarino;
 
 KV_PRINT_REPORT(notifications, "notifications", true, [](PrintReportRun &run) {
-    if (run.index >= run.state.Building.IssueCount()) {
-        run.platform.messages->error(QStringLiteral("Εκδόσεις"),
-                                     QStringLiteral("Δεν υπάρχει έκδοση με αριθμό %1.").arg(run.index));
+    if (!IndexNamesIssue(run))
         return false;
-    }
     PeriodResults results;
     if (PrepareNotifications(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)

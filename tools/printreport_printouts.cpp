@@ -13,13 +13,6 @@ using namespace kelvarino;
 
 namespace {
 
-bool NoSuchEntry(PrintReportRun &run, const QString &what)
-{
-    run.platform.messages->error(QStringLiteral("printreport"),
-                                 QStringLiteral("Δεν υπάρχει %1 με αριθμό %2.").arg(what).arg(run.index));
-    return false;
-}
-
 bool PrintList(PrintReportRun &run, ContactListKind kind)
 {
     const ContactListSpec &spec = ContactListSpecOf(kind);
@@ -34,8 +27,8 @@ bool PrintList(PrintReportRun &run, ContactListKind kind)
 } // namespace
 
 KV_PRINT_REPORT(cash, "cash", true, [](PrintReportRun &run) {
-    if (run.index < 0 || run.index >= run.state.Building.IssueCount())
-        return NoSuchEntry(run, QStringLiteral("έκδοση"));
+    if (!IndexNamesIssue(run))
+        return false;
     PeriodResults results;
     if (PrepareCashStatement(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)
@@ -56,8 +49,8 @@ KV_PRINT_REPORT(permille, "permille", false, [](PrintReportRun &run) {
 })
 
 KV_PRINT_REPORT(receipt, "receipt", true, [](PrintReportRun &run) {
-    if (run.index < 0 || run.index >= run.state.Building.PaymentCount())
-        return NoSuchEntry(run, QStringLiteral("πληρωμή"));
+    if (!IndexNamesEntry(run, run.state.Building.PaymentCount(), QStringLiteral("πληρωμή")))
+        return false;
     PeriodResults results;
     if (PreparePaymentReceipt(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)

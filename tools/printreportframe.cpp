@@ -16,6 +16,20 @@ bool RegisterPrintReport(PrintReportEntry entry)
     return true;
 }
 
+bool IndexNamesEntry(PrintReportRun &run, int count, const QString &what)
+{
+    if (run.index >= 0 && run.index < count)
+        return true;
+    run.platform.messages->error(QStringLiteral("printreport"),
+                                 QStringLiteral("Δεν υπάρχει %1 με αριθμό %2.").arg(what).arg(run.index));
+    return false;
+}
+
+bool IndexNamesIssue(PrintReportRun &run)
+{
+    return IndexNamesEntry(run, run.state.Building.IssueCount(), QStringLiteral("έκδοση"));
+}
+
 bool PrintReportToPdf(PrintReportRun &run, PreviewReport &report)
 {
     ReportPreview preview(run.printing, report);

@@ -15,8 +15,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -83,7 +85,11 @@ prninterface::prninterface(const PrintingContext &context, int pageRows, int pag
     copyscroll_->setRange(1, MaxCopies);
     copyscroll_->setSingleStep(1);
     copyscroll_->setPageStep(5);
-    copyscroll_->setFixedHeight(tcopies_->sizeHint().height() + 10);
+    // Tall enough that its track shows beside the thumb at any count, so that
+    // a click there can add or remove five copies: the two arrows plus a track
+    // three text boxes high.
+    const int arrow = copyscroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, copyscroll_);
+    copyscroll_->setFixedHeight(2 * arrow + 3 * std::max(arrow, tcopies_->sizeHint().height()));
     connect(copyscroll_, &QScrollBar::valueChanged, this,
             [this](int value) { tcopies_->setText(QString::number(MaxCopies + 1 - value)); });
     auto *copies = new QHBoxLayout;

@@ -519,7 +519,7 @@ bool MainFrm::mayEnd()
     AppState &state = context_.state;
     if (!state.DataChanged) {
         const MessageAnswer answer = context_.platform.messages->show(
-            {QStringLiteral("Έξοδος από το πρόγραμμα"), QStringLiteral("Θέλετε να επιστρέψετε στα Windows;"),
+            {QStringLiteral("Έξοδος από το πρόγραμμα"), QStringLiteral("Θέλετε να τερματίσετε το πρόγραμμα;"),
              MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes});
         return answer == MessageAnswer::Yes;
     }

@@ -110,7 +110,7 @@ private slots:
         run = PrintReport({example, QStringLiteral("collective"), QStringLiteral("8"),
                            folder.filePath(QStringLiteral("no.pdf"))});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.standardError.contains(QStringLiteral("Δεν υπάρχει έκδοση 8.")));
+        QCOMPARE(run.standardError.trimmed(), QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 8."));
     }
 
 private:

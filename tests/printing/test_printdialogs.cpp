@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -48,6 +50,58 @@ private slots:
         QCOMPARE(again.copiesText(), QStringLiteral("7"));
         again.reject();
         QVERIFY(!again.choice().confirmed);
+    }
+
+    // Real clicks on the copies bar as laid out: its track must show beside the
+    // thumb on both sides, a click above the thumb adds five copies and one
+    // below removes five; the up arrow adds one, the down arrow removes one.
+    void copiesBarClicks()
+    {
+        PrintingFixture f;
+        prninterface dialog(f.context(), 1, 1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QScrollBar *bar = dialog.copiesBar();
+        const auto part = [bar](QStyle::SubControl control) {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.subControls = QStyle::SC_All;
+            option.orientation = bar->orientation();
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = bar->sliderPosition();
+            option.sliderValue = bar->value();
+            option.singleStep = bar->singleStep();
+            option.pageStep = bar->pageStep();
+            option.upsideDown = bar->invertedAppearance();
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar);
+        };
+        const auto click = [bar](const QRect &area) {
+            QVERIFY2(area.height() >= 4 && area.width() >= 4, "too small to be clicked");
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, area.center());
+        };
+
+        // One copy: the thumb rests at the bottom, the whole track above it.
+        QVERIFY(part(QStyle::SC_ScrollBarAddPage).height() <= 0);
+        click(part(QStyle::SC_ScrollBarSubPage));
+        QCOMPARE(dialog.copiesText(), QStringLiteral("6"));
+        QCOMPARE(dialog.copiesFromBar(), 6);
+        click(part(QStyle::SC_ScrollBarSubPage));
+        QCOMPARE(dialog.copiesText(), QStringLiteral("11"));
+        click(part(QStyle::SC_ScrollBarAddPage));
+        QCOMPARE(dialog.copiesText(), QStringLiteral("6"));
+        click(part(QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(dialog.copiesText(), QStringLiteral("7"));
+        click(part(QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(dialog.copiesFromBar(), 6);
+
+        // At the upper bound the track lies wholly below the thumb.
+        dialog.typeCopies(QStringLiteral("20"));
+        dialog.leaveCopies();
+        QVERIFY(part(QStyle::SC_ScrollBarSubPage).height() <= 0);
+        click(part(QStyle::SC_ScrollBarAddPage));
+        QCOMPARE(dialog.copiesText(), QStringLiteral("15"));
+        dialog.reject();
     }
 
     void typedCopies_data()

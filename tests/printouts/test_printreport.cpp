@@ -99,13 +99,26 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text.left(400)));
     }
 
-    void aMissingIssueStops()
+    // Every report that takes an index words a missing one alike.
+    void aMissingEntryStops_data()
     {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("message");
+        const QString issue = QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 99.");
+        QTest::newRow("collective") << "collective" << issue;
+        QTest::newRow("notifications") << "notifications" << issue;
+        QTest::newRow("cash") << "cash" << issue;
+        QTest::newRow("receipt") << "receipt" << QStringLiteral("Δεν υπάρχει πληρωμή με αριθμό 99.");
+    }
+
+    void aMissingEntryStops()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        const ToolRun run =
-            PrintReport({QStringLiteral("cash"), QStringLiteral("99"), dir.filePath(QStringLiteral("x.pdf"))});
+        const ToolRun run = PrintReport({report, QStringLiteral("99"), dir.filePath(QStringLiteral("x.pdf"))});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.errors.contains(QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 99.")));
+        QCOMPARE(run.errors.trimmed(), message);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
     }
 };

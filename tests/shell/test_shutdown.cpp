@@ -50,7 +50,7 @@ private slots:
         QVERIFY(!f.window->close());
         const MessageRequest &question = f.doubles.messages.shown.first();
         QCOMPARE(question.title, QStringLiteral("Έξοδος από το πρόγραμμα"));
-        QCOMPARE(question.text, QStringLiteral("Θέλετε να επιστρέψετε στα Windows;"));
+        QCOMPARE(question.text, QStringLiteral("Θέλετε να τερματίσετε το πρόγραμμα;"));
         QCOMPARE(question.buttons, MessageButtons::YesNo);
         QCOMPARE(question.defaultAnswer, MessageAnswer::Yes);
         QCOMPARE(question.icon, MessageIcon::Exclamation);
