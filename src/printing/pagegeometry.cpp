@@ -123,22 +123,47 @@ WidthFitter::WidthFitter(PrintSetting &slot, const PageGeometry &geometry)
 
 bool WidthFitter::fit(double requiredWidth, double minimumScale)
 {
-    for (;;) {
-        const float printable = float(geometry_.printableWidth(OrientationIndex(slot_)));
-        if (float(requiredWidth * slot_.Magnification) <= printable)
-            return true;
-        if (slot_.Portrait != 0) {
-            slot_.Portrait = 0;
-            continue;
-        }
-        const double ratio = double(printable) / requiredWidth;
-        if (ratio < minimumScale) {
-            restore();
-            return false;
-        }
-        slot_.Magnification = float(std::floor(double(printable) * 100.0 / requiredWidth) / 100.0);
+    return fitBox(requiredWidth, 0, minimumScale);
+}
+
+bool WidthFitter::fitBox(double requiredWidth, double requiredHeight, double minimumScale)
+{
+    const auto fitsAt = [&](int o, float magnification) {
+        return float(requiredWidth * magnification) <= float(geometry_.printableWidth(o))
+               && (requiredHeight <= 0
+                   || float(requiredHeight * magnification) <= float(geometry_.printableHeight(o)));
+    };
+    // What limits the block in an orientation: its width against the
+    // printable width, or its height against the printable height.
+    struct Limit
+    {
+        double printable, required;
+        double ratio() const { return printable / required; }
+    };
+    const auto limitIn = [&](int o) {
+        Limit limit{double(float(geometry_.printableWidth(o))), requiredWidth};
+        const Limit height{double(float(geometry_.printableHeight(o))), requiredHeight};
+        if (requiredHeight > 0 && height.ratio() < limit.ratio())
+            limit = height;
+        return limit;
+    };
+    const int start = OrientationIndex(slot_);
+    if (fitsAt(start, slot_.Magnification))
+        return true;
+    if (start == 0 && fitsAt(1, slot_.Magnification)) {
+        slot_.Portrait = 0;
         return true;
     }
+    const int o = start == 0 && limitIn(0).ratio() > limitIn(1).ratio() ? 0 : 1;
+    const Limit limit = limitIn(o);
+    if (limit.ratio() < minimumScale) {
+        restore();
+        return false;
+    }
+    if (o == 1)
+        slot_.Portrait = 0;
+    slot_.Magnification = float(std::floor(limit.printable * 100.0 / limit.required) / 100.0);
+    return true;
 }
 
 void WidthFitter::restore()

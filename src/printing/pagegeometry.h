@@ -62,6 +62,11 @@ class WidthFitter
 public:
     WidthFitter(PrintSetting &slot, const PageGeometry &geometry);
     bool fit(double requiredWidth, double minimumScale);
+    // The same rule for a block that must also fit the printable height (a
+    // height of 0 asks nothing of it). Where the magnification has to drop,
+    // a slot that was portrait stays portrait when the block is larger
+    // there, as a tall block is; otherwise it turns landscape.
+    bool fitBox(double requiredWidth, double requiredHeight, double minimumScale);
     // Orientation and magnification as they were at the start.
     void restore();
 

@@ -83,6 +83,11 @@ public:
     // it does not fit, orientation and magnification are back as at the start
     // of the layout, and the layout answers its code for this width.
     bool fitWidth(double requiredWidth, double minimumScale) { return fitter_.fit(requiredWidth, minimumScale); }
+    // The same for a block that must fit the printable height as well.
+    bool fitBox(double requiredWidth, double requiredHeight, double minimumScale)
+    {
+        return fitter_.fitBox(requiredWidth, requiredHeight, minimumScale);
+    }
     // Orientation and magnification back as at the start of the layout: for a
     // layout that fails after its widths fitted.
     void restore() { fitter_.restore(); }

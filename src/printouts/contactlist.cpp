@@ -61,6 +61,27 @@ const ContactListSpec &ContactListSpecOf(ContactListKind kind)
     return kind == ContactListKind::Persons ? persons : professionals;
 }
 
+std::vector<double> ContactColumnWidths(const ContactListSpec &spec, double unit, double numberWidth,
+                                        double frameWidth)
+{
+    std::vector<double> widths;
+    double table = 0;
+    for (const ContactColumn &column : spec.columns) {
+        widths.push_back(column.units * unit);
+        table += widths.back();
+    }
+    const double extra = numberWidth - widths.front();
+    if (!(extra > 0))
+        return widths;
+    widths.front() = numberWidth;
+    const double over = extra - std::max(frameWidth - table, 0.0);
+    if (over > 0) {
+        const auto widest = std::max_element(widths.begin() + 1, widths.end());
+        *widest = std::max(*widest - over, 0.0);
+    }
+    return widths;
+}
+
 int ContactEntryCount(const BuildingData &building, ContactListKind kind)
 {
     return kind == ContactListKind::Persons ? building.PersonCount() : building.ProfessionalCount();

@@ -47,6 +47,14 @@ inline constexpr float MinCellHeight = 90;
 inline constexpr float MaxCellHeight = 500;
 } // namespace ContactPage
 
+// The widths of the table's columns where a column unit is `unit` wide and
+// the frame between the margins `frameWidth`. The running number's column is
+// at least `numberWidth` wide, so that no number is ever cut: it grows into
+// the room the table leaves before the frame's right edge, and past that room
+// the widest of the other columns gives up the rest.
+std::vector<double> ContactColumnWidths(const ContactListSpec &spec, double unit, double numberWidth,
+                                        double frameWidth);
+
 int ContactEntryCount(const BuildingData &building, ContactListKind kind);
 // The texts of the entry's columns after the running number.
 QStringList ContactCellTexts(const BuildingData &building, ContactListKind kind, int entry);

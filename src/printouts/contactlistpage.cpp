@@ -220,11 +220,22 @@ void ContactListPage::drawListPage(PageSurface &target, int zoom, double r, doub
     surface.drawText(x1 - surface.textWidth(date), y0, date);
     const double y = y0 + surface.textHeight(date);
 
+    // Cell texts are cut to their cells, but a cut running number would name
+    // another entry: its column takes the width the list's longest number
+    // needs in the rows' font, whatever digits it has (one page unit spare
+    // against rounding).
+    surface.setFont(font, 9 * z, false);
+    const int digits = int(QString::number(count).size());
+    double widestNumber = 0;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widestNumber = std::max(widestNumber, surface.textWidth(QString(digits, QLatin1Char(digit))));
+    const std::vector<double> widths = ContactColumnWidths(spec_, u, widestNumber + 2 * TextInset + 1, x1 - x0);
+
     const auto row = [&](double top, const QStringList &texts, bool bold, bool header) {
         double x = x0;
         for (std::size_t c = 0; c < spec_.columns.size(); ++c) {
             const ContactColumn &column = spec_.columns[c];
-            const double right = x + column.units * u;
+            const double right = x + widths[c];
             surface.drawBox(x, top, right, top + h, Qt::black);
             QString text = texts[qsizetype(c)];
             PrintTextInBox(text, x, top, right, top + h, surface, header || column.centred ? AlignCentre : AlignLeft,
@@ -235,7 +246,6 @@ void ContactListPage::drawListPage(PageSurface &target, int zoom, double r, doub
     QStringList headers;
     for (const ContactColumn &column : spec_.columns)
         headers << column.header;
-    surface.setFontSize(9 * z);
     row(y + h, headers, true, true);
     for (int p = first; p <= last; ++p) {
         const QStringList texts =

@@ -49,7 +49,10 @@ std::vector<Line> Lines(const BuildingData &building, const PeriodResults &resul
 
 int FitReceipts(ReportLayout &layout, float receiptWidth)
 {
-    if (!layout.fitWidth(receiptWidth, MinimumMagnification))
+    // A receipt is as tall as its lines: one that does not fit the page's
+    // height would run off the paper's lower edge.
+    const float height = HeightUnits * layout.settings.Heights[0];
+    if (!layout.fitBox(receiptWidth, height, MinimumMagnification))
         return 0;
     return (2 * receiptWidth + Gap) * layout.settings.Magnification > float(layout.printableWidth()) ? 2 : 1;
 }

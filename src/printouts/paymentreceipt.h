@@ -38,10 +38,11 @@ inline constexpr float DefaultLineHeight = 270;
 inline constexpr float Gap = 30;
 inline constexpr float MinimumMagnification = 0.5f;
 
-// Fits the receipts to the slot: the page columns (1 when both stand side by
-// side, 2 when each has its own page), or 0 when even at half size in
-// landscape one receipt is too wide; the slot's orientation and
-// magnification are then back as they were.
+// Fits the receipts to the slot, one receipt's width and its height (the
+// slot's line height x HeightUnits) to the printable area: the page columns
+// (1 when both stand side by side, 2 when each has its own page), or 0 when
+// even at half size one receipt is too wide or too tall; the slot's
+// orientation and magnification are then back as they were.
 int FitReceipts(ReportLayout &layout, float receiptWidth);
 
 // The receipt's width, and the line height, that a stored value opens with.

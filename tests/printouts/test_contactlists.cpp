@@ -124,6 +124,58 @@ private slots:
         QCOMPARE(page.shapesOf(RecordingSurface::Shape::Box).last().rect.right() - 168.9, 45.0 * 360);
     }
 
+    // A running number shows whole however many digits it has, in the
+    // installed font (where "245" is just wider than a 360 column less its
+    // margins) and in wide fixed metrics; other texts are still cut to their
+    // cells, and the table stays within the frame.
+    void runningNumbersAreNeverCut_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("widthPerPoint"); // 0: the installed font
+        QTest::newRow("245, installed font") << 245 << 0.0;
+        QTest::newRow("300, installed font") << 300 << 0.0;
+        QTest::newRow("245, wide digits") << 245 << 12.0;
+        QTest::newRow("10000, wider than the room") << 10000 << 20.0;
+    }
+    void runningNumbersAreNeverCut()
+    {
+        QFETCH(int, count);
+        QFETCH(double, widthPerPoint);
+        PrintoutsFixture f;
+        AddPersons(f.state.Building, count);
+        const QString email = QString(50, QChar(0x3A9)); // far wider than its column
+        f.state.Building.Persons.back().Email.set(email);
+        f.slot(2).Heights[0] = 90;
+        ContactListPage list(f.printing(), ContactListKind::Persons);
+        RecordingSurface page;
+        if (widthPerPoint > 0)
+            page.useFixedMetrics({widthPerPoint, 20});
+        list.drawListPage(page, 1, 0, 0, list.pageRows());
+
+        const auto number = page.find(QString::number(count));
+        QVERIFY(number);
+        // Inside its own box, clear of the box's edges by the text margin.
+        bool inBox = false;
+        double tableRight = 0;
+        for (const RecordingSurface::Shape &box : page.shapesOf(RecordingSurface::Shape::Box)) {
+            tableRight = std::max(tableRight, box.rect.right());
+            const double middle = number->y + number->height / 2; // rows may be lower than a line
+            if (box.rect.left() <= number->x && number->x < box.rect.right() && box.rect.top() <= middle
+                && middle <= box.rect.bottom())
+                inBox = number->x >= box.rect.left() + 30 && number->right() <= box.rect.right() - 30;
+        }
+        QVERIFY(inBox);
+        QVERIFY(tableRight <= ContactPage::Width - ContactPage::MarginX + 1e-6);
+
+        QString cut;
+        for (const RecordingSurface::Text &text : page.texts)
+            if (text.text.startsWith(QChar(0x3A9)))
+                cut = text.text;
+        QVERIFY(!cut.isEmpty() && cut.size() < email.size());
+        if (widthPerPoint == 12)
+            QCOMPARE(cut.size(), 26); // 8 columns of 360, less 60, at 108 a letter
+    }
+
     void printsEveryPageOnLandscapeA4()
     {
         PrintoutsFixture f;

@@ -159,6 +159,68 @@ private slots:
             QStringLiteral("Οι αποδείξεις δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα.")));
     }
 
+    // A receipt taller than the page is made smaller until its last line and
+    // its frame stay within the printable area; a portrait page that holds it
+    // larger than landscape stays portrait. At the default line height
+    // nothing moves. (A4 with margins of 1 cm.)
+    void aTallReceiptStaysOnThePaper_data()
+    {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<float>("lineHeight");
+        QTest::addColumn<float>("magnification");
+        QTest::newRow("default line height") << false << 270.0f << 1.0f;
+        QTest::newRow("tall, landscape") << false << 1000.0f << 0.67f;
+        QTest::newRow("largest, portrait") << true << 1350.0f << 0.72f;
+    }
+    void aTallReceiptStaysOnThePaper()
+    {
+        QFETCH(bool, portrait);
+        QFETCH(float, lineHeight);
+        QFETCH(float, magnification);
+        Receipt r;
+        r.slot().Portrait = portrait ? True16 : False16;
+        r.slot().Magnification = 1;
+        r.slot().Heights[0] = lineHeight;
+        r.slot().PageNumbers = True16;
+        r.open();
+        QVERIFY(r.window->hasPages());
+        QCOMPARE(r.slot().Portrait != 0, portrait);
+        QCOMPARE(r.slot().Magnification, magnification);
+        QVERIFY(!r.f.state.DataChanged);
+        const PageGeometry paper = PageGeometry::of(r.slot());
+        const std::size_t o = std::size_t(OrientationIndex(r.slot()));
+        for (int column = 1; column <= r.window->pageColumns(); ++column) {
+            const RecordingSurface page = r.page(column);
+            QVERIFY(page.find(QStringLiteral("Ο ΔΙΑΧΕΙΡΙΣΤΗΣ")));
+            for (const RecordingSurface::Text &text : page.texts)
+                QVERIFY2(text.bottom() <= paper.PaperHeight[o], qPrintable(text.text));
+            const QList<RecordingSurface::Shape> frames = page.shapesOf(RecordingSurface::Shape::Box);
+            QVERIFY(!frames.isEmpty());
+            for (const RecordingSurface::Shape &frame : frames) {
+                QCOMPARE(frame.rect.top(), double(paper.PrintableTop[o]));
+                QCOMPARE(frame.rect.height(), 16.0 * lineHeight * double(magnification));
+                QVERIFY(frame.rect.bottom() <= paper.PrintableBottom[o]);
+            }
+        }
+    }
+
+    void tooTallEvenAtHalfSize()
+    {
+        // Landscape A4 within margins of 1 cm holds not even half of a
+        // receipt at the largest line height, and a landscape page is never
+        // turned back to portrait.
+        Receipt r;
+        r.slot().Portrait = False16;
+        r.slot().Magnification = 1;
+        r.slot().Heights[0] = 1350;
+        r.open();
+        QVERIFY(!r.window->hasPages());
+        QCOMPARE(r.slot().Portrait, False16);
+        QCOMPARE(r.slot().Magnification, 1.0f);
+        QCOMPARE(r.f.doubles.messages.shown.size(), 1);
+        QCOMPARE(r.f.doubles.messages.shown[0].text, PaymentReceipt::LayoutMessage().text());
+    }
+
     void theInsetIsOneLetterWide()
     {
         Receipt r;
