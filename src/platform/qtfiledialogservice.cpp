@@ -12,7 +12,12 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace kelvarino {
 
@@ -57,12 +62,34 @@ public:
 void showGreekDetails(QFileDialog &dialog)
 {
     dialog.setProxyModel(new GreekFileDetails(&dialog));
-    // Room for the longer Greek kinds of file, such as the exported lists'.
-    if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
-        const QFontMetrics metrics(view->font());
-        view->header()->resizeSection(TypeColumn, metrics.horizontalAdvance(QStringLiteral("Λογιστικό φύλλο Excel 2007")) +
-                                                      2 * metrics.averageCharWidth());
-    }
+    auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!view)
+        return;
+    // Room for the longer Greek kinds of file (such as the exported lists'),
+    // and for a whole date under its whole header.
+    const QFontMetrics metrics(view->font());
+    const auto widthOf = [&](const QString &text) {
+        return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
+    };
+    QHeaderView *header = view->header();
+    header->resizeSection(TypeColumn, widthOf(QStringLiteral("Λογιστικό φύλλο Excel 2007")));
+    header->resizeSection(DateColumn,
+                          std::max(header->sectionSizeHint(DateColumn), widthOf(QStringLiteral("30/12/2030 23:59"))));
+    // Once laid out on the screen, a dialog wide enough to show every column,
+    // the date included.
+    QTimer::singleShot(0, view, [view] {
+        QWidget *window = view->window();
+        const int missing = view->header()->length() + 2 * view->frameWidth() +
+                            view->verticalScrollBar()->sizeHint().width() - view->width();
+        const QRect screen = window->screen()->availableGeometry();
+        const int room = screen.width() - window->frameGeometry().width();
+        if (missing <= 0 || room <= 0)
+            return;
+        QRect wider = window->geometry();
+        wider.setWidth(wider.width() + std::min(missing, room));
+        wider.moveCenter(QPoint(window->geometry().center().x(), wider.center().y()));
+        window->setGeometry(wider.translated(std::max(0, screen.left() - wider.left()), 0));
+    });
 }
 
 // Asked before a save dialog's choice replaces an existing file.
