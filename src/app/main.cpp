@@ -2,6 +2,7 @@
 
 #include "platform/localeservice.h"
 #include "platform/qtplatform.h"
+#include "platform/qttranslation.h"
 #include "shell/builtinpictures.h"
 #include "shell/commandline.h"
 #include "shell/dialogchoiceservice.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     // closing before the main window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     LocaleService::installGreekLocale();
+    installToolkitTranslation();
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(BuiltInPictures::icon())));
     // Child-window captions in the narrower face the windows were laid out
     // for, so that the long Greek captions fit their frames.

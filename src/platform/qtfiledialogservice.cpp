@@ -6,14 +6,25 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace kelvarino {
 
 namespace {
 
-// Qt ships no Greek captions for its own file dialog: the program sets them.
+// The dialog's captions as the program words them (the toolkit's translation
+// gives the rest of the dialog).
 void setGreekLabels(QFileDialog &dialog, QFileDialog::AcceptMode mode)
 {
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αναζήτηση σε:"));
@@ -22,6 +33,63 @@ void setGreekLabels(QFileDialog &dialog, QFileDialog::AcceptMode mode)
     dialog.setLabelText(QFileDialog::Accept,
                         mode == QFileDialog::AcceptOpen ? QStringLiteral("Άνοιγμα") : QStringLiteral("Αποθήκευση"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+}
+
+// The detail view's columns, as the toolkit's file model numbers them.
+enum FileColumn { SizeColumn = 1, TypeColumn = 2, DateColumn = 3 };
+
+// The toolkit writes the detail view's sizes and dates in the system's locale,
+// whatever the program chose: these columns are written in the program's own.
+class GreekFileDetails final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role == Qt::DisplayRole && files) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == SizeColumn && !files->isDir(source))
+                return QLocale().formattedDataSize(files->size(source), 2, QLocale::DataSizeTraditionalFormat);
+            if (index.column() == DateColumn)
+                return QLocale::c().toString(files->lastModified(source), QStringLiteral("d/M/yyyy H:mm"));
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+void showGreekDetails(QFileDialog &dialog)
+{
+    dialog.setProxyModel(new GreekFileDetails(&dialog));
+    auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!view)
+        return;
+    // Room for the longer Greek kinds of file (such as the exported lists'),
+    // and for a whole date under its whole header.
+    const QFontMetrics metrics(view->font());
+    const auto widthOf = [&](const QString &text) {
+        return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
+    };
+    QHeaderView *header = view->header();
+    header->resizeSection(TypeColumn, widthOf(QStringLiteral("Λογιστικό φύλλο Excel 2007")));
+    header->resizeSection(DateColumn,
+                          std::max(header->sectionSizeHint(DateColumn), widthOf(QStringLiteral("30/12/2030 23:59"))));
+    // Once laid out on the screen, a dialog wide enough to show every column,
+    // the date included.
+    QTimer::singleShot(0, view, [view] {
+        QWidget *window = view->window();
+        const int missing = view->header()->length() + 2 * view->frameWidth() +
+                            view->verticalScrollBar()->sizeHint().width() - view->width();
+        const QRect screen = window->screen()->availableGeometry();
+        const int room = screen.width() - window->frameGeometry().width();
+        if (missing <= 0 || room <= 0)
+            return;
+        QRect wider = window->geometry();
+        wider.setWidth(wider.width() + std::min(missing, room));
+        wider.moveCenter(QPoint(window->geometry().center().x(), wider.center().y()));
+        window->setGeometry(wider.translated(std::max(0, screen.left() - wider.left()), 0));
+    });
 }
 
 // Asked before a save dialog's choice replaces an existing file.
@@ -49,6 +117,7 @@ QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDia
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
     setGreekLabels(dialog, mode);
+    showGreekDetails(dialog);
     const QtModalCursor pointer;
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString chosen = dialog.selectedFiles().constFirst();
