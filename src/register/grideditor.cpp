@@ -552,8 +552,10 @@ bool GridEditor::takeBinding(int row, int column)
     const Pending bound = pending_;
     pending_ = {};
     const int count = recordCount();
-    return recordOf(row) == bound.record && bound.record >= 0 && bound.record <= count &&
-           (bound.record == count) == bound.onTemplate && isHeldRecord(bound.record);
+    if (recordOf(row) != bound.record || bound.record < 0)
+        return false;
+    // The new-record row is one place, whatever it holds; a record is known by its value.
+    return bound.onTemplate ? bound.record == count : bound.record < count && isHeldRecord(bound.record);
 }
 
 void GridEditor::leaveBox(int row, int column)
@@ -596,6 +598,9 @@ void GridEditor::onChoice(int row, int column, int index)
     const int count = recordCount();
     if (storeChoice(k, column, index) && k < count)
         markChanged();
+    // A box of the same record stays bound to it.
+    if (pending_.record == k && pending_.row == row)
+        holdRecord(k);
     if (k == count && columns_[std::size_t(column)].choiceCreates)
         createRecord();
 }

@@ -99,7 +99,7 @@ struct GridGeometry
 //
 // Typed text has one owner: the box entered or typed into is bound to the
 // record its row showed then (the record itself, compared as a value, not
-// the row's position). What the box still holds is stored once, by its leaving
+// the row's position; the new-record row by its place). What the box still holds is stored once, by its leaving
 // or by the command, redraw or close that comes first, and only while its row
 // still shows that record; a redraw, a rebuild or the closing sort ends the
 // binding, so the box writes nothing afterwards. A window that closes, and a
