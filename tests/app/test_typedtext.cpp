@@ -15,9 +15,12 @@
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_persons.h"
 #include "register/listgeneration.h"
+#include "register/windowopener.h"
+#include "shell/childframe.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -393,6 +396,30 @@ void ContactTypedThenSteppedThenClosed(RegisterFixture &f)
 
 // ---- The grid windows ------------------------------------------------------
 
+// The window W in a child frame of a client area, as the main window shows it:
+// when the frame closes, the focus leaves the window's box for the area.
+template <class W>
+W *Framed(RegisterFixture &f)
+{
+    auto *area = new QMdiArea;
+    area->resize(1280, 900);
+    auto *w = new W(f.context);
+    auto *frame = new ChildFrame(w, {});
+    area->addSubWindow(frame);
+    frame->show();
+    ShowActive(area);
+    area->setActiveSubWindow(frame);
+    return w;
+}
+
+// Closes the window with its frame's close box, then deletes the area.
+void CloseFrameAndDelete(QWidget *w)
+{
+    QMdiArea *area = static_cast<QMdiSubWindow *>(w->parentWidget())->mdiArea();
+    CloseDataWindow(w);
+    delete area;
+}
+
 // What another window does to the lists, then the main window's redraw of
 // this one, the focus still in its box.
 void ChangedElsewhere(GridEditor *w, const std::function<void()> &change)
@@ -405,32 +432,32 @@ void ChangedElsewhere(GridEditor *w, const std::function<void()> &change)
 void FlatTypedThenMovedElsewhere(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Opened<dat01_Flats>(f);
+    auto *w = Framed<dat01_Flats>(f);
     TypeIntoBox(w->textCell(2, 1), QStringLiteral("Ρετιρέ"));
     TypeIntoBox(w->textCell(2, 3), QStringLiteral("12,5"));
     // The order window puts Δ3 first: the typed row now shows Δ2.
     ChangedElsewhere(w, [&f] { MoveFlat(f.state, 2, 0); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 // Typed again after the redraw: the box stores into the record it shows now.
 void FlatRebuiltElsewhereThenTyped(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Opened<dat01_Flats>(f);
+    auto *w = Framed<dat01_Flats>(f);
     TypeIntoBox(w->textCell(1, 2), QStringLiteral("5"));
     ChangedElsewhere(w, [&f] { DeleteFlat(f.state, 0); });
     TypeIntoBox(w->textCell(1, 2), QStringLiteral("7"));
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 void PersonTypedThenOneBeforeDeletedElsewhere(RegisterFixture &f)
 {
     StartWork(f, 1, 3);
-    auto *w = Opened<dat02_Persons>(f);
+    auto *w = Framed<dat02_Persons>(f);
     TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νίκος"));
     ChangedElsewhere(w, [&f] { DeletePerson(f.state, 0); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 void ProfessionalTypedThenMovedElsewhere(RegisterFixture &f)
@@ -442,10 +469,10 @@ void ProfessionalTypedThenMovedElsewhere(RegisterFixture &f)
         p.Activity.set(QStringLiteral("Υδραυλικός"));
         f.state.Building.Professionals.push_back(p);
     }
-    auto *w = Opened<dat11_Professionals>(f);
+    auto *w = Framed<dat11_Professionals>(f);
     TypeIntoBox(w->textCell(0, 0), QStringLiteral("Ηλεκτρολόγος"));
     ChangedElsewhere(w, [&f] { MoveProfessional(f.state, 0, 2); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 // One flat; Άλφα 1/3/2020-31/12/2022, Βήτα from 1/3/2020, Γάμμα from
@@ -463,9 +490,9 @@ template <class W>
 void OccupancyLastEndTypedThenClosed(RegisterFixture &f, std::vector<OccupancyPeriod> &list, const QString &typed)
 {
     ThreeOccupancyPeriods(f, list);
-    auto *w = Opened<W>(f);
+    auto *w = Framed<W>(f);
     TypeIntoBox(w->dateCell(2, 2), typed);
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 void OwnerEndClickedThenClosed(RegisterFixture &f)
@@ -488,10 +515,10 @@ void ResidentEndTypedThenClosed(RegisterFixture &f)
 void OwnerEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
 {
     ThreeOccupancyPeriods(f, f.state.Building.Owners);
-    auto *w = Opened<dat05_Owners>(f);
+    auto *w = Framed<dat05_Owners>(f);
     TypeIntoBox(w->dateCell(2, 2), QStringLiteral("15/6/2021"));
     ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Δέλτα"))); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 // Βήτα's person deleted in the persons' window: Άλφα moves onto the row of
@@ -502,10 +529,10 @@ void ResidentEndTypedThenRowMovedElsewhere(RegisterFixture &f)
     std::vector<OccupancyPeriod> &list = f.state.Building.Residents;
     std::swap(list[0], list[2]); // Γάμμα, Βήτα, Άλφα
     std::swap(list[0], list[1]); // Βήτα, Γάμμα, Άλφα
-    auto *w = Opened<dat06_Residents>(f);
+    auto *w = Framed<dat06_Residents>(f);
     TypeIntoBox(w->dateCell(1, 2), QStringLiteral("15/6/2021"));
     ChangedElsewhere(w, [&f] { DeletePerson(f.state, 1); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 // Άλφα 1/1/2021-31/12/2022 then Βήτα from 1/1/2020: closing sorts Βήτα first.
@@ -520,18 +547,18 @@ void TwoAdministrators(RegisterFixture &f)
 void AdministratorEndClickedThenClosed(RegisterFixture &f)
 {
     TwoAdministrators(f);
-    auto *w = Opened<dat04_Administrators>(f);
+    auto *w = Framed<dat04_Administrators>(f);
     TypeIntoBox(w->dateCell(1, 2), QString());
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 void AdministratorEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
 {
     TwoAdministrators(f);
-    auto *w = Opened<dat04_Administrators>(f);
+    auto *w = Framed<dat04_Administrators>(f);
     TypeIntoBox(w->dateCell(1, 2), QStringLiteral("31/12/2020"));
     ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Γάμμα"))); });
-    CloseAndDelete(w);
+    CloseFrameAndDelete(w);
 }
 
 struct Case
