@@ -98,12 +98,13 @@ struct GridGeometry
 // left empty.
 //
 // Typed text has one owner: the box entered or typed into is bound to the
-// record its row showed then (the record itself, compared as a value, not
-// the row's position; the new-record row by its place). What the box still holds is stored once, by its leaving
-// or by the command, redraw or close that comes first, and only while its row
-// still shows that record; a redraw, a rebuild or the closing sort ends the
-// binding, so the box writes nothing afterwards. A window that closes, and a
-// window being deleted, take their boxes' events off first.
+// record its row showed then (the record itself, compared as a value, not the
+// row's position; the new-record row by its place). What the box still holds
+// is stored once, by its leaving or by the command, redraw or close that comes
+// first, and only while its row still shows that record; a redraw, a rebuild
+// or the closing sort ends the binding, so the box writes nothing afterwards.
+// A window that closes, and a window being deleted, take their boxes' events
+// off first.
 //
 // Text typed on the new-record row and never created is not dropped in
 // silence: the close asks whether to create it first.
