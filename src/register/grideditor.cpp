@@ -77,7 +77,29 @@ GridEditor::GridEditor(AppContext &context, std::vector<GridColumn> columns, Gri
     buildMenu();
 }
 
-GridEditor::~GridEditor() = default;
+GridEditor::~GridEditor()
+{
+    // The members' data is gone by now: no box may reach the window while the
+    // boxes are being deleted.
+    listenToCells(false);
+    for (const Row &r : rows_)
+        for (QWidget *cell : r.cells)
+            cell->disconnect(this);
+}
+
+void GridEditor::listenToCells(bool listen)
+{
+    if (listen == listening_)
+        return;
+    listening_ = listen;
+    for (const Row &r : rows_)
+        for (QWidget *cell : r.cells) {
+            if (listen)
+                cell->installEventFilter(this);
+            else
+                cell->removeEventFilter(this);
+        }
+}
 
 QList<QMenu *> GridEditor::menus() const
 {
@@ -143,6 +165,7 @@ void GridEditor::fitRowsToMainWindow()
 void GridEditor::buildGrid()
 {
     fitRowsToMainWindow();
+    holdUntouchedTemplate();
     layoutHeaders();
     rows_.reserve(std::size_t(rowCount_));
     for (int i = 0; i < rowCount_; ++i)
@@ -229,7 +252,8 @@ GridEditor::Row GridEditor::makeRow(int row)
                 box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 connect(box, &QLineEdit::textEdited, this, [this, row, c] { onAmountEdited(row, c); });
             } else if (column.kind == GridColumn::Date) {
-                // A date is read when the box is left.
+                // A date is read when the box is left; typing only binds the box to its record.
+                connect(box, &QLineEdit::textEdited, this, [this, row, c] { onDateEdited(row, c); });
             } else {
                 connect(box, &QLineEdit::textEdited, this, [this, row, c] { onTextEdited(row, c); });
             }
@@ -355,6 +379,7 @@ void GridEditor::show_data()
 {
     if (rows_.empty())
         return;
+    storeBoundBoxBeforeRedraw();
     redrawing_ = true;
     const int count = recordCount();
     // The list may have shrunk behind the window: never show past its end.
@@ -455,7 +480,9 @@ int GridEditor::editableRecord(int row)
 {
     if (!inSync()) {
         // Another window changed the list: the rows are redrawn, and the edit
-        // is not written into a record that may now stand elsewhere.
+        // is not written into a record that may now stand elsewhere (nor is
+        // the box's text, which this key has just changed).
+        pending_ = {};
         show_data();
         return -1;
     }
@@ -477,64 +504,62 @@ void GridEditor::onTextEdited(int row, int column)
                                                            : TypedTextRule::TrimLeadingBlank);
     if (storeText(k, column, text) && k < recordCount())
         markChanged();
+    bindBox(row, column, k);
 }
 
 void GridEditor::onAmountEdited(int row, int column)
 {
-    if (redrawing_ || !editing_)
+    if (redrawing_)
         return;
     const int k = editableRecord(row);
     if (k < 0)
         return;
-    QLineEdit *box = textCell(row, column);
-    float value = 0;
-    if (!ReadTypedAmount(box->text(), value)) {
-        box->setText(amountText(cellAmount(k, column, false)));
-        return;
+    // After a redraw the box's keys are no longer stored one by one: its
+    // leaving stores what it holds.
+    if (editing_) {
+        QLineEdit *box = textCell(row, column);
+        float value = 0;
+        if (!ReadTypedAmount(box->text(), value))
+            box->setText(amountText(cellAmount(k, column, false)));
+        else if (DiffersEnough(cellAmount(k, column, false), value)) {
+            storeAmount(k, column, value);
+            if (k < recordCount())
+                markChanged();
+        }
     }
-    if (DiffersEnough(cellAmount(k, column, false), value)) {
-        storeAmount(k, column, value);
-        if (k < recordCount())
-            markChanged();
-    }
+    bindBox(row, column, k);
 }
 
-void GridEditor::onChoice(int row, int column, int index)
+void GridEditor::onDateEdited(int row, int column)
 {
-    if (redrawing_ || index < 0)
+    if (redrawing_)
         return;
     const int k = editableRecord(row);
-    if (k < 0)
-        return;
+    if (k >= 0)
+        bindBox(row, column, k);
+}
+
+void GridEditor::bindBox(int row, int column, int k)
+{
+    pending_ = {row, column, k, k == recordCount()};
+    holdRecord(k);
+}
+
+bool GridEditor::takeBinding(int row, int column)
+{
+    if (pending_.row != row || pending_.column != column)
+        return false;
+    const Pending bound = pending_;
+    pending_ = {};
     const int count = recordCount();
-    if (storeChoice(k, column, index) && k < count)
-        markChanged();
-    if (k == count && columns_[std::size_t(column)].choiceCreates)
-        createRecord();
+    if (recordOf(row) != bound.record || bound.record < 0)
+        return false;
+    // The new-record row is one place, whatever it holds; a record is known by its value.
+    return bound.onTemplate ? bound.record == count : bound.record < count && isHeldRecord(bound.record);
 }
 
-void GridEditor::onFocusIn(int row, int column)
+void GridEditor::leaveBox(int row, int column)
 {
-    const int k = recordOf(row);
-    if (k < 0 || k > recordCount())
-        return;
-    currentRow_ = k;
-    markRowFocused(row);
-    if (columns_[std::size_t(column)].kind == GridColumn::Amount)
-        editing_ = true;
-}
-
-void GridEditor::onFocusOut(int row, int column)
-{
-    rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(false));
-    if (redrawing_) {
-        editing_ = false;
-        return;
-    }
-    if (!inSync()) {
-        show_data();
-        return;
-    }
     switch (columns_[std::size_t(column)].kind) {
     case GridColumn::Text:
         leaveText(row, column);
@@ -550,6 +575,68 @@ void GridEditor::onFocusOut(int row, int column)
     }
 }
 
+void GridEditor::storeBoundBoxBeforeRedraw()
+{
+    // A text is stored as it is typed; a date or an amount still in its box
+    // goes into its record now, or never (its row shows another record).
+    const int row = pending_.row;
+    const int column = pending_.column;
+    if (row < 0 || !takeBinding(row, column))
+        return;
+    const GridColumn::Kind kind = columns_[std::size_t(column)].kind;
+    if (kind == GridColumn::Date || kind == GridColumn::Amount)
+        leaveBox(row, column);
+}
+
+void GridEditor::onChoice(int row, int column, int index)
+{
+    if (redrawing_ || index < 0)
+        return;
+    const int k = editableRecord(row);
+    if (k < 0)
+        return;
+    const int count = recordCount();
+    if (storeChoice(k, column, index) && k < count)
+        markChanged();
+    // A box of the same record stays bound to it.
+    if (pending_.record == k && pending_.row == row)
+        holdRecord(k);
+    if (k == count && columns_[std::size_t(column)].choiceCreates)
+        createRecord();
+}
+
+void GridEditor::onFocusIn(int row, int column)
+{
+    const int k = recordOf(row);
+    if (k < 0 || k > recordCount())
+        return;
+    currentRow_ = k;
+    markRowFocused(row);
+    if (columns_[std::size_t(column)].kind == GridColumn::Amount)
+        editing_ = true;
+    // A box entered while the rows are being written, or while they stand
+    // for a list that has changed since, is bound once it is typed into.
+    if (!redrawing_ && inSync())
+        bindBox(row, column, k);
+}
+
+void GridEditor::onFocusOut(int row, int column)
+{
+    rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(false));
+    if (redrawing_) {
+        editing_ = false;
+        return;
+    }
+    if (!inSync()) {
+        // The redraw stores the box's text while its row still shows its record.
+        show_data();
+        return;
+    }
+    // A box stored already, or whose row now shows another record, writes nothing.
+    if (takeBinding(row, column))
+        leaveBox(row, column);
+}
+
 void GridEditor::commitFocusedCell()
 {
     if (redrawing_)
@@ -561,13 +648,19 @@ void GridEditor::commitFocusedCell()
     if (!row.isValid())
         return;
     const int column = focus->property(ColumnProperty).toInt();
-    if (columns_[std::size_t(column)].kind != GridColumn::Date)
+    const GridColumn::Kind kind = columns_[std::size_t(column)].kind;
+    if (kind != GridColumn::Date && kind != GridColumn::Amount)
         return;
     if (!inSync()) {
         show_data();
         return;
     }
-    leaveDate(row.toInt(), column);
+    if (!takeBinding(row.toInt(), column))
+        return;
+    // The box keeps the focus: its keys go on being stored as they are typed.
+    const bool editing = editing_;
+    leaveBox(row.toInt(), column);
+    editing_ = editing;
 }
 
 void GridEditor::leaveDate(int row, int column)
@@ -601,6 +694,7 @@ void GridEditor::escapeDate(int row, int column)
     textCell(row, column)->setText(DateDisplay(cellDate(k, column, true)));
     if (restoreFromSnapshot(k, column) && k < recordCount())
         markChanged();
+    bindBox(row, column, k);
 }
 
 bool GridEditor::leaveText(int row, int column)
@@ -650,6 +744,7 @@ void GridEditor::escapeText(int row, int column)
     // Putting the snapshot back is a change of the work when the stored text differs.
     if (restoreFromSnapshot(k, column) && k < recordCount())
         markChanged();
+    bindBox(row, column, k);
 }
 
 void GridEditor::escapeAmount(int row, int column)
@@ -754,7 +849,7 @@ bool GridEditor::canAddRecord() const
     return CanAddRecord(std::size_t(recordCount()));
 }
 
-void GridEditor::createRecord()
+bool GridEditor::createRecord()
 {
     commitFocusedCell();
     if (!inSync())
@@ -777,19 +872,21 @@ void GridEditor::createRecord()
             if (cell->isVisible())
                 cell->setFocus(Qt::OtherFocusReason);
         }
-        return;
+        return false;
     }
     if (!canAddRecord()) {
         platform().messages->exclamation(texts_.createTitle, texts_.capText);
-        return;
+        return false;
     }
     appendTemplate();
+    holdUntouchedTemplate();
     markChanged();
     afterCreate();
     offsetForNewRecordRow();
     listChanged();
     show_data();
     focusNameCell(newRecordRow());
+    return true;
 }
 
 void GridEditor::correctOffsetAfterDelete(int clickedRow)
@@ -827,6 +924,7 @@ void GridEditor::deleteRow(int row)
         return;
     if (k == count) {
         clearTemplateRow();
+        holdUntouchedTemplate();
         if (redrawsAfterEveryDelete()) {
             correctOffsetAfterDelete(row);
             show_data();
@@ -858,8 +956,32 @@ bool GridEditor::canClose()
     commitFocusedCell();
     if (!inSync())
         show_data();
+    if (!newRecordSettled()) {
+        closeApproved_ = false;
+        return false;
+    }
     closeApproved_ = closingCheck();
+    if (closeApproved_) {
+        // The check may have sorted the list under the rows: they no longer
+        // show what they did, and no box has anything left to store.
+        pending_ = {};
+        shownCount_ = -1;
+    }
     return closeApproved_;
+}
+
+bool GridEditor::newRecordSettled()
+{
+    if (!templateTyped())
+        return true;
+    const MessageRequest question{texts_.caption,
+                                  QStringLiteral("Η νέα εγγραφή που πληκτρολογήσατε δεν έχει καταχωρηθεί. Θέλετε να "
+                                                 "καταχωρηθεί πριν κλείσει το παράθυρο;"),
+                                  MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes};
+    if (platform().messages->show(question) != MessageAnswer::Yes)
+        return true;
+    // Created as Enter creates it; a refusal keeps the window open with the text.
+    return createRecord();
 }
 
 bool GridEditor::closingCheck()
@@ -893,6 +1015,16 @@ bool GridEditor::closingCheck()
 void GridEditor::closeEvent(QCloseEvent *event)
 {
     CheckedClose(event, closeApproved_, [this] { return canClose(); }, context().shell);
+    // The window is hidden next, and its focused box left: nothing of that
+    // leaving may write into the list the close has just put in order.
+    if (event->isAccepted())
+        listenToCells(false);
+}
+
+void GridEditor::showEvent(QShowEvent *event)
+{
+    listenToCells(true);
+    DataWindow::showEvent(event);
 }
 
 } // namespace kelvarino

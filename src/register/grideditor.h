@@ -97,6 +97,18 @@ struct GridGeometry
 // or closing check acts. A column may be the record's name, which may not be
 // left empty.
 //
+// Typed text has one owner: the box entered or typed into is bound to the
+// record its row showed then (the record itself, compared as a value, not the
+// row's position; the new-record row by its place). What the box still holds
+// is stored once, by its leaving or by the command, redraw or close that comes
+// first, and only while its row still shows that record; a redraw, a rebuild
+// or the closing sort ends the binding, so the box writes nothing afterwards.
+// A window that closes, and a window being deleted, take their boxes' events
+// off first.
+//
+// Text typed on the new-record row and never created is not dropped in
+// silence: the close asks whether to create it first.
+//
 // Records are addressed by index k; k equal to the record count is the
 // new-record row's template. The member (see TypedGridEditor) stores the data;
 // this class owns the rows, keys, focus, messages and the closing check.
@@ -112,8 +124,9 @@ public:
     bool canClose() override;
     void show_data() override;
 
-    // The pattern's commands.
-    void createRecord();
+    // The pattern's commands. createRecord is false when a check refused the
+    // new record (its message was shown).
+    bool createRecord();
     void deleteRow(int row);
     void pasteNames();
 
@@ -155,6 +168,14 @@ protected:
     virtual void takeSnapshot(int first, int last) = 0;      // records first..last, last may be the template
     virtual void appendTemplate() = 0;                       // the template becomes the last record, then is cleared
     virtual void clearTemplateRow() = 0;                     // the delete image of the new-record row
+    // The binding of a box to its record: the member keeps record k as it is
+    // now, and later tells whether record k still is that record.
+    virtual void holdRecord(int k) = 0;
+    virtual bool isHeldRecord(int k) const = 0;
+    // The new-record row as it is now counts as untouched (its sample values,
+    // or empty); templateTyped is true when a shown field differs from it.
+    virtual void holdUntouchedTemplate() = 0;
+    virtual bool templateTyped() const = 0;
 
     // The member's own rules.
     // The question before deleting record k; without options nothing is asked.
@@ -205,10 +226,20 @@ protected:
     void markRowFocused(int row);
     void addMenu(QMenu *menu);
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // The box whose text is still to be stored, and the record it is bound to.
+    struct Pending
+    {
+        int row = -1;
+        int column = -1;
+        int record = -1;
+        bool onTemplate = false;
+    };
+
     struct Row
     {
         QToolButton *remove = nullptr;
@@ -229,6 +260,18 @@ private:
     void onChoice(int row, int column, int index);
     void onFocusIn(int row, int column);
     void onFocusOut(int row, int column);
+    void onDateEdited(int row, int column);
+    void bindBox(int row, int column, int k);
+    // Ends the binding of the box at (row, column); true when it was bound and
+    // its row still shows the record it was bound to.
+    bool takeBinding(int row, int column);
+    // The bound box's text into its record, before the rows are written again.
+    void storeBoundBoxBeforeRedraw();
+    void leaveBox(int row, int column);
+    // Whether the close may go on as far as the new-record row is concerned.
+    bool newRecordSettled();
+    // Cell events on or off: a closed or dying window hears nothing from its boxes.
+    void listenToCells(bool listen);
     bool onKey(int row, int column, int key);
     void escapeText(int row, int column);
     void escapeAmount(int row, int column);
@@ -249,6 +292,8 @@ private:
     GridTexts texts_;
     GridGeometry geometry_;
     std::vector<Row> rows_;
+    Pending pending_;
+    bool listening_ = true;
     std::vector<QLabel *> headers_;
     QLabel *numberHeader_ = nullptr;
     QLabel *title_ = nullptr;

@@ -32,6 +32,7 @@ QStringList SplitPastedNames(const QString &clipboardText)
 // created through the new-record row, like a typed one.
 void GridEditor::pasteNames()
 {
+    commitFocusedCell();
     if (!inSync())
         show_data();
     const int savedOffset = topOffset_;

@@ -204,6 +204,20 @@ protected:
                 newRecord_.*(f.choice) = 0;
         }
     }
+    // A record is told apart by its value: a sort or another window's change
+    // that puts another record on the row ends the binding.
+    void holdRecord(int k) override { held_ = live(k); }
+    bool isHeldRecord(int k) const override { return live(k) == held_; }
+    void holdUntouchedTemplate() override { untouched_ = newRecord_; }
+    bool templateTyped() const override
+    {
+        // Only what the row shows counts (the flat of a period is the window's choice).
+        R shown = newRecord_;
+        for (const GridField<R> &f : fields_)
+            if (f.copy(shown, untouched_))
+                return true;
+        return false;
+    }
 
     R newRecord_{};
 
@@ -220,6 +234,8 @@ private:
     std::vector<int> *listed_ = nullptr;
     std::vector<R> snapshot_;
     int snapshotFirst_ = 0;
+    R held_{};
+    R untouched_{};
 };
 
 } // namespace kelvarino

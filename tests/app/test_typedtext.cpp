@@ -1,0 +1,810 @@
+#include "registerfixture.h"
+
+#include "accounts/dat07_percentages.h"
+#include "accounts/dat08_expenses.h"
+#include "accounts/dat09_payments.h"
+#include "accounts/recordfields.h"
+#include "core/fixedtext.h"
+#include "issues/dat10_issuedforms.h"
+#include "issues/issuefields.h"
+#include "occupancy/dat04_administrators.h"
+#include "occupancy/dat11_professionals.h"
+#include "occupancy/occupancywindow.h"
+#include "platform/localeservice.h"
+#include "register/dat01_flats.h"
+#include "register/dat02_contactpersons.h"
+#include "register/dat02_persons.h"
+#include "register/listgeneration.h"
+#include "register/windowopener.h"
+#include "shell/childframe.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace kelvarino;
+
+// Text typed into a box and still pending there when the list under the box
+// is sorted, rebuilt or closed lands once, in the record the box showed when
+// it was typed, and nowhere else. Each case is one window and one scenario;
+// afterwards every record of the list is compared with what it should hold.
+// A grid window closing with text typed on its new-record row asks first
+// whether to create that record.
+
+namespace {
+
+double Day(int d, int m, int y)
+{
+    return LocaleService::dayNumber(QDate(y, m, d));
+}
+
+QString DateText(double day)
+{
+    return day == NotSetDate ? QStringLiteral("open") : LocaleService::formatDate(day);
+}
+
+// Types into a box that gets the focus first; the focus stays in it.
+void TypeIntoBox(QWidget *box, const QString &text)
+{
+    QVERIFY(box);
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(box))
+        edit->selectAll();
+    TypeInto(box, text);
+}
+
+void Choose(QComboBox *box, int item)
+{
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+// ---- The work ------------------------------------------------------------
+
+void StartWork(RegisterFixture &f, int flats, int persons = 0)
+{
+    BuildingData &b = f.state.Building;
+    for (int i = 0; i < flats; ++i)
+        b.Flats.push_back(MakeFlat(QStringLiteral("Δ%1").arg(i + 1)));
+    for (int i = 0; i < persons; ++i)
+        b.Persons.push_back(MakePerson(QStringLiteral("Πρόσωπο %1").arg(i + 1)));
+    for (auto &columns : b.ShareColumns)
+        columns.assign(1, ShareColumn::zeros(flats));
+    // Whatever the closing checks ask is answered yes.
+    f.platform.messages.script = QList<MessageAnswer>(8, MessageAnswer::Yes);
+}
+
+// What another window does: a flat put in at `at`, or the flat at `at` deleted,
+// the per-mille columns following.
+void AddFlatElsewhere(RegisterFixture &f, int at, const QString &name)
+{
+    BuildingData &b = f.state.Building;
+    b.Flats.insert(b.Flats.begin() + at, MakeFlat(name));
+    for (auto &columns : b.ShareColumns)
+        for (ShareColumn &c : columns)
+            for (std::vector<float> *values : {&c.PerMille, &c.ResidentReduction, &c.OwnerReduction})
+                values->insert(values->begin() + at, 0.0f);
+}
+
+void DeleteFlatElsewhere(RegisterFixture &f, int at)
+{
+    BuildingData &b = f.state.Building;
+    b.Flats.erase(b.Flats.begin() + at);
+    for (auto &columns : b.ShareColumns)
+        for (ShareColumn &c : columns)
+            for (std::vector<float> *values : {&c.PerMille, &c.ResidentReduction, &c.OwnerReduction})
+                values->erase(values->begin() + at);
+}
+
+// Closes the window as its frame does and deletes it with the focus still in
+// its box, as the main window's area does.
+template <class W>
+void CloseAndDelete(W *w)
+{
+    w->close();
+    delete w;
+}
+
+// The window W over the fixture's work, shown and active.
+template <class W>
+W *Opened(RegisterFixture &f)
+{
+    auto *w = new W(f.context);
+    ShowActive(w);
+    return w;
+}
+
+// ---- The records of each list, one line each -------------------------------
+
+QStringList PerMilleRecords(const RegisterFixture &f)
+{
+    const BuildingData &b = f.state.Building;
+    QStringList lines;
+    for (const ShareColumn &c : b.ShareColumns[1]) {
+        QStringList values;
+        for (int k = 0; k < b.FlatCount(); ++k)
+            values << b.Flats[std::size_t(k)].ShortName.trimmed() + QLatin1Char('=') +
+                          QString::number(c.PerMille[std::size_t(k)]);
+        QString line = DateText(c.EndDate) + QLatin1Char(' ') + values.join(QLatin1Char(' '));
+        QStringList reductions;
+        for (int k = 0; k < b.FlatCount(); ++k)
+            if (c.ResidentReduction[std::size_t(k)] != 0)
+                reductions << b.Flats[std::size_t(k)].ShortName.trimmed() + QLatin1Char('=') +
+                                  QString::number(c.ResidentReduction[std::size_t(k)]);
+        if (!reductions.isEmpty())
+            line += QStringLiteral(" | reductions ") + reductions.join(QLatin1Char(' '));
+        lines << line;
+    }
+    return lines;
+}
+
+QStringList ExpenseRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const ExpenseRecord &e : f.state.Building.Expenses)
+        lines << QStringLiteral("%1 %2 %3").arg(DateText(e.Date), e.Description.trimmed()).arg(e.Amount);
+    return lines;
+}
+
+QStringList PaymentRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const PaymentRecord &p : f.state.Building.Payments)
+        lines << QStringLiteral("flat %1 owner %2 %3").arg(p.Flat).arg(p.OwnerAmount).arg(p.OwnerNote.trimmed());
+    return lines;
+}
+
+QStringList IssueRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const IssueRecord &i : f.state.Building.Issues)
+        lines << QStringLiteral("%1-%2 %3").arg(DateText(i.PeriodFrom), DateText(i.PeriodTo),
+                                               i.Announcement.trimmed());
+    return lines;
+}
+
+QString Amount(float value)
+{
+    return QString::number(double(value));
+}
+
+QStringList FlatRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const FlatRecord &r : f.state.Building.Flats)
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(r.ShortName.trimmed(), r.Description.trimmed(), Amount(r.ResidentInitialDebt),
+                          Amount(r.OwnerInitialDebt));
+    return lines;
+}
+
+QStringList ProfessionalRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const ProfessionalRecord &p : f.state.Building.Professionals)
+        lines << p.Activity.trimmed() + QStringLiteral(": ") + p.Name.trimmed();
+    return lines;
+}
+
+template <class P>
+QStringList PeriodRecords(const RegisterFixture &f, const std::vector<P> &periods)
+{
+    QStringList lines;
+    for (const P &p : periods) {
+        const bool known = p.Person >= 0 && p.Person < f.state.Building.PersonCount();
+        lines << QStringLiteral("%1 %2-%3")
+                     .arg(known ? f.state.Building.Persons[std::size_t(p.Person)].Name.trimmed() : QStringLiteral("?"),
+                          DateText(p.FromDate), DateText(p.ToDate));
+    }
+    return lines;
+}
+
+QStringList OwnerRecords(const RegisterFixture &f)
+{
+    return PeriodRecords(f, f.state.Building.Owners);
+}
+
+QStringList ResidentRecords(const RegisterFixture &f)
+{
+    return PeriodRecords(f, f.state.Building.Residents);
+}
+
+QStringList AdministratorRecords(const RegisterFixture &f)
+{
+    return PeriodRecords(f, f.state.Building.Administrators);
+}
+
+QStringList PersonRecords(const RegisterFixture &f)
+{
+    QStringList lines;
+    for (const PersonRecord &p : f.state.Building.Persons)
+        lines << p.Name.trimmed() + QStringLiteral(": ") + p.Street.trimmed() + QStringLiteral(" / ") +
+                     p.Phone.trimmed();
+    return lines;
+}
+
+// ---- The scenarios ---------------------------------------------------------
+
+using W07 = dat07_Percentages;
+
+// Two columns, the open one first: closing sorts the dated one before it.
+void PerMilleTypedThenSortedOnClose(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.state.Building.ShareColumns[1] = {ShareColumn::zeros(3), ShareColumn::zeros(3, Day(31, 12, 2024))};
+    auto *w = new W07(f.context, 1);
+    ShowActive(w);
+    TypeIntoBox(w->box(W07::PerMille, 0, 1), QStringLiteral("250"));
+    TypeIntoBox(w->box(W07::PerMille, 1, 2), QStringLiteral("40"));
+    CloseAndDelete(w);
+}
+
+// Fewer rows than flats: the list scrolls under the box being typed into.
+void PerMilleTypedThenScrolled(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.shell.clientHeight = 3000;
+    auto *w = new W07(f.context, 1);
+    ShowActive(w);
+    QVERIFY(w->visibleRows() < 3);
+    TypeIntoBox(w->box(W07::PerMille, 0, 0), QStringLiteral("1,5"));
+    w->verticalBar()->setValue(1);
+    TypeIntoBox(w->box(W07::ResidentReduction, 0, 0), QStringLiteral("20"));
+    w->verticalBar()->setValue(0);
+    CloseAndDelete(w);
+}
+
+// Types into a per-mille box of slot 0, then another window changes the
+// flats and the main window redraws this one, the focus still in the box.
+void PerMilleTypedThenFlatsChanged(RegisterFixture &f, int row, const QString &text,
+                                   const std::function<void()> &change)
+{
+    StartWork(f, 3);
+    auto *w = new W07(f.context, 1);
+    ShowActive(w);
+    TypeIntoBox(w->box(W07::PerMille, 0, row), text);
+    change();
+    w->show_data();
+    CloseAndDelete(w);
+}
+
+// A flat put in before the typed row: the rows are built again under the box.
+void PerMilleTypedThenFlatAddedElsewhere(RegisterFixture &f)
+{
+    PerMilleTypedThenFlatsChanged(f, 1, QStringLiteral("250"), [&f] { AddFlatElsewhere(f, 0, QStringLiteral("Α0")); });
+}
+
+// A flat deleted before the typed row: the typed row goes, its box deleted
+// with the focus in it.
+void PerMilleTypedThenItsRowDeletedElsewhere(RegisterFixture &f)
+{
+    PerMilleTypedThenFlatsChanged(f, 2, QStringLiteral("7"), [&f] { DeleteFlatElsewhere(f, 0); });
+}
+
+ExpenseRecord Expense(const QString &text, double date)
+{
+    ExpenseRecord e;
+    e.Date = date;
+    e.Category = 1;
+    e.AllFlats = True16;
+    e.Amount = 10;
+    e.Description.set(text);
+    return e;
+}
+
+void FillExpenseFrame(dat08_Expenses &w, const QString &reason, const QString &amount)
+{
+    ExpenseFields &fields = w.frameFields();
+    TypeIntoBox(fields.xDate, QStringLiteral("3/2/2024"));
+    Choose(fields.xType, 2);
+    TypeIntoBox(fields.xReason, reason);
+    TypeIntoBox(fields.xAmount, amount); // the focus stays here
+}
+
+void ExpenseTypedThenFlatAddedElsewhereThenAdded(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.state.Building.Expenses = {Expense(QStringLiteral("Νερό"), Day(1, 1, 2024)),
+                                 Expense(QStringLiteral("Ρεύμα"), Day(1, 3, 2024))};
+    auto *w = Opened<dat08_Expenses>(f);
+    FillExpenseFrame(*w, QStringLiteral("Καθαρισμός"), QStringLiteral("12,5"));
+    AddFlatElsewhere(f, 0, QStringLiteral("Α0"));
+    w->show_data();
+    w->acceptButton()->click();
+    CloseAndDelete(w);
+}
+
+void ExpenseTypedThenClosed(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.state.Building.Expenses = {Expense(QStringLiteral("Νερό"), Day(1, 1, 2024))};
+    auto *w = Opened<dat08_Expenses>(f);
+    FillExpenseFrame(*w, QStringLiteral("Καθαρισμός"), QStringLiteral("12,5"));
+    CloseAndDelete(w);
+}
+
+PaymentRecord Payment(int flat, float owner)
+{
+    PaymentRecord p;
+    p.Flat = qint16(flat);
+    p.Date = Day(1, 1, 2024);
+    p.OwnerAmount = owner;
+    return p;
+}
+
+void PaymentTypedThenListChangedElsewhereThenAdded(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.state.Building.Payments = {Payment(0, 5)};
+    auto *w = Opened<dat09_Payments>(f);
+    PaymentFields &fields = w->frameFields();
+    Choose(fields.xFlat, 2);
+    TypeIntoBox(fields.xOwnerComment, QStringLiteral("Εξόφληση"));
+    TypeIntoBox(fields.xOwnerAmount, QStringLiteral("30"));
+    f.state.Building.Payments.push_back(Payment(1, 7)); // another window adds one
+    w->show_data();
+    w->acceptButton()->click();
+    CloseAndDelete(w);
+}
+
+IssueRecord Issue(double from, double to, const QString &announcement)
+{
+    IssueRecord issue;
+    issue.PeriodFrom = from;
+    issue.PeriodTo = to;
+    issue.IssueDate = to;
+    issue.Announcement.set(announcement);
+    return issue;
+}
+
+// The new issue is added before the older one: the list is kept latest first.
+void IssueTypedThenFlatAddedElsewhereThenAdded(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    f.state.Building.Issues = {Issue(Day(1, 1, 2016), Day(31, 3, 2016), QStringLiteral("Παλιά"))};
+    auto *w = Opened<dat10_IssuedForms>(f);
+    TypeIntoBox(w->fields().dateFrom(), QStringLiteral("1/4/2016"));
+    TypeIntoBox(w->fields().dateTo(), QStringLiteral("30/6/2016"));
+    TypeIntoBox(w->fields().comment(), QStringLiteral("Νέα"));
+    AddFlatElsewhere(f, 0, QStringLiteral("Α0"));
+    w->show_data();
+    w->accept_Click();
+    TypeIntoBox(w->fields().comment(), QStringLiteral("Εκκρεμεί")); // typed, never added
+    CloseAndDelete(w);
+}
+
+void ContactTypedThenSteppedThenClosed(RegisterFixture &f)
+{
+    StartWork(f, 1, 3);
+    auto *w = new dat02_ContactPersons(f.context, 0);
+    ShowActive(w);
+    TypeIntoBox(w->box(1), QStringLiteral("Οδός Α 1"));
+    w->next();
+    TypeIntoBox(w->box(3), QStringLiteral("2101234567"));
+    w->next();
+    w->previous();
+    w->previous(); // the focus stayed in the phone box all along
+    TypeIntoBox(w->box(1), QStringLiteral("Οδός Β 2"));
+    CloseAndDelete(w);
+}
+
+// ---- The grid windows ------------------------------------------------------
+
+// The window W in a child frame of a client area, as the main window shows it:
+// when the frame closes, the focus leaves the window's box for the area.
+template <class W>
+W *Framed(RegisterFixture &f)
+{
+    auto *area = new QMdiArea;
+    area->resize(1280, 900);
+    auto *w = new W(f.context);
+    auto *frame = new ChildFrame(w, {});
+    area->addSubWindow(frame);
+    frame->show();
+    ShowActive(area);
+    area->setActiveSubWindow(frame);
+    return w;
+}
+
+// Closes the window with its frame's close box, then deletes the area.
+void CloseFrameAndDelete(QWidget *w)
+{
+    QMdiArea *area = static_cast<QMdiSubWindow *>(w->parentWidget())->mdiArea();
+    CloseDataWindow(w);
+    delete area;
+}
+
+// What another window does to the lists, then the main window's redraw of
+// this one, the focus still in its box.
+void ChangedElsewhere(GridEditor *w, const std::function<void()> &change)
+{
+    change();
+    NextListGeneration();
+    w->show_data();
+}
+
+void FlatTypedThenMovedElsewhere(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Framed<dat01_Flats>(f);
+    TypeIntoBox(w->textCell(2, 1), QStringLiteral("Ρετιρέ"));
+    TypeIntoBox(w->textCell(2, 3), QStringLiteral("12,5"));
+    // The order window puts Δ3 first: the typed row now shows Δ2.
+    ChangedElsewhere(w, [&f] { MoveFlat(f.state, 2, 0); });
+    CloseFrameAndDelete(w);
+}
+
+// Typed again after the redraw: the box stores into the record it shows now.
+void FlatRebuiltElsewhereThenTyped(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Framed<dat01_Flats>(f);
+    TypeIntoBox(w->textCell(1, 2), QStringLiteral("5"));
+    ChangedElsewhere(w, [&f] { DeleteFlat(f.state, 0); });
+    TypeIntoBox(w->textCell(1, 2), QStringLiteral("7"));
+    CloseFrameAndDelete(w);
+}
+
+void PersonTypedThenOneBeforeDeletedElsewhere(RegisterFixture &f)
+{
+    StartWork(f, 1, 3);
+    auto *w = Framed<dat02_Persons>(f);
+    TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νίκος"));
+    ChangedElsewhere(w, [&f] { DeletePerson(f.state, 0); });
+    CloseFrameAndDelete(w);
+}
+
+void ProfessionalTypedThenMovedElsewhere(RegisterFixture &f)
+{
+    StartWork(f, 1);
+    for (const char *name : {"Α", "Β", "Γ"}) {
+        ProfessionalRecord p;
+        p.Name.set(QString::fromUtf8(name));
+        p.Activity.set(QStringLiteral("Υδραυλικός"));
+        f.state.Building.Professionals.push_back(p);
+    }
+    auto *w = Framed<dat11_Professionals>(f);
+    TypeIntoBox(w->textCell(0, 0), QStringLiteral("Ηλεκτρολόγος"));
+    ChangedElsewhere(w, [&f] { MoveProfessional(f.state, 0, 2); });
+    CloseFrameAndDelete(w);
+}
+
+// One flat; Άλφα 1/3/2020-31/12/2022, Βήτα from 1/3/2020, Γάμμα from
+// 1/1/2020: closing sorts them to Γάμμα, Βήτα, Άλφα.
+void ThreeOccupancyPeriods(RegisterFixture &f, std::vector<OccupancyPeriod> &list)
+{
+    StartWork(f, 1, 0);
+    for (const char *name : {"Άλφα", "Βήτα", "Γάμμα"})
+        f.state.Building.Persons.push_back(MakePerson(QString::fromUtf8(name)));
+    list = {{0, 0, Day(1, 3, 2020), Day(31, 12, 2022)}, {1, 0, Day(1, 3, 2020), NotSetDate},
+            {2, 0, Day(1, 1, 2020), NotSetDate}};
+}
+
+template <class W>
+void OccupancyLastEndTypedThenClosed(RegisterFixture &f, std::vector<OccupancyPeriod> &list, const QString &typed)
+{
+    ThreeOccupancyPeriods(f, list);
+    auto *w = Framed<W>(f);
+    TypeIntoBox(w->dateCell(2, 2), typed);
+    CloseFrameAndDelete(w);
+}
+
+void OwnerEndClickedThenClosed(RegisterFixture &f)
+{
+    OccupancyLastEndTypedThenClosed<dat05_Owners>(f, f.state.Building.Owners, QString());
+}
+
+void OwnerEndTypedThenClosed(RegisterFixture &f)
+{
+    OccupancyLastEndTypedThenClosed<dat05_Owners>(f, f.state.Building.Owners, QStringLiteral("15/6/2021"));
+}
+
+void ResidentEndTypedThenClosed(RegisterFixture &f)
+{
+    OccupancyLastEndTypedThenClosed<dat06_Residents>(f, f.state.Building.Residents, QStringLiteral("15/6/2021"));
+}
+
+// A person added in the persons' window: the rows stay, and the redraw stores
+// the date typed before it.
+void OwnerEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
+{
+    ThreeOccupancyPeriods(f, f.state.Building.Owners);
+    auto *w = Framed<dat05_Owners>(f);
+    TypeIntoBox(w->dateCell(2, 2), QStringLiteral("15/6/2021"));
+    ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Δέλτα"))); });
+    CloseFrameAndDelete(w);
+}
+
+// Βήτα's person deleted in the persons' window: Άλφα moves onto the row of
+// Γάμμα's box, which then writes nowhere.
+void ResidentEndTypedThenRowMovedElsewhere(RegisterFixture &f)
+{
+    ThreeOccupancyPeriods(f, f.state.Building.Residents);
+    std::vector<OccupancyPeriod> &list = f.state.Building.Residents;
+    std::swap(list[0], list[2]); // Γάμμα, Βήτα, Άλφα
+    std::swap(list[0], list[1]); // Βήτα, Γάμμα, Άλφα
+    auto *w = Framed<dat06_Residents>(f);
+    TypeIntoBox(w->dateCell(1, 2), QStringLiteral("15/6/2021"));
+    ChangedElsewhere(w, [&f] { DeletePerson(f.state, 1); });
+    CloseFrameAndDelete(w);
+}
+
+// Άλφα 1/1/2021-31/12/2022 then Βήτα from 1/1/2020: closing sorts Βήτα first.
+void TwoAdministrators(RegisterFixture &f)
+{
+    StartWork(f, 1, 0);
+    for (const char *name : {"Άλφα", "Βήτα"})
+        f.state.Building.Persons.push_back(MakePerson(QString::fromUtf8(name)));
+    f.state.Building.Administrators = {{0, Day(1, 1, 2021), Day(31, 12, 2022)}, {1, Day(1, 1, 2020), NotSetDate}};
+}
+
+void AdministratorEndClickedThenClosed(RegisterFixture &f)
+{
+    TwoAdministrators(f);
+    auto *w = Framed<dat04_Administrators>(f);
+    TypeIntoBox(w->dateCell(1, 2), QString());
+    CloseFrameAndDelete(w);
+}
+
+void AdministratorEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
+{
+    TwoAdministrators(f);
+    auto *w = Framed<dat04_Administrators>(f);
+    TypeIntoBox(w->dateCell(1, 2), QStringLiteral("31/12/2020"));
+    ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Γάμμα"))); });
+    CloseFrameAndDelete(w);
+}
+
+struct Case
+{
+    const char *window;
+    const char *scenario;
+    void (*run)(RegisterFixture &);
+    QStringList (*records)(const RegisterFixture &);
+    QStringList expected;
+};
+
+const QList<Case> &Cases()
+{
+    static const QList<Case> cases = {
+        {"per-mille", "typed, then closing sorts the columns", PerMilleTypedThenSortedOnClose, PerMilleRecords,
+         {"31/12/2024 Δ1=0 Δ2=0 Δ3=40", "open Δ1=0 Δ2=250 Δ3=0"}},
+        {"per-mille", "typed, then scrolled, typed, scrolled back, closed", PerMilleTypedThenScrolled,
+         PerMilleRecords, {"open Δ1=1.5 Δ2=0 Δ3=0 | reductions Δ2=20"}},
+        {"per-mille", "typed, then a flat added before it elsewhere", PerMilleTypedThenFlatAddedElsewhere,
+         PerMilleRecords, {"open Α0=0 Δ1=0 Δ2=250 Δ3=0"}},
+        {"per-mille", "typed, then its row deleted elsewhere", PerMilleTypedThenItsRowDeletedElsewhere,
+         PerMilleRecords, {"open Δ2=0 Δ3=7"}},
+        {"expenses", "typed, then a flat added elsewhere, then added", ExpenseTypedThenFlatAddedElsewhereThenAdded,
+         ExpenseRecords, {"1/1/2024 Νερό 10", "1/3/2024 Ρεύμα 10", "3/2/2024 Καθαρισμός 12.5"}},
+        {"expenses", "typed, then closed", ExpenseTypedThenClosed, ExpenseRecords, {"1/1/2024 Νερό 10"}},
+        {"payments", "typed, then the list changed elsewhere, then added",
+         PaymentTypedThenListChangedElsewhereThenAdded, PaymentRecords,
+         {"flat 0 owner 5 ", "flat 1 owner 7 ", "flat 2 owner 30 Εξόφληση"}},
+        {"issues", "typed, then a flat added elsewhere, then added, then typed and closed",
+         IssueTypedThenFlatAddedElsewhereThenAdded, IssueRecords,
+         {"1/4/2016-30/6/2016 Νέα", "1/1/2016-31/3/2016 Παλιά"}},
+        {"contact persons", "typed, stepped on and back, typed, closed", ContactTypedThenSteppedThenClosed,
+         PersonRecords, {"Πρόσωπο 1: Οδός Β 2 / ", "Πρόσωπο 2:  / 2101234567", "Πρόσωπο 3:  / "}},
+        {"flats", "typed, then its row moved elsewhere, closed", FlatTypedThenMovedElsewhere, FlatRecords,
+         {"Δ3 Ρετιρέ 0 12.5", "Δ1  0 0", "Δ2  0 0"}},
+        {"flats", "typed, then a flat before it deleted elsewhere, typed again, closed",
+         FlatRebuiltElsewhereThenTyped, FlatRecords, {"Δ2  5 0", "Δ3  7 0"}},
+        {"persons", "typed, then a person before it deleted elsewhere, closed",
+         PersonTypedThenOneBeforeDeletedElsewhere, PersonRecords, {"Πρόσωπο 2:  / ", "Νίκος:  / "}},
+        {"professionals", "typed, then its row moved elsewhere, closed", ProfessionalTypedThenMovedElsewhere,
+         ProfessionalRecords, {"Υδραυλικός: Β", "Υδραυλικός: Γ", "Ηλεκτρολόγος: Α"}},
+        {"owners", "the last end clicked, then closing sorts", OwnerEndClickedThenClosed, OwnerRecords,
+         {"Γάμμα 1/1/2020-open", "Βήτα 1/3/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"owners", "the last end typed, then closing sorts", OwnerEndTypedThenClosed, OwnerRecords,
+         {"Γάμμα 1/1/2020-15/6/2021", "Βήτα 1/3/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"owners", "the last end typed, then a person added elsewhere, closed",
+         OwnerEndTypedThenPersonAddedElsewhere, OwnerRecords,
+         {"Γάμμα 1/1/2020-15/6/2021", "Βήτα 1/3/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"residents", "the last end typed, then closing sorts", ResidentEndTypedThenClosed, ResidentRecords,
+         {"Γάμμα 1/1/2020-15/6/2021", "Βήτα 1/3/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"residents", "an end typed, then another period moved onto its row elsewhere, closed",
+         ResidentEndTypedThenRowMovedElsewhere, ResidentRecords, {"Γάμμα 1/1/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"administrators", "the last end clicked, then closing sorts", AdministratorEndClickedThenClosed,
+         AdministratorRecords, {"Βήτα 1/1/2020-open", "Άλφα 1/1/2021-31/12/2022"}},
+        {"administrators", "the last end typed, then a person added elsewhere, closed",
+         AdministratorEndTypedThenPersonAddedElsewhere, AdministratorRecords,
+         {"Βήτα 1/1/2020-31/12/2020", "Άλφα 1/1/2021-31/12/2022"}},
+    };
+    return cases;
+}
+
+// ---- The new-record question -------------------------------------------------
+
+const QString NewRecordText = QStringLiteral(
+    "Η νέα εγγραφή που πληκτρολογήσατε δεν έχει καταχωρηθεί. Θέλετε να καταχωρηθεί πριν κλείσει το παράθυρο;");
+
+// Each opens its window over a small work and types on the new-record row
+// (or not); the focus stays in the last box.
+GridEditor *FlatNameTyped(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Opened<dat01_Flats>(f);
+    TypeIntoBox(w->textCell(3, 0), QStringLiteral("Δ4"));
+    TypeIntoBox(w->textCell(3, 3), QStringLiteral("2,5"));
+    return w;
+}
+
+// A description without the name a new flat needs.
+GridEditor *FlatDescriptionTyped(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Opened<dat01_Flats>(f);
+    TypeIntoBox(w->textCell(3, 1), QStringLiteral("Ρετιρέ"));
+    return w;
+}
+
+GridEditor *FlatSamplesOnly(RegisterFixture &f)
+{
+    StartWork(f, 0);
+    auto *w = Opened<dat01_Flats>(f);
+    FocusBox(w->textCell(0, 1));
+    return w;
+}
+
+GridEditor *PersonNameTyped(RegisterFixture &f)
+{
+    StartWork(f, 1, 2);
+    auto *w = Opened<dat02_Persons>(f);
+    TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νέο πρόσωπο"));
+    return w;
+}
+
+GridEditor *PersonNothingTyped(RegisterFixture &f)
+{
+    StartWork(f, 1, 2);
+    auto *w = Opened<dat02_Persons>(f);
+    FocusBox(w->textCell(2, 0));
+    return w;
+}
+
+GridEditor *ProfessionalTyped(RegisterFixture &f)
+{
+    StartWork(f, 1);
+    auto *w = Opened<dat11_Professionals>(f);
+    TypeIntoBox(w->textCell(0, 0), QStringLiteral("Ηλεκτρολόγος"));
+    TypeIntoBox(w->textCell(0, 1), QStringLiteral("Νέος"));
+    return w;
+}
+
+// A start date on the new-entry row, no person chosen: a period needs one.
+GridEditor *OwnerStartTyped(RegisterFixture &f)
+{
+    ThreeOccupancyPeriods(f, f.state.Building.Owners);
+    auto *w = Opened<dat05_Owners>(f);
+    TypeIntoBox(w->dateCell(3, 1), QStringLiteral("1/1/2023"));
+    return w;
+}
+
+GridEditor *AdministratorNothingTyped(RegisterFixture &f)
+{
+    TwoAdministrators(f);
+    auto *w = Opened<dat04_Administrators>(f);
+    FocusBox(w->dateCell(2, 1));
+    return w;
+}
+
+struct QuestionCase
+{
+    const char *window;
+    const char *scenario;
+    GridEditor *(*open)(RegisterFixture &);
+    QString caption;     // empty: nothing is asked
+    MessageAnswer answer;
+    QString refusalTitle; // the create's own message, when it refuses; the window stays open
+    QString keptText;     // what the new-record row's last typed box then still shows
+    int keptRow;
+    int keptColumn;
+    QStringList (*records)(const RegisterFixture &);
+    QStringList expected;
+};
+
+const QList<QuestionCase> &QuestionCases()
+{
+    const QString flats = QStringLiteral("Διαχείριση στοιχείων Διαμερισμάτων");
+    static const QList<QuestionCase> cases = {
+        {"flats", "typed, yes creates it", FlatNameTyped, flats, MessageAnswer::Yes, {}, {}, 0, 0, FlatRecords,
+         {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0", "Δ4  0 2.5"}},
+        {"flats", "typed, no discards it", FlatNameTyped, flats, MessageAnswer::No, {}, {}, 0, 0, FlatRecords,
+         {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"flats", "typed without a name, yes is refused", FlatDescriptionTyped, flats, MessageAnswer::Yes,
+         QStringLiteral("Πρόβλημα με τη δημιουργία νέου διαμερίσματος"), QStringLiteral("Ρετιρέ"), 3, 1,
+         FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"flats", "only the sample values", FlatSamplesOnly, {}, MessageAnswer::Yes, {}, {}, 0, 0, FlatRecords, {}},
+        {"persons", "typed, yes creates it", PersonNameTyped, QStringLiteral("Διαχείριση στοιχείων εμπλεκόμενων προσώπων"), MessageAnswer::Yes, {},
+         {}, 0, 0, PersonRecords, {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / ", "Νέο πρόσωπο:  / "}},
+        {"persons", "nothing typed", PersonNothingTyped, {}, MessageAnswer::Yes, {}, {}, 0, 0, PersonRecords,
+         {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / "}},
+        {"professionals", "typed, no discards it", ProfessionalTyped, QStringLiteral("Διαχείριση στοιχείων επαγγελματιών"),
+         MessageAnswer::No, {}, {}, 0, 0, ProfessionalRecords, {}},
+        {"owners", "a start typed, yes is refused without a person", OwnerStartTyped,
+         QStringLiteral("Ιδιοκτήτες"), MessageAnswer::Yes, QStringLiteral("Πρόβλημα με τη δημιουργία νέου ιδιοκτήτη"),
+         QStringLiteral("1/1/2023"), 3, 1, OwnerRecords,
+         {"Γάμμα 1/1/2020-open", "Βήτα 1/3/2020-open", "Άλφα 1/3/2020-31/12/2022"}},
+        {"administrators", "nothing typed", AdministratorNothingTyped, {}, MessageAnswer::Yes, {}, {}, 0, 0,
+         AdministratorRecords, {"Βήτα 1/1/2020-open", "Άλφα 1/1/2021-31/12/2022"}},
+    };
+    return cases;
+}
+
+} // namespace
+
+class TestTypedText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedTextLandsInItsRecord_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < Cases().size(); ++i)
+            QTest::addRow("%s: %s", Cases()[i].window, Cases()[i].scenario) << i;
+    }
+
+    void typedTextLandsInItsRecord()
+    {
+        QFETCH(int, index);
+        const Case &c = Cases()[index];
+        RegisterFixture f;
+        c.run(f);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(c.records(f), c.expected);
+    }
+
+    void newRecordQuestion_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < QuestionCases().size(); ++i)
+            QTest::addRow("%s: %s", QuestionCases()[i].window, QuestionCases()[i].scenario) << i;
+    }
+
+    void newRecordQuestion()
+    {
+        QFETCH(int, index);
+        const QuestionCase &c = QuestionCases()[index];
+        RegisterFixture f;
+        std::unique_ptr<GridEditor> w(c.open(f));
+        if (QTest::currentTestFailed())
+            return;
+        QList<MessageRequest> &shown = f.platform.messages.shown;
+        shown.clear();
+        f.platform.messages.script = {c.answer};
+        const bool refused = !c.refusalTitle.isEmpty();
+        QCOMPARE(w->close(), !refused);
+        if (c.caption.isEmpty()) {
+            QCOMPARE(shown.size(), 0);
+        } else {
+            QVERIFY(!shown.isEmpty());
+            QCOMPARE(shown[0], (MessageRequest{c.caption, NewRecordText, MessageIcon::Exclamation,
+                                               MessageButtons::YesNo, MessageAnswer::Yes}));
+        }
+        if (refused) {
+            QCOMPARE(shown.size(), 2);
+            QCOMPARE(shown[1].title, c.refusalTitle);
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->textCell(c.keptRow, c.keptColumn)->text(), c.keptText);
+            // Asked again, and this time no: the window closes without it.
+            f.platform.messages.script = {MessageAnswer::No};
+            QVERIFY(w->close());
+            QCOMPARE(shown.size(), 3);
+            QCOMPARE(shown[2].text, NewRecordText);
+        }
+        w.reset();
+        QCOMPARE(c.records(f), c.expected);
+    }
+};
+
+QTEST_MAIN(TestTypedText)
+#include "test_typedtext.moc"
