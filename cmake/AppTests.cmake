@@ -24,7 +24,8 @@ function(kv_add_test_folder folder)
   set(flags ${folder}_test_flags)
   add_library(${flags} INTERFACE)
   target_link_libraries(${flags} INTERFACE ${ARG_LIBS} Qt6::Test)
-  target_include_directories(${flags} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  # tests/support: what every folder's tests share (driving a modal window).
+  target_include_directories(${flags} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/support)
   kv_test_folder_pch(${folder})
   # The folder's own fixtures: given to its own programs only, so that a test
   # folder linking another folder's support library keeps its own.
