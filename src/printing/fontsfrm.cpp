@@ -83,7 +83,7 @@ fontsfrm::fontsfrm(const PrintingContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addLayout(grid);
-
+    busyParts_ = {fontsMenu_};
 }
 
 fontsfrm::~fontsfrm() = default;
@@ -91,8 +91,9 @@ fontsfrm::~fontsfrm() = default;
 void fontsfrm::firstTick()
 {
     timer_.stop();
-    fontsMenu_->setEnabled(false);
-    busy_ = true;
+    if (busy_)
+        return;
+    setBusy(true);
     const WaitCursor hourglass;
     const AppState &state = context_.state;
     PrinterService &printers = *context_.platform.printers;
@@ -134,8 +135,7 @@ void fontsfrm::firstTick()
     const int preferred = cbmatched_->findText(state.PreferredFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (preferred >= 0)
         clickCommon(preferred);
-    fontsMenu_->setEnabled(true);
-    busy_ = false;
+    setBusy(false);
 }
 
 void fontsfrm::selectFirst(QComboBox *list, const QString &name)

@@ -155,7 +155,7 @@ void ComparisonProgress::step()
 {
     ++done_;
     update();
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void ComparisonProgress::paintEvent(QPaintEvent *)
@@ -173,8 +173,25 @@ PrinterWindow::PrinterWindow(const PrintingContext &context, QWidget *parent)
     setModal(true);
     timer_.setInterval(1);
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { firstTick(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!busy_)
+            firstTick();
+    });
     timer_.start();
+}
+
+void PrinterWindow::setBusy(bool busy)
+{
+    if (busy && !busy_)
+        focusBeforeBusy_ = focusWidget();
+    busy_ = busy;
+    for (QWidget *part : std::as_const(busyParts_))
+        part->setEnabled(!busy);
+    if (!busy && focusBeforeBusy_) {
+        if (focusBeforeBusy_->isEnabled())
+            focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+        focusBeforeBusy_ = nullptr;
+    }
 }
 
 void PrinterWindow::closeEvent(QCloseEvent *event)

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -51,6 +53,10 @@ void CheckFontCounts(const PrintingContext &context);
 // does its work from the first tick of a 1 ms timer started when it opens, and
 // keeps a busy flag meanwhile. Closing closes the help windows, is refused
 // while busy and makes the system printer current again.
+//
+// While busy the window repaints (its progress bar), but the user's clicks and
+// keys wait until the work is done: none is handled half-way through it, and
+// no second comparison starts inside the first.
 class PrinterWindow : public QDialog
 {
 public:
@@ -61,10 +67,17 @@ public:
 protected:
     PrinterWindow(const PrintingContext &context, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
+    // Busy: the busy parts are disabled. Done: they are enabled again and the
+    // keyboard focus goes back to where it was (disabling took it away).
+    void setBusy(bool busy);
 
     PrintingContext context_;
     bool busy_ = false;
     QTimer timer_;
+    QList<QWidget *> busyParts_; // the controls that take no input while busy
+
+private:
+    QPointer<QWidget> focusBeforeBusy_;
 };
 
 // picfonts: the sample alphabet in one font at 16 points, word-wrapped and
@@ -90,7 +103,8 @@ class ComparisonProgress : public QWidget
 public:
     explicit ComparisonProgress(QWidget *parent);
     void start(int total);
-    // One step: the bar grows and pending events run.
+    // One step: the bar grows and pending events run, but for the user's
+    // input, which waits until the comparison is done.
     void step();
     double fraction() const { return total_ > 0 ? double(float(done_) / float(total_)) : 0; }
 

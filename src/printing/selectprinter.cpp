@@ -78,7 +78,7 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     // A program printer that is no longer installed: the first printer.
     programPrinterIndex_ = std::max<qsizetype>(0, names.indexOf(state.ProgramPrinter));
     cbProgramPrinter_->setCurrentIndex(-1);
-
+    busyParts_ = {acceptFont_, cbProgramPrinter_, cbscreen_, cbmatched_, printersMenu_};
 }
 
 SelectPrinter::~SelectPrinter() = default;
@@ -91,17 +91,10 @@ void SelectPrinter::firstTick()
     choosePrinter(std::min(programPrinterIndex_, cbProgramPrinter_->count() - 1));
 }
 
-void SelectPrinter::setBusy(bool busy)
-{
-    busy_ = busy;
-    for (QWidget *w : std::initializer_list<QWidget *>{acceptFont_, cbProgramPrinter_, cbscreen_, cbmatched_})
-        w->setEnabled(!busy);
-    printersMenu_->setEnabled(!busy);
-}
-
 void SelectPrinter::choosePrinter(int index)
 {
-    if (index < 0 || index >= cbProgramPrinter_->count())
+    // One comparison at a time: the list keeps showing the printer compared.
+    if (busy_ || index < 0 || index >= cbProgramPrinter_->count())
         return;
     cbProgramPrinter_->setCurrentIndex(index);
     compare();
@@ -111,7 +104,7 @@ void SelectPrinter::compare()
 {
     const WaitCursor hourglass;
     setBusy(true);
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     cbscreen_->clear();
     cbmatched_->clear();
     picfonts_->clear();

@@ -38,7 +38,6 @@ public:
 
 private:
     void compare();
-    void setBusy(bool busy);
 
     QMenu *printersMenu_ = nullptr;
     QComboBox *cbProgramPrinter_ = nullptr;

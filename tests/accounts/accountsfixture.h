@@ -4,9 +4,10 @@
 
 #include "platform/localeservice.h"
 
+#include "modalwindow.h"
+
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -29,20 +30,6 @@ inline void AddFlatsAndPersons(AppState &state, int flats, int persons = 0)
         b.Persons.push_back(MakePerson(QStringLiteral("Πρόσωπο %1").arg(i + 1)));
     for (auto &columns : b.ShareColumns)
         columns.assign(1, ShareColumn::zeros(flats));
-}
-
-// Acts on the modal dialog of type D that the next step opens, once it shows.
-template <class D>
-void OnModal(std::function<void(D *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *dialog = dynamic_cast<D *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog did not open");
-        dialog->activateWindow();
-        QApplication::setActiveWindow(dialog);
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        act(dialog);
-    });
 }
 
 // Types into a box that gets the focus first, as the user does.

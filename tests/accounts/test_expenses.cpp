@@ -217,7 +217,7 @@ private slots:
         dat08_Expenses w(f->context);
         ShowActive(&w);
         bool centred = false;
-        OnModal<dat08_ExpenseFilters>([&centred](dat08_ExpenseFilters *d) {
+        const auto filters = OnModal<dat08_ExpenseFilters>([&centred](dat08_ExpenseFilters *d) {
             centred = CentredOnScreen(d);
             d->CheckRefersToAll->click();
             d->flats().box(1)->click();
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(b.Expenses[0].Description.trimmed() + b.Expenses[1].Description.trimmed(), QStringLiteral("bd"));
         QCOMPARE(w.listed().size(), std::size_t(2)); // the filter was reset
 
-        OnModal<dat08_ExpenseFilters>([](dat08_ExpenseFilters *d) {
+        const auto narrower = OnModal<dat08_ExpenseFilters>([](dat08_ExpenseFilters *d) {
             d->types().noneButton()->click();
             d->applyButton()->click();
         });
@@ -257,7 +257,7 @@ private slots:
         dat08_Expenses w(f->context);
         ShowActive(&w);
         bool centred = false;
-        OnModal<dat08_ExpenseChanges>([&centred](dat08_ExpenseChanges *d) {
+        const auto changes = OnModal<dat08_ExpenseChanges>([&centred](dat08_ExpenseChanges *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Δαπάνη/Χρέωση"));
             centred = CentredOnScreen(d);
             QCOMPARE(d->indexLabel()->text(), QStringLiteral("0"));
@@ -283,7 +283,7 @@ private slots:
         ShowActive(&w);
         f->platform.messages.script = {MessageAnswer::No, MessageAnswer::Yes};
         for (int round = 0; round < 2; ++round) {
-            OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) { d->deleteButton()->click(); });
+            const auto changes = OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) { d->deleteButton()->click(); });
             w.openRow(0);
         }
         QCOMPARE(f->platform.messages.shown[0].title, QStringLiteral("Διαγραφή μιας δαπάνης"));
@@ -298,7 +298,7 @@ private slots:
         const ExpenseRecord before = f->state.Building.Expenses[0];
         dat08_Expenses w(f->context);
         ShowActive(&w);
-        OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) {
+        const auto changes = OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) {
             TypeIntoBox(d->fields().xAmount, QStringLiteral("99"));
             QTest::keyClick(d, Qt::Key_F1);
             d->cancelButton()->click();

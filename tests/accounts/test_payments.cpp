@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(w.scrollBar()->maximum(), 20 - rows);
         w.scrollBar()->setValue(20 - rows);
         f->platform.messages.script = {MessageAnswer::Yes};
-        OnModal<dat09_PaymentChanges>([](dat09_PaymentChanges *d) {
+        const auto changes = OnModal<dat09_PaymentChanges>([](dat09_PaymentChanges *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Πληρωμή"));
             d->deleteButton()->click();
         });
@@ -164,7 +164,7 @@ private slots:
         dat09_Payments w(f->context);
         ShowActive(&w);
         bool centred = false;
-        OnModal<dat09_PaymentChanges>([this, &centred](dat09_PaymentChanges *d) {
+        const auto changes = OnModal<dat09_PaymentChanges>([this, &centred](dat09_PaymentChanges *d) {
             centred = CentredOnScreen(d);
             TypeIntoBox(d->fields().xOwnerAmount, QStringLiteral("0"));
             d->okButton()->click();
@@ -186,7 +186,7 @@ private slots:
         dat09_Payments w(f->context);
         ShowActive(&w);
         bool centred = false;
-        OnModal<dat09_PaymentFilters>([this, &centred](dat09_PaymentFilters *d) {
+        const auto filters = OnModal<dat09_PaymentFilters>([this, &centred](dat09_PaymentFilters *d) {
             centred = CentredOnScreen(d);
             QVERIFY(d->flats().scrollBar()->isVisible());
             QCOMPARE(d->flats().scrollBar()->maximum(), 15);
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(f->platform.help.topics, QList<int>{5305});
         QVERIFY(f->platform.help.closeAllCount > 0);
 
-        OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+        const auto again = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
             d->flats().noneButton()->click();
             QCOMPARE(d->flats().box(0)->isChecked(), false);
             TypeIntoBox(d->fromBox(), QStringLiteral("no date"));
@@ -227,7 +227,7 @@ private slots:
         f->state.PaymentFilter.Flats.assign(25, false);
         f->state.Building.Flats.push_back(MakeFlat(QStringLiteral("Νέο")));
         f->state.Building.Persons.push_back(MakePerson(QStringLiteral("Νέος")));
-        OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+        const auto filters = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
             d->flats().scrollBar()->setValue(d->flats().scrollBar()->maximum());
             QCOMPARE(d->flats().box(9)->text(), QStringLiteral("Νέο"));
             QVERIFY(d->flats().box(9)->isChecked());

@@ -59,7 +59,7 @@ private slots:
         for (int i = 0; i < b.ExpenseCount(); i += 3)
             b.Expenses[std::size_t(i)].NotPaidYet = True16;
         dat08_Expenses w(f_.context);
-        OnModal<dat08_ExpenseFilters>([this](dat08_ExpenseFilters *d) {
+        const auto filters = OnModal<dat08_ExpenseFilters>([this](dat08_ExpenseFilters *d) {
             d->types().box(0)->click();
             save(d, QStringLiteral("expensefilters"));
             d->applyButton()->click();

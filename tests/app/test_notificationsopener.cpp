@@ -7,8 +7,9 @@
 #include "shell/mainfrm.h"
 #include "shell/reportopeners.h"
 
+#include "modalwindow.h"
+
 #include <QApplication>
-#include <QTimer>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -48,12 +49,9 @@ private slots:
         QCOMPARE(PrepareNotifications(state.Building, 0, doubles.messages, results), CommandOutcome::OpenReport);
         QString caption;
         int pages = 0;
-        QTimer::singleShot(0, this, [&] {
-            if (auto *preview = qobject_cast<ReportPreview *>(QApplication::activeModalWidget())) {
-                caption = preview->windowTitle();
-                pages = preview->pageRows();
-                preview->close();
-            }
+        const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {
+            caption = preview->windowTitle();
+            pages = preview->pageRows();
         });
         AppContext context{state, doubles.platform()};
         ProgramReportOpeners().notifications(context, &main, results, 0);

@@ -8,11 +8,12 @@
 #include "shell/mainfrm.h"
 #include "shell/pathparts.h"
 
+#include "modalwindow.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -28,19 +29,14 @@ private:
     TestPlatform doubles_;
     std::unique_ptr<MainFrm> window_;
 
-    // Runs a menu command whose modal window is expected, and closes it.
+    // Runs a menu command whose modal window is expected, and closes it once
+    // its comparison is done.
     template <typename Window>
     bool opensModal(const QString &command)
     {
-        bool seen = false;
-        QTimer::singleShot(50, [&seen] {
-            if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                seen = dynamic_cast<Window *>(window) != nullptr;
-                window->close();
-            }
-        });
+        const auto modal = OnModal<Window>({}, [](Window *w) { return !w->busy(); });
         window_->runCommand(command);
-        return seen;
+        return modal.seen();
     }
 
 private slots:

@@ -7,6 +7,8 @@
 #include "register/windowopener.h"
 #include "registerfixture.h"
 
+#include "modalwindow.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -16,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -215,19 +216,11 @@ private slots:
         QVERIFY(!persons->textCell(0, 0)->hasSelectedText());
 
         // The contact data of the second person, typed in its modal window.
-        bool typed = false;
-        QTimer::singleShot(0, this, [&typed] {
-            auto *contact = dynamic_cast<dat02_ContactPersons *>(QApplication::activeModalWidget());
-            if (!contact)
-                return;
-            QApplication::setActiveWindow(contact);
+        const auto modal = OnModal<dat02_ContactPersons>([](dat02_ContactPersons *contact) {
             retype(contact->box(1), QStringLiteral("Πατησίων 112"));
             retype(contact->box(5), QStringLiteral("maria@example.gr"));
-            typed = true;
-            contact->close();
         });
         QTest::mouseClick(persons->actionButton(1), Qt::LeftButton);
-        QVERIFY(typed);
         QCOMPARE(state_.Building.Persons[1].Street.trimmed(), QStringLiteral("Πατησίων 112"));
         // The persons window is again the active child with its menus.
         verifyMenusOf(persons);

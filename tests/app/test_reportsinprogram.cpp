@@ -16,18 +16,18 @@
 #include "shell/pathparts.h"
 #include "shell/reportopeners.h"
 
+#include "modalwindow.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -38,45 +38,6 @@ using namespace kelvarino;
 namespace {
 
 const QString ExampleName = QStringLiteral("Πολυκατοικία Παραδείγματος.s43");
-
-// Hands every modal window shown while it lives to `look` once, then closes
-// it unless `look` did. Nested modal windows (a report's print dialog) are
-// handed over in their turn.
-class ModalWatcher
-{
-public:
-    explicit ModalWatcher(std::function<void(QWidget *)> look = {}) : look_(std::move(look))
-    {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { check(); });
-        timer_.start();
-    }
-
-    QStringList captions; // of every modal window seen, in order
-
-private:
-    void check()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || seen_.contains(modal))
-            return;
-        seen_.append(modal);
-        captions.append(modal->windowTitle());
-        // Looked at from a timer of its own: a modal window opened meanwhile
-        // is still seen by the polling timer.
-        QPointer<QWidget> alive(modal);
-        QTimer::singleShot(0, modal, [this, alive] {
-            if (look_)
-                look_(alive);
-            if (alive && alive->isVisible())
-                alive->close();
-        });
-    }
-
-    std::function<void(QWidget *)> look_;
-    QList<QPointer<QWidget>> seen_;
-    QTimer timer_;
-};
 
 // The visible buttons of a window with a caption, top to bottom.
 QList<QPushButton *> rowButtons(const QWidget *window, const QString &caption)
@@ -142,15 +103,6 @@ private:
         QVERIFY(window_->childWindows().isEmpty());
     }
 
-    // The captions of the modal windows an action showed (each closed at once).
-    static QStringList modalsShownBy(const std::function<void()> &act)
-    {
-        ModalWatcher watcher;
-        act();
-        QCoreApplication::processEvents();
-        return watcher.captions;
-    }
-
     QString caption(const char *title) const { return ExampleName + QString::fromUtf8(title); }
 
 private slots:
@@ -201,12 +153,15 @@ private slots:
             for (QPushButton *b : buttons)
                 QVERIFY2(b->isEnabled(), c.button);
             int pages = 0;
-            ModalWatcher watcher([&](QWidget *modal) {
-                if (auto *preview = qobject_cast<ReportPreview *>(modal))
+            QString shown;
+            {
+                const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {
+                    shown = preview->windowTitle();
                     pages = preview->hasPages() ? preview->pageRows() * preview->pageColumns() : 0;
-            });
-            QTest::mouseClick(buttons[1], Qt::LeftButton);
-            QCOMPARE(watcher.captions, QStringList{caption(c.caption)});
+                });
+                QTest::mouseClick(buttons[1], Qt::LeftButton);
+            }
+            QCOMPARE(shown, caption(c.caption));
             QVERIFY2(pages >= 1, c.button);
             QVERIFY2(doubles_.messages.shown.isEmpty(), qPrintable(doubles_.messages.shown.value(0).text));
         }
@@ -236,13 +191,16 @@ private slots:
         const IssueRecord &oldest = list.back();
         const QString period = QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: ") + LocaleService::formatDate(oldest.PeriodFrom)
             + QStringLiteral(" ΕΩΣ: ") + LocaleService::formatDate(oldest.PeriodTo);
+        QString shown;
         QStringList texts;
-        ModalWatcher watcher([&](QWidget *modal) {
-            if (auto *preview = qobject_cast<ReportPreview *>(modal))
+        {
+            const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {
+                shown = preview->windowTitle();
                 texts = pageTexts(*preview, 1, preview->pageColumns());
-        });
-        QTest::mouseClick(buttons.last(), Qt::LeftButton);
-        QCOMPARE(watcher.captions, QStringList{caption("/Ταμείο διαχείρισης")});
+            });
+            QTest::mouseClick(buttons.last(), Qt::LeftButton);
+        }
+        QCOMPARE(shown, caption("/Ταμείο διαχείρισης"));
         QVERIFY2(texts.contains(period), qPrintable(texts.join(QLatin1Char('|'))));
         closeAll();
         state_.Building.Issues = kept;
@@ -263,7 +221,10 @@ private slots:
         for (const char *button : {"Συγκεντρωτική", "Ειδοποιητήρια"}) {
             doubles_.messages.shown.clear();
             QPushButton *first = rowButtons(issues, QString::fromUtf8(button)).first();
-            QVERIFY2(modalsShownBy([&] { QTest::mouseClick(first, Qt::LeftButton); }).isEmpty(), button);
+            {
+                const auto none = NoModal();
+                QTest::mouseClick(first, Qt::LeftButton);
+            }
             QCOMPARE(doubles_.messages.shown.size(), 1);
             QCOMPARE(doubles_.messages.shown[0].text,
                      QStringLiteral("Δεν υπάρχουν κοινές ή ατομικές δαπάνες στην περίοδο που ζητήσατε."));
@@ -280,15 +241,12 @@ private slots:
         auto *payments = open<dat09_Payments>("mnuPayments");
         QVERIFY(payments);
         {
-            ModalWatcher watcher([](QWidget *modal) {
-                auto *filter = dynamic_cast<dat09_PaymentFilters *>(modal);
-                QVERIFY(filter);
+            const auto modal = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *filter) {
                 QTest::mouseClick(filter->fromBox(), Qt::LeftButton);
                 QTest::keyClicks(filter->fromBox(), QStringLiteral("1/4/2025"));
                 QTest::mouseClick(filter->applyButton(), Qt::LeftButton);
             });
             payments->setFilters();
-            QCOMPARE(watcher.captions.size(), 1);
         }
         const BuildingData &b = state_.Building;
         const double from = double(QDate(1899, 12, 30).daysTo(QDate(2025, 4, 1)));
@@ -304,13 +262,16 @@ private slots:
         QVERIFY(buttons[2]->isEnabled());
         const int index = listed[std::size_t(payments->firstShown() + 2)];
         const PaymentRecord &payment = b.Payments[std::size_t(index)];
+        QString shown;
         QStringList texts;
-        ModalWatcher watcher([&](QWidget *modal) {
-            if (auto *preview = qobject_cast<ReportPreview *>(modal))
+        {
+            const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {
+                shown = preview->windowTitle();
                 texts = pageTexts(*preview, 1, 1);
-        });
-        QTest::mouseClick(buttons[2], Qt::LeftButton);
-        QCOMPARE(watcher.captions, QStringList{caption("/Απόδειξη Πληρωμής")});
+            });
+            QTest::mouseClick(buttons[2], Qt::LeftButton);
+        }
+        QCOMPARE(shown, caption("/Απόδειξη Πληρωμής"));
         QVERIFY(texts.contains(QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΕΝΟΙΚΟΥ")));
         QVERIFY(texts.contains(QStringLiteral("ΔΙΑΜΕΡΙΣΜΑ: ") + b.Flats[std::size_t(payment.Flat)].ShortName.trimmed()));
         QVERIFY(texts.contains(QStringLiteral("ΗΜΕΡΟΜΗΝΙΑ: ") + payments->cell(2, 1)->text().trimmed()));
@@ -333,7 +294,10 @@ private slots:
             QCOMPARE(window_->childWindows().size(), 1);
             const QList<QPushButton *> buttons = rowButtons(window_->childWindows().first(), QString::fromUtf8(button));
             QVERIFY(!buttons.isEmpty());
-            QVERIFY(modalsShownBy([&] { QTest::mouseClick(buttons.first(), Qt::LeftButton); }).isEmpty());
+            {
+                const auto none = NoModal();
+                QTest::mouseClick(buttons.first(), Qt::LeftButton);
+            }
             QCOMPARE(doubles_.messages.shown.size(), 1);
             QCOMPARE(doubles_.messages.shown[0].title, PerMilleMessages::title());
             closeAll();
@@ -361,10 +325,12 @@ private slots:
         };
         for (const Case &c : cases) {
             int listed = -1;
-            ModalWatcher watcher([&](QWidget *modal) {
-                if (auto *list = dynamic_cast<ContactListPage *>(modal))
+            QString shown;
+            const auto modal = OnModal<QWidget>([&](QWidget *window) {
+                shown = window->windowTitle();
+                if (auto *list = dynamic_cast<ContactListPage *>(window))
                     listed = int(list->displayOrder().size());
-                else if (auto *preview = qobject_cast<ReportPreview *>(modal))
+                else if (auto *preview = qobject_cast<ReportPreview *>(window))
                     listed = preview->hasPages() ? 0 : -1;
             });
             if (*c.window) {
@@ -377,7 +343,7 @@ private slots:
                 QVERIFY(window_->menuAction(QString::fromLatin1(c.command))->isEnabled());
                 window_->runCommand(QString::fromLatin1(c.command));
             }
-            QCOMPARE(watcher.captions, QStringList{caption(c.caption)});
+            QCOMPARE(shown, caption(c.caption));
             QCOMPARE(listed, c.rows);
             closeAll();
         }
@@ -394,19 +360,22 @@ private slots:
         const QString pdf = dir_.filePath(QStringLiteral("notifications.pdf"));
         doubles_.fileDialogs.saveAnswers = {pdf};
         const int jobs = int(doubles_.printers.jobs.size());
+        QString shown;
         QString dialogPages;
-        ModalWatcher watcher([&](QWidget *modal) {
-            if (auto *preview = qobject_cast<ReportPreview *>(modal)) {
+        {
+            // The print-parameters dialog opens over the preview, from the preview's command.
+            const auto preview = OnModal<ReportPreview>([&](ReportPreview *preview) {
+                shown = preview->windowTitle();
                 preview->action(QStringLiteral("mnuSendToPrinterAll"))->trigger();
-            } else if (auto *dialog = dynamic_cast<prninterface *>(modal)) {
+            });
+            const auto parameters = OnModal<prninterface>([&](prninterface *dialog) {
                 dialogPages = dialog->pagesText();
                 dialog->chooseAllPages(true);
                 dialog->confirm();
-            }
-        });
-        QTest::mouseClick(rowButtons(issues, QStringLiteral("Ειδοποιητήρια")).first(), Qt::LeftButton);
-        QCOMPARE(watcher.captions.size(), 2);
-        QCOMPARE(watcher.captions[0], caption("/Ειδοποιητήρια και Αποδείξεις πληρωμής"));
+            });
+            QTest::mouseClick(rowButtons(issues, QStringLiteral("Ειδοποιητήρια")).first(), Qt::LeftButton);
+        }
+        QCOMPARE(shown, caption("/Ειδοποιητήρια και Αποδείξεις πληρωμής"));
         QVERIFY(!dialogPages.isEmpty());
         QVERIFY2(doubles_.messages.shown.isEmpty(), qPrintable(doubles_.messages.shown.value(0).text));
         QCOMPARE(doubles_.fileDialogs.saveRequests.size(), 1);
@@ -450,7 +419,10 @@ private slots:
             QCOMPARE(window_->childWindows().size(), 1);
             QAction *print = menuCommand(window_->childWindows().first(), QStringLiteral("Εκτύπωση"));
             QVERIFY(print);
-            QVERIFY(modalsShownBy([print] { print->trigger(); }).isEmpty());
+            {
+                const auto none = NoModal();
+                print->trigger();
+            }
             QCOMPARE(doubles_.messages.shown.size(), 1);
             QCOMPARE(doubles_.messages.shown[0].title, QString::fromUtf8(c.title));
             QCOMPARE(doubles_.messages.shown[0].text, QString::fromUtf8(c.text));
@@ -459,13 +431,13 @@ private slots:
         }
 
         doubles_.messages.shown.clear();
-        const QStringList shown = modalsShownBy([this] {
+        {
+            const auto none = NoModal();
             window_->runCommand(QStringLiteral("mnuPrnExtra1"));
             state_.Building.Flats.clear();
             window_->updateMenuCounts();
             window_->runCommand(QStringLiteral("mnuPrnExtra2"));
-        });
-        QVERIFY(shown.isEmpty());
+        }
         QCOMPARE(doubles_.messages.shown.size(), 2);
         QCOMPARE(doubles_.messages.shown[0].title,
                  QStringLiteral("Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας εμπλεκομένων προσώπων"));

@@ -9,13 +9,14 @@
 #include "registerfixture.h"
 #include "shell/reportopeners.h"
 
+#include "modalwindow.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -50,17 +51,12 @@ void TypeAndLeave(QLineEdit *box, const QString &text)
 // Runs the change dialog of a row and acts on it while it is shown.
 void WithChangeDialog(dat10_IssuedForms &window, int row, const std::function<void(dat10_IssuedFormsChanges &)> &act)
 {
-    bool reached = false;
-    QTimer::singleShot(0, &window, [&] {
-        auto *dialog = dynamic_cast<dat10_IssuedFormsChanges *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        reached = true;
+    const auto modal = OnModal<dat10_IssuedFormsChanges>([&](dat10_IssuedFormsChanges *dialog) {
         act(*dialog);
         if (dialog->isVisible())
             dialog->cancelButton()->click();
     });
     window.Edit_Issue(row);
-    QVERIFY(reached);
 }
 
 const QString Problem = QStringLiteral("Πρόβλημα");
@@ -312,15 +308,10 @@ private slots:
         QCOMPARE(window.row(0).aa->text(), QStringLiteral("11"));
 
         fx->state.Building.Issues[2].Announcement.set(QStringLiteral("Αλλαγή"));
-        bool opened = false;
-        QTimer::singleShot(0, &window, [&] {
-            if (QWidget *dialog = QApplication::activeModalWidget()) {
-                opened = true;
-                dialog->close();
-            }
-        });
-        window.Edit_Issue(0);
-        QVERIFY(!opened);
+        {
+            const auto none = NoModal();
+            window.Edit_Issue(0);
+        }
         QCOMPARE(window.firstShownIssue(), 2);
         QCOMPARE(window.row(0).comment->text(), QStringLiteral("Αλλαγή"));
     }
@@ -523,12 +514,9 @@ private slots:
         dat10_IssuedForms window(fx->context);
         QString caption;
         int pages = 0;
-        QTimer::singleShot(0, &window, [&] {
-            auto *preview = dynamic_cast<ReportPreview *>(QApplication::activeModalWidget());
-            QVERIFY(preview);
+        const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {
             caption = preview->windowTitle();
             pages = preview->pageRows() * preview->pageColumns();
-            preview->close();
         });
         window.row(1).collective->click();
         QCOMPARE(caption, QStringLiteral("/Συγκεντρωτική κατάσταση δαπανών-χρεώσεων"));

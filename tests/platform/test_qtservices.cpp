@@ -3,6 +3,8 @@
 #include "platform/qtmessageservice.h"
 #include "platform/qtprinterservice.h"
 
+#include "modalwindow.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -13,7 +15,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace kelvarino;
 
@@ -28,22 +29,22 @@ struct SeenBox
 };
 
 // Reads the next message box and then presses `press` (or Escape).
-void inspectNextBox(SeenBox &seen, QMessageBox::StandardButton press)
+ModalDriver inspectNextBox(SeenBox &seen, QMessageBox::StandardButton press,
+                           std::source_location where = std::source_location::current())
 {
-    QTimer::singleShot(0, [&seen, press] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.preselected = box->standardButton(box->defaultButton());
-        if (press == QMessageBox::NoButton)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(press)->click();
-    });
+    return OnModal<QMessageBox>(
+        [&seen, press](QMessageBox *box) {
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttons = box->standardButtons();
+            seen.preselected = box->standardButton(box->defaultButton());
+            if (press == QMessageBox::NoButton)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(press)->click();
+        },
+        {}, where);
 }
 
 } // namespace
@@ -57,7 +58,7 @@ private slots:
     {
         QtMessageService messages;
         SeenBox seen;
-        inspectNextBox(seen, QMessageBox::No);
+        const auto box = inspectNextBox(seen, QMessageBox::No);
         const MessageAnswer answer = messages.show({QStringLiteral("Εργασία σε εκκρεμότητα"),
                                                     QStringLiteral("Θέλετε να αποθηκεύσετε;"),
                                                     MessageIcon::Exclamation, MessageButtons::YesNoCancel,
@@ -74,12 +75,12 @@ private slots:
     {
         QtMessageService messages;
         SeenBox seen;
-        inspectNextBox(seen, QMessageBox::NoButton);
+        const auto box = inspectNextBox(seen, QMessageBox::NoButton);
         QCOMPARE(messages.show({QStringLiteral("t"), QStringLiteral("x"), MessageIcon::Information,
                                 MessageButtons::OkCancel, MessageAnswer::Cancel}),
                  MessageAnswer::Cancel);
         QCOMPARE(seen.preselected, QMessageBox::Cancel);
-        inspectNextBox(seen, QMessageBox::NoButton);
+        const auto box2 = inspectNextBox(seen, QMessageBox::NoButton);
         QCOMPARE(messages.show({QStringLiteral("t"), QStringLiteral("x"), MessageIcon::Question,
                                 MessageButtons::YesNo, MessageAnswer::Yes}),
                  MessageAnswer::No);

@@ -7,10 +7,12 @@
 #include "printing/fontwindows.h"
 #include "printing/selectprinter.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kelvarino;
@@ -118,6 +120,42 @@ private slots:
                                                                       "Προτιμώμενος εκτυπωτής: Office\n"
                                                                       "Μπορείτε να εκτυπώσετε."));
         QVERIFY(QFile::exists(f.autoloadPath()));
+    }
+
+    // A printer chosen with the keyboard: the comparison disables the list
+    // for its time, and the keyboard is back on the list afterwards. A second
+    // comparison asked for while one runs is not started inside it.
+    void comparingKeepsTheKeyboardAndRunsAlone()
+    {
+        FontFixture f;
+        f.state.ProgramPrinter = QStringLiteral("Office");
+        SelectPrinter selection(f.withCaptions());
+        selection.show();
+        QApplication::setActiveWindow(&selection);
+        QVERIFY(QTest::qWaitForWindowActive(&selection));
+        QTRY_VERIFY(!selection.busy() && selection.printers()->currentIndex() == 0);
+        selection.printers()->setFocus();
+        QTest::keyClick(selection.printers(), Qt::Key_Down);
+        QCOMPARE(selection.printers()->currentText(), BuiltInPdfPrinterName());
+        QCOMPARE(QApplication::focusWidget(), selection.printers());
+
+        int asked = 0;
+        QTimer during;
+        during.setInterval(0);
+        connect(&during, &QTimer::timeout, &selection, [&] {
+            if (selection.busy()) {
+                ++asked;
+                selection.choosePrinter(1);
+            }
+        });
+        during.start();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        during.stop();
+        QVERIFY(asked > 0);
+        QCOMPARE(selection.printers()->currentText(), QStringLiteral("Office"));
+        QCOMPARE(selection.commonFonts()->count(), 2);
+        QCOMPARE(selection.screenFonts()->count(), 2);
+        QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Office"));
     }
 
     void aPrinterWithoutFontsCannotBecomeTheProgramPrinter()

@@ -8,10 +8,11 @@
 #include "printing/selectprinter.h"
 #include "printing/settingvaluedialog.h"
 
+#include "modalwindow.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyle>
@@ -157,14 +158,12 @@ private slots:
         QTemporaryDir folder; // the autoload file is written there
         f.state.ProgramFolder = folder.path() + QStringLiteral("/");
         prninterface dialog(f.context(), 1, 1);
-        QTimer::singleShot(20, [] {
-            auto *selection = dynamic_cast<SelectPrinter *>(QApplication::activeModalWidget());
-            QVERIFY(selection);
-            QTRY_VERIFY(!selection->busy() && selection->printers()->currentIndex() >= 0);
-            selection->choosePrinter(0);
-            selection->makeProgramPrinter();
-            selection->close();
-        });
+        const auto selection = OnModal<SelectPrinter>(
+            [](SelectPrinter *w) {
+                w->choosePrinter(0);
+                w->makeProgramPrinter();
+            },
+            [](SelectPrinter *w) { return !w->busy() && w->printers()->currentIndex() >= 0; });
         dialog.printerClicked();
         QCOMPARE(dialog.printerText(), QStringLiteral("Office"));
         dialog.confirm();

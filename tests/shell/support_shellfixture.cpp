@@ -3,10 +3,8 @@
 #include "core/datafile.h"
 #include "shell/pathparts.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 
 namespace kelvarino {
 
@@ -64,14 +62,6 @@ QStringList ShellFixture::messageTitles() const
     for (const MessageRequest &request : doubles.messages.shown)
         titles.append(request.title);
     return titles;
-}
-
-void ShellFixture::onNextModal(std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            act(modal);
-    });
 }
 
 } // namespace kelvarino

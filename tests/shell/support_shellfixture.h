@@ -6,7 +6,6 @@
 
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
 namespace kelvarino {
@@ -32,8 +31,6 @@ struct ShellFixture
     // Puts a recent entry for the path at index k.
     void setRecent(int k, const QString &path);
     QStringList messageTitles() const;
-    // Runs `act` on the modal window that opens next (a password dialog, ...).
-    static void onNextModal(std::function<void(QWidget *)> act);
 };
 
 } // namespace kelvarino

@@ -1,6 +1,8 @@
 #include "shell/dialogchoiceservice.h"
 #include "shell/dialogfrm.h"
 
+#include "modalwindow.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -8,7 +10,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QApplication>
 
 using namespace kelvarino;
@@ -68,9 +69,7 @@ private slots:
         RecordingHelpService help;
         DialogChoiceService service;
         service.setHelp(&help);
-        QTimer::singleShot(0, [] {
-            auto *dialog = dynamic_cast<dialogfrm *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        const auto modal = OnModal<dialogfrm>([](dialogfrm *dialog) {
             dialog->chooseOption(2);
             dialog->okButton()->click();
         });

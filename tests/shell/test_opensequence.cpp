@@ -4,6 +4,8 @@
 #include "core/datafile.h"
 #include "shell/password_read.h"
 
+#include "modalwindow.h"
+
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -110,13 +112,10 @@ private slots:
         ShellFixture f;
         makeLiveChanges(f);
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("secret.s43"), 3, 2, QStringLiteral("Μυστ1"))};
-        bool asked = false;
-        ShellFixture::onNextModal([&](QWidget *modal) {
-            asked = dynamic_cast<password_read *>(modal) != nullptr;
-            static_cast<QDialog *>(modal)->reject();
-        });
-        f.window->runCommand(QStringLiteral("mnuOpen"));
-        QVERIFY(asked);
+        {
+            const auto refused = OnModal<password_read>([](password_read *dialog) { dialog->reject(); });
+            f.window->runCommand(QStringLiteral("mnuOpen"));
+        }
         verifyLiveWorkUntouched(f);
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
@@ -125,8 +124,7 @@ private slots:
     {
         ShellFixture f;
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("secret.s43"), 3, 2, QStringLiteral("Μυστ1"))};
-        ShellFixture::onNextModal([](QWidget *modal) {
-            auto *dialog = dynamic_cast<password_read *>(modal);
+        const auto password = OnModal<password_read>([](password_read *dialog) {
             dialog->passwordBox()->setText(QStringLiteral("Μυστ1"));
             dialog->checkButton()->click();
         });
