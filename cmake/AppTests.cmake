@@ -58,11 +58,15 @@ function(kv_add_test_folder folder)
     target_compile_definitions(${target} PRIVATE ${definitions})
     add_test(NAME ${target} COMMAND ${target})
     set(timeout ${KV_TEST_TIMEOUT})
+    set(environment ${KV_TEST_ENVIRONMENT})
     if(target IN_LIST KV_LONG_TESTS)
       set(timeout ${KV_LONG_TEST_TIMEOUT})
+      # The test library's own watchdog stops a test function after 300 s.
+      math(EXPR function_ms "${timeout} * 1000")
+      list(APPEND environment "QTEST_FUNCTION_TIMEOUT=${function_ms}")
     endif()
     set_tests_properties(${target} PROPERTIES
-      ENVIRONMENT "${KV_TEST_ENVIRONMENT}"
+      ENVIRONMENT "${environment}"
       TIMEOUT ${timeout})
   endforeach()
 endfunction()
