@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs, only those that are missing.
 set -euo pipefail
-packages=(qt6-base-dev qt6-l10n-tools libxlsxwriter-dev pkg-config cmake ninja-build g++ xvfb xauth
+packages=(qt6-base-dev qt6-l10n-tools libxlsxwriter-dev pkg-config cmake ninja-build g++ lld xvfb xauth
           fonts-liberation2 fonts-dejavu-core poppler-utils libbenchmark-dev libwmf-dev)
 missing=()
 for p in "${packages[@]}"; do

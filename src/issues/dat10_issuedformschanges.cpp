@@ -12,14 +12,14 @@ namespace {
 // Twips.
 constexpr double FieldLeft = 3260;
 constexpr double LineHeight = 420;
-constexpr double ButtonWidth = 1400;
-constexpr double ClientWidth = FieldLeft + 7000 + 240;
+constexpr double DialogButtonWidth = 1400;
+constexpr double DialogClientWidth = FieldLeft + 7000 + 240;
 
 } // namespace
 
 dat10_IssuedFormsChanges::dat10_IssuedFormsChanges(AppContext &context, int selectedIndex, QWidget *parent)
     : RecordChangeDialog(context.platform, QStringLiteral("Έκδοση κοινοχρήστων"),
-                         QStringLiteral("Διαγραφή της έκδοσης"), QSizeF(ClientWidth, 240 + 4 * LineHeight + 735),
+                         QStringLiteral("Διαγραφή της έκδοσης"), QSizeF(DialogClientWidth, 240 + 4 * LineHeight + 735),
                          FieldLeft, selectedIndex, parent),
       state_(context.state), selectedIndex_(selectedIndex), editedIssue_(issues().at(std::size_t(selectedIndex)))
 {
@@ -39,7 +39,7 @@ dat10_IssuedFormsChanges::dat10_IssuedFormsChanges(AppContext &context, int sele
         addField(QString::fromUtf8(line.caption), line.box, top, line.width, 330);
         top += LineHeight;
     }
-    placeButtons(top, FieldLeft, FieldLeft + 3200, ClientWidth - 240 - ButtonWidth, ButtonWidth, 2600);
+    placeButtons(top, FieldLeft, FieldLeft + 3200, DialogClientWidth - 240 - DialogButtonWidth, DialogButtonWidth, 2600);
 }
 
 bool dat10_IssuedFormsChanges::mayStore()

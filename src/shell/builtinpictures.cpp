@@ -1,4 +1,5 @@
 #include "shell/builtinpictures.h"
+#include "shell/programtitle.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,8 +9,6 @@
 namespace kelvarino {
 
 namespace {
-
-const QString ProgramName = QStringLiteral("Κελβαρίνο");
 
 void paintSky(QPainter &p, const QRectF &area, QColor top, QColor bottom)
 {
@@ -133,7 +132,7 @@ QImage BuiltInPictures::wallpaper(const QSize &size)
     paintSky(p, area, QColor(38, 110, 150), QColor(170, 214, 222));
     paintSun(p, QPointF(area.width() * 0.85, area.height() * 0.15), 34);
     paintTown(p, area);
-    paintTitle(p, QRectF(0, area.height() * 0.04, area.width(), 70), ProgramName, 52, QColor(255, 255, 255));
+    paintTitle(p, QRectF(0, area.height() * 0.04, area.width(), 70), ProgramName(), 52, QColor(255, 255, 255));
     p.end();
     return image;
 }
@@ -148,7 +147,7 @@ QImage BuiltInPictures::splash()
     paintSun(p, QPointF(90, 70), 24);
     paintTown(p, QRectF(0, 60, 340, 300));
     paintStreet(p, QRectF(0, 318, area.width(), 42));
-    paintTitle(p, QRectF(330, 90, 260, 60), ProgramName, 40, QColor(255, 255, 255));
+    paintTitle(p, QRectF(330, 90, 260, 60), ProgramName(), 40, QColor(255, 255, 255));
     paintTitle(p, QRectF(330, 150, 260, 30), QStringLiteral("v2.2/2016"), 20, QColor(230, 240, 250));
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(15);
@@ -187,7 +186,7 @@ QImage BuiltInPictures::about()
     paintSky(p, area, QColor(30, 40, 70), QColor(150, 120, 160));
     paintSun(p, QPointF(500, 130), 40);
     paintTown(p, QRectF(0, 200, 620, 412));
-    paintTitle(p, QRectF(0, 30, 620, 80), ProgramName, 60, QColor(255, 255, 255));
+    paintTitle(p, QRectF(0, 30, 620, 80), ProgramName(), 60, QColor(255, 255, 255));
     paintTitle(p, QRectF(0, 110, 620, 40), QStringLiteral("v2.2/2016"), 28, QColor(230, 230, 250));
     return image;
 }
