@@ -1,7 +1,9 @@
-# Every file tests/<folder>/test_*.cpp is one QtTest program, registered with ctest
-# under the name <folder>_<file>, run offscreen with its fixtures folder at hand.
-# The folder's support_*.cpp files are built once, as a small library that every
-# test of the folder links.
+# The files tests/<folder>/test_*.cpp of a folder are one program, <folder>_tests,
+# compiled as a single unit (the toolkit's headers once per folder, and names
+# that two files define alike are a compile error rather than a silent clash).
+# Each file is one test, registered with ctest under the name <folder>_<file>:
+# the program runs it offscreen, with its fixtures folder at hand. The folder's
+# support_*.cpp files are built once, as a small library.
 set(KV_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(MAKE_DIRECTORY ${KV_TEST_RUNTIME_DIR})
 file(CHMOD ${KV_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -48,25 +50,27 @@ function(kv_add_test_folder folder)
     target_compile_definitions(${folder}_test_support PRIVATE ${definitions})
     target_link_libraries(${common} INTERFACE ${folder}_test_support)
   endif()
+  set(program ${folder}_tests)
+  add_executable(${program} ${test_sources} ${CMAKE_SOURCE_DIR}/tests/support/testprogram.cpp)
+  set_target_properties(${program} PROPERTIES UNITY_BUILD_BATCH_SIZE 0)
+  # The compiler takes a file-local type used in a lambda of an included file
+  # for one shared between files; here every file is included, so it is not.
+  target_compile_options(${program} PRIVATE -Wno-subobject-linkage)
+  target_link_libraries(${program} PRIVATE ${common})
+  target_compile_definitions(${program} PRIVATE ${definitions})
   foreach(src ${test_sources})
     get_filename_component(name ${src} NAME_WE)
-    set(target ${folder}_${name})
-    add_executable(${target} ${src})
-    # One source: nothing to batch, and batching it would move its file-local
-    # types out of the main file, which the compiler warns about.
-    set_target_properties(${target} PROPERTIES UNITY_BUILD OFF)
-    target_link_libraries(${target} PRIVATE ${common})
-    target_compile_definitions(${target} PRIVATE ${definitions})
-    add_test(NAME ${target} COMMAND ${target})
+    set(test ${folder}_${name})
+    add_test(NAME ${test} COMMAND ${program} ${name})
     set(timeout ${KV_TEST_TIMEOUT})
     set(environment ${KV_TEST_ENVIRONMENT})
-    if(target IN_LIST KV_LONG_TESTS)
+    if(test IN_LIST KV_LONG_TESTS)
       set(timeout ${KV_LONG_TEST_TIMEOUT})
       # The test library's own watchdog stops a test function after 300 s.
       math(EXPR function_ms "${timeout} * 1000")
       list(APPEND environment "QTEST_FUNCTION_TIMEOUT=${function_ms}")
     endif()
-    set_tests_properties(${target} PROPERTIES
+    set_tests_properties(${test} PROPERTIES
       ENVIRONMENT "${environment}"
       TIMEOUT ${timeout})
   endforeach()

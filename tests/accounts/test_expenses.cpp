@@ -5,6 +5,7 @@
 #include "accounts/dat08_expenses.h"
 #include "accounts/entryboxes.h"
 #include "accounts/recordchecks.h"
+#include "testprogram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,8 @@
 using namespace kelvarino;
 
 Q_DECLARE_METATYPE(kelvarino::ExpenseRecord)
+
+namespace test_expenses {
 
 namespace {
 
@@ -346,5 +349,7 @@ private:
     std::unique_ptr<RegisterFixture> f;
 };
 
-QTEST_MAIN(TestExpenses)
+KV_TEST_MAIN(TestExpenses)
+
+} // namespace test_expenses
 #include "test_expenses.moc"

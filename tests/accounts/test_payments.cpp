@@ -5,6 +5,7 @@
 #include "accounts/dat09_payments.h"
 #include "accounts/recordchecks.h"
 #include "shell/reportopeners.h"
+#include "testprogram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,8 @@
 using namespace kelvarino;
 
 Q_DECLARE_METATYPE(kelvarino::PaymentRecord)
+
+namespace test_payments {
 
 namespace {
 
@@ -243,5 +246,7 @@ private:
     std::unique_ptr<RegisterFixture> f;
 };
 
-QTEST_MAIN(TestPayments)
+KV_TEST_MAIN(TestPayments)
+
+} // namespace test_payments
 #include "test_payments.moc"

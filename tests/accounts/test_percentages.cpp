@@ -2,6 +2,7 @@
 
 #include "accounts/dat07_percentages.h"
 #include "accounts/sharecolumnrules.h"
+#include "testprogram.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -13,6 +14,8 @@
 using namespace kelvarino;
 
 Q_DECLARE_METATYPE(std::vector<kelvarino::ShareColumn>)
+
+namespace test_percentages {
 
 namespace {
 
@@ -303,5 +306,7 @@ private:
     std::unique_ptr<RegisterFixture> f;
 };
 
-QTEST_MAIN(TestPercentages)
+KV_TEST_MAIN(TestPercentages)
+
+} // namespace test_percentages
 #include "test_percentages.moc"

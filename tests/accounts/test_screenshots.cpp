@@ -6,6 +6,7 @@
 #include "accounts/dat08_expenses.h"
 #include "accounts/dat09_payments.h"
 #include "examplebuilding.h"
+#include "testprogram.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QScrollBar>
 
 using namespace kelvarino;
+
+namespace test_screenshots {
 
 // Pictures of the accounts windows on the example building, for a person to
 // look at: written only when KV_SCREENSHOT_DIR names a folder.
@@ -79,5 +82,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenshots)
+KV_TEST_MAIN(TestScreenshots)
+
+} // namespace test_screenshots
 #include "test_screenshots.moc"

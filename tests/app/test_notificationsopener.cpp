@@ -8,11 +8,14 @@
 #include "shell/reportopeners.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_notificationsopener {
 
 // The issues window's "Ειδοποιητήρια": the notifications' command, then the
 // program's opener shows the notifications window modally.
@@ -78,5 +81,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNotificationsOpener)
+KV_TEST_MAIN(TestNotificationsOpener)
+
+} // namespace test_notificationsopener
 #include "test_notificationsopener.moc"

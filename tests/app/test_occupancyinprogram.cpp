@@ -8,6 +8,7 @@
 #include "register/dat02_persons.h"
 #include "register/windowopener.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_occupancyinprogram {
 
 namespace {
 
@@ -169,5 +172,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOccupancyInProgram)
+KV_TEST_MAIN(TestOccupancyInProgram)
+
+} // namespace test_occupancyinprogram
 #include "test_occupancyinprogram.moc"

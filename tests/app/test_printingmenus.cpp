@@ -9,6 +9,7 @@
 #include "shell/pathparts.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_printingmenus {
 
 class TestPrintingMenus : public QObject
 {
@@ -68,5 +71,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintingMenus)
+KV_TEST_MAIN(TestPrintingMenus)
+
+} // namespace test_printingmenus
 #include "test_printingmenus.moc"

@@ -8,6 +8,7 @@
 #include "registerfixture.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_registerinprogram {
 
 namespace {
 
@@ -299,5 +302,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRegisterInProgram)
+KV_TEST_MAIN(TestRegisterInProgram)
+
+} // namespace test_registerinprogram
 #include "test_registerinprogram.moc"

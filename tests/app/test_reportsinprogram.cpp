@@ -17,6 +17,7 @@
 #include "shell/reportopeners.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +35,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_reportsinprogram {
 
 namespace {
 
@@ -448,5 +451,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportsInProgram)
+KV_TEST_MAIN(TestReportsInProgram)
+
+} // namespace test_reportsinprogram
 #include "test_reportsinprogram.moc"

@@ -17,6 +17,7 @@
 #include "register/listgeneration.h"
 #include "register/windowopener.h"
 #include "shell/childframe.h"
+#include "testprogram.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,6 +30,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_typedtext {
 
 // Text typed into a box and still pending there when the list under the box
 // is sorted, rebuilt or closed lands once, in the record the box showed when
@@ -806,5 +809,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTypedText)
+KV_TEST_MAIN(TestTypedText)
+
+} // namespace test_typedtext
 #include "test_typedtext.moc"

@@ -1,10 +1,13 @@
 #include "core/autoloadfile.h"
+#include "testprogram.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_autoloadfile {
 
 namespace {
 
@@ -206,5 +209,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestAutoloadFile)
+KV_TEST_APPLESS_MAIN(TestAutoloadFile)
+
+} // namespace test_autoloadfile
 #include "test_autoloadfile.moc"

@@ -10,6 +10,7 @@
 #include "platform/messageservice.h"
 
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 #include <bit>
 #include <cmath>
@@ -18,6 +19,9 @@
 #include <random>
 
 using namespace kelvarino;
+
+namespace test_chainagreement {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -498,5 +502,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestChainAgreement)
+KV_TEST_APPLESS_MAIN(TestChainAgreement)
+
+} // namespace test_chainagreement
 #include "test_chainagreement.moc"

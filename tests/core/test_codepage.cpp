@@ -1,9 +1,12 @@
 #include "core/codepage1253.h"
 #include "core/fixedtext.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_codepage {
 
 class TestCodepage : public QObject
 {
@@ -38,5 +41,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCodepage)
+KV_TEST_APPLESS_MAIN(TestCodepage)
+
+} // namespace test_codepage
 #include "test_codepage.moc"

@@ -1,6 +1,7 @@
 #include "core/datafile.h"
 #include "core/workstate.h"
 #include "support_buildings.h"
+#include "testprogram.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -8,6 +9,9 @@
 #include <functional>
 
 using namespace kelvarino;
+
+namespace test_damagedfiles {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -152,5 +156,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDamagedFiles)
+KV_TEST_APPLESS_MAIN(TestDamagedFiles)
+
+} // namespace test_damagedfiles
 #include "test_damagedfiles.moc"

@@ -2,12 +2,16 @@
 #include "core/datafile.h"
 #include "core/workstate.h"
 #include "support_buildings.h"
+#include "testprogram.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_datafile {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -304,5 +308,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDataFile)
+KV_TEST_APPLESS_MAIN(TestDataFile)
+
+} // namespace test_datafile
 #include "test_datafile.moc"

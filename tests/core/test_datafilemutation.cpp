@@ -2,6 +2,7 @@
 #include "core/datafile.h"
 #include "core/workstate.h"
 #include "support_buildings.h"
+#include "testprogram.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -9,6 +10,9 @@
 #include <random>
 
 using namespace kelvarino;
+
+namespace test_datafilemutation {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -164,5 +168,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDataFileMutation)
+KV_TEST_APPLESS_MAIN(TestDataFileMutation)
+
+} // namespace test_datafilemutation
 #include "test_datafilemutation.moc"

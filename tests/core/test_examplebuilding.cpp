@@ -1,6 +1,7 @@
 #include "examplebuilding.h"
 
 #include "core/datafile.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
@@ -8,6 +9,8 @@
 #include <numeric>
 
 using namespace kelvarino;
+
+namespace test_examplebuilding {
 
 namespace {
 
@@ -148,5 +151,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestExampleBuilding)
+KV_TEST_APPLESS_MAIN(TestExampleBuilding)
+
+} // namespace test_examplebuilding
 #include "test_examplebuilding.moc"

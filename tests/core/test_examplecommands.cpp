@@ -2,12 +2,15 @@
 #include "core/issuecommands.h"
 #include "core/workstate.h"
 #include "platform/messageservice.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 #include <cmath>
 
 using namespace kelvarino;
+
+namespace test_examplecommands {
 
 namespace {
 
@@ -102,5 +105,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestExampleCommands)
+KV_TEST_APPLESS_MAIN(TestExampleCommands)
+
+} // namespace test_examplecommands
 #include "test_examplecommands.moc"

@@ -4,10 +4,14 @@
 #include "platform/messageservice.h"
 
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 #include <cmath>
 
 using namespace kelvarino;
+
+namespace test_expensesplit {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -224,5 +228,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestExpenseSplit)
+KV_TEST_APPLESS_MAIN(TestExpenseSplit)
+
+} // namespace test_expensesplit
 #include "test_expensesplit.moc"

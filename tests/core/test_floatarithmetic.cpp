@@ -1,4 +1,5 @@
 #include "core/floatarithmetic.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
@@ -9,6 +10,8 @@
 #include <vector>
 
 using namespace kelvarino;
+
+namespace test_floatarithmetic {
 
 namespace {
 
@@ -148,5 +151,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFloatArithmetic)
+KV_TEST_APPLESS_MAIN(TestFloatArithmetic)
+
+} // namespace test_floatarithmetic
 #include "test_floatarithmetic.moc"

@@ -1,10 +1,13 @@
 #include "core/formatting.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 #include <limits>
 
 using namespace kelvarino;
+
+namespace test_formatting {
 
 class TestFormatting : public QObject
 {
@@ -124,5 +127,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFormatting)
+KV_TEST_APPLESS_MAIN(TestFormatting)
+
+} // namespace test_formatting
 #include "test_formatting.moc"

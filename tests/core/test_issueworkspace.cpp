@@ -2,8 +2,12 @@
 #include "platform/messageservice.h"
 
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 using namespace kelvarino;
+
+namespace test_issueworkspace {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -362,5 +366,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestIssueWorkspace)
+KV_TEST_APPLESS_MAIN(TestIssueWorkspace)
+
+} // namespace test_issueworkspace
 #include "test_issueworkspace.moc"

@@ -1,10 +1,13 @@
 #include "core/listfilters.h"
 #include "platform/localeservice.h"
+#include "testprogram.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_listfilters {
 
 namespace {
 
@@ -224,5 +227,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestListFilters)
+KV_TEST_APPLESS_MAIN(TestListFilters)
+
+} // namespace test_listfilters
 #include "test_listfilters.moc"

@@ -1,10 +1,13 @@
 #include "core/buildingdata.h"
 #include "platform/clock.h"
 #include "platform/localeservice.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_localeservice {
 
 class TestLocaleService : public QObject
 {
@@ -74,5 +77,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestLocaleService)
+KV_TEST_APPLESS_MAIN(TestLocaleService)
+
+} // namespace test_localeservice
 #include "test_localeservice.moc"

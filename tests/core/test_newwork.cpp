@@ -1,9 +1,12 @@
 #include "core/printsettings.h"
 #include "core/workstate.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_newwork {
 
 namespace {
 
@@ -104,5 +107,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestNewWork)
+KV_TEST_APPLESS_MAIN(TestNewWork)
+
+} // namespace test_newwork
 #include "test_newwork.moc"

@@ -4,10 +4,14 @@
 #include "platform/messageservice.h"
 
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 #include <cmath>
 
 using namespace kelvarino;
+
+namespace test_periodbalances {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -293,5 +297,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPeriodBalances)
+KV_TEST_APPLESS_MAIN(TestPeriodBalances)
+
+} // namespace test_periodbalances
 #include "test_periodbalances.moc"

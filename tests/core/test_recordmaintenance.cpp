@@ -1,10 +1,13 @@
 #include "core/recordmaintenance.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 #include <functional>
 
 using namespace kelvarino;
+
+namespace test_recordmaintenance {
 
 namespace {
 
@@ -381,5 +384,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRecordMaintenance)
+KV_TEST_APPLESS_MAIN(TestRecordMaintenance)
+
+} // namespace test_recordmaintenance
 #include "test_recordmaintenance.moc"

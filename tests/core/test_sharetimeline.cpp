@@ -2,12 +2,16 @@
 #include "core/sharetimeline.h"
 
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 #include <algorithm>
 #include <limits>
 #include <random>
 
 using namespace kelvarino;
+
+namespace test_sharetimeline {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -208,5 +212,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestShareTimeline)
+KV_TEST_APPLESS_MAIN(TestShareTimeline)
+
+} // namespace test_sharetimeline
 #include "test_sharetimeline.moc"

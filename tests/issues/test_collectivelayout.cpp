@@ -2,6 +2,7 @@
 #include "core/issuecommands.h"
 #include "examplebuilding.h"
 #include "platform/messageservice.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -9,6 +10,8 @@
 #include <limits>
 
 using namespace kelvarino;
+
+namespace test_collectivelayout {
 
 namespace {
 
@@ -196,5 +199,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(CollectiveLayoutTest)
+KV_TEST_MAIN(CollectiveLayoutTest)
+
+} // namespace test_collectivelayout
 #include "test_collectivelayout.moc"

@@ -9,6 +9,7 @@
 #include "printing/pagesurface.h"
 #include "printing/printingcontext.h"
 #include "printing/reportpreview.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -16,6 +17,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_collectivestatement {
 
 namespace {
 
@@ -331,5 +334,7 @@ private:
     }
 };
 
-QTEST_MAIN(CollectiveStatementTest)
+KV_TEST_MAIN(CollectiveStatementTest)
+
+} // namespace test_collectivestatement
 #include "test_collectivestatement.moc"

@@ -10,6 +10,7 @@
 #include "shell/reportopeners.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,6 +23,8 @@
 #include <functional>
 
 using namespace kelvarino;
+
+namespace test_issueswindow {
 
 namespace {
 
@@ -529,5 +532,7 @@ private:
     std::unique_ptr<RegisterFixture> fx;
 };
 
-QTEST_MAIN(IssuesWindowTest)
+KV_TEST_MAIN(IssuesWindowTest)
+
+} // namespace test_issueswindow
 #include "test_issueswindow.moc"

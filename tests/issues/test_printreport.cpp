@@ -4,6 +4,7 @@
 #include "core/datafile.h"
 #include "core/printsettings.h"
 #include "examplebuilding.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QProcess>
@@ -11,6 +12,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_printreport {
 
 namespace {
 
@@ -118,5 +121,7 @@ private:
     const QString example = QStringLiteral(KV_SOURCE_DIR "/examples/") + ExampleFileName();
 };
 
-QTEST_MAIN(PrintReportTest)
+KV_TEST_MAIN(PrintReportTest)
+
+} // namespace test_printreport
 #include "test_printreport.moc"

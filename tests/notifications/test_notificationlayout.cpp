@@ -6,12 +6,16 @@
 #include "printing/previewreport.h"
 #include "platform/messageservice.h"
 #include "support_periodbuilding.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 #include <limits>
 
 using namespace kelvarino;
+
+namespace test_notificationlayout {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -278,5 +282,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNotificationLayout)
+KV_TEST_GUILESS_MAIN(TestNotificationLayout)
+
+} // namespace test_notificationlayout
 #include "test_notificationlayout.moc"

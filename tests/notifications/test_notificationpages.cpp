@@ -3,12 +3,16 @@
 #include "printingfixture.h" // PdfPages
 #include "printing/pagesurface.h"
 #include "printing/reportpreview.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_notificationpages {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -265,5 +269,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNotificationPages)
+KV_TEST_MAIN(TestNotificationPages)
+
+} // namespace test_notificationpages
 #include "test_notificationpages.moc"

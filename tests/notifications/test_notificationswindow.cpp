@@ -2,6 +2,7 @@
 
 #include "printing/pagesurface.h"
 #include "printing/reportpreview.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,6 +11,9 @@
 #include <limits>
 
 using namespace kelvarino;
+
+namespace test_notificationswindow {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -279,5 +283,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNotificationsWindow)
+KV_TEST_MAIN(TestNotificationsWindow)
+
+} // namespace test_notificationswindow
 #include "test_notificationswindow.moc"

@@ -1,13 +1,17 @@
 #include "notifications/notificationtexts.h"
 
 #include "support_notificationbuilding.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 using namespace kelvarino;
-using namespace kelvarino::testing;
 
 Q_DECLARE_METATYPE(RowTexts)
+
+namespace test_notificationtexts {
+
+using namespace kelvarino::testing;
 
 namespace {
 
@@ -110,5 +114,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNotificationTexts)
+KV_TEST_GUILESS_MAIN(TestNotificationTexts)
+
+} // namespace test_notificationtexts
 #include "test_notificationtexts.moc"

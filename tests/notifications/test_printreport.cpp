@@ -4,12 +4,15 @@
 #include "core/workstate.h"
 #include "printingfixture.h" // PdfPages
 #include "printing/reportpreview.h"
+#include "testprogram.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_printreport {
 
 namespace {
 
@@ -88,5 +91,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintReport)
+KV_TEST_MAIN(TestPrintReport)
+
+} // namespace test_printreport
 #include "test_printreport.moc"

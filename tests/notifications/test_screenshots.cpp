@@ -3,11 +3,14 @@
 #include "core/workstate.h"
 #include "notifications/prn02_notifications.h"
 #include "printing/reportpreview.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_screenshots {
 
 // Pictures of the notifications window on the example building's latest
 // issue, for a person to look at: written only when KV_SCREENSHOT_DIR names
@@ -77,5 +80,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenshots)
+KV_TEST_MAIN(TestScreenshots)
+
+} // namespace test_screenshots
 #include "test_screenshots.moc"

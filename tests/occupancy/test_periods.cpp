@@ -5,6 +5,7 @@
 #include "register/dat01_flats.h"
 #include "register/dat02_persons.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +18,8 @@
 #include <memory>
 
 using namespace kelvarino;
+
+namespace test_periods {
 
 namespace {
 
@@ -412,5 +415,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPeriods)
+KV_TEST_MAIN(TestPeriods)
+
+} // namespace test_periods
 #include "test_periods.moc"

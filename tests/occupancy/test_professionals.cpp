@@ -6,6 +6,7 @@
 #include "registerfixture.h"
 #include "shell/mainfrm.h"
 #include "shell/reportopeners.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include <QUrlQuery>
 
 using namespace kelvarino;
+
+namespace test_professionals {
 
 namespace {
 
@@ -371,5 +374,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProfessionals)
+KV_TEST_MAIN(TestProfessionals)
+
+} // namespace test_professionals
 #include "test_professionals.moc"

@@ -1,6 +1,7 @@
 #include "platform/localeservice.h"
 #include "platform/qtfiledialogservice.h"
 #include "platform/qttranslation.h"
+#include "testprogram.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +18,8 @@
 #include <QTreeView>
 
 using namespace kelvarino;
+
+namespace test_greekinterface {
 
 namespace {
 
@@ -140,5 +143,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGreekInterface)
+KV_TEST_MAIN(TestGreekInterface)
+
+} // namespace test_greekinterface
 #include "test_greekinterface.moc"

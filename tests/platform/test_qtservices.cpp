@@ -4,6 +4,7 @@
 #include "platform/qtprinterservice.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_qtservices {
 
 namespace {
 
@@ -153,5 +156,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQtServices)
+KV_TEST_MAIN(TestQtServices)
+
+} // namespace test_qtservices
 #include "test_qtservices.moc"

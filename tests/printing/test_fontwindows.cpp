@@ -6,6 +6,7 @@
 #include "printing/fontsfrm.h"
 #include "printing/fontwindows.h"
 #include "printing/selectprinter.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_fontwindows {
 
 namespace {
 
@@ -225,5 +228,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFontWindows)
+KV_TEST_MAIN(TestFontWindows)
+
+} // namespace test_fontwindows
 #include "test_fontwindows.moc"

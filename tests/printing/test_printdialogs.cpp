@@ -9,6 +9,7 @@
 #include "printing/settingvaluedialog.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_printdialogs {
 
 class TestPrintDialogs : public QObject
 {
@@ -294,5 +297,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintDialogs)
+KV_TEST_MAIN(TestPrintDialogs)
+
+} // namespace test_printdialogs
 #include "test_printdialogs.moc"

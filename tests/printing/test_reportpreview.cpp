@@ -7,6 +7,7 @@
 #include "printing/pagesurface.h"
 #include "printing/previewwidgets.h"
 #include "printreport.h"
+#include "testprogram.h"
 
 #include <QScrollBar>
 
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_reportpreview {
 
 class TestReportPreview : public QObject
 {
@@ -461,5 +464,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportPreview)
+KV_TEST_MAIN(TestReportPreview)
+
+} // namespace test_reportpreview
 #include "test_reportpreview.moc"

@@ -9,11 +9,14 @@
 #include "printing/prnpagesetup.h"
 #include "printing/selectprinter.h"
 #include "printing/settingvaluedialog.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_screenshots {
 
 class TestScreenshots : public QObject
 {
@@ -79,5 +82,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenshots)
+KV_TEST_MAIN(TestScreenshots)
+
+} // namespace test_screenshots
 #include "test_screenshots.moc"

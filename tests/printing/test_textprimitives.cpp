@@ -4,6 +4,7 @@
 #include "printing/pagegeometry.h"
 #include "printing/pagesurface.h"
 #include "printing/textprimitives.h"
+#include "testprogram.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -11,6 +12,8 @@
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_textprimitives {
 
 namespace {
 
@@ -328,5 +331,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextPrimitives)
+KV_TEST_MAIN(TestTextPrimitives)
+
+} // namespace test_textprimitives
 #include "test_textprimitives.moc"

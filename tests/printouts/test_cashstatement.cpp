@@ -6,12 +6,16 @@
 #include "printing/pagesurface.h"
 #include "printouts/cashstatement.h"
 #include "printouts/cashstatementreport.h"
+#include "testprogram.h"
 
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_cashstatement {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -235,5 +239,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCashStatement)
+KV_TEST_MAIN(TestCashStatement)
+
+} // namespace test_cashstatement
 #include "test_cashstatement.moc"

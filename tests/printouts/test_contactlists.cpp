@@ -4,6 +4,7 @@
 
 #include "printing/pagesurface.h"
 #include "printouts/contactlistpage.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -11,6 +12,9 @@
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_contactlists {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -200,5 +204,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestContactLists)
+KV_TEST_MAIN(TestContactLists)
+
+} // namespace test_contactlists
 #include "test_contactlists.moc"

@@ -8,12 +8,15 @@
 #include "printouts/contactlist.h"
 #include "printouts/paymentreceipt.h"
 #include "printouts/permilletable.h"
+#include "testprogram.h"
 
 #include <QCollator>
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_contents {
 
 namespace {
 
@@ -283,5 +286,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestContents)
+KV_TEST_GUILESS_MAIN(TestContents)
+
+} // namespace test_contents
 #include "test_contents.moc"

@@ -9,10 +9,14 @@
 #include "printouts/printoutopeners.h"
 #include "shell/commandpreconditions.h"
 #include "shell/reportopeners.h"
+#include "testprogram.h"
 
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_openers {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -132,5 +136,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOpeners)
+KV_TEST_MAIN(TestOpeners)
+
+} // namespace test_openers
 #include "test_openers.moc"

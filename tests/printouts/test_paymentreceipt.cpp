@@ -5,11 +5,15 @@
 #include "printing/pagesurface.h"
 #include "printouts/paymentreceipt.h"
 #include "printouts/paymentreceiptreport.h"
+#include "testprogram.h"
 
 #include <QMenu>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_paymentreceipt {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -239,5 +243,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPaymentReceipt)
+KV_TEST_MAIN(TestPaymentReceipt)
+
+} // namespace test_paymentreceipt
 #include "test_paymentreceipt.moc"

@@ -5,11 +5,15 @@
 #include "printing/pagesurface.h"
 #include "printouts/permilletable.h"
 #include "printouts/permilletablereport.h"
+#include "testprogram.h"
 
 #include <QMenu>
 #include <QtTest>
 
 using namespace kelvarino;
+
+namespace test_permilletable {
+
 using namespace kelvarino::testing;
 
 namespace {
@@ -185,5 +189,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPerMilleTable)
+KV_TEST_MAIN(TestPerMilleTable)
+
+} // namespace test_permilletable
 #include "test_permilletable.moc"

@@ -1,9 +1,13 @@
 // Every printout of the example building printed through printreport: its
 // page count and a few exact texts of its pages.
+#include "testprogram.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace test_printreport {
 
 namespace {
 
@@ -123,5 +127,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPrintReport)
+KV_TEST_GUILESS_MAIN(TestPrintReport)
+
+} // namespace test_printreport
 #include "test_printreport.moc"

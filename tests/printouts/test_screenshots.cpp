@@ -9,6 +9,7 @@
 #include "printouts/contactlistpage.h"
 #include "printouts/paymentreceiptreport.h"
 #include "printouts/permilletablereport.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,9 @@
 #include <QTimer>
 
 using namespace kelvarino;
+
+namespace test_screenshots {
+
 using namespace kelvarino::testing;
 
 class TestScreenshots : public QObject
@@ -109,5 +113,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenshots)
+KV_TEST_MAIN(TestScreenshots)
+
+} // namespace test_screenshots
 #include "test_screenshots.moc"

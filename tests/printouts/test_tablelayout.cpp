@@ -3,10 +3,13 @@
 #include "printouts/permilletable.h"
 #include "printouts/tablepaging.h"
 #include "printing/pagesurface.h"
+#include "testprogram.h"
 
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_tablelayout {
 
 namespace {
 
@@ -206,5 +209,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTableLayout)
+KV_TEST_MAIN(TestTableLayout)
+
+} // namespace test_tablelayout
 #include "test_tablelayout.moc"

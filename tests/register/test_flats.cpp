@@ -2,6 +2,7 @@
 #include "register/dat01_flats.h"
 #include "register/openingfigures.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QToolButton>
 
 using namespace kelvarino;
+
+namespace test_flats {
 
 namespace {
 
@@ -423,5 +426,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFlats)
+KV_TEST_MAIN(TestFlats)
+
+} // namespace test_flats
 #include "test_flats.moc"

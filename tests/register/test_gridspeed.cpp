@@ -1,12 +1,15 @@
 #include "register/dat01_flats.h"
 #include "register/dat02_persons.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_gridspeed {
 
 // The cost of a keystroke and of a redraw must not grow with the list: run
 // with -tickcounter or plain to compare the rows of each table.
@@ -81,5 +84,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridSpeed)
+KV_TEST_MAIN(TestGridSpeed)
+
+} // namespace test_gridspeed
 #include "test_gridspeed.moc"

@@ -2,11 +2,14 @@
 #include "register/dat00_typesofexpense.h"
 #include "register/dat03_buildingname.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_labels {
 
 class TestLabels : public QObject
 {
@@ -92,5 +95,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLabels)
+KV_TEST_MAIN(TestLabels)
+
+} // namespace test_labels
 #include "test_labels.moc"

@@ -4,6 +4,7 @@
 #include "register/dat01_orderflats.h"
 #include "register/dat02_orderpersons.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <QToolButton>
 
 using namespace kelvarino;
+
+namespace test_order {
 
 class TestOrder : public QObject
 {
@@ -175,5 +178,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOrder)
+KV_TEST_MAIN(TestOrder)
+
+} // namespace test_order
 #include "test_order.moc"

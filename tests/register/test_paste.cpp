@@ -2,6 +2,7 @@
 #include "register/dat02_persons.h"
 #include "register/namepaste.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLineEdit>
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_paste {
 
 namespace {
 
@@ -163,5 +166,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPaste)
+KV_TEST_MAIN(TestPaste)
+
+} // namespace test_paste
 #include "test_paste.moc"

@@ -6,6 +6,7 @@
 #include "register/dat02_persons.h"
 #include "register/personsexport.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QToolButton>
 
 using namespace kelvarino;
+
+namespace test_persons {
 
 namespace {
 
@@ -329,5 +332,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPersons)
+KV_TEST_MAIN(TestPersons)
+
+} // namespace test_persons
 #include "test_persons.moc"

@@ -4,11 +4,14 @@
 #include "register/dat02_orderpersons.h"
 #include "register/dat02_persons.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_roundtrip {
 
 namespace {
 
@@ -80,5 +83,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRoundTrip)
+KV_TEST_MAIN(TestRoundTrip)
+
+} // namespace test_roundtrip
 #include "test_roundtrip.moc"

@@ -5,6 +5,7 @@
 #include "register/dat02_persons.h"
 #include "register/dat03_buildingname.h"
 #include "registerfixture.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_screenshots {
 
 // Pictures of the register windows with a small building, for a person to
 // look at: written only when KV_SCREENSHOT_DIR names a folder.
@@ -93,5 +96,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenshots)
+KV_TEST_MAIN(TestScreenshots)
+
+} // namespace test_screenshots
 #include "test_screenshots.moc"

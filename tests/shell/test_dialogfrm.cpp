@@ -2,6 +2,7 @@
 #include "shell/dialogfrm.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +14,8 @@
 #include <QApplication>
 
 using namespace kelvarino;
+
+namespace test_dialogfrm {
 
 namespace {
 
@@ -161,5 +164,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDialogfrm)
+KV_TEST_MAIN(TestDialogfrm)
+
+} // namespace test_dialogfrm
 #include "test_dialogfrm.moc"

@@ -1,6 +1,7 @@
 #include "support_shellfixture.h"
 
 #include "shell/datawindow.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_mainmenus {
 
 namespace {
 
@@ -269,5 +272,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainMenus)
+KV_TEST_MAIN(TestMainMenus)
+
+} // namespace test_mainmenus
 #include "test_mainmenus.moc"

@@ -1,4 +1,5 @@
 #include "shell/openexportedspreadsheet.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -6,6 +7,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_openexportedspreadsheet {
 
 namespace {
 
@@ -52,5 +55,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOpenExportedSpreadsheet)
+KV_TEST_MAIN(TestOpenExportedSpreadsheet)
+
+} // namespace test_openexportedspreadsheet
 #include "test_openexportedspreadsheet.moc"

@@ -5,6 +5,7 @@
 #include "shell/password_read.h"
 
 #include "modalwindow.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_opensequence {
 
 namespace {
 
@@ -261,5 +264,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOpenSequence)
+KV_TEST_MAIN(TestOpenSequence)
+
+} // namespace test_opensequence
 #include "test_opensequence.moc"

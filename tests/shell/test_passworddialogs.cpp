@@ -1,11 +1,14 @@
 #include "shell/password_change.h"
 #include "shell/password_read.h"
+#include "testprogram.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_passworddialogs {
 
 namespace {
 
@@ -158,5 +161,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPasswordDialogs)
+KV_TEST_MAIN(TestPasswordDialogs)
+
+} // namespace test_passworddialogs
 #include "test_passworddialogs.moc"

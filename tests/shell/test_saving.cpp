@@ -1,6 +1,7 @@
 #include "support_shellfixture.h"
 
 #include "shell/saveoperations.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <unistd.h>
 
 using namespace kelvarino;
+
+namespace test_saving {
 
 namespace {
 
@@ -169,5 +172,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSaving)
+KV_TEST_MAIN(TestSaving)
+
+} // namespace test_saving
 #include "test_saving.moc"

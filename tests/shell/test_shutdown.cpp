@@ -1,12 +1,15 @@
 #include "support_shellfixture.h"
 
 #include "shell/datawindow.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QMenu>
 #include <QTest>
 
 using namespace kelvarino;
+
+namespace test_shutdown {
 
 namespace {
 
@@ -177,5 +180,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShutdown)
+KV_TEST_MAIN(TestShutdown)
+
+} // namespace test_shutdown
 #include "test_shutdown.moc"

@@ -5,6 +5,7 @@
 #include "shell/commandline.h"
 #include "shell/promotion.h"
 #include "shell/wallpaperarea.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,6 +16,8 @@
 #include <future>
 
 using namespace kelvarino;
+
+namespace test_startup {
 
 namespace {
 
@@ -246,5 +249,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+KV_TEST_MAIN(TestStartup)
+
+} // namespace test_startup
 #include "test_startup.moc"

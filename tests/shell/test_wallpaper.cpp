@@ -4,6 +4,7 @@
 #include "platform/picturereader.h"
 #include "shell/pictureviewer.h"
 #include "shell/wallpaperarea.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <QtEndian>
 
 using namespace kelvarino;
+
+namespace test_wallpaper {
 
 namespace {
 
@@ -262,5 +265,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWallpaper)
+KV_TEST_MAIN(TestWallpaper)
+
+} // namespace test_wallpaper
 #include "test_wallpaper.moc"
