@@ -15,6 +15,7 @@
 #include "shell/programtitle.h"
 #include "shell/waitcursor.h"
 #include "shell/wallpaperarea.h"
+#include "shell/wallpaperreadingmark.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -443,12 +444,37 @@ bool MainFrm::LoadAutoloadParameters()
     if (wallpaper.Mode == WallpaperSetting::PictureFile
         && (wallpaper.PicturePath.trimmed().isEmpty() || !QFileInfo(wallpaper.PicturePath.trimmed()).isFile()))
         wallpaper.Mode = WallpaperSetting::BuiltInPicture;
-    if (!paintWallpaper(wallpaper)) {
+    if (!paintStoredWallpaper(wallpaper)) {
         // A picture that cannot be read gives way to the built-in one.
         wallpaper.Mode = WallpaperSetting::BuiltInPicture;
         paintWallpaper(wallpaper);
     }
     return menus_->recentFileShown();
+}
+
+bool MainFrm::paintStoredWallpaper(WallpaperSetting &wallpaper)
+{
+    WallpaperReadingMark mark(context_.state.ProgramFolder);
+    if (wallpaper.Mode != WallpaperSetting::PictureFile) {
+        // No picture is read; a mark from an older reading means nothing now.
+        mark.clear();
+        return paintWallpaper(wallpaper);
+    }
+    if (mark.leftBehind()) {
+        // The last start crashed or was stopped while reading this picture:
+        // it is not read again, and the stored choice goes back to the
+        // built-in picture. The mark stays until that is stored, so a start
+        // that cannot store it does not read the picture either.
+        wallpaper.Mode = WallpaperSetting::BuiltInPicture;
+        paintWallpaper(wallpaper);
+        if (SaveAutoloadFile(context_.state))
+            mark.clear();
+        return true;
+    }
+    mark.begin(wallpaper.PicturePath.trimmed());
+    const bool painted = paintWallpaper(wallpaper);
+    mark.clear();
+    return painted;
 }
 
 void MainFrm::InitPrinters()

@@ -120,6 +120,9 @@ private:
     // Start-up steps.
     void InitDefaults();
     bool LoadAutoloadParameters();
+    // Paints the wallpaper the autoload file stores, guarded so that a picture
+    // whose reading never finished at an earlier start is not read again.
+    bool paintStoredWallpaper(WallpaperSetting &wallpaper);
     void InitPrinters();
     QImage builtInWallpaper(const QSize &size);
 

@@ -5,9 +5,11 @@
 #include "shell/commandline.h"
 #include "shell/promotion.h"
 #include "shell/wallpaperarea.h"
+#include "shell/wallpaperreadingmark.h"
 #include "testprogram.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -36,6 +38,20 @@ void writeAutoload(ShellFixture &f, const QString &recentPath, const std::functi
     if (adjust)
         adjust(saved);
     QVERIFY(SaveAutoloadFile(saved));
+}
+
+// Hands the window a built-in picture painted ahead, of one colour, so that a
+// test can tell it from any other wallpaper; returns it.
+QImage paintBuiltInAhead(ShellFixture &f, QColor colour)
+{
+    const QScreen *screen = f.window->screen();
+    const QSize size = MainFrm::stretchedSize(screen->availableGeometry().width(), screen);
+    QImage ahead(size, QImage::Format_RGB32);
+    ahead.fill(colour);
+    std::promise<QImage> painted;
+    painted.set_value(ahead);
+    f.window->usePreparedWallpaper(size, painted.get_future().share());
+    return ahead;
 }
 
 } // namespace
@@ -122,13 +138,7 @@ private slots:
         // The start-up paints the wallpaper on another thread for a window
         // that covers the screen; the window shows that very picture.
         ShellFixture f;
-        const QScreen *screen = f.window->screen();
-        const QSize size = MainFrm::stretchedSize(screen->availableGeometry().width(), screen);
-        QImage ahead(size, QImage::Format_RGB32);
-        ahead.fill(Qt::magenta);
-        std::promise<QImage> painted;
-        painted.set_value(ahead);
-        f.window->usePreparedWallpaper(size, painted.get_future().share());
+        const QImage ahead = paintBuiltInAhead(f, Qt::magenta);
         f.window->MDIForm_Load();
         QCOMPARE(f.window->clientArea()->picture(), ahead);
     }
@@ -165,6 +175,48 @@ private slots:
         QCOMPARE(f.window->menuAction(QStringLiteral("mnuFonts"))->text(),
                  QStringLiteral("Επισκόπιση γραμματοσειρών (DejaVu Sans)"));
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
+    }
+
+    void aStoredPictureWhoseReadingNeverFinishedIsNotReadAgain_data()
+    {
+        QTest::addColumn<bool>("markLeftBehind");
+        QTest::newRow("the last reading finished") << false;
+        QTest::newRow("the last start stopped while reading") << true;
+    }
+
+    void aStoredPictureWhoseReadingNeverFinishedIsNotReadAgain()
+    {
+        QFETCH(bool, markLeftBehind);
+        ShellFixture f;
+        const QString picturePath = QDir(f.programFolder()).filePath(QStringLiteral("wall.png"));
+        QImage stored(40, 30, QImage::Format_RGB32);
+        stored.fill(Qt::darkGreen);
+        QVERIFY(stored.save(picturePath));
+        writeAutoload(f, {}, [&picturePath](AppState &saved) {
+            saved.Wallpaper.Mode = WallpaperSetting::PictureFile;
+            saved.Wallpaper.PicturePath.set(picturePath);
+        });
+        WallpaperReadingMark mark(f.programFolder());
+        if (markLeftBehind)
+            QVERIFY(mark.begin(picturePath));
+
+        const QImage builtIn = paintBuiltInAhead(f, Qt::magenta);
+        f.window->MDIForm_Load();
+
+        const QImage shown = f.window->clientArea()->picture();
+        QCOMPARE(shown == builtIn, markLeftBehind);
+        if (!markLeftBehind)
+            QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::darkGreen));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QVERIFY(!mark.leftBehind());
+        // What the next start reads: the choice is reset only after a reading
+        // that never finished.
+        AppState next;
+        next.ProgramFolder = f.programFolder();
+        QVERIFY(LoadAutoloadFile(next));
+        QCOMPARE(next.Wallpaper.Mode, qint16(markLeftBehind ? WallpaperSetting::BuiltInPicture
+                                                           : WallpaperSetting::PictureFile));
+        QCOMPARE(f.state.Wallpaper.Mode, next.Wallpaper.Mode);
     }
 
     void withoutPrintersTheUserIsTold()
