@@ -951,43 +951,58 @@ void GridEditor::deleteRow(int row)
 
 // ---- Closing -----------------------------------------------------------
 
+// The closing steps, in this order: the box being typed is stored; the
+// question about a typed new-record row is put (its Cancel ends the close with
+// nothing changed); blank names go back to the undo copy; the record is
+// created when the answer was Yes; the member's own check runs last, on the
+// list with the new record in it. The names are put back before the creation
+// because the creation redraws the rows and so takes a new undo copy, which
+// already holds the blank names.
 bool GridEditor::canClose()
 {
     commitFocusedCell();
     if (!inSync())
         show_data();
-    if (!newRecordSettled()) {
-        closeApproved_ = false;
+    closeApproved_ = false;
+    const NewRecordAnswer answer = askAboutNewRecord();
+    if (answer == NewRecordAnswer::Cancel)
         return false;
-    }
-    closeApproved_ = closingCheck();
-    if (closeApproved_) {
-        // The check may have sorted the list under the rows: they no longer
-        // show what they did, and no box has anything left to store.
-        pending_ = {};
-        shownCount_ = -1;
-    }
-    return closeApproved_;
+    const bool repaired = repairBlankNames();
+    // Created as Enter creates it; a refusal keeps the window open with the text.
+    const bool created = answer != NewRecordAnswer::Create || createRecord();
+    if (repaired)
+        platform().messages->exclamation(texts_.closeTitle, texts_.closeText);
+    if (repaired || !created || !closingCheck())
+        return false;
+    closeApproved_ = true;
+    // The check may have sorted the list under the rows: they no longer show
+    // what they did, and no box has anything left to store.
+    pending_ = {};
+    shownCount_ = -1;
+    return true;
 }
 
-bool GridEditor::newRecordSettled()
+GridEditor::NewRecordAnswer GridEditor::askAboutNewRecord()
 {
     if (!templateTyped())
-        return true;
+        return NewRecordAnswer::Drop;
     const MessageRequest question{texts_.caption,
                                   QStringLiteral("Η νέα εγγραφή που πληκτρολογήσατε δεν έχει καταχωρηθεί. Θέλετε να "
                                                  "καταχωρηθεί πριν κλείσει το παράθυρο;"),
-                                  MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes};
-    if (platform().messages->show(question) != MessageAnswer::Yes)
-        return true;
-    // Created as Enter creates it; a refusal keeps the window open with the text.
-    return createRecord();
+                                  MessageIcon::Exclamation, MessageButtons::YesNoCancel, MessageAnswer::Yes};
+    // Only an explicit No lets the typed row go; Escape and the box's own
+    // close box answer Cancel.
+    switch (platform().messages->show(question)) {
+    case MessageAnswer::Yes: return NewRecordAnswer::Create;
+    case MessageAnswer::No: return NewRecordAnswer::Drop;
+    default: return NewRecordAnswer::Cancel;
+    }
 }
 
-bool GridEditor::closingCheck()
+bool GridEditor::repairBlankNames()
 {
     if (nameColumn_ < 0)
-        return true;
+        return false;
     const int c = nameColumn_;
     bool repaired = false;
     const int count = recordCount();
@@ -1005,11 +1020,7 @@ bool GridEditor::closingCheck()
             textCell(row, c)->setText(cellText(k, c, false));
         repaired = true;
     }
-    if (repaired) {
-        platform().messages->exclamation(texts_.closeTitle, texts_.closeText);
-        return false;
-    }
-    return true;
+    return repaired;
 }
 
 void GridEditor::closeEvent(QCloseEvent *event)

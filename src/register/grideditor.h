@@ -107,7 +107,8 @@ struct GridGeometry
 // off first.
 //
 // Text typed on the new-record row and never created is not dropped in
-// silence: the close asks whether to create it first.
+// silence: the close asks whether to create it first, and lets it go only on
+// an explicit No.
 //
 // Records are addressed by index k; k equal to the record count is the
 // new-record row's template. The member (see TypedGridEditor) stores the data;
@@ -198,9 +199,10 @@ protected:
     virtual void headerClicked(int /*column*/) {}
     virtual void deleteAll() {}
     virtual void openOrderWindow() {}
-    // The closing check after the focused box was stored; by default empty
-    // names are put back and the close is refused once.
-    virtual bool closingCheck();
+    // The member's closing check, the last step of a close: after the focused
+    // box was stored, blank names were put back (which refuses the close once)
+    // and the new-record row was created or let go.
+    virtual bool closingCheck() { return true; }
 
     // For the members.
     const GridTexts &texts() const { return texts_; }
@@ -268,8 +270,13 @@ private:
     // The bound box's text into its record, before the rows are written again.
     void storeBoundBoxBeforeRedraw();
     void leaveBox(int row, int column);
-    // Whether the close may go on as far as the new-record row is concerned.
-    bool newRecordSettled();
+    // What the close does with a typed new-record row: create it, let it go
+    // (also when nothing was typed), or stay open with it.
+    enum class NewRecordAnswer { Create, Drop, Cancel };
+    NewRecordAnswer askAboutNewRecord();
+    // Blank names take the undo copy's, else their running number; true when
+    // one was put back.
+    bool repairBlankNames();
     // Cell events on or off: a closed or dying window hears nothing from its boxes.
     void listenToCells(bool listen);
     bool onKey(int row, int column, int key);

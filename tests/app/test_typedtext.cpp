@@ -11,17 +11,20 @@
 #include "occupancy/dat11_professionals.h"
 #include "occupancy/occupancywindow.h"
 #include "platform/localeservice.h"
+#include "platform/qtmessageservice.h"
 #include "register/dat01_flats.h"
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_persons.h"
 #include "register/listgeneration.h"
 #include "register/windowopener.h"
 #include "shell/childframe.h"
+#include "modalwindow.h"
 #include "testprogram.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -741,6 +744,94 @@ const QList<QuestionCase> &QuestionCases()
     return cases;
 }
 
+// ---- The question with a blank name on another record ----------------------
+
+// A new record typed, then the name of the record on row 1 emptied; the focus
+// stays in that box. The question is answered first, then the name is put
+// back from what it was when the close began, whatever the answer.
+GridEditor *FlatTypedAndOneNameCleared(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Opened<dat01_Flats>(f);
+    TypeIntoBox(w->textCell(3, 0), QStringLiteral("Δ4"));
+    FocusBox(w->textCell(1, 0));
+    ClearBox(w->textCell(1, 0));
+    return w;
+}
+
+GridEditor *PersonTypedAndOneNameCleared(RegisterFixture &f)
+{
+    StartWork(f, 1, 2);
+    auto *w = Opened<dat02_Persons>(f);
+    TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νέο πρόσωπο"));
+    FocusBox(w->textCell(1, 0));
+    ClearBox(w->textCell(1, 0));
+    return w;
+}
+
+// How the question is left: a button, or the desktop's own box left with
+// Escape or with its close box.
+enum class Reply { Yes, No, EscapeKey, CloseBox };
+
+// The first message goes to the desktop's box; every message, that one too,
+// is recorded, and the later ones are answered as the recording double does.
+class DesktopFirstMessage final : public MessageService
+{
+public:
+    explicit DesktopFirstMessage(RecordingMessageService &recorded) : recorded_(recorded) {}
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        if (!recorded_.shown.isEmpty())
+            return recorded_.show(request);
+        recorded_.shown.append(request);
+        return desktop_.show(request);
+    }
+
+private:
+    RecordingMessageService &recorded_;
+    QtMessageService desktop_;
+};
+
+struct RepairCase
+{
+    const char *window;
+    const char *scenario;
+    GridEditor *(*open)(RegisterFixture &);
+    Reply reply;
+    QString repairTitle; // the repair's message; empty: the close was cancelled before it
+    int typedRow;        // the row the new record was typed on
+    QString clearedBox;  // what the cleared name box, and the typed row's, show after the close
+    QString typedBox;
+    QStringList (*records)(const RegisterFixture &);
+    QStringList expected; // after the refused close, and after a second close that goes through
+};
+
+const QList<RepairCase> &RepairCases()
+{
+    const QString flats = QStringLiteral("Προβλήματα με τον ορισμό διαμερισμάτων");
+    const QString persons = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
+    static const QList<RepairCase> cases = {
+        {"flats", "yes: the name comes back, the new flat keeps its own", FlatTypedAndOneNameCleared, Reply::Yes,
+         flats, 3, QStringLiteral("Δ2"), QStringLiteral("Δ4"), FlatRecords,
+         {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0", "Δ4  0 0"}},
+        {"flats", "no: the name comes back, no new flat", FlatTypedAndOneNameCleared, Reply::No, flats, 3,
+         QStringLiteral("Δ2"), QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"flats", "Escape: the window stays as it was", FlatTypedAndOneNameCleared, Reply::EscapeKey, {}, 3, {},
+         QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "  0 0", "Δ3  0 0"}},
+        {"flats", "the question's close box: the window stays as it was", FlatTypedAndOneNameCleared,
+         Reply::CloseBox, {}, 3, {}, QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "  0 0", "Δ3  0 0"}},
+        {"persons", "yes: the name comes back, the new person keeps its own", PersonTypedAndOneNameCleared,
+         Reply::Yes, persons, 2, QStringLiteral("Πρόσωπο 2"), QStringLiteral("Νέο πρόσωπο"), PersonRecords,
+         {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / ", "Νέο πρόσωπο:  / "}},
+        {"persons", "no: the name comes back, no new person", PersonTypedAndOneNameCleared, Reply::No, persons, 2,
+         QStringLiteral("Πρόσωπο 2"), QStringLiteral("Νέο πρόσωπο"), PersonRecords,
+         {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / "}},
+        {"persons", "Escape: the window stays as it was", PersonTypedAndOneNameCleared, Reply::EscapeKey, {}, 2, {},
+         QStringLiteral("Νέο πρόσωπο"), PersonRecords, {"Πρόσωπο 1:  / ", ":  / "}},
+    };
+    return cases;
+}
+
 } // namespace
 
 class TestTypedText : public QObject
@@ -791,7 +882,7 @@ private slots:
         } else {
             QVERIFY(!shown.isEmpty());
             QCOMPARE(shown[0], (MessageRequest{c.caption, NewRecordText, MessageIcon::Exclamation,
-                                               MessageButtons::YesNo, MessageAnswer::Yes}));
+                                               MessageButtons::YesNoCancel, MessageAnswer::Yes}));
         }
         if (refused) {
             QCOMPARE(shown.size(), 2);
@@ -804,6 +895,58 @@ private slots:
             QCOMPARE(shown.size(), 3);
             QCOMPARE(shown[2].text, NewRecordText);
         }
+        w.reset();
+        QCOMPARE(c.records(f), c.expected);
+    }
+
+    void newRecordQuestionWithABlankName_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < RepairCases().size(); ++i)
+            QTest::addRow("%s: %s", RepairCases()[i].window, RepairCases()[i].scenario) << i;
+    }
+
+    void newRecordQuestionWithABlankName()
+    {
+        QFETCH(int, index);
+        const RepairCase &c = RepairCases()[index];
+        RegisterFixture f;
+        DesktopFirstMessage desktop(f.platform.messages); // outlives the window
+        std::unique_ptr<GridEditor> w(c.open(f));
+        if (QTest::currentTestFailed())
+            return;
+        QList<MessageRequest> &shown = f.platform.messages.shown;
+        shown.clear();
+        const bool onDesktop = c.reply == Reply::EscapeKey || c.reply == Reply::CloseBox;
+        if (onDesktop) {
+            f.context.platform.messages = &desktop;
+            const auto box = OnModal<QMessageBox>([&c](QMessageBox *b) {
+                if (c.reply == Reply::EscapeKey)
+                    QTest::keyClick(b, Qt::Key_Escape);
+                else
+                    b->close();
+            });
+            QVERIFY(!w->close());
+        } else {
+            f.platform.messages.script = {c.reply == Reply::Yes ? MessageAnswer::Yes : MessageAnswer::No};
+            QVERIFY(!w->close());
+        }
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown[0].text, NewRecordText);
+        QCOMPARE(shown.size(), c.repairTitle.isEmpty() ? 1 : 2);
+        if (!c.repairTitle.isEmpty())
+            QCOMPARE(shown[1].title, c.repairTitle);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->textCell(1, 0)->text(), c.clearedBox);
+        QCOMPARE(w->textCell(c.typedRow, 0)->text(), c.typedBox);
+        QCOMPARE(c.records(f), c.expected);
+        if (onDesktop)
+            return;
+        // Closed again: a No is asked for again, as the typed row is still there.
+        shown.clear();
+        f.platform.messages.script = {MessageAnswer::No};
+        QVERIFY(w->close());
+        QCOMPARE(shown.size(), c.reply == Reply::No ? 1 : 0);
         w.reset();
         QCOMPARE(c.records(f), c.expected);
     }
