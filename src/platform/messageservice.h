@@ -18,6 +18,9 @@ struct MessageRequest
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    // Escape and the box's close box answer Cancel even where no Cancel
+    // button is shown (otherwise they answer as that button, No or OK).
+    bool escapeCancels = false;
     friend bool operator==(const MessageRequest &, const MessageRequest &) = default;
 };
 

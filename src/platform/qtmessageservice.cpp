@@ -78,7 +78,14 @@ MessageAnswer QtMessageService::show(const MessageRequest &request)
     QMessageBox box(boxIcon(request.icon), request.title, request.text, boxButtons(request.buttons), owner);
     setGreekButtonTexts(box);
     box.setDefaultButton(boxButton(request.defaultAnswer));
-    box.setEscapeButton(boxButton(escapeAnswer(request.buttons)));
+    if (request.escapeCancels && !box.button(QMessageBox::Cancel)) {
+        // A Cancel kept out of sight, so the box shows only its own buttons.
+        QAbstractButton *cancel = box.addButton(QMessageBox::Cancel);
+        cancel->hide();
+        box.setEscapeButton(cancel);
+    } else {
+        box.setEscapeButton(boxButton(escapeAnswer(request.buttons)));
+    }
     const QtModalCursor pointer;
     const int clicked = box.exec();
     switch (clicked) {

@@ -989,7 +989,8 @@ GridEditor::NewRecordAnswer GridEditor::askAboutNewRecord()
     const MessageRequest question{texts_.caption,
                                   QStringLiteral("Η νέα εγγραφή που πληκτρολογήσατε δεν έχει καταχωρηθεί. Θέλετε να "
                                                  "καταχωρηθεί πριν κλείσει το παράθυρο;"),
-                                  MessageIcon::Exclamation, MessageButtons::YesNoCancel, MessageAnswer::Yes};
+                                  MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes,
+                                  /*escapeCancels=*/true};
     // Only an explicit No lets the typed row go; Escape and the box's own
     // close box answer Cancel.
     switch (platform().messages->show(question)) {

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
@@ -882,7 +883,7 @@ private slots:
         } else {
             QVERIFY(!shown.isEmpty());
             QCOMPARE(shown[0], (MessageRequest{c.caption, NewRecordText, MessageIcon::Exclamation,
-                                               MessageButtons::YesNoCancel, MessageAnswer::Yes}));
+                                               MessageButtons::YesNo, MessageAnswer::Yes, true}));
         }
         if (refused) {
             QCOMPARE(shown.size(), 2);
@@ -921,6 +922,15 @@ private slots:
         if (onDesktop) {
             f.context.platform.messages = &desktop;
             const auto box = OnModal<QMessageBox>([&c](QMessageBox *b) {
+                // The question shows only its Yes and No.
+                QStringList shownButtons;
+                for (QAbstractButton *button : b->buttons())
+                    if (button->isVisible())
+                        shownButtons.append(button->text());
+                shownButtons.sort();
+                QStringList yesAndNo{QStringLiteral("Ναι"), QStringLiteral("Όχι")};
+                yesAndNo.sort();
+                QCOMPARE(shownButtons, yesAndNo);
                 if (c.reply == Reply::EscapeKey)
                     QTest::keyClick(b, Qt::Key_Escape);
                 else
