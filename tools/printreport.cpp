@@ -1,10 +1,11 @@
-// printreport FILE.s43 REPORT [INDEX] OUT.pdf
+// printreport FILE.s43 REPORT [NUMBER] OUT.pdf
 //
 // A developer tool: opens a data file (blank password only), runs the named
 // report's command sequence answering every question Yes, and prints every
 // page of the report through its window's layout and paint code onto the
-// built-in "PDF" printer, writing OUT.pdf. Exit 0 on success; 1 with the
-// stop's message on standard error.
+// built-in "PDF" printer, writing OUT.pdf. NUMBER names the issue or the
+// payment as its list window numbers it (α/α, from 1). Exit 0 on success; 1
+// with the stop's message on standard error.
 
 #include "printreport.h"
 
@@ -77,8 +78,15 @@ QString reportNames()
 {
     QStringList names;
     for (const PrintReportEntry &entry : PrintReportEntries())
-        names.append(entry.takesIndex ? entry.name + QStringLiteral(" INDEX") : entry.name);
+        names.append(entry.takesNumber ? entry.name + QStringLiteral(" NUMBER") : entry.name);
     return names.join(QStringLiteral(", "));
+}
+
+QString usage()
+{
+    return QStringLiteral("printreport FILE.s43 REPORT [NUMBER] OUT.pdf\nReports: ") + reportNames()
+           + QStringLiteral("\nNUMBER: the issue's or the payment's number (α/α) as the issues or the payments "
+                            "window lists it, from 1.");
 }
 
 bool openDataFile(AppState &state, const QString &path, QString &error)
@@ -128,22 +136,15 @@ int main(int argc, char **argv)
     LocaleService::installGreekLocale();
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 3 && args.size() != 4)
-        return fail(QStringLiteral("printreport FILE.s43 REPORT [INDEX] OUT.pdf\nReports: ") + reportNames());
+        return fail(usage());
     const QString reportName = args.at(1);
     const auto &entries = PrintReportEntries();
     const auto entry = std::find_if(entries.begin(), entries.end(),
                                     [&](const PrintReportEntry &e) { return e.name == reportName; });
     if (entry == entries.end())
-        return fail(QStringLiteral("Unknown report ") + reportName + QStringLiteral("; reports: ") + reportNames());
-    int index = -1;
-    if (entry->takesIndex) {
-        bool ok = false;
-        index = args.size() == 4 ? args.at(2).toInt(&ok) : -1;
-        if (!ok || index < 0)
-            return fail(QStringLiteral("The report ") + reportName + QStringLiteral(" needs an index."));
-    } else if (args.size() != 3) {
-        return fail(QStringLiteral("The report ") + reportName + QStringLiteral(" takes no index."));
-    }
+        return fail(QStringLiteral("Unknown report ") + reportName + QStringLiteral("\n") + usage());
+    if (args.size() != (entry->takesNumber ? 4 : 3))
+        return fail(usage());
     const QString output = QFileInfo(args.last()).absoluteFilePath();
 
     AppState state;
@@ -165,7 +166,8 @@ int main(int argc, char **argv)
         state.PreferredFont = QStringLiteral("Arial Greek");
 
     Platform platform{&messages, &choices, nullptr, nullptr, &fileDialogs, &help, &clock, &printers};
-    PrintReportRun run{state, platform, PrintingContext{state, platform}, index, output};
+    const QString number = entry->takesNumber ? args.at(2) : QString();
+    PrintReportRun run{state, platform, PrintingContext{state, platform}, number, -1, output};
     if (!entry->run(run))
         return fail(messages.last.isEmpty() ? QStringLiteral("Η εκτύπωση δεν έγινε.") : messages.last);
     return 0;

@@ -18,12 +18,14 @@ class PreviewReport;
 
 // One run of the tool: the opened data file's state, a headless platform
 // (questions answered Yes, the built-in PDF printer writing the output file),
-// the index given on the command line (-1 when none) and the output file.
+// the number given on the command line as typed, the index of the record it
+// names once the report has looked it up (-1 before) and the output file.
 struct PrintReportRun
 {
     AppState &state;
     Platform platform;
     PrintingContext printing;
+    QString number;
     int index = -1;
     QString outputPdf;
 };
@@ -34,7 +36,7 @@ struct PrintReportRun
 struct PrintReportEntry
 {
     QString name;
-    bool takesIndex = false;
+    bool takesNumber = false;
     std::function<bool(PrintReportRun &run)> run;
 };
 
@@ -42,12 +44,15 @@ struct PrintReportEntry
 std::vector<PrintReportEntry> &PrintReportEntries();
 bool RegisterPrintReport(PrintReportEntry entry);
 
-// Whether the run's index names one of the count entries of a kind (an issue,
-// a payment); otherwise shows the tool's one message for every report,
-// "Δεν υπάρχει <what> με αριθμό N.", and answers false. IndexNamesIssue is it
-// for the issues.
-bool IndexNamesEntry(PrintReportRun &run, int count, const QString &what);
-bool IndexNamesIssue(PrintReportRun &run);
+// Looks the run's number up as the list window of its kind numbers its
+// records (α/α, from 1; listed as the window lists them at opening) and sets
+// run.index to the record it names. A number that names none (0, too large,
+// negative, or not a number at all) gets the tool's one message for every
+// report, "Δεν υπάρχει <what> με αριθμό N.", and the answer false.
+bool NumberNamesEntry(PrintReportRun &run, const std::vector<int> &listed, const QString &what);
+// The same for the issues window and the payments window.
+bool NumberNamesIssue(PrintReportRun &run);
+bool NumberNamesPayment(PrintReportRun &run);
 
 // Lays the report out in its preview window (not shown) with the file's
 // stored print settings and prints every page, one copy, to the built-in PDF
@@ -58,8 +63,8 @@ bool PrintReportToPdf(PrintReportRun &run, PreviewReport &report);
 
 // In a tools/printreport_<name>.cpp:
 //   KV_PRINT_REPORT(collective, "collective", true, [](PrintReportRun &run) { ... });
-#define KV_PRINT_REPORT(id, name, takesIndex, ...)                                                                   \
+#define KV_PRINT_REPORT(id, name, takesNumber, ...)                                                                   \
     namespace {                                                                                                      \
     const bool printReportRegistered_##id =                                                                          \
-        ::kelvarino::RegisterPrintReport({QStringLiteral(name), takesIndex, __VA_ARGS__});                           \
+        ::kelvarino::RegisterPrintReport({QStringLiteral(name), takesNumber, __VA_ARGS__});                           \
     }

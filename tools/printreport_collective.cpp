@@ -5,10 +5,10 @@
 
 using namespace kelvarino;
 
-// collective ISSUE: the collective statement of the issue at INDEX of the list
-// as stored (latest period end first).
+// collective ISSUE: the collective statement of the issue that the issues
+// window numbers ISSUE.
 KV_PRINT_REPORT(collective, "collective", true, [](PrintReportRun &run) {
-    if (!IndexNamesIssue(run))
+    if (!NumberNamesIssue(run))
         return false;
     PeriodResults results;
     if (PrepareCollectiveStatement(run.state.Building, run.index, *run.platform.messages, results)

@@ -10,7 +10,7 @@
 using namespace kelvarino;
 
 KV_PRINT_REPORT(notifications, "notifications", true, [](PrintReportRun &run) {
-    if (!IndexNamesIssue(run))
+    if (!NumberNamesIssue(run))
         return false;
     PeriodResults results;
     if (PrepareNotifications(run.state.Building, run.index, *run.platform.messages, results)

@@ -27,7 +27,7 @@ bool PrintList(PrintReportRun &run, ContactListKind kind)
 } // namespace
 
 KV_PRINT_REPORT(cash, "cash", true, [](PrintReportRun &run) {
-    if (!IndexNamesIssue(run))
+    if (!NumberNamesIssue(run))
         return false;
     PeriodResults results;
     if (PrepareCashStatement(run.state.Building, run.index, *run.platform.messages, results)
@@ -49,7 +49,7 @@ KV_PRINT_REPORT(permille, "permille", false, [](PrintReportRun &run) {
 })
 
 KV_PRINT_REPORT(receipt, "receipt", true, [](PrintReportRun &run) {
-    if (!IndexNamesEntry(run, run.state.Building.PaymentCount(), QStringLiteral("πληρωμή")))
+    if (!NumberNamesPayment(run))
         return false;
     PeriodResults results;
     if (PreparePaymentReceipt(run.state.Building, run.index, *run.platform.messages, results)

@@ -1,5 +1,6 @@
 #include "accounts/recordlistwindow.h"
 
+#include "core/listfilters.h"
 #include "core/recordmaintenance.h"
 #include "platform/twips.h"
 #include "register/datamenu.h"
@@ -350,7 +351,7 @@ void RecordListWindow::showRow(int row, int position)
     const int count = int(listed_.size());
     for (std::size_t c = 0; c < r.cells.size(); ++c) {
         QLabel *label = r.cells[c];
-        label->setText(c == 0 ? QString::number(count - position) : cellText(index, int(c)));
+        label->setText(c == 0 ? QString::number(ListedNumber(count, position)) : cellText(index, int(c)));
         const auto [text, background] = cellColours(index, int(c));
         PaintCell(label, text, background);
         label->show();

@@ -171,6 +171,14 @@ void SortLatestFirst(std::vector<std::pair<double, int>> &entries)
     });
 }
 
+int RecordNumbered(const std::vector<int> &listed, qint64 number)
+{
+    const auto count = qint64(listed.size());
+    if (number < 1 || number > count)
+        return -1;
+    return listed[std::size_t(count - number)];
+}
+
 ListedExpenses ListExpenses(const BuildingData &building, const ExpenseFilterRecord &filter)
 {
     const ExpenseRule rule(filter, building);

@@ -70,6 +70,12 @@ struct ListedPayments
     float total() const { return OwnerTotal + ResidentTotal; }
 };
 
+// The number (α/α) that a list window shows for the record at a position of
+// its listing (0 the first listed), and the index of the record that a number
+// names in a listing: -1 when no listed record carries it.
+inline int ListedNumber(int listedCount, int position) { return listedCount - position; }
+int RecordNumbered(const std::vector<int> &listed, qint64 number);
+
 ListedExpenses ListExpenses(const BuildingData &building, const ExpenseFilterRecord &filter);
 ListedPayments ListPayments(const BuildingData &building, const PaymentFilterRecord &filter);
 

@@ -42,7 +42,9 @@ public:
     virtual void clear() = 0;
 };
 
-// Opening a file, a mail address or a web page with the desktop's program.
+// Opening a file, a mail address or a web page with the desktop's program;
+// false when the desktop has no program for it. The program goes through
+// desktopopening.h, which tells the user when that happens.
 class DesktopService
 {
 public:
@@ -108,9 +110,10 @@ public:
     bool openUrl(const QUrl &url) override
     {
         opened.append(url);
-        return true;
+        return !refuses;
     }
     QList<QUrl> opened;
+    bool refuses = false; // as a desktop without a program for what it is asked to open
 };
 
 class ScriptedFileDialogs final : public FileDialogService

@@ -38,6 +38,22 @@ void setGreekLabels(QFileDialog &dialog, QFileDialog::AcceptMode mode)
 // The detail view's columns, as the toolkit's file model numbers them.
 enum FileColumn { SizeColumn = 1, TypeColumn = 2, DateColumn = 3 };
 
+// A file's size in the program's locale: "231,49 kB".
+QString SizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 2, QLocale::DataSizeTraditionalFormat);
+}
+
+// The widest texts of the size column: a size just below the next unit, in
+// bytes and in each unit up to the gigabytes ("1024,00 kB").
+QStringList WidestSizeTexts()
+{
+    QStringList texts;
+    for (const int bits : {10, 20, 30, 40})
+        texts.append(SizeText((qint64(1) << bits) - 1));
+    return texts;
+}
+
 // The toolkit writes the detail view's sizes and dates in the system's locale,
 // whatever the program chose: these columns are written in the program's own.
 class GreekFileDetails final : public QIdentityProxyModel
@@ -51,7 +67,7 @@ public:
         if (role == Qt::DisplayRole && files) {
             const QModelIndex source = mapToSource(index);
             if (index.column() == SizeColumn && !files->isDir(source))
-                return QLocale().formattedDataSize(files->size(source), 2, QLocale::DataSizeTraditionalFormat);
+                return SizeText(files->size(source));
             if (index.column() == DateColumn)
                 return QLocale::c().toString(files->lastModified(source), QStringLiteral("d/M/yyyy H:mm"));
         }
@@ -66,12 +82,17 @@ void showGreekDetails(QFileDialog &dialog)
     if (!view)
         return;
     // Room for the longer Greek kinds of file (such as the exported lists'),
-    // and for a whole date under its whole header.
+    // for every size the column can show and for a whole date, each under
+    // its whole header.
     const QFontMetrics metrics(view->font());
     const auto widthOf = [&](const QString &text) {
         return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
     };
     QHeaderView *header = view->header();
+    int sizeWidth = header->sectionSizeHint(SizeColumn);
+    for (const QString &text : WidestSizeTexts())
+        sizeWidth = std::max(sizeWidth, widthOf(text));
+    header->resizeSection(SizeColumn, sizeWidth);
     header->resizeSection(TypeColumn, widthOf(QStringLiteral("Λογιστικό φύλλο Excel 2007")));
     header->resizeSection(DateColumn,
                           std::max(header->sectionSizeHint(DateColumn), widthOf(QStringLiteral("30/12/2030 23:59"))));

@@ -123,10 +123,10 @@ WidthFitter::WidthFitter(PrintSetting &slot, const PageGeometry &geometry)
 
 bool WidthFitter::fit(double requiredWidth, double minimumScale)
 {
-    return fitBox(requiredWidth, 0, minimumScale);
+    return fitBox(requiredWidth, 0, minimumScale) == BoxFit::Fits;
 }
 
-bool WidthFitter::fitBox(double requiredWidth, double requiredHeight, double minimumScale)
+BoxFit WidthFitter::fitBox(double requiredWidth, double requiredHeight, double minimumScale)
 {
     const auto fitsAt = [&](int o, float magnification) {
         return float(requiredWidth * magnification) <= float(geometry_.printableWidth(o))
@@ -138,32 +138,46 @@ bool WidthFitter::fitBox(double requiredWidth, double requiredHeight, double min
     struct Limit
     {
         double printable, required;
+        bool height = false;
         double ratio() const { return printable / required; }
     };
     const auto limitIn = [&](int o) {
         Limit limit{double(float(geometry_.printableWidth(o))), requiredWidth};
-        const Limit height{double(float(geometry_.printableHeight(o))), requiredHeight};
+        const Limit height{double(float(geometry_.printableHeight(o))), requiredHeight, true};
         if (requiredHeight > 0 && height.ratio() < limit.ratio())
             limit = height;
         return limit;
     };
+    const auto turnTo = [&](int o) { slot_.Portrait = o == 0 ? True16 : qint16(0); };
     const int start = OrientationIndex(slot_);
     if (fitsAt(start, slot_.Magnification))
-        return true;
+        return BoxFit::Fits;
     if (start == 0 && fitsAt(1, slot_.Magnification)) {
-        slot_.Portrait = 0;
-        return true;
+        turnTo(1);
+        return BoxFit::Fits;
     }
-    const int o = start == 0 && limitIn(0).ratio() > limitIn(1).ratio() ? 0 : 1;
+    int o = start == 0 && limitIn(0).ratio() > limitIn(1).ratio() ? 0 : 1;
+    const Limit first = limitIn(o);
+    if (first.ratio() < minimumScale && first.height) {
+        // Too tall for this orientation at the smallest size: the other one
+        // may hold it, as portrait holds a tall receipt.
+        const int other = 1 - o;
+        if (fitsAt(other, slot_.Magnification)) {
+            turnTo(other);
+            return BoxFit::Fits;
+        }
+        if (limitIn(other).ratio() >= minimumScale)
+            o = other;
+    }
     const Limit limit = limitIn(o);
     if (limit.ratio() < minimumScale) {
         restore();
-        return false;
+        return first.height ? BoxFit::TooTall : BoxFit::TooWide;
     }
-    if (o == 1)
-        slot_.Portrait = 0;
+    if (o != start)
+        turnTo(o);
     slot_.Magnification = float(std::floor(limit.printable * 100.0 / limit.required) / 100.0);
-    return true;
+    return BoxFit::Fits;
 }
 
 void WidthFitter::restore()

@@ -51,6 +51,10 @@ struct PageGeometry
 float ClampedLeftTopMargin(float centimetres);
 float ClampedRightBottomMargin(float centimetres);
 
+// How a block fits the page: it fits (the slot may have changed), or at the
+// minimum scale it is too wide, or too tall, for the orientations tried.
+enum class BoxFit { Fits, TooWide, TooTall };
+
 // The fit rule of every report: fits a width its layout needs (twips at
 // magnification 1) to the printable width, turning a portrait slot to
 // landscape and then lowering the magnification, cut to hundredths. When the
@@ -65,8 +69,11 @@ public:
     // The same rule for a block that must also fit the printable height (a
     // height of 0 asks nothing of it). Where the magnification has to drop,
     // a slot that was portrait stays portrait when the block is larger
-    // there, as a tall block is; otherwise it turns landscape.
-    bool fitBox(double requiredWidth, double requiredHeight, double minimumScale);
+    // there, as a tall block is; otherwise it turns landscape. A block too
+    // tall for that orientation even at the minimum scale is tried in the
+    // other one before the fit gives up, so a tall block may turn a
+    // landscape slot to portrait.
+    BoxFit fitBox(double requiredWidth, double requiredHeight, double minimumScale);
     // Orientation and magnification as they were at the start.
     void restore();
 

@@ -84,7 +84,7 @@ public:
     // of the layout, and the layout answers its code for this width.
     bool fitWidth(double requiredWidth, double minimumScale) { return fitter_.fit(requiredWidth, minimumScale); }
     // The same for a block that must fit the printable height as well.
-    bool fitBox(double requiredWidth, double requiredHeight, double minimumScale)
+    BoxFit fitBox(double requiredWidth, double requiredHeight, double minimumScale)
     {
         return fitter_.fitBox(requiredWidth, requiredHeight, minimumScale);
     }

@@ -52,8 +52,14 @@ int FitReceipts(ReportLayout &layout, float receiptWidth)
     // A receipt is as tall as its lines: one that does not fit the page's
     // height would run off the paper's lower edge.
     const float height = HeightUnits * layout.settings.Heights[0];
-    if (!layout.fitBox(receiptWidth, height, MinimumMagnification))
-        return 0;
+    switch (layout.fitBox(receiptWidth, height, MinimumMagnification)) {
+    case BoxFit::TooWide:
+        return TooWideCode;
+    case BoxFit::TooTall:
+        return TooTallCode;
+    case BoxFit::Fits:
+        break;
+    }
     return (2 * receiptWidth + Gap) * layout.settings.Magnification > float(layout.printableWidth()) ? 2 : 1;
 }
 
@@ -65,11 +71,17 @@ void ReadReceiptSizes(PrintSetting &slot, float defaultWidth)
         slot.Heights[0] = DefaultLineHeight;
 }
 
-LayoutFailureText LayoutMessage()
+LayoutFailureText LayoutMessage(int code)
 {
+    const QString advice =
+        QStringLiteral("Αλλάξτε το μέγεθος της σελίδας σε μεγαλύτερο μέγεθος, πχ από Α4 σε Α3 και επανέλθετε.");
+    if (code == TooTallCode)
+        return {QStringLiteral("Οι αποδείξεις δεν χωράνε στο ύψος της σελίδας. Δοκιμάσαμε κάθετη και οριζόντια "
+                               "διάταξη της σελίδας καθώς και σμίκρυνση μέχρι και 50%."),
+                advice};
     return {QStringLiteral("Οι αποδείξεις δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα. Δοκιμάσαμε οριζόντια "
                            "διάταξη της σελίδας καθώς και σμίκρυνση μέχρι και 50%."),
-            QStringLiteral("Αλλάξτε το μέγεθος της σελίδας σε μεγαλύτερο μέγεθος, πχ από Α4 σε Α3 και επανέλθετε.")};
+            advice};
 }
 
 } // namespace kelvarino::PaymentReceipt

@@ -38,17 +38,23 @@ inline constexpr float DefaultLineHeight = 270;
 inline constexpr float Gap = 30;
 inline constexpr float MinimumMagnification = 0.5f;
 
+// The layout's codes of receipts that do not fit even at half size: too wide
+// for the page, or too tall for it in either orientation.
+inline constexpr int TooWideCode = -1;
+inline constexpr int TooTallCode = -2;
+
 // Fits the receipts to the slot, one receipt's width and its height (the
 // slot's line height x HeightUnits) to the printable area: the page columns
-// (1 when both stand side by side, 2 when each has its own page), or 0 when
-// even at half size one receipt is too wide or too tall; the slot's
-// orientation and magnification are then back as they were.
+// (1 when both stand side by side, 2 when each has its own page), or one of
+// the codes above; the slot's orientation and magnification are then back as
+// they were.
 int FitReceipts(ReportLayout &layout, float receiptWidth);
 
 // The receipt's width, and the line height, that a stored value opens with.
 void ReadReceiptSizes(PrintSetting &slot, float defaultWidth);
 
-LayoutFailureText LayoutMessage();
+// The message of a code that FitReceipts answers.
+LayoutFailureText LayoutMessage(int code);
 
 } // namespace PaymentReceipt
 } // namespace kelvarino

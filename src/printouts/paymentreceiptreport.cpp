@@ -49,15 +49,15 @@ void PaymentReceiptReport::defaultPrintParameters(PrintSetting &slot)
 LayoutOutcome PaymentReceiptReport::preparePrint(ReportLayout &layout)
 {
     const int columns = PaymentReceipt::FitReceipts(layout, layout.settings.Widths[0]);
-    if (columns == 0)
-        return LayoutOutcome::failure(-1);
+    if (columns < 0)
+        return LayoutOutcome::failure(columns);
     pageColumns_ = columns;
     return LayoutOutcome::pages(1, columns);
 }
 
-LayoutFailureText PaymentReceiptReport::failureText(int) const
+LayoutFailureText PaymentReceiptReport::failureText(int code) const
 {
-    return PaymentReceipt::LayoutMessage();
+    return PaymentReceipt::LayoutMessage(code);
 }
 
 QString PaymentReceiptReport::pageLabel(int row, int column, bool laidOut) const

@@ -2,6 +2,7 @@
 
 #include "core/codepage1253.h"
 #include "core/fixedtext.h"
+#include "platform/desktopopening.h"
 #include "register/registerlook.h"
 
 #include <QEvent>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-#include <QUrl>
 
 namespace kelvarino {
 
@@ -206,10 +206,7 @@ void ContactWindow::mailTo()
     const QString address = textsOf(contactIndex_).value(mailField_);
     if (!address.contains(QLatin1Char('@')))
         return;
-    // The address alone, every character that could start a query or a
-    // fragment encoded, so that the mail program sees nothing but it.
-    const QByteArray encoded = QUrl::toPercentEncoding(address, "@");
-    context_.platform.desktop->openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(encoded)));
+    OpenMailOnDesktop(context_.platform, address);
 }
 
 bool ContactWindow::eventFilter(QObject *watched, QEvent *event)

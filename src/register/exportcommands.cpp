@@ -1,12 +1,12 @@
 #include "register/exportcommands.h"
 
+#include "platform/desktopopening.h"
 #include "platform/spreadsheetwriter.h"
 #include "platform/textviewer.h"
 #include "register/personsexport.h"
 
 #include <QMenu>
 #include <QSaveFile>
-#include <QUrl>
 #include <QWidget>
 
 namespace kelvarino {
@@ -90,7 +90,7 @@ void ExportCommands::writeWorkbook(const std::optional<QString> &base, bool list
     window_->unsetCursor();
     messages.information(QStringLiteral("Εκτύπωση σε αρχείο EXCEL"),
                          QStringLiteral("Τα δεδομένα μεταφέρθηκαν στο αρχείο EXCEL με όνομα:\n\n") + path);
-    platform.desktop->openUrl(QUrl::fromLocalFile(path));
+    OpenSavedFileOnDesktop(platform, path);
 }
 
 } // namespace kelvarino

@@ -1,5 +1,6 @@
 #include "shell/frmabout.h"
 
+#include "platform/desktopopening.h"
 #include "shell/builtinpictures.h"
 #include "shell/programtitle.h"
 
@@ -54,7 +55,7 @@ frmAbout::frmAbout(const AppContext &context, QWidget *parent)
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
-        context_.platform.desktop->openUrl(makerPage(context_.state.ProgramFolder));
+        OpenPageOnDesktop(context_.platform, makerPage(context_.state.ProgramFolder));
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
+#include "platform/desktopopening.h"
 #include "platform/picturereader.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QUrl>
 
 #include <typeinfo>
 
@@ -137,9 +137,9 @@ bool MainFrm::runOwnCommand(const QString &command, int index)
     else if (command == QStringLiteral("mnuHelpPrint"))
         platform.help->showTopic(5000);
     else if (command == QStringLiteral("mnuSite"))
-        platform.desktop->openUrl(frmAbout::makerPage(context_.state.ProgramFolder));
+        OpenPageOnDesktop(platform, frmAbout::makerPage(context_.state.ProgramFolder));
     else if (command == QStringLiteral("mnuEmail"))
-        platform.desktop->openUrl(QUrl(QStringLiteral("mailto:") + MakerMailAddress()));
+        OpenMailOnDesktop(platform, MakerMailAddress());
     else
         return false;
     return true;

@@ -1,9 +1,9 @@
 #include "shell/openexportedspreadsheet.h"
 
 #include "core/formatting.h"
+#include "platform/desktopopening.h"
 
 #include <QDir>
-#include <QUrl>
 
 namespace kelvarino {
 
@@ -28,7 +28,7 @@ void OpenExportedSpreadsheet(const Platform &platform, const QString &folder, co
                                  QStringLiteral("Δεν μπορέσαμε να ξεκινήσουμε το EXCEL. Κάντε το εσείς χειροκίνητα."));
         return;
     }
-    platform.desktop->openUrl(QUrl::fromLocalFile(folder + base + QLatin1Char('.') + chosen));
+    OpenSavedFileOnDesktop(platform, folder + base + QLatin1Char('.') + chosen);
 }
 
 } // namespace kelvarino

@@ -1,5 +1,6 @@
 // printreport collective ISSUE on the example building: every issue's
-// statement printed to PDF through the window's layout and paint code.
+// statement printed to PDF through the window's layout and paint code, each
+// named by its number in the issues window (1 the oldest).
 
 #include "core/datafile.h"
 #include "core/printsettings.h"
@@ -65,14 +66,14 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("total");
-        QTest::newRow("0") << 0 << 2 << "ΑΠΟ: 1/10/2025 ΕΩΣ: 31/12/2025" << "ΣΥΝΟΛΟ: 4306,15";
-        QTest::newRow("1") << 1 << 1 << "ΑΠΟ: 1/7/2025 ΕΩΣ: 30/9/2025" << "ΣΥΝΟΛΟ: 891,50";
-        QTest::newRow("2") << 2 << 2 << "ΑΠΟ: 1/4/2025 ΕΩΣ: 30/6/2025" << "ΣΥΝΟΛΟ: 3161,35";
-        QTest::newRow("3") << 3 << 2 << "ΑΠΟ: 1/1/2025 ΕΩΣ: 31/3/2025" << "ΣΥΝΟΛΟ: 5274,55";
+        QTest::newRow("8") << 8 << 2 << "ΑΠΟ: 1/10/2025 ΕΩΣ: 31/12/2025" << "ΣΥΝΟΛΟ: 4306,15";
+        QTest::newRow("7") << 7 << 1 << "ΑΠΟ: 1/7/2025 ΕΩΣ: 30/9/2025" << "ΣΥΝΟΛΟ: 891,50";
+        QTest::newRow("6") << 6 << 2 << "ΑΠΟ: 1/4/2025 ΕΩΣ: 30/6/2025" << "ΣΥΝΟΛΟ: 3161,35";
+        QTest::newRow("5") << 5 << 2 << "ΑΠΟ: 1/1/2025 ΕΩΣ: 31/3/2025" << "ΣΥΝΟΛΟ: 5274,55";
         QTest::newRow("4") << 4 << 2 << "ΑΠΟ: 1/10/2024 ΕΩΣ: 31/12/2024" << "ΣΥΝΟΛΟ: 4430,65";
-        QTest::newRow("5") << 5 << 2 << "ΑΠΟ: 1/7/2024 ΕΩΣ: 30/9/2024" << "ΣΥΝΟΛΟ: 2071,90";
-        QTest::newRow("6") << 6 << 1 << "ΑΠΟ: 1/4/2024 ΕΩΣ: 30/6/2024" << "ΣΥΝΟΛΟ: 789,15";
-        QTest::newRow("7") << 7 << 2 << "ΑΠΟ: 1/1/2024 ΕΩΣ: 31/3/2024" << "ΣΥΝΟΛΟ: 5260,05";
+        QTest::newRow("3") << 3 << 2 << "ΑΠΟ: 1/7/2024 ΕΩΣ: 30/9/2024" << "ΣΥΝΟΛΟ: 2071,90";
+        QTest::newRow("2") << 2 << 1 << "ΑΠΟ: 1/4/2024 ΕΩΣ: 30/6/2024" << "ΣΥΝΟΛΟ: 789,15";
+        QTest::newRow("1") << 1 << 2 << "ΑΠΟ: 1/1/2024 ΕΩΣ: 31/3/2024" << "ΣΥΝΟΛΟ: 5260,05";
     }
     void eachIssue()
     {
@@ -103,17 +104,17 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(WriteDataFile(building, FixedText<8>(), QString()));
         file.close();
-        Run run = PrintReport({tooWide, QStringLiteral("collective"), QStringLiteral("0"),
+        Run run = PrintReport({tooWide, QStringLiteral("collective"), QStringLiteral("8"),
                                folder.filePath(QStringLiteral("no.pdf"))});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.standardError.contains(QStringLiteral("Η στήλη με τα ονόματα των διαμερισμάτων")),
                  qPrintable(run.standardError));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("no.pdf"))));
 
-        run = PrintReport({example, QStringLiteral("collective"), QStringLiteral("8"),
+        run = PrintReport({example, QStringLiteral("collective"), QStringLiteral("9"),
                            folder.filePath(QStringLiteral("no.pdf"))});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.standardError.trimmed(), QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 8."));
+        QCOMPARE(run.standardError.trimmed(), QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 9."));
     }
 
 private:

@@ -44,7 +44,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("notifications.pdf"));
-        const ToolRun run = PrintReport({Example, QStringLiteral("notifications"), QStringLiteral("0"), pdf});
+        // The issues window numbers the latest of the eight issues 8.
+        const ToolRun run = PrintReport({Example, QStringLiteral("notifications"), QStringLiteral("8"), pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
 
         // The pages of one sheet, as the window lays the example out.
@@ -78,6 +79,18 @@ private slots:
         const QString all = pages.join(QLatin1Char('\n'));
         QVERIFY(all.contains(QStringLiteral("Χρεώσεις ΕΝΟΙΚΟΥ")));
         QVERIFY(all.contains(QStringLiteral("Χρεώσεις ΙΔΙΟΚΤΗΤΗ")));
+    }
+
+    // Number 1 is the oldest issue, as the issues window numbers it.
+    void theFirstIssue()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("first.pdf"));
+        const ToolRun run = PrintReport({Example, QStringLiteral("notifications"), QStringLiteral("1"), pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QStringList pages = PdfPages(pdf);
+        QVERIFY(!pages.isEmpty());
+        QVERIFY(pages[0].contains(QStringLiteral("ΑΠΟ: 1/1/2024 ΕΩΣ: 31/3/2024")));
     }
 
     void stops()

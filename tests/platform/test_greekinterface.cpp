@@ -1,6 +1,7 @@
 #include "platform/localeservice.h"
 #include "platform/qtfiledialogservice.h"
 #include "platform/qttranslation.h"
+#include "modalwindow.h"
 #include "testprogram.h"
 
 #include <QAbstractButton>
@@ -14,8 +15,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
+
+#include <optional>
 
 using namespace kelvarino;
 
@@ -23,41 +25,41 @@ namespace test_greekinterface {
 
 namespace {
 
-// What the open dialog's detail view shows for one file.
+// What the open dialog's detail view shows for one file, and how wide the
+// size and type columns are against what their texts need, as the view
+// measures them.
 struct SeenRow
 {
     QString size, type, date;
-    int typeWidth = 0;
-    int typeNeeds = 0;
+    int sizeWidth = 0, sizeNeeds = 0;
+    int typeWidth = 0, typeNeeds = 0;
 };
 
-// Waits for the open dialog, reads the row of `name` once its details are
-// known, and closes the dialog; after ten seconds it closes it anyway.
-void readRowOfNextFileDialog(const QString &name, SeenRow &seen)
+// The row of `name` in the dialog's detail view, once its details are known.
+std::optional<SeenRow> RowOf(QFileDialog *dialog, const QString &name)
 {
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, deadline = QDeadlineTimer(10000), name, &seen] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
-        const QAbstractItemModel *rows = view ? view->model() : nullptr;
-        for (int row = 0; rows && row < rows->rowCount(view->rootIndex()); ++row) {
-            const QModelIndex file = rows->index(row, 0, view->rootIndex());
-            const auto cell = [&](int column) { return file.siblingAtColumn(column).data().toString(); };
-            if (cell(0) == name && !cell(3).isEmpty()) {
-                // The width the column's texts need, as the view measures them.
-                const int needs = static_cast<const QAbstractItemView *>(view)->sizeHintForColumn(2);
-                seen = {cell(1), cell(2), cell(3), view->columnWidth(2), needs};
-                break;
-            }
-        }
-        if (!seen.date.isEmpty() || deadline.hasExpired()) {
-            dialog->reject();
-            poll->deleteLater();
-        }
-    });
-    poll->start(20);
+    auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    const QAbstractItemModel *rows = view ? view->model() : nullptr;
+    for (int row = 0; rows && row < rows->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex file = rows->index(row, 0, view->rootIndex());
+        const auto cell = [&](int column) { return file.siblingAtColumn(column).data().toString(); };
+        if (cell(0) != name || cell(3).isEmpty())
+            continue;
+        const auto *items = static_cast<const QAbstractItemView *>(view);
+        return SeenRow{cell(1), cell(2), cell(3), view->columnWidth(1), items->sizeHintForColumn(1),
+                       view->columnWidth(2), items->sizeHintForColumn(2)};
+    }
+    return std::nullopt;
+}
+
+void WriteFile(const QString &path, qint64 bytes, const QDateTime &modified = {})
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(bytes));
+    QVERIFY(file.flush()); // so that no later write moves the time set below
+    if (modified.isValid())
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
 }
 
 } // namespace
@@ -120,26 +122,43 @@ private slots:
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Άκυρο"));
     }
 
-    void theFileDialogShowsGreekDatesAndWholeTypes()
+    // Dates in the program's format, and every size and kind of file whole:
+    // the size column holds the widest size of a unit ("1024,00 kB").
+    void theFileDialogShowsGreekDatesWholeSizesAndWholeTypes()
     {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const QString name = QStringLiteral("λογαριασμοί.txt");
-        QFile file(folder.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write("12345"), qint64(5));
-        QVERIFY(file.flush()); // so that no later write moves the time set below
-        QVERIFY(file.setFileTime(QDateTime(QDate(2021, 2, 3), QTime(14, 5, 59)), QFileDevice::FileModificationTime));
-        file.close();
+        const QString small = QStringLiteral("λογαριασμοί.txt");
+        const QString large = QStringLiteral("μεγάλο.pdf");
+        WriteFile(folder.filePath(small), 5, QDateTime(QDate(2021, 2, 3), QTime(14, 5, 59)));
+        WriteFile(folder.filePath(large), (1 << 20) - 1);
+
+        // A large font, as on a desktop set so, which the columns' standard
+        // widths do not hold.
+        const QFont font = QApplication::font();
+        QFont bigger = font;
+        bigger.setPointSizeF(font.pointSizeF() * 1.6);
+        QApplication::setFont(bigger);
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(font); });
 
         QtFileDialogService dialogs;
-        SeenRow seen;
-        readRowOfNextFileDialog(name, seen);
+        std::optional<SeenRow> first, second;
+        const auto modal = OnModal<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                first = RowOf(dialog, small);
+                second = RowOf(dialog, large);
+            },
+            [&](QFileDialog *dialog) { return RowOf(dialog, small) && RowOf(dialog, large); });
         QVERIFY(dialogs.openFile({QStringLiteral("Άνοιγμα"), folder.path(), QStringLiteral("Όλα (*)"), {}}).isEmpty());
-        QCOMPARE(seen.date, QStringLiteral("3/2/2021 14:05"));
-        QCOMPARE(seen.size, QStringLiteral("5 byte"));
-        QVERIFY(!seen.type.isEmpty());
-        QVERIFY2(seen.typeWidth >= seen.typeNeeds, qPrintable(QStringLiteral("%1 < %2").arg(seen.typeWidth).arg(seen.typeNeeds)));
+        QVERIFY(first && second);
+        QCOMPARE(first->date, QStringLiteral("3/2/2021 14:05"));
+        QCOMPARE(first->size, QStringLiteral("5 byte"));
+        QCOMPARE(second->size, QStringLiteral("1024,00 kB"));
+        QVERIFY(!first->type.isEmpty());
+        for (const SeenRow &row : {*first, *second}) {
+            QVERIFY2(row.sizeWidth >= row.sizeNeeds, qPrintable(QStringLiteral("%1 < %2").arg(row.sizeWidth).arg(row.sizeNeeds)));
+            QVERIFY2(row.typeWidth >= row.typeNeeds, qPrintable(QStringLiteral("%1 < %2").arg(row.typeWidth).arg(row.typeNeeds)));
+        }
     }
 };
 

@@ -455,7 +455,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("tool.pdf"));
         f.doubles.fileDialogs.saveAnswers = {pdf};
-        PrintReportRun run{f.state, f.doubles.platform(), PrintingContext{f.state, f.doubles.platform()}, -1, pdf};
+        PrintReportRun run{f.state, f.doubles.platform(), PrintingContext{f.state, f.doubles.platform()}, {}, -1, pdf};
         QVERIFY(PrintReportToPdf(run, f.report));
         QCOMPARE(PdfPages(pdf).size(), 6);
         f.report.requiredWidth = 1e6;

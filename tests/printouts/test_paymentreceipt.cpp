@@ -165,16 +165,20 @@ private slots:
 
     // A receipt taller than the page is made smaller until its last line and
     // its frame stay within the printable area; a portrait page that holds it
-    // larger than landscape stays portrait. At the default line height
-    // nothing moves. (A4 with margins of 1 cm.)
+    // larger than landscape stays portrait, and one that landscape cannot
+    // hold even at half size, as at the window's largest line height, turns
+    // portrait. At the default line height nothing moves. (A4 with margins of
+    // 1 cm.)
     void aTallReceiptStaysOnThePaper_data()
     {
         QTest::addColumn<bool>("portrait");
         QTest::addColumn<float>("lineHeight");
         QTest::addColumn<float>("magnification");
-        QTest::newRow("default line height") << false << 270.0f << 1.0f;
-        QTest::newRow("tall, landscape") << false << 1000.0f << 0.67f;
-        QTest::newRow("largest, portrait") << true << 1350.0f << 0.72f;
+        QTest::addColumn<bool>("portraitAfter");
+        QTest::newRow("default line height") << false << 270.0f << 1.0f << false;
+        QTest::newRow("tall, landscape") << false << 1000.0f << 0.67f << false;
+        QTest::newRow("largest, portrait") << true << 1350.0f << 0.72f << true;
+        QTest::newRow("largest, landscape") << false << 1350.0f << 0.72f << true;
     }
     void aTallReceiptStaysOnThePaper()
     {
@@ -188,7 +192,8 @@ private slots:
         r.slot().PageNumbers = True16;
         r.open();
         QVERIFY(r.window->hasPages());
-        QCOMPARE(r.slot().Portrait != 0, portrait);
+        QTEST(r.slot().Portrait != 0, "portraitAfter");
+        QVERIFY(r.f.doubles.messages.shown.isEmpty());
         QCOMPARE(r.slot().Magnification, magnification);
         QVERIFY(!r.f.state.DataChanged);
         const PageGeometry paper = PageGeometry::of(r.slot());
@@ -196,8 +201,10 @@ private slots:
         for (int column = 1; column <= r.window->pageColumns(); ++column) {
             const RecordingSurface page = r.page(column);
             QVERIFY(page.find(QStringLiteral("Ο ΔΙΑΧΕΙΡΙΣΤΗΣ")));
-            for (const RecordingSurface::Text &text : page.texts)
+            for (const RecordingSurface::Text &text : page.texts) {
                 QVERIFY2(text.bottom() <= paper.PaperHeight[o], qPrintable(text.text));
+                QVERIFY2(text.right() <= paper.PaperWidth[o], qPrintable(text.text));
+            }
             const QList<RecordingSurface::Shape> frames = page.shapesOf(RecordingSurface::Shape::Box);
             QVERIFY(!frames.isEmpty());
             for (const RecordingSurface::Shape &frame : frames) {
@@ -210,19 +217,24 @@ private slots:
 
     void tooTallEvenAtHalfSize()
     {
-        // Landscape A4 within margins of 1 cm holds not even half of a
-        // receipt at the largest line height, and a landscape page is never
-        // turned back to portrait.
+        // A4 within margins of 1 cm holds not even half of a receipt of line
+        // height 2000 in either orientation: the message names the height.
         Receipt r;
         r.slot().Portrait = False16;
         r.slot().Magnification = 1;
-        r.slot().Heights[0] = 1350;
+        r.slot().Heights[0] = 2000;
         r.open();
         QVERIFY(!r.window->hasPages());
         QCOMPARE(r.slot().Portrait, False16);
         QCOMPARE(r.slot().Magnification, 1.0f);
         QCOMPARE(r.f.doubles.messages.shown.size(), 1);
-        QCOMPARE(r.f.doubles.messages.shown[0].text, PaymentReceipt::LayoutMessage().text());
+        const MessageRequest &shown = r.f.doubles.messages.shown[0];
+        QCOMPARE(shown.text, QStringLiteral("Οι αποδείξεις δεν χωράνε στο ύψος της σελίδας. Δοκιμάσαμε κάθετη και "
+                                            "οριζόντια διάταξη της σελίδας καθώς και σμίκρυνση μέχρι και 50%.\r\n\r\n"
+                                            "Αλλάξτε το μέγεθος της σελίδας σε μεγαλύτερο μέγεθος, πχ από Α4 σε Α3 "
+                                            "και επανέλθετε."));
+        QCOMPARE(shown.title, QStringLiteral("Πρόβλημα με την παρουσίαση των δεδομένων"));
+        QCOMPARE(shown.icon, MessageIcon::Critical);
     }
 
     void theInsetIsOneLetterWide()

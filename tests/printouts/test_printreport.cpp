@@ -1,5 +1,6 @@
 // Every printout of the example building printed through printreport: its
-// page count and a few exact texts of its pages.
+// page count and a few exact texts of its pages; the issues and payments
+// named by their numbers in their windows (1 the oldest).
 #include "testprogram.h"
 
 #include <QDir>
@@ -62,7 +63,7 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("cash") << QStringList{QStringLiteral("cash"), QStringLiteral("0")} << 1 << 1
+        QTest::newRow("cash") << QStringList{QStringLiteral("cash"), QStringLiteral("8")} << 1 << 1
                               << QStringList{QStringLiteral("ΤΑΜΕΙΟ ΣΤΗΝ ΑΡΧΗ ΤΗΣ ΠΕΡΙΟΔΟΥ: 499,17 €"),
                                              // The start, the period's payments less its expenses, and
                                              // the December bills and two charges left unpaid.
@@ -71,16 +72,23 @@ private slots:
                                              QStringLiteral("ΑΠΟΘΕΜΑΤΙΚΑ: 2300,00"),
                                              QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: 1/10/2025 ΕΩΣ: "
                                                             "31/12/2025")};
+        QTest::newRow("cash, the first") << QStringList{QStringLiteral("cash"), QStringLiteral("1")} << 1 << 1
+                                         << QStringList{QStringLiteral("ΔΙΑΧΕΙΡΙΣΤΙΚΗ ΠΕΡΙΟΔΟΣ ΤΑΜΕΙΟΥ ΑΠΟ: 1/1/2024 "
+                                                                       "ΕΩΣ: 31/3/2024")};
         QTest::newRow("permille") << QStringList{QStringLiteral("permille")} << 2 << 1
                                   << QStringList{QStringLiteral("ΧΙΛΙΟΣΤΑ"), QStringLiteral("ΙΣΟΠΟΣΑ"),
                                                  QStringLiteral("Από: 1/7/2024"), QStringLiteral("Έως σήμερα"),
                                                  QStringLiteral("1000,00")};
-        QTest::newRow("receipt") << QStringList{QStringLiteral("receipt"), QStringLiteral("0")} << 2 << 1
+        QTest::newRow("receipt") << QStringList{QStringLiteral("receipt"), QStringLiteral("1")} << 2 << 1
                                  << QStringList{QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΕΝΟΙΚΟΥ"),
                                                 QStringLiteral("ΠΟΣΟ ΕΙΣΠΡΑΞΗΣ: 513,20 €"),
                                                 QStringLiteral("ΝΕΟ ΥΠΟΛΟΙΠΟ: 7,71 €")};
-        QTest::newRow("receipt, owner") << QStringList{QStringLiteral("receipt"), QStringLiteral("0")} << 2 << 2
+        QTest::newRow("receipt, owner") << QStringList{QStringLiteral("receipt"), QStringLiteral("1")} << 2 << 2
                                         << QStringList{QStringLiteral("ΑΠΟΔΕΙΞΗ ΠΛΗΡΩΜΗΣ ΙΔΙΟΚΤΗΤΗ")};
+        QTest::newRow("receipt, the last") << QStringList{QStringLiteral("receipt"), QStringLiteral("83")} << 2 << 1
+                                           << QStringList{QStringLiteral("ΔΙΑΜΕΡΙΣΜΑ: Δ3"),
+                                                          QStringLiteral("ΗΜΕΡΟΜΗΝΙΑ: 1/11/2025"),
+                                                          QStringLiteral("ΠΟΣΟ ΕΙΣΠΡΑΞΗΣ: 59,44 €")};
         QTest::newRow("persons") << QStringList{QStringLiteral("persons")} << 1 << 1
                                  << QStringList{QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΠΙΚΟΙΝΩΝΙΑΣ ΠΡΟΣΩΠΩΝ"),
                                                 QStringLiteral("Γεώργιος Παπαδόπουλος, Κύριο")};
@@ -103,26 +111,53 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text.left(400)));
     }
 
-    // Every report that takes an index words a missing one alike.
-    void aMissingEntryStops_data()
+    // Every report that takes a number words alike every number that names
+    // no record (the example has 8 issues and 83 payments), and prints
+    // nothing.
+    void aNumberThatNamesNothingStops_data()
     {
         QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("message");
-        const QString issue = QStringLiteral("Δεν υπάρχει έκδοση με αριθμό 99.");
-        QTest::newRow("collective") << "collective" << issue;
-        QTest::newRow("notifications") << "notifications" << issue;
-        QTest::newRow("cash") << "cash" << issue;
-        QTest::newRow("receipt") << "receipt" << QStringLiteral("Δεν υπάρχει πληρωμή με αριθμό 99.");
+        const struct
+        {
+            const char *report;
+            const char *kind;
+            const char *onePastTheLast;
+        } reports[] = {{"collective", "έκδοση", "9"},
+                       {"notifications", "έκδοση", "9"},
+                       {"cash", "έκδοση", "9"},
+                       {"receipt", "πληρωμή", "84"}};
+        for (const auto &r : reports) {
+            for (const char *number : {r.onePastTheLast, "0", "-1", "abc", "1e3", "5.5", "99999999999999999999"}) {
+                QTest::addRow("%s %s", r.report, number)
+                    << QString::fromLatin1(r.report) << QString::fromLatin1(number)
+                    << QStringLiteral("Δεν υπάρχει %1 με αριθμό %2.").arg(QString::fromUtf8(r.kind),
+                                                                           QString::fromLatin1(number));
+            }
+        }
     }
 
-    void aMissingEntryStops()
+    void aNumberThatNamesNothingStops()
     {
         QFETCH(QString, report);
+        QFETCH(QString, number);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const ToolRun run = PrintReport({report, QStringLiteral("99"), dir.filePath(QStringLiteral("x.pdf"))});
+        const ToolRun run = PrintReport({report, number, dir.filePath(QStringLiteral("x.pdf"))});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.errors.trimmed(), message);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
+    }
+
+    // Without its number a report prints the usage, which says how numbers go.
+    void aMissingNumberShowsTheUsage()
+    {
+        QTemporaryDir dir;
+        const ToolRun run = PrintReport({QStringLiteral("receipt"), dir.filePath(QStringLiteral("x.pdf"))});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(QStringLiteral("receipt NUMBER")), qPrintable(run.errors));
+        QVERIFY(run.errors.contains(QStringLiteral("as the issues or the payments window lists it, from 1.")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
     }
 };

@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 using namespace kelvarino;
 

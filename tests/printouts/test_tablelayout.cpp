@@ -167,25 +167,46 @@ private slots:
         QCOMPARE(paging.pageColumns, 3);
     }
 
+    // Page: 8000 wide portrait, 10000 x 10000 landscape, portrait as tall as
+    // given. A receipt is 16 line heights tall.
     void receiptsSideBySideOrOneAPage_data()
     {
+        QTest::addColumn<bool>("portrait");
         QTest::addColumn<float>("width");
+        QTest::addColumn<float>("lineHeight");
+        QTest::addColumn<float>("portraitHeight");
         QTest::addColumn<int>("columns");
         QTest::addColumn<float>("magnificationAfter");
-        QTest::newRow("side by side") << 3985.0f << 1 << 1.0f;
-        QTest::newRow("one a page") << 3986.0f << 2 << 1.0f;
-        QTest::newRow("scaled to fit") << 16000.0f << 2 << 0.62f;
-        QTest::newRow("below half size") << 20001.0f << 0 << 1.0f;
+        QTest::addColumn<bool>("portraitAfter");
+        QTest::newRow("side by side") << true << 3985.0f << 0.0f << 16000.0f << 1 << 1.0f << true;
+        QTest::newRow("one a page") << true << 3986.0f << 0.0f << 16000.0f << 2 << 1.0f << true;
+        QTest::newRow("wider than portrait") << true << 9000.0f << 0.0f << 16000.0f << 2 << 1.0f << false;
+        QTest::newRow("scaled to fit") << true << 16000.0f << 0.0f << 16000.0f << 2 << 0.62f << false;
+        QTest::newRow("below half size") << true << 20001.0f << 0.0f << 16000.0f << PaymentReceipt::TooWideCode
+                                         << 1.0f << true;
+        QTest::newRow("tall, smaller in landscape") << false << 3000.0f << 1000.0f << 16000.0f << 1 << 0.62f << false;
+        QTest::newRow("too tall for landscape, portrait holds it")
+            << false << 3000.0f << 1300.0f << 22000.0f << 1 << 1.0f << true;
+        QTest::newRow("too tall for landscape, smaller in portrait")
+            << false << 3000.0f << 1350.0f << 16000.0f << 1 << 0.74f << true;
+        QTest::newRow("too tall for either") << false << 3000.0f << 2100.0f << 16000.0f << PaymentReceipt::TooTallCode
+                                             << 1.0f << false;
+        QTest::newRow("too tall for landscape, too wide for portrait")
+            << false << 17000.0f << 1350.0f << 16000.0f << PaymentReceipt::TooTallCode << 1.0f << false;
     }
+
     void receiptsSideBySideOrOneAPage()
     {
+        QFETCH(bool, portrait);
         QFETCH(float, width);
-        PrintSetting slot = Slot(true, 1.0f);
-        const int columns = FitReceipts(slot, Page(8000, 10000), width);
+        QFETCH(float, lineHeight);
+        QFETCH(float, portraitHeight);
+        PrintSetting slot = Slot(portrait, 1.0f);
+        slot.Heights[0] = lineHeight;
+        const int columns = FitReceipts(slot, Page(8000, 10000, portraitHeight), width);
         QTEST(columns, "columns");
         QTEST(slot.Magnification, "magnificationAfter");
-        // A receipt wider than portrait goes landscape, unless nothing fits.
-        QCOMPARE(slot.Portrait != 0, width <= 8000 || columns == 0);
+        QTEST(slot.Portrait != 0, "portraitAfter");
     }
 
     void measuresOfTheTwoTables()

@@ -299,6 +299,29 @@ private slots:
             QVERIFY2(strings.contains(text), qPrintable(text));
     }
 
+    // A desktop without a program for workbooks: the file stays, and the
+    // user is told where it is.
+    void aWorkbookTheDesktopCannotOpenIsNamedWithItsPath()
+    {
+        QTemporaryDir folder;
+        RegisterFixture f;
+        f.state.DataFolder = folder.path() + QLatin1Char('/');
+        f.state.DataFileName = QStringLiteral("Πολυκατοικία.s43");
+        f.state.Building.Persons = {fullPerson()};
+        f.platform.clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 10, 0)));
+        f.platform.desktop.refuses = true;
+        dat02_Persons window(f.context);
+        window.exportWorkbook();
+        const QString path = folder.path() + QStringLiteral("/prnPersons_Πολυκατοικία_2057.xlsx");
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(f.platform.desktop.opened.value(0), QUrl::fromLocalFile(path));
+        QCOMPARE(f.platform.messages.shown.size(), 2);
+        const MessageRequest &said = f.platform.messages.shown.last();
+        QCOMPARE(said.icon, MessageIcon::Information);
+        QVERIFY2(said.text.contains(QStringLiteral("Δεν μπορέσαμε να ανοίξουμε το αρχείο")), qPrintable(said.text));
+        QVERIFY2(said.text.contains(QStringLiteral(":\n\n") + path + QStringLiteral("\n\n")), qPrintable(said.text));
+    }
+
     void aWorkbookThatCannotBeWrittenIsReportedAsAFailure()
     {
         RegisterFixture f;
