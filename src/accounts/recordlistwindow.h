@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -183,7 +184,10 @@ private:
     };
 
     void buildMenus();
+    void fitNumberColumn();
     Row makeRow(int row);
+    // The keys of a row's number and buttons; true when the key was theirs.
+    bool rowKey(QObject *watched, const QKeyEvent *key);
     void showRow(int row, int position);
     void hideRow(int row);
     // True when the window was in step with the data; otherwise it rebuilds.
