@@ -1,6 +1,7 @@
 #include "printouts/contactlistpage.h"
 
 #include "platform/localeservice.h"
+#include "platform/screencover.h"
 #include "shell/waitcursor.h"
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
@@ -69,8 +70,7 @@ ContactListPage::ContactListPage(const PrintingContext &context, ContactListKind
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int position) { scrolledTo(position); });
 
     cellHeight_ = ContactCellHeight(slot().Heights[0]);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    ScreenCover::apply(this);
     placeCanvas();
     currentPage_ = 1;
     order_ = ContactDisplayOrder(context_.state.Building, spec_.kind, false);
