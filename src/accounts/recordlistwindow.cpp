@@ -100,6 +100,7 @@ RecordListWindow::RecordListWindow(AppContext &context, std::vector<ListColumn> 
       geometry_(std::move(geometry)), entries_(new EntryBoxes(this))
 {
     setWindowTitle(texts_.caption);
+    fitNumberColumn();
     ApplyWindowBackground(this, QColor(255, 255, 255));
     frame_ = new QGroupBox(this);
     frame_->setGeometry(Twips::rect(geometry_.frameLeft, geometry_.frameTop, geometry_.frameWidth,
@@ -154,6 +155,8 @@ QToolButton *RecordListWindow::makeAcceptButton(const QString &toolTip)
 QLabel *RecordListWindow::addTotal(const QString &caption, double captionLeft, double captionWidth,
                                    double valueLeft, double valueWidth)
 {
+    captionLeft = shiftedLeft(captionLeft);
+    valueLeft = shiftedLeft(valueLeft);
     auto *label = new QLabel(caption, this);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::Box);
@@ -195,13 +198,15 @@ void RecordListWindow::addOnEnter(QWidget *box)
 
 void RecordListWindow::addRowButton(ListRowButton button)
 {
+    button.left = shiftedLeft(button.left);
     rowButtons_.push_back(std::move(button));
 }
 
 void RecordListWindow::fitNumberColumn()
 {
     // The running number of a full list (32767) shows whole: its column
-    // widens, and everything to its right moves along.
+    // widens, and what stands to its right (the columns, the row buttons, the
+    // totals, the frame's right edge, the scroll bar) moves along.
     const QFontMetrics metrics(font());
     int widest = 0;
     const int digits = int(QString::number(MaxListCount).size());
@@ -210,23 +215,24 @@ void RecordListWindow::fitNumberColumn()
     // The cell's border and a pixel of air on each side, and a pixel for the
     // rounding of twips to pixels.
     const double needed = Twips::fromPixels(widest + 5, this);
-    const double extra = needed - columns_.front().width;
-    if (extra <= 0)
+    numberShift_ = std::max(0.0, needed - columns_.front().width);
+    if (numberShift_ == 0)
         return;
-    const double numberLeft = columns_.front().left;
-    columns_.front().width = needed;
     for (ListColumn &column : columns_)
-        if (column.left > numberLeft)
-            column.left += extra;
-    for (ListRowButton &button : rowButtons_)
-        button.left += extra;
-    geometry_.scrollLeft += extra;
-    geometry_.clientWidth += extra;
+        column.left = shiftedLeft(column.left);
+    columns_.front().width = needed;
+    geometry_.scrollLeft += numberShift_;
+    geometry_.clientWidth += numberShift_;
+    geometry_.frameWidth += numberShift_;
+}
+
+double RecordListWindow::shiftedLeft(double left) const
+{
+    return left > columns_.front().left ? left + numberShift_ : left;
 }
 
 void RecordListWindow::buildList()
 {
-    fitNumberColumn();
     const double rowHeight = geometry_.rowHeight;
     const double firstRowTop = geometry_.headerTop + rowHeight;
     visibleRows_ = RowsFittingMainWindow(context(), firstRowTop, rowHeight, MinimumRows);
