@@ -214,6 +214,9 @@ private slots:
                      qPrintable(w->windowTitle()));
             QVERIFY(w->scrollBar()->geometry().right() < w->width());
         }
+        // What stood over the list's right edge still does.
+        QCOMPARE(expenses.totalLabel()->geometry().right(), expenses.cell(0, 6)->geometry().right());
+        QCOMPARE(payments.total()->geometry().right(), payments.rowButtonAt(0)->geometry().right());
     }
 
     void scrolledDeletionKeepsTheLastPageFull()
