@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "register/datamenu.h"
 #include "register/grideditor.h"
+#include "register/gridkeynavigate.h"
 #include "register/listgeneration.h"
 #include "register/registerlook.h"
 
@@ -25,6 +26,8 @@ namespace kelvarino {
 namespace {
 
 const char *RowProperty = "listRow";
+const char *ButtonRowProperty = "listButtonRow";
+const char *ButtonProperty = "listButton";
 const char *EnterAddsProperty = "enterAdds";
 
 quint64 Mix(quint64 seed, quint64 value)
@@ -55,10 +58,12 @@ QFont FixedPitchFont()
     return font;
 }
 
-// A list cell: its colours with a thin black border; rewritten only when they change.
+// A list cell: its colours with a thin black border (a thick one on the row
+// number that has the keyboard focus); rewritten only when they change.
 void PaintCell(QLabel *label, const QColor &text, const QColor &background)
 {
-    const QString style = QStringLiteral("QLabel { color: %1; background-color: %2; border: 1px solid black; }")
+    const QString style = QStringLiteral("QLabel { color: %1; background-color: %2; border: 1px solid black; }"
+                                         " QLabel:focus { border: 2px solid %1; }")
                               .arg(text.name(), background.name());
     if (label->styleSheet() != style)
         label->setStyleSheet(style);
@@ -96,6 +101,7 @@ RecordListWindow::RecordListWindow(AppContext &context, std::vector<ListColumn> 
       geometry_(std::move(geometry)), entries_(new EntryBoxes(this))
 {
     setWindowTitle(texts_.caption);
+    fitNumberColumn();
     ApplyWindowBackground(this, QColor(255, 255, 255));
     frame_ = new QGroupBox(this);
     frame_->setGeometry(Twips::rect(geometry_.frameLeft, geometry_.frameTop, geometry_.frameWidth,
@@ -150,6 +156,8 @@ QToolButton *RecordListWindow::makeAcceptButton(const QString &toolTip)
 QLabel *RecordListWindow::addTotal(const QString &caption, double captionLeft, double captionWidth,
                                    double valueLeft, double valueWidth)
 {
+    captionLeft = shiftedLeft(captionLeft);
+    valueLeft = shiftedLeft(valueLeft);
     auto *label = new QLabel(caption, this);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::Box);
@@ -191,7 +199,37 @@ void RecordListWindow::addOnEnter(QWidget *box)
 
 void RecordListWindow::addRowButton(ListRowButton button)
 {
+    button.left = shiftedLeft(button.left);
     rowButtons_.push_back(std::move(button));
+}
+
+void RecordListWindow::fitNumberColumn()
+{
+    // The running number of a full list (32767) shows whole: its column
+    // widens, and what stands to its right (the columns, the row buttons, the
+    // totals, the frame's right edge, the scroll bar) moves along.
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    const int digits = int(QString::number(MaxListCount).size());
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widest = std::max(widest, metrics.horizontalAdvance(QString(digits, QLatin1Char(digit))));
+    // The cell's border and a pixel of air on each side, and a pixel for the
+    // rounding of twips to pixels.
+    const double needed = Twips::fromPixels(widest + 5, this);
+    numberShift_ = std::max(0.0, needed - columns_.front().width);
+    if (numberShift_ == 0)
+        return;
+    for (ListColumn &column : columns_)
+        column.left = shiftedLeft(column.left);
+    columns_.front().width = needed;
+    geometry_.scrollLeft += numberShift_;
+    geometry_.clientWidth += numberShift_;
+    geometry_.frameWidth += numberShift_;
+}
+
+double RecordListWindow::shiftedLeft(double left) const
+{
+    return left > columns_.front().left ? left + numberShift_ : left;
 }
 
 void RecordListWindow::buildList()
@@ -241,6 +279,10 @@ RecordListWindow::Row RecordListWindow::makeRow(int row)
         label->setGeometry(Twips::rect(column.left, top, column.width, rowHeight));
         label->setProperty(RowProperty, row);
         label->installEventFilter(this);
+        // The row number is the row's place in the Tab order: Enter or the
+        // space bar there opens the record as a click does.
+        if (c == 0)
+            label->setFocusPolicy(Qt::TabFocus);
         PaintCell(label, c == 0 ? NumberColour() : column.textColour, Qt::white);
         label->hide();
         r.cells.push_back(label);
@@ -249,7 +291,11 @@ RecordListWindow::Row RecordListWindow::makeRow(int row)
         const ListRowButton &kind = rowButtons_[b];
         auto *button = new QPushButton(kind.caption, this);
         button->setToolTip(kind.toolTip);
-        button->setFocusPolicy(Qt::NoFocus);
+        // In the Tab order after the row's number; Enter presses it as the space bar does.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setProperty(ButtonRowProperty, row);
+        button->setProperty(ButtonProperty, int(b));
+        button->installEventFilter(this);
         button->setGeometry(Twips::rect(kind.left, top, kind.width, rowHeight));
         connect(button, &QPushButton::clicked, this, [this, row, b] { rowButton(row, int(b)); });
         button->hide();
@@ -405,6 +451,8 @@ bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if (event->type() == QEvent::KeyPress && rowKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     const QVariant row = watched->property(RowProperty);
     if (row.isValid()) {
         if (event->type() == QEvent::MouseButtonRelease
@@ -418,6 +466,35 @@ bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return DataWindow::eventFilter(watched, event);
+}
+
+bool RecordListWindow::rowKey(QObject *watched, const QKeyEvent *key)
+{
+    const QVariant numberRow = watched->property(RowProperty);
+    const QVariant buttonRow = watched->property(ButtonRowProperty);
+    if (!numberRow.isValid() && !buttonRow.isValid())
+        return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier))
+        return false;
+    const int k = key->key();
+    if (numberRow.isValid() && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space)) {
+        openRow(numberRow.toInt());
+        return true;
+    }
+    if (buttonRow.isValid() && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        static_cast<QPushButton *>(watched)->click(); // the space bar presses it by itself
+        return true;
+    }
+    // Up and Down move to the same place of the row above or below, and
+    // scroll the list at its ends; Page Up and Page Down scroll a page.
+    const int row = numberRow.isValid() ? numberRow.toInt() : buttonRow.toInt();
+    const int button = numberRow.isValid() ? -1 : watched->property(ButtonProperty).toInt();
+    const int shown = std::clamp(int(listed_.size()) - firstShown_, 0, visibleRows_);
+    return GridKeyNavigate(
+        [this, button](int r) -> QWidget * {
+            return button < 0 ? static_cast<QWidget *>(cell(r, 0)) : rowButtonAt(r, button);
+        },
+        row, key->key(), shown, scroll_);
 }
 
 void RecordListWindow::markChanged()

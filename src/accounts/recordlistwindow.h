@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -121,12 +122,14 @@ protected:
     // Creates the rows and menus and shows the list; the member calls it at
     // the end of its constructor, once its frame and row buttons are set.
     void buildList();
+    // A button on every row (twips, moved along with the columns right of the running number).
     void addRowButton(ListRowButton button);
     QGroupBox *frame() const { return frame_; }
     // The image that adds the frame's record, placed by the member.
     QToolButton *makeAcceptButton(const QString &toolTip);
     // A total above the frame: its caption white on green, its value green
-    // on white in a fixed-pitch font (twips); returns the value's label.
+    // on white in a fixed-pitch font (twips, moved along with the columns
+    // right of the running number); returns the value's label.
     QLabel *addTotal(const QString &caption, double captionLeft, double captionWidth, double valueLeft,
                      double valueWidth);
     // A caption inside the frame (twips).
@@ -183,7 +186,13 @@ private:
     };
 
     void buildMenus();
+    void fitNumberColumn();
+    // A design left edge (twips) moved by the running number's widening when
+    // it stands right of the number.
+    double shiftedLeft(double left) const;
     Row makeRow(int row);
+    // The keys of a row's number and buttons; true when the key was theirs.
+    bool rowKey(QObject *watched, const QKeyEvent *key);
     void showRow(int row, int position);
     void hideRow(int row);
     // True when the window was in step with the data; otherwise it rebuilds.
@@ -205,6 +214,7 @@ private:
     QList<QMenu *> menus_;
     EntryBoxes *entries_ = nullptr;
 
+    double numberShift_ = 0; // twips the running number's column was widened by
     int visibleRows_ = MinimumRows;
     int firstShown_ = 0;
     std::vector<int> listed_;

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <numeric>
@@ -101,8 +102,6 @@ dat10_IssuedForms::dat10_IssuedForms(AppContext &context, QWidget *parent)
 {
     ApplyWindowBackground(this, WindowColour);
     buildEntryFrame();
-    MakeHeaderLabel(this, QStringLiteral("Εκτυπώσεις"), HeaderColour)
-        ->setGeometry(Twips::rect(PrintsLeft, HeaderTop, 3 * ButtonWidth, RowHeight));
     const struct {
         const char *caption;
         const char *toolTip;
@@ -117,6 +116,11 @@ dat10_IssuedForms::dat10_IssuedForms(AppContext &context, QWidget *parent)
         left += ButtonWidth;
     }
     buildList();
+    // Over the print buttons, where the list's columns have put them.
+    const QRect design = Twips::rect(PrintsLeft, HeaderTop, 3 * ButtonWidth, RowHeight);
+    const int buttonsLeft = rowButtonAt(0, 0)->x();
+    MakeHeaderLabel(this, QStringLiteral("Εκτυπώσεις"), HeaderColour)
+        ->setGeometry(buttonsLeft, design.y(), rowButtonAt(0, 2)->geometry().right() + 1 - buttonsLeft, design.height());
 }
 
 dat10_IssuedForms::~dat10_IssuedForms()

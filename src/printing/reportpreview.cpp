@@ -1,6 +1,7 @@
 #include "printing/reportpreview.h"
 #include "platform/waitcursor.h"
 
+#include "platform/screencover.h"
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
 #include "printing/previewwidgets.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -256,6 +258,8 @@ void ReportPreview::buildControls()
     hScroll_ = new QScrollBar(Qt::Horizontal, canvas_);
     vScroll_ = new QScrollBar(Qt::Vertical, canvas_);
     for (QScrollBar *bar : {hScroll_, vScroll_}) {
+        // The window's own keys scroll (pageKey): a bar never holds the focus.
+        bar->setFocusPolicy(Qt::NoFocus);
         bar->setRange(-10, 10);
         bar->setPageStep(5);
         bar->setSingleStep(1);
@@ -354,8 +358,7 @@ void ReportPreview::load()
     const QString title = report_.title();
     // A work never saved keeps the "/" before the title, as every window's caption does.
     setWindowTitle(context_.state.DataFileName + QLatin1Char('/') + title);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    ScreenCover::apply(this);
     PrintSetting &slot = settings();
     if (!(slot.Magnification >= 0.5f && slot.Magnification <= 2.0f))
         slot.Magnification = 1.0f;
@@ -380,7 +383,12 @@ int ReportPreview::showModal()
 void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    prepareForm();
+    // A shown window that the window manager (or the user) sizes anew fits
+    // its page to the new size.
+    if (isVisible())
+        fitToShownCanvas();
+    else
+        prepareForm();
 }
 
 void ReportPreview::showEvent(QShowEvent *event)
@@ -700,6 +708,61 @@ void ReportPreview::pageLeft()
     images_.value(QStringLiteral("pageleft"))->setBorder(false);
     if (currentColumn_ > 1)
         showPage(currentRow_, currentColumn_ - 1);
+}
+
+// ---------------------------------------------------------------- keys
+
+void ReportPreview::keyPressEvent(QKeyEvent *event)
+{
+    if (pageKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+bool ReportPreview::scrollStep(QScrollBar *bar, int direction)
+{
+    if (bar->isHidden() || !bar->isEnabled())
+        return false;
+    const int value = std::clamp(bar->value() + direction * bar->singleStep(), bar->minimum(), bar->maximum());
+    if (value == bar->value())
+        return false;
+    bar->setValue(value);
+    return true;
+}
+
+bool ReportPreview::pageKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Shift may be needed to type "+"; with Ctrl or Alt a key belongs to the menus.
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    // An arrow scrolls a page larger than the window while it can, and
+    // otherwise goes to the next page that way.
+    const struct
+    {
+        int key;
+        QScrollBar *bar;
+        int direction;
+        void (ReportPreview::*page)();
+    } arrows[] = {{Qt::Key_Down, vScroll_, 1, &ReportPreview::pageDown},
+                  {Qt::Key_Up, vScroll_, -1, &ReportPreview::pageUp},
+                  {Qt::Key_Right, hScroll_, 1, &ReportPreview::pageRight},
+                  {Qt::Key_Left, hScroll_, -1, &ReportPreview::pageLeft}};
+    for (const auto &arrow : arrows) {
+        if (key == arrow.key) {
+            if (!scrollStep(arrow.bar, arrow.direction))
+                (this->*arrow.page)();
+            return true;
+        }
+    }
+    switch (key) {
+    case Qt::Key_PageDown: pageDown(); return true;
+    case Qt::Key_PageUp: pageUp(); return true;
+    // The magnifier's left and right clicks.
+    case Qt::Key_Plus: zoomImagePressed(Qt::LeftButton, Qt::NoModifier); return true;
+    case Qt::Key_Minus: zoomImagePressed(Qt::RightButton, Qt::NoModifier); return true;
+    default: return false;
+    }
 }
 
 // ---------------------------------------------------------------- zoom and scrolling

@@ -106,6 +106,11 @@ public:
     void applySizeStep(); // one tick of the auto-repeat
     void realMagnificationClicked();
     void scrolled();
+    // The keys of the page: Page Down and Page Up page as the arrow images
+    // do; the arrow keys scroll a page larger than the window and page
+    // otherwise; + and - zoom as the magnifier's clicks do. True when the key
+    // was one of them.
+    bool pageKey(int key, Qt::KeyboardModifiers modifiers);
 
     // ---- widgets and menus
     PreviewCanvas *canvas() const { return canvas_; }
@@ -136,6 +141,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -151,6 +157,8 @@ private:
     bool zoomRefused(double newZoom) const;
     void centrePage();
     void setScrollBar(QScrollBar *bar, double paperExtent, double windowExtent, double offset);
+    // Moves a shown bar one step; false when it is hidden or at its end.
+    static bool scrollStep(QScrollBar *bar, int direction);
     void undoBorders();
 
     PrintingContext context_;

@@ -1,6 +1,7 @@
 #include "printouts/contactlistpage.h"
 
 #include "platform/localeservice.h"
+#include "platform/screencover.h"
 #include "shell/waitcursor.h"
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
@@ -9,6 +10,7 @@
 #include "printing/textprimitives.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,12 +67,12 @@ ContactListPage::ContactListPage(const PrintingContext &context, ContactListKind
     layout->addWidget(client, 1);
     canvas_ = new Canvas(*this, client);
     scroll_ = new QScrollBar(Qt::Vertical, canvas_);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the window's own keys page (pageKey)
     scroll_->hide();
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int position) { scrolledTo(position); });
 
     cellHeight_ = ContactCellHeight(slot().Heights[0]);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    ScreenCover::apply(this);
     placeCanvas();
     currentPage_ = 1;
     order_ = ContactDisplayOrder(context_.state.Building, spec_.kind, false);
@@ -349,6 +351,42 @@ void ContactListPage::pagePressed(QPointF point, Qt::MouseButton button)
     currentPage_ = scroll_->value() + 1;
     origin_ = zoom_ == 1 ? QPointF() : point;
     canvas_->update();
+}
+
+void ContactListPage::keyPressEvent(QKeyEvent *event)
+{
+    if (pageKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+bool ContactListPage::pageKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Shift may be needed to type "+"; with Ctrl or Alt a key belongs to the menus.
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key) {
+    case Qt::Key_PageDown:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_Up: {
+        // The scroll bar pages, as its own arrows do.
+        const bool forward = key == Qt::Key_PageDown || key == Qt::Key_Down;
+        if (!scroll_->isHidden())
+            scroll_->setValue(scroll_->value() + (forward ? 1 : -1));
+        return true;
+    }
+    case Qt::Key_Plus:
+        if (zoom_ == 1)
+            pagePressed(QPointF(ContactPage::Width / 2, ContactPage::Height / 2), Qt::LeftButton);
+        return true;
+    case Qt::Key_Minus:
+        if (zoom_ != 1)
+            pagePressed(origin_, Qt::LeftButton);
+        return true;
+    default: return false;
+    }
 }
 
 void ContactListPage::scrolledTo(int position)

@@ -54,11 +54,16 @@ public:
     // A press on the page at a point in page units.
     void pagePressed(QPointF point, Qt::MouseButton button);
     void scrolledTo(int position);
+    // The keys of the page: Page Down and Down show the next page, Page Up
+    // and Up the previous one, + magnifies about the page's centre and -
+    // shows the whole page again. True when the key was one of them.
+    bool pageKey(int key, Qt::KeyboardModifiers modifiers);
     // The print job with the dialog's answers: every page or the current one.
     bool printList(int copies, bool allPages);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     class Canvas;

@@ -7,12 +7,13 @@ namespace kelvarino {
 
 namespace {
 
-void focusWithCaret(QLineEdit *box, int caret)
+void focusWithCaret(QWidget *box, int caret)
 {
     if (!box || !box->isVisible() || !box->isEnabled())
         return;
     box->setFocus(Qt::OtherFocusReason);
-    box->setCursorPosition(caret);
+    if (auto *edit = qobject_cast<QLineEdit *>(box))
+        edit->setCursorPosition(caret);
 }
 
 // Moves a shown scroll bar by one small or large step, up (-1) or down (+1),
@@ -31,12 +32,12 @@ bool scrollBy(QScrollBar *bar, int direction, bool page)
 
 } // namespace
 
-bool GridKeyNavigate(const std::function<QLineEdit *(int row)> &box, int row, int key, int rowCount,
+bool GridKeyNavigate(const std::function<QWidget *(int row)> &box, int row, int key, int rowCount,
                      QScrollBar *scrollBar)
 {
     if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp && key != Qt::Key_PageDown)
         return false;
-    QLineEdit *current = box(row);
+    const auto *current = qobject_cast<QLineEdit *>(box(row));
     const int caret = current ? current->cursorPosition() : 0;
     const int last = rowCount - 1;
     switch (key) {

@@ -88,6 +88,8 @@ void OpeningFigures::build(QWidget *window)
     note_ = new QPlainTextEdit(window);
     note_->setGeometry(Twips::rect(120, 1680, 7095, 855));
     note_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab and Shift+Tab move on as in every other box; a note holds no tabs.
+    note_->setTabChangesFocus(true);
     note_->installEventFilter(this);
     connect(note_, &QPlainTextEdit::textChanged, this, [this] { noteChanged(); });
 

@@ -100,7 +100,13 @@ pictureViewer::pictureViewer(AppContext &context, MainFrm &mainWindow)
     connect(types_, &QComboBox::currentIndexChanged, this, [this] { fillFiles(); });
     connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { showFolder(folder_.absoluteFilePath(item->text())); });
-    connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { previewFile(item->text()); });
+    // A file chosen by the mouse or by the keys is previewed; a list emptied
+    // or filled anew (another folder or file type) chooses nothing.
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> chosen = files_->selectedItems();
+        if (!chosen.isEmpty())
+            previewFile(chosen.front()->text());
+    });
     connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         previewFile(item->text());
         mnuApply_Click();
@@ -241,8 +247,7 @@ void pictureViewer::locateStoredPicture()
     const QString name = QFileInfo(path).fileName();
     for (int row = 0; row < files_->count(); ++row) {
         if (files_->item(row)->text() == name) {
-            files_->setCurrentRow(row);
-            previewFile(name);
+            files_->setCurrentRow(row); // which previews it
             return;
         }
     }

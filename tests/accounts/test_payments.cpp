@@ -1,5 +1,6 @@
 #include "accountsfixture.h"
 
+#include "accounts/dat08_expenses.h"
 #include "accounts/dat09_paymentchanges.h"
 #include "accounts/dat09_paymentfilters.h"
 #include "accounts/dat09_payments.h"
@@ -137,6 +138,85 @@ private slots:
         w.rowButtonAt(1)->click();
         QCOMPARE(opened, w.listed()[4]);
         QCOMPARE(b.Payments[std::size_t(opened)].Date, b.Payments[std::size_t(w.listed()[4])].Date);
+    }
+
+    // Without a mouse: Tab goes from the frame's boxes to each row's number
+    // and its receipt button; Enter on a number opens the change dialog, on
+    // the button the receipt; Up, Down and the page keys move along the rows
+    // and scroll the list at its ends.
+    void theKeyboardReachesEveryRowAndItsReceipt()
+    {
+        BuildingData &b = f->state.Building;
+        for (int i = 0; i < 30; ++i)
+            b.Payments.push_back(Payment(i % 3, Day(1, 1, 2024) + i, 1));
+        int opened = -1;
+        ProgramReportOpeners().paymentReceipt = [&opened](AppContext &, QWidget *, int index) { opened = index; };
+        dat09_Payments w(f->context);
+        ShowActive(&w);
+        const int rows = w.visibleRows();
+        const auto focused = [] { return QApplication::focusWidget(); };
+        const auto tab = [&] { QTest::keyClick(focused(), Qt::Key_Tab); };
+
+        w.frameFields().xFlat->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 20 && focused() != w.cell(0, 0); ++step)
+            tab();
+        QCOMPARE(focused(), w.cell(0, 0));
+        tab();
+        QCOMPARE(focused(), w.rowButtonAt(0));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(opened, w.listed()[0]);
+        tab();
+        QCOMPARE(focused(), w.cell(1, 0));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), w.rowButtonAt(0));
+
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(focused(), w.rowButtonAt(1));
+        w.cell(rows - 1, 0)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(w.firstShown(), 1);
+        QCOMPARE(focused(), w.cell(rows - 1, 0));
+        QTest::keyClick(focused(), Qt::Key_PageDown);
+        QCOMPARE(w.firstShown(), 30 - rows);
+        QTest::keyClick(focused(), Qt::Key_Up);
+        QCOMPARE(focused(), w.cell(rows - 2, 0));
+
+        double shownDate = 0;
+        const auto changes = OnModal<dat09_PaymentChanges>([&](dat09_PaymentChanges *d) {
+            shownDate = d->editCopy().Date;
+            d->reject();
+        });
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(changes.seen());
+        QCOMPARE(shownDate, b.Payments[std::size_t(w.listed()[std::size_t(30 - 2)])].Date);
+        QVERIFY(!f->state.DataChanged);
+    }
+
+    // A full list's running numbers show whole in the expenses' and the
+    // payments' windows.
+    void fiveDigitNumbersShowWhole()
+    {
+        BuildingData &b = f->state.Building;
+        b.Payments.assign(std::size_t(MaxListCount), Payment(0, Day(1, 1, 2024), 1));
+        ExpenseRecord expense;
+        expense.Date = Day(1, 1, 2024);
+        expense.Amount = 1;
+        b.Expenses.assign(std::size_t(MaxListCount), expense);
+        const dat08_Expenses expenses(f->context);
+        const dat09_Payments payments(f->context);
+        for (const RecordListWindow *w : {static_cast<const RecordListWindow *>(&expenses),
+                                           static_cast<const RecordListWindow *>(&payments)}) {
+            const QLabel *number = w->cell(0, 0);
+            QCOMPARE(number->text(), QStringLiteral("32767"));
+            // The next column's cell lies over the number's right edge.
+            const int shown = w->cell(0, 1)->x() - number->x();
+            QVERIFY2(number->fontMetrics().horizontalAdvance(number->text()) + 2 <= shown,
+                     qPrintable(w->windowTitle()));
+            QVERIFY(w->scrollBar()->geometry().right() < w->width());
+        }
+        // What stood over the list's right edge still does.
+        QCOMPARE(expenses.totalLabel()->geometry().right(), expenses.cell(0, 6)->geometry().right());
+        QCOMPARE(payments.total()->geometry().right(), payments.rowButtonAt(0)->geometry().right());
     }
 
     void scrolledDeletionKeepsTheLastPageFull()

@@ -507,6 +507,46 @@ private slots:
         QVERIFY(!fx->state.DataChanged);
     }
 
+    // Tab goes from the frame's boxes through each row's number and its
+    // enabled print buttons; Enter presses the focused button as a click
+    // does, and on a number opens the issue's change dialog.
+    void theKeyboardReachesTheRowsAndTheirPrints()
+    {
+        fx->state.Building.Issues = {Issue(Day(2016, 4, 1), Day(2016, 6, 30)), Issue(Day(2016, 1, 1), Day(2016, 3, 31))};
+        int openedIndex = -1;
+        ProgramReportOpeners().cashStatement = [&](AppContext &, QWidget *, const PeriodResults &, int index) {
+            openedIndex = index;
+        };
+        dat10_IssuedForms window(fx->context);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto focused = [] { return QApplication::focusWidget(); };
+        window.fields().comment()->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 10 && focused() != window.row(0).aa; ++step)
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        // "Ειδοποιητήρια" is disabled here (no opener bound) and left out.
+        QVERIFY(!window.row(0).itemized->isEnabled());
+        const QList<QWidget *> order = {window.row(0).aa,         window.row(0).collective, window.row(0).repository,
+                                        window.row(1).aa,         window.row(1).collective, window.row(1).repository};
+        for (QWidget *expected : order) {
+            QCOMPARE(focused(), expected);
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        window.row(1).repository->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(openedIndex, 1);
+
+        window.row(1).aa->setFocus(Qt::TabFocusReason);
+        QString shownTo;
+        const auto modal = OnModal<dat10_IssuedFormsChanges>([&](dat10_IssuedFormsChanges *dialog) {
+            shownTo = dialog->fields().dateTo()->text();
+            dialog->cancelButton()->click();
+        });
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(shownTo, QStringLiteral("31/3/2016"));
+    }
+
     // "Συγκεντρωτική" runs the issue's command and opens its statement over
     // the window; neither marks the work changed.
     void collectiveStatement()

@@ -433,6 +433,79 @@ private slots:
         QVERIFY(!preview->horizontalBar()->isVisibleTo(preview.get()));
     }
 
+    // The keys do what the page images and the magnifier do: Page Down and
+    // Up page, the arrows page while the page fits and scroll once it is
+    // larger than the window, + and - zoom.
+    void keysPageScrollAndZoom()
+    {
+        PrintingFixture f;
+        f.report.rows = 3;
+        f.report.columns = 2;
+        auto preview = f.open();
+        preview->show();
+        QApplication::setActiveWindow(preview.get());
+        QVERIFY(QTest::qWaitForWindowActive(preview.get()));
+        const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : preview.get(), Qt::Key(key), modifiers);
+        };
+        const auto page = [&] { return QPoint(preview->currentRow(), preview->currentColumn()); };
+        press(Qt::Key_PageDown);
+        press(Qt::Key_PageDown);
+        QCOMPARE(page(), QPoint(3, 1));
+        press(Qt::Key_PageDown); // no fourth row
+        QCOMPARE(page(), QPoint(3, 1));
+        press(Qt::Key_PageUp);
+        QCOMPARE(page(), QPoint(2, 1));
+        press(Qt::Key_Right);
+        QCOMPARE(page(), QPoint(2, 2));
+        press(Qt::Key_Up);
+        QCOMPARE(page(), QPoint(1, 2));
+        press(Qt::Key_Down);
+        QCOMPARE(page(), QPoint(2, 2));
+        press(Qt::Key_Left);
+        QCOMPARE(page(), QPoint(2, 1));
+        press(Qt::Key_Down, Qt::ControlModifier); // not the page's
+        QCOMPARE(page(), QPoint(2, 1));
+
+        const double fitted = preview->screenZoom();
+        press(Qt::Key_Plus);
+        QCOMPARE(preview->screenZoom(), double(float(fitted) + 0.05f));
+        for (int k = 0; k < 12; ++k)
+            press(Qt::Key_Plus, Qt::ShiftModifier); // "+" typed with Shift zooms too
+        QVERIFY(preview->verticalBar()->isVisibleTo(preview.get()));
+        const int top = preview->verticalBar()->value();
+        const double pageTop = preview->pageOrigin().y();
+        press(Qt::Key_Down);
+        QCOMPARE(preview->verticalBar()->value(), top + 1);
+        QVERIFY(preview->pageOrigin().y() < pageTop);
+        QCOMPARE(page(), QPoint(2, 1));
+        press(Qt::Key_Up);
+        QCOMPARE(preview->verticalBar()->value(), top);
+        const double zoomed = preview->screenZoom();
+        press(Qt::Key_Minus);
+        QCOMPARE(preview->screenZoom(), double(float(zoomed) - 0.05f));
+        preview->close();
+    }
+
+    // The window, frame included, covers the screen's available area and no
+    // more, so its bottom strip is on the screen.
+    void windowCoversTheAvailableScreen()
+    {
+        PrintingFixture f;
+        ReportPreview preview(f.context(), f.report);
+        preview.load();
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(available.contains(preview.frameGeometry()));
+        QCOMPARE(preview.frameGeometry().size(), available.size());
+        const QWidget *pageDown = preview.findChild<QWidget *>(QStringLiteral("pagedown"));
+        QVERIFY(pageDown);
+        QVERIFY(available.contains(QRect(pageDown->mapToGlobal(QPoint(0, 0)), pageDown->size())));
+        preview.close();
+    }
+
     // A window that the window manager sizes again just after showing it
     // fits its page to the size the user sees, without help of the report.
     void pageFitsAgainOnceShown()

@@ -7,6 +7,7 @@
 #include "testprogram.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,6 +81,26 @@ private slots:
         list.scrollBar()->setValue(1);
         QCOMPARE(list.currentPage(), 2);
         QCOMPARE(list.previewZoom(), 1);
+
+        // The keys page and magnify as the scroll bar and a click do.
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const auto press = [&list](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : static_cast<QWidget *>(&list), key, modifiers);
+        };
+        press(Qt::Key_PageUp);
+        QCOMPARE(list.currentPage(), 1);
+        press(Qt::Key_Up); // no page before the first
+        QCOMPARE(list.currentPage(), 1);
+        press(Qt::Key_Down);
+        QCOMPARE(list.currentPage(), 2);
+        press(Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(list.previewZoom(), 2);
+        press(Qt::Key_Minus);
+        QCOMPARE(list.previewZoom(), 1);
+        QCOMPARE(list.currentPage(), 2);
+        list.close();
     }
 
     void cellHeightBounds()

@@ -392,6 +392,15 @@ private slots:
         FocusBox(figures->noteBox());
         figures->noteBox()->setPlainText(QStringLiteral("  γραμμή 1\nγραμμή 2  "));
         QCOMPARE(f.state.Building.InitialNote.trimmed(), QStringLiteral("γραμμή 1\r\nγραμμή 2"));
+        // Tab and Shift+Tab leave the note as they leave every box: no tab
+        // character goes into it, nor into the file.
+        QTest::keyClick(figures->noteBox(), Qt::Key_Tab);
+        QTRY_VERIFY(!figures->noteBox()->hasFocus());
+        QCOMPARE(figures->noteBox()->toPlainText(), QStringLiteral("  γραμμή 1\nγραμμή 2  "));
+        FocusBox(figures->noteBox());
+        QTest::keyClick(figures->noteBox(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_VERIFY(figures->reserveBox(5)->hasFocus());
+        QCOMPARE(f.state.Building.InitialNote.trimmed(), QStringLiteral("γραμμή 1\r\nγραμμή 2"));
 
         figures->explainReserves();
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Επεξήγηση των αποθεματικών"));

@@ -6,6 +6,7 @@
 #include "shell/wallpaperarea.h"
 #include "testprogram.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -165,6 +166,52 @@ private slots:
         QTRY_COMPARE(f.window->childWindows().size(), 0);
         pictureViewer *again = openChooser(f);
         QCOMPARE(again->fileList()->currentItem()->text(), QStringLiteral("sea.jpg"));
+    }
+
+    void theFileListPreviewsTheFileChosenByMouseOrKeys()
+    {
+        ShellFixture f;
+        writePicture(f, QStringLiteral("a.bmp"), Qt::red);
+        writePicture(f, QStringLiteral("b.bmp"), Qt::blue);
+        writeBrokenPicture(f);
+        pictureViewer *chooser = openChooser(f);
+        chooser->mnuChoice(WallpaperSetting::PictureFile);
+        QListWidget *files = chooser->fileList();
+        QCOMPARE(files->count(), 3);
+        const auto previewed = [chooser] {
+            const QImage shown = chooser->previewImage()->pixmap().toImage();
+            return shown.isNull() ? QColor() : shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        };
+        const auto shownPath = [chooser] { return QFileInfo(chooser->pathLabel()->text()).fileName(); };
+
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+        QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
+        QCOMPARE(previewed(), QColor(Qt::red));
+        QTest::keyClick(files, Qt::Key_Down);
+        QCOMPARE(shownPath(), QStringLiteral("b.bmp"));
+        QCOMPARE(previewed(), QColor(Qt::blue));
+        QCOMPARE(QFileInfo(chooser->editedWallpaper().PicturePath.trimmed()).fileName(), QStringLiteral("b.bmp"));
+        QTest::keyClick(files, Qt::Key_Up);
+        QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
+        QCOMPARE(previewed(), QColor(Qt::red));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+
+        // Another file type fills the list anew and chooses nothing: the
+        // preview stays as it was.
+        chooser->fileTypes()->setCurrentIndex(2);
+        QCOMPARE(files->count(), 0);
+        QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
+        QCOMPARE(previewed(), QColor(Qt::red));
+
+        // In the list filled anew the first key chooses the first file; a
+        // file the keys reach that holds no picture is refused once.
+        chooser->fileTypes()->setCurrentIndex(0);
+        QTest::keyClick(files, Qt::Key_End);
+        QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
+        QTest::keyClick(files, Qt::Key_End);
+        QCOMPARE(shownPath(), QStringLiteral("broken.jpg"));
+        QCOMPARE(f.doubles.messages.shown.size(), 1);
+        QCOMPARE(QFileInfo(chooser->editedWallpaper().PicturePath.trimmed()).fileName(), QStringLiteral("a.bmp"));
     }
 
     void aMetafileIsDrawnAtTheSizeAsked_data()
