@@ -23,7 +23,7 @@ enum Function : quint16 {
     ExcludeClipRect = 0x0415, IntersectClipRect = 0x0416, Arc = 0x0817, Ellipse = 0x0418, Pie = 0x081A,
     Rectangle = 0x041B, RoundRect = 0x061C, PatBlt = 0x061D, SaveDC = 0x001E, SetPixel = 0x041F,
     OffsetClipRgn = 0x0220, TextOut = 0x0521, Polygon = 0x0324, Polyline = 0x0325, RestoreDC = 0x0127,
-    FillRegion = 0x0228, PaintRegion = 0x012B, SelectClipRegion = 0x012C, SelectObject = 0x012D,
+    FillRegion = 0x0228, FrameRegion = 0x0429, InvertRegion = 0x012A, PaintRegion = 0x012B, SetDibToDev = 0x0D33, SelectClipRegion = 0x012C, SelectObject = 0x012D,
     SetTextAlign = 0x012E, Chord = 0x0830, ExtTextOut = 0x0A32, PolyPolygon = 0x0538, DibBitBlt = 0x0940,
     DibStretchBlt = 0x0B41, DibCreatePatternBrush = 0x0142, StretchDib = 0x0F43, DeleteObject = 0x01F0,
     CreatePalette = 0x00F7, CreatePatternBrush = 0x01F9, CreatePenIndirect = 0x02FA,
@@ -204,6 +204,10 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
         return fillRegion(r, false);
     case PaintRegion:
         return fillRegion(r, true);
+    case FrameRegion:
+        return frameRegion(r);
+    case InvertRegion:
+        return invertRegion(r);
     case TextOut:
         return textOut(r);
     case ExtTextOut:
@@ -212,6 +216,8 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
         return patternBlt(r);
     case DibBitBlt: case DibStretchBlt: case StretchDib:
         return bitmapBlt(r);
+    case SetDibToDev:
+        return setDibToDevice(r);
     case SaveDC:
         return saveState();
     case RestoreDC:
@@ -729,14 +735,49 @@ bool MetafilePlayer::fillRegion(const MetafileRecord &r, bool withCurrentBrush)
     const MetafileBrush *brush = withCurrentBrush ? &state_.brush : object ? std::get_if<MetafileBrush>(object) : nullptr;
     if (!region || !brush)
         return true;
-    const QRegion area = deviceRegion(*region);
-    if (painter_) {
-        applyClip();
-        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        for (const QRect &rect : area)
-            painter_->fillRect(rect, deviceBrush(*brush));
-    }
+    paintRegion(deviceRegion(*region), deviceBrush(*brush), QPainter::CompositionMode_SourceOver);
     return true;
+}
+
+bool MetafilePlayer::frameRegion(const MetafileRecord &r)
+{
+    // Region, brush, then the frame's height and width.
+    if (!r.hasWords(4))
+        return false;
+    const MetafileRegion *region = regionAt(r.u16(0));
+    const MetafileObject *object = objects_->at(r.u16(1));
+    const MetafileBrush *brush = object ? std::get_if<MetafileBrush>(object) : nullptr;
+    if (!region || !brush)
+        return true;
+    const QRegion area = deviceRegion(*region);
+    const int across = std::max(1, int(std::lround(std::min(std::abs(r.s16(3) * sx_), double(imageSize_.width())))));
+    const int down = std::max(1, int(std::lround(std::min(std::abs(r.s16(2) * sy_), double(imageSize_.height())))));
+    // What stays of the region when each side moves in by the frame's width.
+    const QRegion inner = area.intersected(area.translated(across, 0))
+                              .intersected(area.translated(-across, 0))
+                              .intersected(area.translated(0, down))
+                              .intersected(area.translated(0, -down));
+    paintRegion(area.subtracted(inner), deviceBrush(*brush), QPainter::CompositionMode_SourceOver);
+    return true;
+}
+
+bool MetafilePlayer::invertRegion(const MetafileRecord &r)
+{
+    if (!r.hasWords(1))
+        return false;
+    if (const MetafileRegion *region = regionAt(r.u16(0)))
+        paintRegion(deviceRegion(*region), QBrush(Qt::black), QPainter::RasterOp_NotDestination);
+    return true;
+}
+
+void MetafilePlayer::paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode)
+{
+    if (!painter_)
+        return;
+    applyClip();
+    painter_->setCompositionMode(mode);
+    for (const QRect &rect : area)
+        painter_->fillRect(rect, brush);
 }
 
 // ---- Text ------------------------------------------------------------------
@@ -906,6 +947,18 @@ bool MetafilePlayer::bitmapBlt(const MetafileRecord &r)
         return true;
     }
     return drawBitmap(rop, QRectF(sourceAt, sourceSize), target, r.rest(2 * (at + 4)), paletteIndices);
+}
+
+bool MetafilePlayer::setDibToDevice(const MetafileRecord &r)
+{
+    // Colour usage, the rows given (count and first), the source's y and x,
+    // height, width, the destination's y and x, then the bitmap; the bitmap's
+    // pixels are drawn one to a unit.
+    if (!r.hasWords(9))
+        return false;
+    const QSizeF size(r.s16(6), r.s16(5));
+    return drawBitmap(SrcCopy, QRectF(QPointF(r.s16(4), r.s16(3)), size), QRectF(QPointF(r.s16(8), r.s16(7)), size),
+                      r.rest(18), r.u16(0) == 1);
 }
 
 bool MetafilePlayer::patternBlt(const MetafileRecord &r)

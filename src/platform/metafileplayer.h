@@ -5,14 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
 #include <QSize>
 
 #include <optional>
 #include <vector>
-
-class QPainter;
 
 namespace kelvarino {
 
@@ -71,6 +70,9 @@ private:
     bool arcShape(const MetafileRecord &r);
     bool setPixel(const MetafileRecord &r);
     bool fillRegion(const MetafileRecord &r, bool withCurrentBrush);
+    bool frameRegion(const MetafileRecord &r);
+    bool invertRegion(const MetafileRecord &r);
+    void paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode);
     template <typename Draw> void paintShape(bool filled, Draw draw);
 
     // Text
@@ -83,6 +85,7 @@ private:
     // Bitmaps
     bool bitmapBlt(const MetafileRecord &r);
     bool patternBlt(const MetafileRecord &r);
+    bool setDibToDevice(const MetafileRecord &r);
     bool drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices);
     void fillWithRop(quint32 rop, const QRectF &target);
 

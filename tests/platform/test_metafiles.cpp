@@ -23,6 +23,17 @@ const QColor Ink(20, 90, 200);
 enum { PenSolid = 0, PenNull = 5, PenFlatCap = 0x0200, BrushSolid = 0, BrushNull = 1, BrushHatched = 2 };
 enum { AlignBaseline = 24 };
 enum Outcome { Refused, Drawn, Bounded };
+constexpr int StretchDib = 0x0F43, DibStretchBlt = 0x0B41;
+
+// A region of one rectangle, as CreateRegion holds it: the header (next,
+// type, object count, size, scan count, largest scan, bounds), then one scan
+// (count, top, bottom, left, right, count).
+QByteArray regionRecord(QRect r)
+{
+    const int right = r.right() + 1, bottom = r.bottom() + 1;
+    return MetafileWriter::words({0, 6, 0, 0, 34, 1, 2, r.left(), r.top(), right, bottom, 2, r.top(), bottom, r.left(),
+                                  right, 2});
+}
 
 QImage draw(const MetafileWriter &w, QRect frame = Frame, int unitsPerInch = 96, QSize size = {})
 {
@@ -219,31 +230,38 @@ private slots:
         four.setPixel(0, 1, qRgb(0, 0, 255));
         four.setPixel(1, 1, qRgb(255, 255, 0));
         QTest::addColumn<QByteArray>("dib");
-        QTest::newRow("24 bits, bottom-up") << MetafileWriter::dib24(four);
-        QTest::newRow("24 bits, top-down") << MetafileWriter::dib24(four, true);
+        QTest::addColumn<int>("function");
+        QTest::newRow("24 bits, bottom-up") << MetafileWriter::dib24(four) << StretchDib;
+        QTest::newRow("24 bits, bottom-up, DIBStretchBlt") << MetafileWriter::dib24(four) << DibStretchBlt;
+        QTest::newRow("24 bits, top-down") << MetafileWriter::dib24(four, true) << StretchDib;
         // 8 bits with a colour table; rows of 4 bytes, bottom row first.
         QByteArray indexed = MetafileWriter::dibHeader(40, 2, 2, 8);
         for (QRgb c : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)})
             indexed.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
         indexed.replace(32, 4, QByteArray("\x04\0\0\0", 4)); // colours used
-        QTest::newRow("8 bits, colour table") << indexed + QByteArray("\x02\x03\0\0\x00\x01\0\0", 8);
+        QTest::newRow("8 bits, colour table") << indexed + QByteArray("\x02\x03\0\0\x00\x01\0\0", 8) << StretchDib;
         // The same run-length coded: two pixels, end of line, two, end of bitmap.
         QByteArray runs = indexed;
         runs.replace(16, 4, QByteArray("\x01\0\0\0", 4));
-        QTest::newRow("8 bits, run-length") << runs + QByteArray("\x01\x02\x01\x03\0\0\x01\0\x01\x01\0\x01", 12);
+        QTest::newRow("8 bits, run-length") << runs + QByteArray("\x01\x02\x01\x03\0\0\x01\0\x01\x01\0\x01", 12)
+                                            << StretchDib;
         // 16 bits, 5-6-5 bit fields, top-down.
         QByteArray fields = MetafileWriter::dibHeader(40, 2, -2, 16, 3);
         for (quint32 mask : {0xF800u, 0x07E0u, 0x001Fu})
             fields.append(reinterpret_cast<const char *>(&mask), 4);
         fields += QByteArray("\x00\xF8\xE0\x07\x1F\x00\xE0\xFF", 8);
-        QTest::newRow("16 bits, bit fields") << fields;
+        QTest::newRow("16 bits, bit fields") << fields << StretchDib;
     }
 
     void bitmapsKeepTheirPixels()
     {
         QFETCH(QByteArray, dib);
+        QFETCH(int, function);
         MetafileWriter w;
-        w.stretchDib(QRect(100, 50, 200, 200), QSize(2, 2), dib);
+        if (function == StretchDib)
+            w.stretchDib(QRect(100, 50, 200, 200), QSize(2, 2), dib);
+        else // copy; source height, width, y, x; destination height, width, y, x
+            w.record(function, MetafileWriter::words({0x0020, 0x00CC, 2, 2, 0, 0, 200, 200, 50, 100}) + dib);
         const QImage image = draw(w);
         QVERIFY(!image.isNull());
         QCOMPARE(image.pixelColor(150, 100), QColor(255, 0, 0));
@@ -269,6 +287,37 @@ private slots:
         QCOMPARE(image.pixelColor(50, 120), QColor(Qt::white));  // left of the clip
         QCOMPARE(image.pixelColor(350, 120), QColor(Qt::white)); // right of it
         QCOMPARE(image.pixelColor(50, 280), Fill);      // after the restore
+    }
+
+    void regionsClipFillAndFrame_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::addColumn<QColor>("centre");
+        QTest::addColumn<QColor>("edge");
+        QTest::newRow("SelectClipRegion") << 0x012C << Fill << Fill;
+        QTest::newRow("FillRegion") << 0x0228 << Ink << Ink;
+        QTest::newRow("FrameRegion") << 0x0429 << QColor(Qt::white) << Ink;
+    }
+
+    void regionsClipFillAndFrame()
+    {
+        QFETCH(int, function);
+        QFETCH(QColor, centre);
+        QFETCH(QColor, edge);
+        MetafileWriter w;
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1).brush(BrushSolid, Ink);
+        w.record(0x06FF, regionRecord(QRect(100, 100, 100, 100)));
+        if (function == 0x012C)
+            w.record(function, {3}).rectangle(Frame);
+        else if (function == 0x0228)
+            w.record(function, {3, 2});
+        else
+            w.record(function, {3, 2, 10, 10});
+        const QImage image = draw(w);
+        QCOMPARE(image.pixelColor(150, 150), centre);
+        QCOMPARE(image.pixelColor(104, 150), edge);
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(250, 150), QColor(Qt::white));
     }
 
     void anisotropicMappingFillsTheFrame_data()
