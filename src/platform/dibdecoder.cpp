@@ -26,14 +26,6 @@ quint16 read16(QByteArrayView bytes, qsizetype at)
     return qFromLittleEndian<quint16>(bytes.data() + at);
 }
 
-// A gray for a palette index: without the device's palette an index has no
-// colour of its own, and a gray keeps the picture's shapes.
-QRgb grayFor(quint16 index)
-{
-    const int level = index & 0xFF;
-    return qRgb(level, level, level);
-}
-
 // One colour channel of a bitfields pixel, scaled to eight bits.
 int channel(quint32 value, quint32 mask)
 {
@@ -46,7 +38,7 @@ int channel(quint32 value, quint32 mask)
 
 } // namespace
 
-DibDecoder::DibDecoder(QByteArrayView bytes, bool paletteIndices) : bytes_(bytes), paletteIndices_(paletteIndices)
+DibDecoder::DibDecoder(QByteArrayView bytes, const QList<QRgb> *palette) : bytes_(bytes), palette_(palette)
 {
     valid_ = readHeader() && readColourTable();
 }
@@ -112,15 +104,15 @@ bool DibDecoder::readColourTable()
         entries = qint64(1) << bits_;
     if (entries > MaxColourEntries)
         return false;
-    const qint64 entryBytes = paletteIndices_ ? 2 : core ? 3 : 4;
+    const qint64 entryBytes = palette_ ? 2 : core ? 3 : 4;
     if (entries * entryBytes > bytes_.size() - pixelsAt_)
         return false;
     if (bits_ <= 8) {
         colours_.reserve(qsizetype(std::min<qint64>(entries, 256)));
         for (qint64 i = 0; i < entries && i < 256; ++i) {
             const qsizetype at = pixelsAt_ + qsizetype(i * entryBytes);
-            if (paletteIndices_)
-                colours_.append(grayFor(read16(bytes_, at)));
+            if (palette_)
+                colours_.append(palette_->value(read16(bytes_, at), qRgb(0, 0, 0)));
             else
                 colours_.append(qRgb(quint8(bytes_[at + 2]), quint8(bytes_[at + 1]), quint8(bytes_[at])));
         }

@@ -15,9 +15,9 @@ class DibDecoder
 public:
     // Reads the header; `isValid()` is false when any field is damaged, the
     // pixels claimed lie past `bytes` or the bitmap passes the pixel cap.
-    // `paletteIndices`: the colour table holds 16-bit indices into the
-    // metafile's palette, not colours.
-    explicit DibDecoder(QByteArrayView bytes, bool paletteIndices = false);
+    // With a `palette`, the colour table holds 16-bit indices into it, not
+    // colours.
+    explicit DibDecoder(QByteArrayView bytes, const QList<QRgb> *palette = nullptr);
 
     bool isValid() const { return valid_; }
     int width() const { return width_; }
@@ -37,7 +37,7 @@ private:
     QRgb bitfieldColour(quint32 value) const;
 
     QByteArrayView bytes_;
-    bool paletteIndices_;
+    const QList<QRgb> *palette_;
     bool valid_ = false;
     int width_ = 0, height_ = 0;
     bool topDown_ = false;

@@ -26,7 +26,7 @@ enum Function : quint16 {
     FillRegion = 0x0228, FrameRegion = 0x0429, InvertRegion = 0x012A, PaintRegion = 0x012B, SetDibToDev = 0x0D33, SelectClipRegion = 0x012C, SelectObject = 0x012D,
     SetTextAlign = 0x012E, Chord = 0x0830, ExtTextOut = 0x0A32, PolyPolygon = 0x0538, DibBitBlt = 0x0940,
     DibStretchBlt = 0x0B41, DibCreatePatternBrush = 0x0142, StretchDib = 0x0F43, DeleteObject = 0x01F0,
-    CreatePalette = 0x00F7, CreatePatternBrush = 0x01F9, CreatePenIndirect = 0x02FA,
+    CreatePalette = 0x00F7, SelectPalette = 0x0234, CreatePatternBrush = 0x01F9, CreatePenIndirect = 0x02FA,
     CreateFontIndirect = 0x02FB, CreateBrushIndirect = 0x02FC, CreateRegion = 0x06FF,
 };
 
@@ -233,8 +233,9 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
     case CreateRegion:
         return createRegion(r);
     case CreatePalette:
-        // Its entries (four bytes each) must lie inside the record.
-        return r.hasWords(2) && qint64(r.u16(1)) * 4 <= r.size() - 4 && createObject(MetafilePalette{});
+        return createPalette(r);
+    case SelectPalette:
+        return selectPalette(r);
     case SelectObject:
         return selectObject(r);
     case DeleteObject:
@@ -385,7 +386,7 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         return createObject(brush);
     if (!r.hasWords(2))
         return false;
-    const DibDecoder dib(r.rest(4), r.u16(1) == 1);
+    const DibDecoder dib(r.rest(4), paletteFor(r.u16(1) == 1));
     if (!dib.isValid())
         return false;
     if (painter_)
@@ -434,6 +435,29 @@ bool MetafilePlayer::createRegion(const MetafileRecord &r)
         at += 4 + count;
     }
     return createObject(region);
+}
+
+bool MetafilePlayer::createPalette(const MetafileRecord &r)
+{
+    // Version, entry count, then the entries: red, green, blue and flags.
+    const qint64 count = r.u16(1);
+    if (!r.hasWords(2 + 2 * count))
+        return false;
+    MetafilePalette palette;
+    palette.colours.reserve(qsizetype(count));
+    for (qsizetype i = 0; i < count; ++i)
+        palette.colours.append(qRgb(r.u16(2 + 2 * i) & 0xFF, r.u16(2 + 2 * i) >> 8, r.u16(3 + 2 * i) & 0xFF));
+    return createObject(palette);
+}
+
+bool MetafilePlayer::selectPalette(const MetafileRecord &r)
+{
+    if (!r.hasWords(1))
+        return false;
+    const MetafileObject *object = objects_->at(r.u16(0));
+    if (const auto *palette = object ? std::get_if<MetafilePalette>(object) : nullptr)
+        state_.palette = palette->colours;
+    return true;
 }
 
 bool MetafilePlayer::selectObject(const MetafileRecord &r)
@@ -992,7 +1016,7 @@ void MetafilePlayer::fillWithRop(quint32 rop, const QRectF &target)
 
 bool MetafilePlayer::drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices)
 {
-    const DibDecoder decoder(dib, paletteIndices);
+    const DibDecoder decoder(dib, paletteFor(paletteIndices));
     if (!decoder.isValid())
         return false;
     const QPointF a = toDevice(target.topLeft()), b = toDevice(target.bottomRight());

@@ -52,6 +52,8 @@ private:
     bool createPatternBrush(const MetafileRecord &r);
     bool createFont(const MetafileRecord &r);
     bool createRegion(const MetafileRecord &r);
+    bool createPalette(const MetafileRecord &r);
+    bool selectPalette(const MetafileRecord &r);
     bool createObject(MetafileObject object, qint64 bitmapBytes = 0);
     bool selectObject(const MetafileRecord &r);
     const MetafileRegion *regionAt(int slot) const;
@@ -87,6 +89,7 @@ private:
     bool patternBlt(const MetafileRecord &r);
     bool setDibToDevice(const MetafileRecord &r);
     bool drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices);
+    const QList<QRgb> *paletteFor(bool paletteIndices) const { return paletteIndices ? &state_.palette : nullptr; }
     void fillWithRop(quint32 rop, const QRectF &target);
 
     QPointF toDevice(QPointF logical);

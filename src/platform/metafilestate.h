@@ -48,9 +48,10 @@ struct MetafileRegion
     QList<QRect> rectangles;
 };
 
-// A palette holds a slot in the object table; its colours are not used.
+// A palette's colours, for the bitmaps whose colour tables index it.
 struct MetafilePalette
 {
+    QList<QRgb> colours;
 };
 
 using MetafileObject = std::variant<std::monostate, MetafilePen, MetafileBrush, MetafileFont, MetafileRegion, MetafilePalette>;
@@ -90,6 +91,7 @@ struct MetafileState
     bool windingFill = false;
     int textAlign = 0;
     int textExtra = 0;
+    QList<QRgb> palette;
     int rop2 = 13; // copy the pen
     int mapMode = Anisotropic;
     QPointF windowOrg, windowExt, viewportOrg, viewportExt;

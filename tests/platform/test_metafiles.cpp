@@ -24,6 +24,7 @@ enum { PenSolid = 0, PenNull = 5, PenFlatCap = 0x0200, BrushSolid = 0, BrushNull
 enum { AlignBaseline = 24 };
 enum Outcome { Refused, Drawn, Bounded };
 constexpr int StretchDib = 0x0F43, DibStretchBlt = 0x0B41;
+constexpr int PaletteStretchDib = 1; // StretchDIB whose colour table indexes the palette
 
 // A region of one rectangle, as CreateRegion holds it: the header (next,
 // type, object count, size, scan count, largest scan, bounds), then one scan
@@ -239,7 +240,12 @@ private slots:
         for (QRgb c : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)})
             indexed.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
         indexed.replace(32, 4, QByteArray("\x04\0\0\0", 4)); // colours used
-        QTest::newRow("8 bits, colour table") << indexed + QByteArray("\x02\x03\0\0\x00\x01\0\0", 8) << StretchDib;
+        const QByteArray pixels("\x02\x03\0\0\x00\x01\0\0", 8);
+        QTest::newRow("8 bits, colour table") << indexed + pixels << StretchDib;
+        QByteArray indices = MetafileWriter::dibHeader(40, 2, 2, 8);
+        indices.replace(32, 4, QByteArray("\x04\0\0\0", 4));
+        QTest::newRow("8 bits, palette indices") << indices + MetafileWriter::words({3, 2, 1, 0}) + pixels
+                                                 << PaletteStretchDib;
         // The same run-length coded: two pixels, end of line, two, end of bitmap.
         QByteArray runs = indexed;
         runs.replace(16, 4, QByteArray("\x01\0\0\0", 4));
@@ -258,8 +264,16 @@ private slots:
         QFETCH(QByteArray, dib);
         QFETCH(int, function);
         MetafileWriter w;
-        if (function == StretchDib)
+        if (function == StretchDib) {
             w.stretchDib(QRect(100, 50, 200, 200), QSize(2, 2), dib);
+        } else if (function == PaletteStretchDib) {
+            // A palette of the four colours backwards, selected; colour usage 1.
+            QByteArray palette = MetafileWriter::words({0x0300, 4});
+            for (QColor c : {Qt::yellow, Qt::blue, Qt::green, Qt::red})
+                palette += MetafileWriter::colour(c);
+            w.record(0x00F7, palette).record(0x0234, {0});
+            w.record(StretchDib, MetafileWriter::words({0x0020, 0x00CC, 1, 2, 2, 0, 0, 200, 200, 50, 100}) + dib);
+        }
         else // copy; source height, width, y, x; destination height, width, y, x
             w.record(function, MetafileWriter::words({0x0020, 0x00CC, 2, 2, 0, 0, 200, 200, 50, 100}) + dib);
         const QImage image = draw(w);
