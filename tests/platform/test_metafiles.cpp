@@ -196,6 +196,56 @@ private slots:
         QVERIFY(ink.right() < image.width() - 1);
     }
 
+    void textIsPlacedAsTheRecordSays_data()
+    {
+        // "HHHH" in Arial 40 pixels high, drawn at x = 300; the ink's box
+        // says where it went.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+        const auto text = [](auto add) {
+            MetafileWriter w;
+            w.font(-40, 0, "Arial").select(0);
+            add(w);
+            return w.file(QRect(0, 0, 600, 400));
+        };
+        QTest::newRow("centred") << text([](MetafileWriter &w) { w.textAlign(6).textOut({300, 100}, "HHHH"); })
+                                 << QStringLiteral("centre x 300");
+        QTest::newRow("right-aligned") << text([](MetafileWriter &w) { w.textAlign(2).textOut({300, 100}, "HHHH"); })
+                                       << QStringLiteral("right 300");
+        QTest::newRow("advances of 60") << text([](MetafileWriter &w) {
+            w.record(0x0A32, MetafileWriter::words({100, 300, 4, 0}) + "HHHH" + MetafileWriter::words({60, 60, 60, 60}));
+        }) << QStringLiteral("left 300, width 180+");
+        QTest::newRow("turned a quarter") << text([](MetafileWriter &w) {
+            w.font(-40, 0, "Arial", 400, 900).select(1).textOut({300, 300}, "HHHH");
+        }) << QStringLiteral("taller");
+        QTest::newRow("from the current position") << text([](MetafileWriter &w) {
+            w.textAlign(1).record(0x0214, {100, 300}).textOut({0, 0}, "HH").textOut({0, 0}, "HH");
+        }) << QStringLiteral("left 300, width 4 H");
+    }
+
+    void textIsPlacedAsTheRecordSays()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        const QImage image = PictureReader::readMetafile(file);
+        const QRect ink = inkBox(image);
+        const qreal h = QFontMetricsF(pixelFont(QStringLiteral("Arial"), 40)).horizontalAdvance(QStringLiteral("HHHH"));
+        QVERIFY(!ink.isEmpty());
+        if (expected == QLatin1String("centre x 300"))
+            QVERIFY2(std::abs(ink.center().x() - 300) <= 3, qPrintable(QString::number(ink.center().x())));
+        else if (expected == QLatin1String("right 300"))
+            QVERIFY2(std::abs(ink.right() - 300) <= 6, qPrintable(QString::number(ink.right())));
+        else if (expected == QLatin1String("left 300, width 180+"))
+            QVERIFY2(ink.left() >= 300 && ink.left() <= 306 && ink.width() > 180 && ink.width() < 180 + h / 4,
+                     qPrintable(QStringLiteral("%1 %2").arg(ink.left()).arg(ink.width())));
+        else if (expected == QLatin1String("taller"))
+            QVERIFY2(ink.height() > 2 * ink.width() && ink.bottom() <= 305,
+                     qPrintable(QStringLiteral("%1 x %2").arg(ink.width()).arg(ink.height())));
+        else
+            QVERIFY2(ink.left() >= 300 && ink.left() <= 306 && std::abs(ink.width() - h) <= 0.1 * h,
+                     qPrintable(QStringLiteral("%1 %2").arg(ink.left()).arg(ink.width())));
+    }
+
     void greekTextLooksAsThePainterDrawsIt()
     {
         const QString text = QStringLiteral("Διαχείριση πολυκατοικίας");
