@@ -432,6 +432,8 @@ bool MetafilePlayer::createRegion(const MetafileRecord &r)
             return false;
         for (int k = 0; k + 1 < count; k += 2)
             region.rectangles.append(QRect(QPoint(r.s16(at + 3 + k), top), QPoint(r.s16(at + 4 + k), bottom)));
+        if (region.rectangles.size() > MetafileLimits::MaxRegionRectangles)
+            return false;
         at += 4 + count;
     }
     return createObject(region);
@@ -570,16 +572,23 @@ QRectF MetafilePlayer::box(const MetafileRecord &r, qsizetype bottomWord)
     return toDevice(QRectF(topLeft, bottomRight));
 }
 
+// The pen's width in the image's pixels; zero for the null pen. A pen wider
+// than the picture's diagonal covers no more than that.
+double MetafilePlayer::penPixels() const
+{
+    if ((state_.pen.style & 0xF) == 5)
+        return 0;
+    const double most = std::hypot(imageSize_.width(), imageSize_.height());
+    return std::max(1.0, std::min(most, std::abs(state_.pen.width) * std::abs(sx_)));
+}
+
 QPen MetafilePlayer::devicePen() const
 {
     const MetafilePen &p = state_.pen;
     const int style = p.style & 0xF;
     if (style == 5)
         return Qt::NoPen;
-    // A pen wider than the picture's diagonal covers no more than that.
-    const double most = std::hypot(imageSize_.width(), imageSize_.height());
-    const double width = std::min(most, std::abs(p.width) * std::abs(sx_));
-    QPen pen(p.colour, std::max(1.0, width));
+    QPen pen(p.colour, penPixels());
     // Dashed styles are drawn dashed only by pens one pixel wide.
     static constexpr Qt::PenStyle Dashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
     if (std::abs(p.width) <= 1 && style < 5)
@@ -637,6 +646,17 @@ template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
     draw();
 }
 
+// What filling and outlining a polygon costs the painter: each edge, the rows
+// it crosses and the pen's width.
+double MetafilePlayer::outlineWork(const QPolygonF &points) const
+{
+    const double pen = penPixels() + 1;
+    double work = 0;
+    for (qsizetype i = 1; i < points.size(); ++i)
+        work += std::abs(points[i].y() - points[i - 1].y()) + pen;
+    return work;
+}
+
 bool MetafilePlayer::lineTo(const MetafileRecord &r)
 {
     if (!r.hasWords(2))
@@ -657,6 +677,8 @@ bool MetafilePlayer::polygon(const MetafileRecord &r, bool closed)
     points.reserve(qsizetype(count));
     for (qsizetype i = 0; i < count; ++i)
         points.append(toDevice(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i))));
+    if (outlineWork(points) > MetafileLimits::MaxRecordWork)
+        return false;
     const Qt::FillRule rule = state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill;
     if (closed)
         paintShape(true, [&] { painter_->drawPolygon(points, rule); });
@@ -680,13 +702,17 @@ bool MetafilePlayer::polyPolygon(const MetafileRecord &r)
     QPainterPath path;
     path.setFillRule(state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
     qsizetype at = qsizetype(1 + polygons);
+    double work = 0;
     for (qsizetype i = 0; i < polygons; ++i) {
         QPolygonF points;
         for (int k = 0; k < r.u16(1 + i); ++k, at += 2)
             points.append(toDevice(QPointF(r.s16(at), r.s16(at + 1))));
+        work += outlineWork(points);
         path.addPolygon(points);
         path.closeSubpath();
     }
+    if (work > MetafileLimits::MaxRecordWork)
+        return false;
     paintShape(true, [&] { painter_->drawPath(path); });
     return true;
 }
@@ -806,6 +832,12 @@ void MetafilePlayer::paintRegion(const QRegion &area, const QBrush &brush, QPain
 
 // ---- Text ------------------------------------------------------------------
 
+// The font's height in the image's pixels, as the record gives it.
+double MetafilePlayer::fontPixels() const
+{
+    return state_.font.height == 0 ? 16.0 : std::abs(state_.font.height * sy_);
+}
+
 std::optional<QFont> MetafilePlayer::deviceFont() const
 {
     const MetafileFont &f = state_.font;
@@ -816,7 +848,7 @@ std::optional<QFont> MetafilePlayer::deviceFont() const
     font.setStrikeOut(f.strikeOut);
     // Negative heights give the characters' height, positive ones the
     // character cell's, which holds the font's leading as well.
-    double pixels = f.height == 0 ? 16.0 : std::abs(f.height * sy_);
+    double pixels = fontPixels();
     if (f.height > 0) {
         font.setPixelSize(1000);
         const QFontMetricsF cell(font);
@@ -876,6 +908,10 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
 {
     const bool updateCp = state_.textAlign & UpdateCp;
     const QPointF origin = toDevice(updateCp ? state_.position : at);
+    // Each character may cover its square, wherever the advances put it.
+    const double glyph = std::min(fontPixels() * fontPixels(), double(imageSize_.width()) * imageSize_.height());
+    if (double(bytes.size()) * glyph > MetafileLimits::MaxRecordWork)
+        return false;
     if (!painter_)
         return true;
     applyClip();

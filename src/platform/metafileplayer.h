@@ -76,6 +76,9 @@ private:
     bool invertRegion(const MetafileRecord &r);
     void paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode);
     template <typename Draw> void paintShape(bool filled, Draw draw);
+    double outlineWork(const QPolygonF &points) const;
+    double penPixels() const;
+    double fontPixels() const;
 
     // Text
     bool textOut(const MetafileRecord &r);

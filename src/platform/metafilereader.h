@@ -27,6 +27,13 @@ inline constexpr qint64 MaxHeldBitmapBytes = 32LL * 1024 * 1024;
 // A drawing coordinate, in pixels of the image drawn: a real picture draws
 // within its frame, a few image widths at most outside it.
 inline constexpr double MaxDeviceCoordinate = 262144.0;
+// The painter's work for one record, in pixels: the rows each edge of a
+// shape crosses plus the pen's width, or each character's square. A record is
+// drawn whole or not at all, so the time budget cannot stop it half-way; a
+// map's polygon of 10,000 points across a whole wallpaper needs 7 million.
+inline constexpr double MaxRecordWork = 32.0 * 1024 * 1024;
+// A region's rectangles: the regions metafiles hold have a handful.
+inline constexpr int MaxRegionRectangles = 2000;
 // The image drawn: a side, and its area (128 MB at four bytes a pixel).
 inline constexpr int MaxImageSide = 8192;
 inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;

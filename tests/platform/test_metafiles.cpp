@@ -457,8 +457,8 @@ private slots:
                  w.record(0x0538, MetafileWriter::words({3, 40000, 40000, 3, 0, 0, 10, 10, 0, 10}));
              }), Refused);
         both("poly-polygon counts past 65535, every point there", file([](MetafileWriter &w) {
-                 QByteArray params = MetafileWriter::words({2, 40000, 40000});
-                 for (int i = 0; i < 80000; ++i)
+                 QByteArray params = MetafileWriter::words({2, 33000, 33000});
+                 for (int i = 0; i < 66000; ++i)
                      params += MetafileWriter::words({(i * 7) % 1000, (i * 13) % 1000});
                  w.brush(BrushSolid, Fill).select(0).record(0x0538, params);
              }), Drawn);
@@ -496,6 +496,23 @@ private slots:
                  for (int i = 0; i < 20; ++i)
                      w.polygon({{0, 0}, {1000, 1}, {0, 2}, {1000, 3}});
              }), Drawn);
+        both("polyline of 60,000 points, its pen as wide as the picture", file([](MetafileWriter &w) {
+                 QByteArray params = MetafileWriter::words({60000});
+                 for (int i = 0; i < 60000; ++i)
+                     params += MetafileWriter::words({i % 2 ? 1000 : 0, (i * 37) % 1000});
+                 w.pen(PenSolid, 2000, Ink).select(0).record(0x0325, params);
+             }), Refused);
+        both("30,000 characters on one spot, a picture high", file([](MetafileWriter &w) {
+                 w.font(-1000, 0, "Arial").select(0);
+                 w.record(0x0A32, MetafileWriter::words({500, 0, 30000, 0}) + QByteArray(30000, 'W') +
+                                      QByteArray(60000, '\0'));
+             }), Refused);
+        both("region of 25,000 rectangles", file([](MetafileWriter &w) {
+                 QByteArray scan = MetafileWriter::words({0, 6, 0, 0, 0, 1, 0, 0, 0, 1000, 1000, 50000, 0, 1000});
+                 for (int i = 0; i < 50000; ++i)
+                     scan += MetafileWriter::words({i % 1000, i % 1000 + 1});
+                 w.record(0x06FF, scan + MetafileWriter::words({50000}));
+             }), Refused);
         both("polygon of 65535 points holding 3", file([](MetafileWriter &w) {
                  w.record(0x0324, MetafileWriter::words({65535, 0, 0, 10, 10, 0, 10}));
              }), Refused);
