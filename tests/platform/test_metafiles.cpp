@@ -416,6 +416,23 @@ private slots:
         QCOMPARE(image.pixelColor(width - 2, 2), QColor(Qt::white));
     }
 
+    void aMetafileWithoutPlaceableHeaderIsFramedByItsWindow()
+    {
+        MetafileWriter w;
+        w.mapMode(8).window(QRect(1000, 500, 300, 200));
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.rectangle(QRect(1000, 500, 150, 200));
+        const QImage image = PictureReader::readMetafile(w.file(QRect()));
+        QCOMPARE(image.size(), QSize(300, 200));
+        QCOMPARE(image.pixelColor(2, 2), Fill);
+        QCOMPARE(image.pixelColor(140, 190), Fill);
+        QCOMPARE(image.pixelColor(160, 100), QColor(Qt::white));
+        // Without a window there is no frame to draw in.
+        MetafileWriter bare;
+        bare.rectangle(QRect(0, 0, 10, 10));
+        QVERIFY(PictureReader::readMetafile(bare.file(QRect())).isNull());
+    }
+
     void aLargeFrameIsDrawnWithinTheImageLimits_data()
     {
         QTest::addColumn<QRect>("frame");
