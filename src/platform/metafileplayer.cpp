@@ -284,13 +284,6 @@ bool MetafilePlayer::setMapping(const MetafileRecord &r)
         break;
     }
     }
-    // Until something is drawn, the viewport is where the picture goes: its
-    // changes move the frame with it, so that the window keeps filling the
-    // picture whatever device units the file's viewport was written in.
-    if (!mapped_) {
-        frameOrg_ = state_.viewportOrg;
-        frameExt_ = state_.viewportExt;
-    }
     updateTransform();
     return true;
 }
@@ -299,6 +292,15 @@ void MetafilePlayer::updateTransform()
 {
     // Logical units to the frame's units: D = (L - windowOrg) * a + viewportOrg.
     const MetafileState &s = state_;
+    const bool scaled = s.mapMode == MetafileState::Isotropic || s.mapMode == MetafileState::Anisotropic;
+    // Until something is drawn, the viewport is where the picture goes: the
+    // frame moves with it, so that the window keeps filling the picture
+    // whatever device units the file's viewport was written in. Only the
+    // scaled mapping modes give the viewport an extent.
+    if (!mapped_) {
+        frameOrg_ = s.viewportOrg;
+        frameExt_ = scaled ? s.viewportExt : QPointF(frame_.width(), frame_.height());
+    }
     QPointF a(1, 1);
     const double inch = reader_.header().placeable ? reader_.header().unitsPerInch : 96.0;
     const auto metric = [&](double perInch) { a = QPointF(inch / perInch, -inch / perInch); };
