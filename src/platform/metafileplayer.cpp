@@ -115,6 +115,7 @@ QImage MetafilePlayer::draw()
     painter.setRenderHint(QPainter::Antialiasing);
     if (!play(&painter))
         return {};
+    painter.end();
     return image;
 }
 
@@ -619,7 +620,7 @@ void MetafilePlayer::applyRop(int rop2)
 {
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop2) {
-    case 1: case 16: case 13: break; // black, white (the pen's colour is used) and copy
+    case 1: case 16: case 13: break; // black and white (see paintShape) and copy
     case 6: mode = QPainter::RasterOp_NotDestination; break;
     case 7: mode = QPainter::RasterOp_SourceXorDestination; break;
     case 9: mode = QPainter::RasterOp_SourceAndDestination; break;
@@ -643,8 +644,17 @@ template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
         painter_->setBrush(state_.backColour);
         draw();
     }
-    painter_->setPen(devicePen());
-    painter_->setBrush(filled ? deviceBrush(state_.brush) : QBrush(Qt::NoBrush));
+    QPen pen = devicePen();
+    QBrush brush = filled ? deviceBrush(state_.brush) : QBrush(Qt::NoBrush);
+    // Drawing in black or in white paints that colour whatever the pen and brush hold.
+    if (state_.rop2 == 1 || state_.rop2 == 16) {
+        const QColor only = state_.rop2 == 1 ? Qt::black : Qt::white;
+        pen.setColor(only);
+        if (brush.style() != Qt::NoBrush)
+            brush = QBrush(only);
+    }
+    painter_->setPen(pen);
+    painter_->setBrush(brush);
     draw();
 }
 
