@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace kelvarino;
@@ -175,6 +176,7 @@ private slots:
         QTest::newRow("Greek, Times New Roman") << QStringLiteral("Καλημέρα, Ελλάδα") << 161
                                                 << QByteArray("Times New Roman") << 400;
         QTest::newRow("Greek, Courier New") << QStringLiteral("Κοινόχρηστα") << 161 << QByteArray("Courier New") << 400;
+        QTest::newRow("Cyrillic, Arial") << QStringLiteral("Управление домом") << 204 << QByteArray("Arial") << 400;
     }
 
     void textIsAsWideAsItsFont()
@@ -184,7 +186,9 @@ private slots:
         QFETCH(QByteArray, face);
         QFETCH(int, weight);
         MetafileWriter w;
-        const QByteArray bytes = charset == 161 ? Cp1253::encode(text) : text.toLatin1();
+        const QByteArray bytes = charset == 161   ? Cp1253::encode(text)
+                                 : charset == 204 ? QByteArray(QStringEncoder("windows-1251")(text))
+                                                  : text.toLatin1();
         w.font(-40, charset, face, weight).select(0).textOut(QPoint(10, 100), bytes);
         const QImage image = draw(w, QRect(0, 0, 600, 200));
         const QRect ink = inkBox(image);
