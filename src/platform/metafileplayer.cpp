@@ -496,8 +496,12 @@ const MetafileRegion *MetafilePlayer::regionAt(int slot) const
 QRegion MetafilePlayer::deviceRegion(const MetafileRegion &region)
 {
     QRegion result;
-    for (const QRect &rect : region.rectangles)
-        result += toDevice(QRectF(rect)).toAlignedRect();
+    for (const QRect &rect : region.rectangles) {
+        const QRectF device = toDevice(QRectF(rect));
+        if (outOfBounds_)
+            return {};
+        result += device.toAlignedRect();
+    }
     return result;
 }
 
@@ -505,7 +509,10 @@ bool MetafilePlayer::clipRectangle(const MetafileRecord &r, bool exclude)
 {
     if (!r.hasWords(4))
         return false;
-    const QRect rect = box(r, 0).toAlignedRect();
+    const QRectF device = box(r, 0);
+    if (outOfBounds_)
+        return false;
+    const QRect rect = device.toAlignedRect();
     const QRegion current = state_.clip.value_or(QRegion(QRect(QPoint(), imageSize_)));
     state_.clip = exclude ? current.subtracted(rect) : current.intersected(rect);
     clipDirty_ = true;
@@ -874,7 +881,7 @@ std::optional<QFont> MetafilePlayer::deviceFont() const
     if (f.width != 0) {
         const double average = QFontMetricsF(font).averageCharWidth();
         if (average > 0)
-            font.setStretch(std::clamp(int(std::lround(std::abs(f.width * sx_) / average * 100)), 1, 4000));
+            font.setStretch(int(std::lround(std::clamp(std::abs(f.width * sx_) / average * 100, 1.0, 4000.0))));
     }
     if (state_.textExtra != 0)
         font.setLetterSpacing(QFont::AbsoluteSpacing, state_.textExtra * std::abs(sx_));
