@@ -1,0 +1,128 @@
+// A metafile of about 10,000 records drawn at the wallpaper's size by the
+// program's metafile reader (checking every record, then drawing it), against
+// a bare QPainter drawing the same shapes and texts into an image of the same
+// size, in one run.
+
+#include "platform/codepage1253.h"
+#include "platform/picturereader.h"
+
+#include "support_metafilewriter.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+using namespace kelvarino;
+
+namespace {
+
+const QSize Wallpaper(1280, 720);
+
+// One shape of the scene: its kind, box and colours.
+struct Shape
+{
+    enum Kind { Box, Round, Triangle, Line, Text } kind;
+    QRect box;
+    QColor fill, line;
+};
+
+std::vector<Shape> scene()
+{
+    std::vector<Shape> shapes;
+    for (int i = 0; i < 1400; ++i) {
+        const QRect box((i * 37) % 1200, (i * 53) % 660, 20 + i % 60, 15 + i % 45);
+        const QColor fill((i * 40) % 256, (i * 90) % 256, (i * 150) % 256);
+        const QColor line((i * 70) % 128, 0, (i * 30) % 128);
+        shapes.push_back({Shape::Kind(i % 5), box, fill, line});
+    }
+    return shapes;
+}
+
+const QString GreekText = QStringLiteral("Κοινόχρηστα");
+
+// The scene as metafile records: for each shape a pen and a brush created,
+// selected, used and deleted, as drawing programs write them.
+QByteArray sceneMetafile(const std::vector<Shape> &shapes, int &records)
+{
+    MetafileWriter w;
+    w.font(-14, 161, "Arial").select(0);
+    for (const Shape &s : shapes) {
+        w.pen(0, 2, s.line).select(1).brush(0, s.fill).select(2);
+        switch (s.kind) {
+        case Shape::Box: w.rectangle(s.box); break;
+        case Shape::Round: w.ellipse(s.box); break;
+        case Shape::Triangle:
+            w.polygon({s.box.bottomLeft(), QPoint(s.box.center().x(), s.box.top()), s.box.bottomRight()});
+            break;
+        case Shape::Line: w.record(0x0214, {s.box.top(), s.box.left()}).record(0x0213, {s.box.bottom(), s.box.right()}); break;
+        case Shape::Text: w.record(0x0209, MetafileWriter::colour(s.line)).textOut(s.box.topLeft(), Cp1253::encode(GreekText)); break;
+        }
+        w.remove(1).remove(2);
+    }
+    records = w.recordCount();
+    return w.file(QRect(QPoint(), Wallpaper), 96);
+}
+
+void DrawMetafile(benchmark::State &state)
+{
+    int records = 0;
+    const QByteArray file = sceneMetafile(scene(), records);
+    for (auto _ : state) {
+        const QImage image = PictureReader::readMetafile(file, Wallpaper);
+        if (image.isNull())
+            state.SkipWithError("the metafile was not drawn");
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["records"] = records;
+}
+
+void BarePainter(benchmark::State &state)
+{
+    const std::vector<Shape> shapes = scene();
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    for (auto _ : state) {
+        QImage image(Wallpaper, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setFont(font);
+        for (const Shape &s : shapes) {
+            painter.setPen(QPen(s.line, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setBrush(s.fill);
+            switch (s.kind) {
+            case Shape::Box: painter.drawRect(QRectF(s.box.topLeft(), s.box.bottomRight() + QPointF(1, 1))); break;
+            case Shape::Round: painter.drawEllipse(QRectF(s.box.topLeft(), s.box.bottomRight() + QPointF(1, 1))); break;
+            case Shape::Triangle:
+                painter.drawPolygon(QPolygonF({s.box.bottomLeft(), QPoint(s.box.center().x(), s.box.top()), s.box.bottomRight()}));
+                break;
+            case Shape::Line: painter.drawLine(s.box.topLeft(), s.box.bottomRight()); break;
+            case Shape::Text:
+                painter.setPen(s.line);
+                painter.drawText(QPointF(s.box.left(), s.box.top() + 13), GreekText);
+                break;
+            }
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(DrawMetafile)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BarePainter)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "platform/metafilereader.h"
+#include "platform/metafilestate.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+namespace kelvarino {
+
+// Plays a metafile's records with the toolkit's painter into an image. The
+// same code reads the records twice: first only checking them (every record's
+// parameters against its size, the objects, the saved states, the
+// coordinates), then, when all of them passed, drawing them.
+class MetafilePlayer
+{
+public:
+    // The picture's frame in the file's units: a placeable file's bounds,
+    // otherwise its first window. Empty when the file declares none.
+    static std::optional<QRectF> frameOf(const MetafileReader &reader);
+    // The size the frame takes at `dotsPerInch`, kept within the image limits.
+    static QSize naturalSize(const MetafileReader &reader, double dotsPerInch);
+
+    // `clock` was started when the reading began; the time budget counts from it.
+    MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock);
+
+    // Null when a record is damaged or the time or memory budget is spent.
+    QImage draw();
+
+private:
+    bool play(QPainter *painter);
+    void reset();
+    bool playRecord(const MetafileRecord &r);
+
+    // State
+    bool setColour(const MetafileRecord &r, QColor &colour);
+    bool setMapping(const MetafileRecord &r);
+    bool saveState();
+    bool restoreState(const MetafileRecord &r);
+    void updateTransform();
+
+    // Objects
+    bool createPen(const MetafileRecord &r);
+    bool createBrush(const MetafileRecord &r);
+    bool createPatternBrush(const MetafileRecord &r);
+    bool createFont(const MetafileRecord &r);
+    bool createRegion(const MetafileRecord &r);
+    bool createPalette(const MetafileRecord &r);
+    bool selectPalette(const MetafileRecord &r);
+    bool createObject(MetafileObject object, qint64 bitmapBytes = 0);
+    bool selectObject(const MetafileRecord &r);
+    const MetafileRegion *regionAt(int slot) const;
+
+    // Clipping
+    bool clipRectangle(const MetafileRecord &r, bool exclude);
+    bool offsetClip(const MetafileRecord &r);
+    bool selectClipRegion(const MetafileRecord &r);
+    QRegion deviceRegion(const MetafileRegion &region);
+
+    // Shapes
+    bool lineTo(const MetafileRecord &r);
+    bool polygon(const MetafileRecord &r, bool closed);
+    bool polyPolygon(const MetafileRecord &r);
+    bool boxShape(const MetafileRecord &r);
+    bool arcShape(const MetafileRecord &r);
+    bool setPixel(const MetafileRecord &r);
+    bool fillRegion(const MetafileRecord &r, bool withCurrentBrush);
+    bool frameRegion(const MetafileRecord &r);
+    bool invertRegion(const MetafileRecord &r);
+    void paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode);
+    template <typename Draw> void paintShape(bool filled, Draw draw);
+    double outlineWork(const QPolygonF &points) const;
+    double penPixels() const;
+    double fontPixels() const;
+
+    // Text
+    bool textOut(const MetafileRecord &r);
+    bool extTextOut(const MetafileRecord &r);
+    bool drawText(QPointF at, QByteArrayView bytes, const MetafileRecord *r, qint64 dxAt, int options,
+                  std::optional<QRectF> box);
+    std::optional<QFont> deviceFont() const;
+
+    // Bitmaps
+    bool bitmapBlt(const MetafileRecord &r);
+    bool patternBlt(const MetafileRecord &r);
+    bool setDibToDevice(const MetafileRecord &r);
+    bool drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices);
+    const QList<QRgb> *paletteFor(bool paletteIndices) const { return paletteIndices ? &state_.palette : nullptr; }
+    void fillWithRop(quint32 rop, const QRectF &target);
+
+    QPointF toDevice(QPointF logical);
+    QRectF toDevice(const QRectF &logical);
+    QPointF point(const MetafileRecord &r, qsizetype yWord);
+    QRectF box(const MetafileRecord &r, qsizetype bottomWord);
+    QPen devicePen() const;
+    QBrush deviceBrush(const MetafileBrush &brush) const;
+    void applyClip();
+    void applyRop(int rop2);
+
+    const MetafileReader &reader_;
+    QRectF frame_;
+    QSize imageSize_;
+    const QElapsedTimer &clock_;
+
+    QPainter *painter_ = nullptr;
+    MetafileState state_;
+    std::vector<MetafileState> saved_;
+    std::optional<MetafileObjects> objects_;
+    QPointF frameOrg_, frameExt_;
+    double sx_ = 1, sy_ = 1, tx_ = 0, ty_ = 0;
+    bool mapped_ = false;     // a record has used the mapping; the frame stays put
+    bool outOfBounds_ = false; // a coordinate fell past the bounds
+    bool clipDirty_ = false;
+};
+
+} // namespace kelvarino

@@ -1,0 +1,581 @@
+#include "platform/codepage1253.h"
+#include "platform/picturereader.h"
+
+#include "support_metafilewriter.h"
+#include "testprogram.h"
+
+#include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace kelvarino;
+
+namespace test_metafiles {
+
+namespace {
+
+// Most pictures here frame 400 x 300 units at 96 an inch: one unit, one pixel.
+const QRect Frame(0, 0, 400, 300);
+const QColor Fill(200, 40, 90);
+const QColor Ink(20, 90, 200);
+
+enum { PenSolid = 0, PenNull = 5, PenFlatCap = 0x0200, BrushSolid = 0, BrushNull = 1, BrushHatched = 2 };
+enum { AlignBaseline = 24 };
+enum Outcome { Refused, Drawn, Bounded };
+constexpr int StretchDib = 0x0F43, DibStretchBlt = 0x0B41;
+constexpr int PaletteStretchDib = 1; // StretchDIB whose colour table indexes the palette
+
+// A region of one rectangle, as CreateRegion holds it: the header (next,
+// type, object count, size, scan count, largest scan, bounds), then one scan
+// (count, top, bottom, left, right, count).
+QByteArray regionRecord(QRect r)
+{
+    const int right = r.right() + 1, bottom = r.bottom() + 1;
+    return MetafileWriter::words({0, 6, 0, 0, 34, 1, 2, r.left(), r.top(), right, bottom, 2, r.top(), bottom, r.left(),
+                                  right, 2});
+}
+
+QImage draw(const MetafileWriter &w, QRect frame = Frame, int unitsPerInch = 96, QSize size = {})
+{
+    return PictureReader::readMetafile(w.file(frame, unitsPerInch), size);
+}
+
+bool near(QColor a, QColor b, int tolerance = 24)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// The box around everything not white.
+QRect inkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+} // namespace
+
+class TestMetafiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void filledShapesTakeTheBrushInside_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QPoint>("inside");
+        QTest::addColumn<QPoint>("outside");
+        const auto shape = [](auto add) {
+            MetafileWriter w;
+            w.pen(PenSolid, 3, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+            add(w);
+            return w.file(Frame);
+        };
+        QTest::newRow("ellipse") << shape([](MetafileWriter &w) { w.ellipse(QRect(100, 50, 200, 200)); })
+                                 << QPoint(200, 150) << QPoint(105, 55);
+        // A chord of the circle's upper half: start at the right, end at the left.
+        QTest::newRow("chord") << shape([](MetafileWriter &w) {
+            w.record(0x0830, {150, 0, 150, 400, 250, 300, 50, 100});
+        }) << QPoint(200, 100) << QPoint(200, 200);
+        QTest::newRow("pie, a quarter") << shape([](MetafileWriter &w) {
+            w.record(0x081A, {0, 200, 150, 400, 250, 300, 50, 100});
+        }) << QPoint(240, 110) << QPoint(160, 110);
+        QTest::newRow("polygon") << shape([](MetafileWriter &w) {
+            w.polygon({{50, 250}, {200, 20}, {350, 250}});
+        }) << QPoint(200, 200) << QPoint(60, 30);
+        QTest::newRow("rounded rectangle") << shape([](MetafileWriter &w) {
+            w.record(0x061C, {60, 60, 250, 300, 50, 100});
+        }) << QPoint(200, 150) << QPoint(102, 52);
+        QTest::newRow("poly-polygon with a hole") << shape([](MetafileWriter &w) {
+            w.record(0x0538, MetafileWriter::words({2, 4, 4, 50, 50, 350, 50, 350, 250, 50, 250, 150, 100, 250, 100,
+                                                    250, 200, 150, 200}));
+        }) << QPoint(80, 80) << QPoint(200, 150);
+    }
+
+    void filledShapesTakeTheBrushInside()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, outside);
+        const QImage image = PictureReader::readMetafile(file);
+        QCOMPARE(image.size(), Frame.size());
+        QCOMPARE(image.pixelColor(inside), Fill);
+        QCOMPARE(image.pixelColor(outside), QColor(Qt::white));
+    }
+
+    void aHatchedBrushDrawsItsLinesOnTheBackground_data()
+    {
+        QTest::addColumn<int>("backgroundMode");
+        QTest::addColumn<QColor>("between");
+        QTest::newRow("opaque") << 2 << QColor(Qt::yellow);
+        QTest::newRow("transparent") << 1 << QColor(Qt::white);
+    }
+
+    void aHatchedBrushDrawsItsLinesOnTheBackground()
+    {
+        QFETCH(int, backgroundMode);
+        QFETCH(QColor, between);
+        MetafileWriter w;
+        w.record(0x0102, {backgroundMode}).record(0x0201, MetafileWriter::colour(Qt::yellow));
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushHatched, Fill, 4 /* cross */).select(1);
+        w.rectangle(QRect(100, 100, 100, 100));
+        const QImage image = draw(w);
+        int lines = 0, gaps = 0, other = 0;
+        for (int y = 110; y < 190; ++y)
+            for (int x = 110; x < 190; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                (c == Fill ? lines : c == between ? gaps : other)++;
+            }
+        QVERIFY2(lines > 800 && gaps > 3000 && other == 0, qPrintable(QStringLiteral("%1 %2 %3").arg(lines).arg(gaps).arg(other)));
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+    }
+
+    void aPenIsAsWideAsItsWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("unitsPerInch");
+        QTest::newRow("12 units, one pixel each") << 12 << 96;
+        QTest::newRow("12 units, two pixels each") << 12 << 48;
+    }
+
+    void aPenIsAsWideAsItsWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, unitsPerInch);
+        MetafileWriter w;
+        w.pen(PenSolid | PenFlatCap, width, Ink).select(0);
+        w.record(0x0214, {150, 50}).record(0x0213, {150, 350}); // MoveTo, LineTo (y, x)
+        const QImage image = draw(w, Frame, unitsPerInch);
+        const int scale = 96 / unitsPerInch;
+        int column = 0;
+        for (int y = 0; y < image.height(); ++y)
+            column += near(image.pixelColor(200 * scale, y), Ink, 60);
+        QVERIFY2(std::abs(column - width * scale) <= 1, qPrintable(QString::number(column)));
+    }
+
+    void textIsAsWideAsItsFont_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("charset");
+        QTest::addColumn<QByteArray>("face");
+        QTest::addColumn<int>("weight");
+        QTest::newRow("Latin, bold Arial") << QStringLiteral("Kelvarino WMF 1") << 0 << QByteArray("Arial") << 700;
+        QTest::newRow("Greek, Times New Roman") << QStringLiteral("Καλημέρα, Ελλάδα") << 161
+                                                << QByteArray("Times New Roman") << 400;
+        QTest::newRow("Greek, Courier New") << QStringLiteral("Κοινόχρηστα") << 161 << QByteArray("Courier New") << 400;
+        QTest::newRow("Cyrillic, Arial") << QStringLiteral("Управление домом") << 204 << QByteArray("Arial") << 400;
+    }
+
+    void textIsAsWideAsItsFont()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, charset);
+        QFETCH(QByteArray, face);
+        QFETCH(int, weight);
+        MetafileWriter w;
+        const QByteArray bytes = charset == 161   ? Cp1253::encode(text)
+                                 : charset == 204 ? QByteArray(QStringEncoder("windows-1251")(text))
+                                                  : text.toLatin1();
+        w.font(-40, charset, face, weight).select(0).textOut(QPoint(10, 100), bytes);
+        const QImage image = draw(w, QRect(0, 0, 600, 200));
+        const QRect ink = inkBox(image);
+        QFont font = pixelFont(QString::fromLatin1(face), 40);
+        font.setWeight(QFont::Weight(weight));
+        const qreal expected = QFontMetricsF(font).boundingRect(text).width();
+        QVERIFY2(std::abs(ink.width() - expected) <= 0.1 * expected,
+                 qPrintable(QStringLiteral("ink %1, font %2").arg(ink.width()).arg(expected)));
+        QVERIFY(ink.right() < image.width() - 1);
+    }
+
+    void textIsPlacedAsTheRecordSays_data()
+    {
+        // "HHHH" in Arial 40 pixels high, drawn at x = 300; the ink's box
+        // says where it went.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+        const auto text = [](auto add) {
+            MetafileWriter w;
+            w.font(-40, 0, "Arial").select(0);
+            add(w);
+            return w.file(QRect(0, 0, 600, 400));
+        };
+        QTest::newRow("centred") << text([](MetafileWriter &w) { w.textAlign(6).textOut({300, 100}, "HHHH"); })
+                                 << QStringLiteral("centre x 300");
+        QTest::newRow("right-aligned") << text([](MetafileWriter &w) { w.textAlign(2).textOut({300, 100}, "HHHH"); })
+                                       << QStringLiteral("right 300");
+        QTest::newRow("advances of 60") << text([](MetafileWriter &w) {
+            w.record(0x0A32, MetafileWriter::words({100, 300, 4, 0}) + "HHHH" + MetafileWriter::words({60, 60, 60, 60}));
+        }) << QStringLiteral("left 300, width 180+");
+        QTest::newRow("turned a quarter") << text([](MetafileWriter &w) {
+            w.font(-40, 0, "Arial", 400, 900).select(1).textOut({300, 300}, "HHHH");
+        }) << QStringLiteral("taller");
+        QTest::newRow("from the current position") << text([](MetafileWriter &w) {
+            w.textAlign(1).record(0x0214, {100, 300}).textOut({0, 0}, "HH").textOut({0, 0}, "HH");
+        }) << QStringLiteral("left 300, width 4 H");
+    }
+
+    void textIsPlacedAsTheRecordSays()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        const QImage image = PictureReader::readMetafile(file);
+        const QRect ink = inkBox(image);
+        const qreal h = QFontMetricsF(pixelFont(QStringLiteral("Arial"), 40)).horizontalAdvance(QStringLiteral("HHHH"));
+        QVERIFY(!ink.isEmpty());
+        if (expected == QLatin1String("centre x 300"))
+            QVERIFY2(std::abs(ink.center().x() - 300) <= 3, qPrintable(QString::number(ink.center().x())));
+        else if (expected == QLatin1String("right 300"))
+            QVERIFY2(std::abs(ink.right() - 300) <= 6, qPrintable(QString::number(ink.right())));
+        else if (expected == QLatin1String("left 300, width 180+"))
+            QVERIFY2(ink.left() >= 300 && ink.left() <= 306 && ink.width() > 180 && ink.width() < 180 + h / 4,
+                     qPrintable(QStringLiteral("%1 %2").arg(ink.left()).arg(ink.width())));
+        else if (expected == QLatin1String("taller"))
+            QVERIFY2(ink.height() > 2 * ink.width() && ink.bottom() <= 305,
+                     qPrintable(QStringLiteral("%1 x %2").arg(ink.width()).arg(ink.height())));
+        else
+            QVERIFY2(ink.left() >= 300 && ink.left() <= 306 && std::abs(ink.width() - h) <= 0.1 * h,
+                     qPrintable(QStringLiteral("%1 %2").arg(ink.left()).arg(ink.width())));
+    }
+
+    void greekTextLooksAsThePainterDrawsIt()
+    {
+        const QString text = QStringLiteral("Διαχείριση πολυκατοικίας");
+        MetafileWriter w;
+        w.font(-32, 161, "Arial").select(0).textAlign(AlignBaseline).textOut(QPoint(20, 100), Cp1253::encode(text));
+        const QImage played = draw(w, QRect(0, 0, 500, 150));
+
+        QImage direct(played.size(), QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter painter(&direct);
+        painter.setFont(pixelFont(QStringLiteral("Arial"), 32));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(20, 100), text);
+        painter.end();
+
+        int inked = 0, differing = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x) {
+                inked += direct.pixel(x, y) != qRgb(255, 255, 255);
+                differing += !near(direct.pixelColor(x, y), played.pixelColor(x, y), 40);
+            }
+        QVERIFY(inked > 1000);
+        QVERIFY2(differing <= inked / 50, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(inked)));
+    }
+
+    void bitmapsKeepTheirPixels_data()
+    {
+        // A 2 x 2 bitmap, stretched over 200 x 200: its top row red and green,
+        // its bottom row blue and yellow.
+        QImage four(2, 2, QImage::Format_RGB32);
+        four.setPixel(0, 0, qRgb(255, 0, 0));
+        four.setPixel(1, 0, qRgb(0, 255, 0));
+        four.setPixel(0, 1, qRgb(0, 0, 255));
+        four.setPixel(1, 1, qRgb(255, 255, 0));
+        QTest::addColumn<QByteArray>("dib");
+        QTest::addColumn<int>("function");
+        QTest::newRow("24 bits, bottom-up") << MetafileWriter::dib24(four) << StretchDib;
+        QTest::newRow("24 bits, bottom-up, DIBStretchBlt") << MetafileWriter::dib24(four) << DibStretchBlt;
+        QTest::newRow("24 bits, top-down") << MetafileWriter::dib24(four, true) << StretchDib;
+        // 8 bits with a colour table; rows of 4 bytes, bottom row first.
+        QByteArray indexed = MetafileWriter::dibHeader(40, 2, 2, 8);
+        for (QRgb c : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)})
+            indexed.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
+        indexed.replace(32, 4, QByteArray("\x04\0\0\0", 4)); // colours used
+        const QByteArray pixels("\x02\x03\0\0\x00\x01\0\0", 8);
+        QTest::newRow("8 bits, colour table") << indexed + pixels << StretchDib;
+        QByteArray indices = MetafileWriter::dibHeader(40, 2, 2, 8);
+        indices.replace(32, 4, QByteArray("\x04\0\0\0", 4));
+        QTest::newRow("8 bits, palette indices") << indices + MetafileWriter::words({3, 2, 1, 0}) + pixels
+                                                 << PaletteStretchDib;
+        // The same run-length coded: two pixels, end of line, two, end of bitmap.
+        QByteArray runs = indexed;
+        runs.replace(16, 4, QByteArray("\x01\0\0\0", 4));
+        QTest::newRow("8 bits, run-length") << runs + QByteArray("\x01\x02\x01\x03\0\0\x01\0\x01\x01\0\x01", 12)
+                                            << StretchDib;
+        // 16 bits, 5-6-5 bit fields, top-down.
+        QByteArray fields = MetafileWriter::dibHeader(40, 2, -2, 16, 3);
+        for (quint32 mask : {0xF800u, 0x07E0u, 0x001Fu})
+            fields.append(reinterpret_cast<const char *>(&mask), 4);
+        fields += QByteArray("\x00\xF8\xE0\x07\x1F\x00\xE0\xFF", 8);
+        QTest::newRow("16 bits, bit fields") << fields << StretchDib;
+    }
+
+    void bitmapsKeepTheirPixels()
+    {
+        QFETCH(QByteArray, dib);
+        QFETCH(int, function);
+        MetafileWriter w;
+        if (function == StretchDib) {
+            w.stretchDib(QRect(100, 50, 200, 200), QSize(2, 2), dib);
+        } else if (function == PaletteStretchDib) {
+            // A palette of the four colours backwards, selected; colour usage 1.
+            QByteArray palette = MetafileWriter::words({0x0300, 4});
+            for (QColor c : {Qt::yellow, Qt::blue, Qt::green, Qt::red})
+                palette += MetafileWriter::colour(c);
+            w.record(0x00F7, palette).record(0x0234, {0});
+            w.record(StretchDib, MetafileWriter::words({0x0020, 0x00CC, 1, 2, 2, 0, 0, 200, 200, 50, 100}) + dib);
+        }
+        else // copy; source height, width, y, x; destination height, width, y, x
+            w.record(function, MetafileWriter::words({0x0020, 0x00CC, 2, 2, 0, 0, 200, 200, 50, 100}) + dib);
+        const QImage image = draw(w);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.pixelColor(150, 100), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(250, 100), QColor(0, 255, 0));
+        QCOMPARE(image.pixelColor(150, 200), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(250, 200), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(50, 150), QColor(Qt::white));
+    }
+
+    void clippingHidesWhatLiesOutside()
+    {
+        MetafileWriter w;
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.record(0x001E, {});                            // SaveDC
+        w.record(0x0416, {200, 300, 100, 100});          // IntersectClipRect (bottom, right, top, left)
+        w.record(0x0415, {160, 160, 140, 140});          // ExcludeClipRect
+        w.rectangle(QRect(0, 0, 400, 150));
+        w.record(0x0127, {-1});                          // RestoreDC: the whole picture again
+        w.rectangle(QRect(0, 250, 400, 50));
+        const QImage image = draw(w);
+        QCOMPARE(image.pixelColor(120, 120), Fill);     // inside the clip
+        QCOMPARE(image.pixelColor(150, 145), QColor(Qt::white)); // excluded
+        QCOMPARE(image.pixelColor(50, 120), QColor(Qt::white));  // left of the clip
+        QCOMPARE(image.pixelColor(350, 120), QColor(Qt::white)); // right of it
+        QCOMPARE(image.pixelColor(50, 280), Fill);      // after the restore
+    }
+
+    void regionsClipFillAndFrame_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::addColumn<QColor>("centre");
+        QTest::addColumn<QColor>("edge");
+        QTest::newRow("SelectClipRegion") << 0x012C << Fill << Fill;
+        QTest::newRow("FillRegion") << 0x0228 << Ink << Ink;
+        QTest::newRow("FrameRegion") << 0x0429 << QColor(Qt::white) << Ink;
+    }
+
+    void regionsClipFillAndFrame()
+    {
+        QFETCH(int, function);
+        QFETCH(QColor, centre);
+        QFETCH(QColor, edge);
+        MetafileWriter w;
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1).brush(BrushSolid, Ink);
+        w.record(0x06FF, regionRecord(QRect(100, 100, 100, 100)));
+        if (function == 0x012C)
+            w.record(function, {3}).rectangle(Frame);
+        else if (function == 0x0228)
+            w.record(function, {3, 2});
+        else
+            w.record(function, {3, 2, 10, 10});
+        const QImage image = draw(w);
+        QCOMPARE(image.pixelColor(150, 150), centre);
+        QCOMPARE(image.pixelColor(104, 150), edge);
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(250, 150), QColor(Qt::white));
+    }
+
+    void anisotropicMappingFillsTheFrame_data()
+    {
+        QTest::addColumn<bool>("viewport");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("window only, natural size") << false << QSize();
+        QTest::newRow("window only, wallpaper size") << false << QSize(1280, 720);
+        QTest::newRow("window and viewport, natural size") << true << QSize();
+        QTest::newRow("window and viewport, wallpaper size") << true << QSize(1280, 720);
+    }
+
+    void anisotropicMappingFillsTheFrame()
+    {
+        QFETCH(bool, viewport);
+        QFETCH(QSize, size);
+        // 2000 x 1000 units at 1000 an inch (192 x 96 pixels); the window
+        // counts from -500, -250 in units of its own, twice the frame's.
+        MetafileWriter w;
+        w.mapMode(8).window(QRect(-500, -250, 4000, 2000));
+        if (viewport)
+            w.record(0x020D, {0, 0}).record(0x020E, {96, 192}); // the exporting screen's pixels
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.rectangle(QRect(-500, -250, 2000, 2000)); // the window's left half
+        const QImage image = PictureReader::readMetafile(w.file(QRect(0, 0, 2000, 1000), 1000), size);
+        const QSize expected = size.isEmpty() ? QSize(192, 96) : size;
+        QCOMPARE(image.size(), expected);
+        const int width = expected.width(), height = expected.height();
+        QCOMPARE(image.pixelColor(2, 2), Fill);
+        QCOMPARE(image.pixelColor(width / 2 - 3, height - 3), Fill);
+        QCOMPARE(image.pixelColor(width / 2 + 3, height / 2), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(width - 2, 2), QColor(Qt::white));
+    }
+
+    void aMetafileWithoutPlaceableHeaderIsFramedByItsWindow()
+    {
+        MetafileWriter w;
+        w.mapMode(8).window(QRect(1000, 500, 300, 200));
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.rectangle(QRect(1000, 500, 150, 200));
+        const QImage image = PictureReader::readMetafile(w.file(QRect()));
+        QCOMPARE(image.size(), QSize(300, 200));
+        QCOMPARE(image.pixelColor(2, 2), Fill);
+        QCOMPARE(image.pixelColor(140, 190), Fill);
+        QCOMPARE(image.pixelColor(160, 100), QColor(Qt::white));
+        // Without a window there is no frame to draw in.
+        MetafileWriter bare;
+        bare.rectangle(QRect(0, 0, 10, 10));
+        QVERIFY(PictureReader::readMetafile(bare.file(QRect())).isNull());
+    }
+
+    void aLargeFrameIsDrawnWithinTheImageLimits_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QSize>("expected");
+        // 30000 x 30000 units at 100 an inch: 28800 pixels a side, kept to 128 MB.
+        QTest::newRow("square") << QRect(0, 0, 30000, 30000) << QSize(5792, 5792);
+        QTest::newRow("wide") << QRect(0, 0, 30000, 3000) << QSize(8192, 819);
+    }
+
+    void aLargeFrameIsDrawnWithinTheImageLimits()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QSize, expected);
+        MetafileWriter w;
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.rectangle(QRect(0, 0, frame.width() / 2, frame.height()));
+        const QImage image = draw(w, frame, 100);
+        QCOMPARE(image.size(), expected);
+        QCOMPARE(image.pixelColor(2, expected.height() / 2), Fill);
+        QCOMPARE(image.pixelColor(expected.width() - 3, expected.height() / 2), QColor(Qt::white));
+    }
+
+    void damagedAndHostileFilesAreRefusedInTime_data()
+    {
+        // Each is refused, or drawn: those whose every record is sound, and
+        // those the time budget may or may not stop on a fast machine.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("outcome");
+        const QRect frame(0, 0, 1000, 1000);
+        const auto file = [&frame](auto add) {
+            MetafileWriter w;
+            add(w);
+            return w.file(frame, 96);
+        };
+        const auto both = [](const char *name, const QByteArray &bytes, int outcome) {
+            QTest::newRow(name) << bytes << outcome;
+        };
+        both("poly-polygon counts past 65535 in a small record", file([](MetafileWriter &w) {
+                 w.record(0x0538, MetafileWriter::words({3, 40000, 40000, 3, 0, 0, 10, 10, 0, 10}));
+             }), Refused);
+        both("poly-polygon counts past 65535, every point there", file([](MetafileWriter &w) {
+                 QByteArray params = MetafileWriter::words({2, 33000, 33000});
+                 for (int i = 0; i < 66000; ++i)
+                     params += MetafileWriter::words({(i * 7) % 1000, (i * 13) % 1000});
+                 w.brush(BrushSolid, Fill).select(0).record(0x0538, params);
+             }), Drawn);
+        both("bitmap of width x height x bits past 2^32", file([](MetafileWriter &w) {
+                 w.stretchDib(QRect(0, 0, 100, 100), QSize(65536, 65536),
+                              MetafileWriter::dibHeader(40, 65536, 65536, 32) + QByteArray(64, '\x11'));
+             }), Refused);
+        both("bitmap header of 20 bytes", file([](MetafileWriter &w) {
+                 w.stretchDib(QRect(0, 0, 100, 100), QSize(4, 4),
+                              MetafileWriter::dibHeader(20, 4, 4, 24).left(20) + QByteArray(96, '\x11'));
+             }), Refused);
+        both("run-length bitmap of 65535 x 65535", file([](MetafileWriter &w) {
+                 w.stretchDib(QRect(0, 0, 100, 100), QSize(65535, 65535),
+                              MetafileWriter::dibHeader(40, 65535, 65535, 8, 1) + QByteArray(1024, '\0') +
+                                  QByteArray("\x10\x01\0\x01", 4));
+             }), Refused);
+        both("100,000 saved states", file([](MetafileWriter &w) {
+                 for (int i = 0; i < 100000; ++i)
+                     w.record(0x001E, {});
+             }), Refused);
+        both("3,000 large bitmaps", file([](MetafileWriter &w) {
+                 QImage tile(64, 64, QImage::Format_RGB32);
+                 tile.fill(Fill);
+                 const QByteArray dib = MetafileWriter::dib24(tile);
+                 for (int i = 0; i < 3000; ++i)
+                     w.stretchDib(QRect(-2000, -2000, 5000, 5000), QSize(64, 64), dib);
+             }), Bounded);
+        both("20,000 ellipses", file([](MetafileWriter &w) {
+                 w.pen(PenSolid, 300, Ink).select(0).brush(BrushHatched, Fill, 5).select(1);
+                 for (int i = 0; i < 20000; ++i)
+                     w.ellipse(QRect(-3000, -3000, 7000, 7000));
+             }), Bounded);
+        both("pens 32767 units wide", file([](MetafileWriter &w) {
+                 w.pen(PenSolid | 0x2000, 32767, Ink).select(0);
+                 for (int i = 0; i < 20; ++i)
+                     w.polygon({{0, 0}, {1000, 1}, {0, 2}, {1000, 3}});
+             }), Drawn);
+        both("polyline of 60,000 points, its pen as wide as the picture", file([](MetafileWriter &w) {
+                 QByteArray params = MetafileWriter::words({60000});
+                 for (int i = 0; i < 60000; ++i)
+                     params += MetafileWriter::words({i % 2 ? 1000 : 0, (i * 37) % 1000});
+                 w.pen(PenSolid, 2000, Ink).select(0).record(0x0325, params);
+             }), Refused);
+        both("30,000 characters on one spot, a picture high", file([](MetafileWriter &w) {
+                 w.font(-1000, 0, "Arial").select(0);
+                 w.record(0x0A32, MetafileWriter::words({500, 0, 30000, 0}) + QByteArray(30000, 'W') +
+                                      QByteArray(60000, '\0'));
+             }), Refused);
+        both("region of 25,000 rectangles", file([](MetafileWriter &w) {
+                 QByteArray scan = MetafileWriter::words({0, 6, 0, 0, 0, 1, 0, 0, 0, 1000, 1000, 50000, 0, 1000});
+                 for (int i = 0; i < 50000; ++i)
+                     scan += MetafileWriter::words({i % 1000, i % 1000 + 1});
+                 w.record(0x06FF, scan + MetafileWriter::words({50000}));
+             }), Refused);
+        both("polygon of 65535 points holding 3", file([](MetafileWriter &w) {
+                 w.record(0x0324, MetafileWriter::words({65535, 0, 0, 10, 10, 0, 10}));
+             }), Refused);
+        both("text of 65535 characters holding 4", file([](MetafileWriter &w) {
+                 w.record(0x0521, MetafileWriter::words({65535}) + "abcd" + MetafileWriter::words({10, 10}));
+             }), Refused);
+        both("extended text of 60000 characters holding 4", file([](MetafileWriter &w) {
+                 w.record(0x0A32, MetafileWriter::words({10, 10, 60000, 0}) + "abcd");
+             }), Refused);
+        both("bitmap of 4000 x 4000 holding 16 bytes", file([](MetafileWriter &w) {
+                 w.stretchDib(QRect(0, 0, 100, 100), QSize(4000, 4000),
+                              MetafileWriter::dibHeader(40, 4000, 4000, 24) + QByteArray(16, '\x22'));
+             }), Refused);
+        both("record longer than the file", file([](MetafileWriter &w) {
+                 w.record(0x041B, MetafileWriter::words({10, 10, 0, 0}), 0x7FFFFFFF);
+             }), Refused);
+        both("record of two words", file([](MetafileWriter &w) {
+                 w.record(0x041B, MetafileWriter::words({10, 10, 0, 0}), 2);
+             }), Refused);
+        both("coordinates far past the frame", file([](MetafileWriter &w) {
+                 w.mapMode(8).window(QRect(0, 0, 1, 1)).ellipse(QRect(-32000, -32000, 64000, 64000));
+             }), Refused);
+    }
+
+    void damagedAndHostileFilesAreRefusedInTime()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, outcome);
+        for (const QSize size : {QSize(), QSize(1280, 720)}) {
+            QElapsedTimer clock;
+            clock.start();
+            const QImage image = PictureReader::readMetafile(file, size);
+            const qint64 took = clock.elapsed();
+            qInfo("%s at %dx%d: %lld ms", QTest::currentDataTag(), size.width(), size.height(), took);
+            if (outcome != Bounded)
+                QCOMPARE(!image.isNull(), outcome == Drawn);
+            QVERIFY2(took < 6000, qPrintable(QString::number(took)));
+        }
+    }
+};
+
+KV_TEST_MAIN(TestMetafiles)
+
+} // namespace test_metafiles
+#include "test_metafiles.moc"
