@@ -1,10 +1,13 @@
 #include "platform/metafileplayer.h"
 
+#include "platform/bitmap16decoder.h"
 #include "platform/dibdecoder.h"
+#include "platform/metafilefloodfill.h"
 #include "platform/metafiletext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 #include <QtMath>
 
 #include <algorithm>
@@ -22,6 +25,7 @@ enum Function : quint16 {
     OffsetViewportOrg = 0x0211, ScaleViewportExt = 0x0412, LineTo = 0x0213, MoveTo = 0x0214,
     ExcludeClipRect = 0x0415, IntersectClipRect = 0x0416, Arc = 0x0817, Ellipse = 0x0418, Pie = 0x081A,
     Rectangle = 0x041B, RoundRect = 0x061C, PatBlt = 0x061D, SaveDC = 0x001E, SetPixel = 0x041F,
+    FloodFill = 0x0419, ExtFloodFill = 0x0548, BitBlt = 0x0922, StretchBlt = 0x0B23,
     OffsetClipRgn = 0x0220, TextOut = 0x0521, Polygon = 0x0324, Polyline = 0x0325, RestoreDC = 0x0127,
     FillRegion = 0x0228, FrameRegion = 0x0429, InvertRegion = 0x012A, PaintRegion = 0x012B, SetDibToDev = 0x0D33, SelectClipRegion = 0x012C, SelectObject = 0x012D,
     SetTextAlign = 0x012E, Chord = 0x0830, ExtTextOut = 0x0A32, PolyPolygon = 0x0538, DibBitBlt = 0x0940,
@@ -79,15 +83,27 @@ std::optional<QRectF> MetafilePlayer::frameOf(const MetafileReader &reader)
     return QRectF(org.value_or(QPointF()), QSizeF(ext->x(), ext->y()));
 }
 
-QSize MetafilePlayer::naturalSize(const MetafileReader &reader, double dotsPerInch)
+std::optional<QRectF> MetafilePlayer::drawnFrameOf(const MetafileReader &reader, const QElapsedTimer &clock)
 {
-    const std::optional<QRectF> frame = frameOf(reader);
-    if (!frame)
-        return {};
+    // The frame mapped one to one onto an image as large as any drawn.
+    const int side = MetafileLimits::MaxImageSide;
+    MetafilePlayer player(reader, QRectF(0, 0, side, side), QSize(side, side), clock);
+    player.collecting_ = true;
+    if (!player.play(nullptr) || !player.drawn_)
+        return std::nullopt;
+    // A line along an axis, or a single point, still takes a pixel across.
+    QRectF frame = *player.drawn_;
+    frame.setWidth(std::max(1.0, frame.width()));
+    frame.setHeight(std::max(1.0, frame.height()));
+    return frame;
+}
+
+QSize MetafilePlayer::naturalSize(const MetafileReader &reader, QRectF frame, double dotsPerInch)
+{
     // A file without a placeable header counts its units as pixels.
     const double inch = reader.header().placeable ? reader.header().unitsPerInch : dotsPerInch;
-    const double width = std::abs(frame->width()) * dotsPerInch / inch;
-    const double height = std::abs(frame->height()) * dotsPerInch / inch;
+    const double width = std::abs(frame.width()) * dotsPerInch / inch;
+    const double height = std::abs(frame.height()) * dotsPerInch / inch;
     if (width <= 0 || height <= 0)
         return {};
     const double side = MetafileLimits::MaxImageSide;
@@ -97,7 +113,7 @@ QSize MetafilePlayer::naturalSize(const MetafileReader &reader, double dotsPerIn
 }
 
 MetafilePlayer::MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock)
-    : reader_(reader), frame_(frame), imageSize_(imageSize), clock_(clock)
+    : reader_(reader), frame_(frame), imageSize_(imageSize), clock_(clock), drawnFrame_(!frameOf(reader))
 {
 }
 
@@ -113,19 +129,29 @@ QImage MetafilePlayer::draw()
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!play(&painter))
-        return {};
+    canvas_ = &image;
+    const bool played = play(&painter);
+    canvas_ = nullptr;
     painter.end();
-    return image;
+    return played ? image : QImage();
 }
 
 void MetafilePlayer::reset()
 {
     state_ = MetafileState{};
-    // The window and the viewport both start as the frame: a file that sets
-    // only its window sees it fill the picture, as a picture viewer shows it.
-    state_.windowOrg = state_.viewportOrg = frameOrg_ = frame_.topLeft();
-    state_.windowExt = state_.viewportExt = frameExt_ = QPointF(frame_.width(), frame_.height());
+    if (drawnFrame_) {
+        state_.mapMode = MetafileState::Text;
+        state_.windowExt = state_.viewportExt = QPointF(1, 1);
+        frameOrg_ = frame_.topLeft();
+        frameExt_ = QPointF(frame_.width(), frame_.height());
+    } else {
+        // The window and the viewport both start as the frame: a file that sets
+        // only its window sees it fill the picture, as a picture viewer shows it.
+        state_.windowOrg = state_.viewportOrg = frameOrg_ = frame_.topLeft();
+        state_.windowExt = state_.viewportExt = frameExt_ = QPointF(frame_.width(), frame_.height());
+    }
+    drawn_.reset();
+    touching_ = true;
     saved_.clear();
     objects_.emplace(reader_.header().objectCount);
     mapped_ = outOfBounds_ = false;
@@ -201,6 +227,8 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
         return polyPolygon(r);
     case SetPixel:
         return setPixel(r);
+    case FloodFill: case ExtFloodFill:
+        return floodFill(r);
     case FillRegion:
         return fillRegion(r, false);
     case PaintRegion:
@@ -215,7 +243,7 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
         return extTextOut(r);
     case PatBlt:
         return patternBlt(r);
-    case DibBitBlt: case DibStretchBlt: case StretchDib:
+    case DibBitBlt: case DibStretchBlt: case StretchDib: case BitBlt: case StretchBlt:
         return bitmapBlt(r);
     case SetDibToDev:
         return setDibToDevice(r);
@@ -243,8 +271,9 @@ bool MetafilePlayer::playRecord(const MetafileRecord &r)
         objects_->remove(r.u16(0));
         return r.hasWords(1);
     default:
-        // Records that change nothing drawn here (palettes, escapes, the
-        // mapper's flags) are passed over; their size was checked.
+        // Records that change nothing drawn here (palettes, escapes, which
+        // are data for a printer, the mapper's flags) are passed over; their
+        // size was checked.
         return true;
     }
 }
@@ -298,7 +327,7 @@ void MetafilePlayer::updateTransform()
     // frame moves with it, so that the window keeps filling the picture
     // whatever device units the file's viewport was written in. Only the
     // scaled mapping modes give the viewport an extent.
-    if (!mapped_) {
+    if (!mapped_ && !drawnFrame_) {
         frameOrg_ = s.viewportOrg;
         frameExt_ = scaled ? s.viewportExt : QPointF(frame_.width(), frame_.height());
     }
@@ -383,9 +412,20 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
 {
     MetafileBrush brush;
     brush.style = 3;
-    // The older pattern brush holds a device-dependent bitmap, shown as gray.
+    // A pattern whose colours are not in the file is shown as gray.
     brush.colour = Qt::gray;
-    if (r.function() == CreatePatternBrush || r.u16(0) == 3)
+    if (r.function() == CreatePatternBrush) {
+        const Bitmap16Decoder bitmap(r.rest(0), Bitmap16Decoder::Layout::PatternBrush);
+        if (!bitmap.isValid())
+            return false;
+        if (!bitmap.isDrawable())
+            return createObject(brush);
+        // A monochrome pattern takes its colours when it paints (see deviceBrush).
+        if (painter_)
+            brush.pattern = bitmap.decode(0, 1);
+        return createObject(brush, bitmap.decodedBytes());
+    }
+    if (r.u16(0) == 3)
         return createObject(brush);
     if (!r.hasWords(2))
         return false;
@@ -479,7 +519,9 @@ bool MetafilePlayer::selectObject(const MetafileRecord &r)
     else if (const auto *font = std::get_if<MetafileFont>(object))
         state_.font = *font;
     else if (const auto *region = std::get_if<MetafileRegion>(object)) {
+        touching_ = false;
         state_.clip = deviceRegion(*region);
+        touching_ = true;
         clipDirty_ = true;
     }
     return true;
@@ -509,7 +551,9 @@ bool MetafilePlayer::clipRectangle(const MetafileRecord &r, bool exclude)
 {
     if (!r.hasWords(4))
         return false;
+    touching_ = false;
     const QRectF device = box(r, 0);
+    touching_ = true;
     if (outOfBounds_)
         return false;
     const QRect rect = device.toAlignedRect();
@@ -537,7 +581,9 @@ bool MetafilePlayer::selectClipRegion(const MetafileRecord &r)
     if (!r.hasWords(1))
         return false;
     const MetafileRegion *region = regionAt(r.u16(0));
+    touching_ = false;
     state_.clip = region ? std::optional<QRegion>(deviceRegion(*region)) : std::nullopt;
+    touching_ = true;
     clipDirty_ = true;
     return true;
 }
@@ -561,7 +607,29 @@ QPointF MetafilePlayer::toDevice(QPointF logical)
     const QPointF p(logical.x() * sx_ + tx_, logical.y() * sy_ + ty_);
     if (!(std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate))
         outOfBounds_ = true;
+    else if (collecting_ && touching_)
+        touch(p);
     return p;
+}
+
+// Adds a point the drawing reaches to the bounds of what is drawn.
+void MetafilePlayer::touch(QPointF device)
+{
+    if (!collecting_)
+        return;
+    if (!(std::abs(device.x()) <= MetafileLimits::MaxDeviceCoordinate &&
+          std::abs(device.y()) <= MetafileLimits::MaxDeviceCoordinate)) {
+        outOfBounds_ = true;
+        return;
+    }
+    if (!drawn_) {
+        drawn_ = QRectF(device, QSizeF(0, 0));
+        return;
+    }
+    drawn_->setLeft(std::min(drawn_->left(), device.x()));
+    drawn_->setRight(std::max(drawn_->right(), device.x()));
+    drawn_->setTop(std::min(drawn_->top(), device.y()));
+    drawn_->setBottom(std::max(drawn_->bottom(), device.y()));
 }
 
 QRectF MetafilePlayer::toDevice(const QRectF &logical)
@@ -619,8 +687,17 @@ QBrush MetafilePlayer::deviceBrush(const MetafileBrush &brush) const
     case HatchedBrush:
         return QBrush(brush.colour, hatchPattern(brush.hatch));
     default:
-        return brush.pattern.isNull() ? QBrush(brush.colour) : QBrush(brush.pattern);
+        break;
     }
+    if (brush.pattern.isNull())
+        return brush.colour;
+    if (brush.pattern.format() != QImage::Format_Mono)
+        return QBrush(brush.pattern);
+    // A monochrome pattern on a colour picture: its 0 bits take the text
+    // colour, its 1 bits the background colour.
+    QImage pattern = brush.pattern;
+    pattern.setColorTable({state_.textColour.rgb(), state_.backColour.rgb()});
+    return QBrush(pattern.convertToFormat(QImage::Format_RGB32));
 }
 
 void MetafilePlayer::applyRop(int rop2)
@@ -676,6 +753,13 @@ double MetafilePlayer::outlineWork(const QPolygonF &points) const
     return work;
 }
 
+// A record's work against its bound. Collecting the drawn bounds maps them
+// one to one, not as the picture is drawn: the drawing passes check the work.
+bool MetafilePlayer::withinWork(double work) const
+{
+    return collecting_ || work <= MetafileLimits::MaxRecordWork;
+}
+
 bool MetafilePlayer::lineTo(const MetafileRecord &r)
 {
     if (!r.hasWords(2))
@@ -696,7 +780,7 @@ bool MetafilePlayer::polygon(const MetafileRecord &r, bool closed)
     points.reserve(qsizetype(count));
     for (qsizetype i = 0; i < count; ++i)
         points.append(toDevice(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i))));
-    if (outlineWork(points) > MetafileLimits::MaxRecordWork)
+    if (!withinWork(outlineWork(points)))
         return false;
     const Qt::FillRule rule = state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill;
     if (closed)
@@ -730,7 +814,7 @@ bool MetafilePlayer::polyPolygon(const MetafileRecord &r)
         path.addPolygon(points);
         path.closeSubpath();
     }
-    if (work > MetafileLimits::MaxRecordWork)
+    if (!withinWork(work))
         return false;
     paintShape(true, [&] { painter_->drawPath(path); });
     return true;
@@ -792,6 +876,30 @@ bool MetafilePlayer::setPixel(const MetafileRecord &r)
         painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter_->fillRect(QRectF(at, QSizeF(std::max(1.0, std::abs(sx_)), std::max(1.0, std::abs(sy_)))), colourAt(r, 0));
     }
+    return true;
+}
+
+bool MetafilePlayer::floodFill(const MetafileRecord &r)
+{
+    // FloodFill: the border colour, y and x; ExtFloodFill: the mode first,
+    // then the colour (of the border or of the surface), y and x.
+    const bool extended = r.function() == ExtFloodFill;
+    const qsizetype first = extended ? 1 : 0;
+    if (!r.hasWords(first + 4))
+        return false;
+    const auto mode = extended && r.u16(0) == MetafileFloodFill::OfSurface ? MetafileFloodFill::OfSurface
+                                                                           : MetafileFloodFill::UntilBorder;
+    const QPointF at = toDevice(point(r, first + 2));
+    // The fill covers at most the whole picture.
+    if (!withinWork(double(imageSize_.width()) * imageSize_.height()))
+        return false;
+    if (!painter_ || !canvas_ || state_.rop2 == 11)
+        return true;
+    const QPoint seed(int(std::floor(at.x())), int(std::floor(at.y())));
+    MetafileFloodFill fill(*canvas_, state_.clip);
+    if (!fill.fill(seed, colourAt(r, first).rgb(), mode, clock_))
+        return false;
+    paintShape(true, [&] { fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }); });
     return true;
 }
 
@@ -929,14 +1037,16 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
     const QPointF origin = toDevice(updateCp ? state_.position : at);
     // Each character may cover its square, wherever the advances put it.
     const double glyph = std::min(fontPixels() * fontPixels(), double(imageSize_.width()) * imageSize_.height());
-    if (double(bytes.size()) * glyph > MetafileLimits::MaxRecordWork)
+    if (!withinWork(double(bytes.size()) * glyph))
         return false;
-    if (!painter_)
+    if (!painter_ && !collecting_)
         return true;
-    applyClip();
-    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (box && (options & Opaque))
-        painter_->fillRect(*box, state_.backColour);
+    if (painter_) {
+        applyClip();
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (box && (options & Opaque))
+            painter_->fillRect(*box, state_.backColour);
+    }
     const std::optional<QFont> font = deviceFont();
     if (!font || bytes.isEmpty())
         return true;
@@ -959,14 +1069,21 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
     const qreal baseline = (align & AlignBaseline) == AlignBaseline ? 0
                            : (align & AlignBottom)                 ? -metrics.descent()
                                                                    : metrics.ascent();
+    const QRectF cell(x, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent());
+    if (!painter_) {
+        // The characters' cells, turned with the text, are part of what is drawn.
+        const QTransform placed = QTransform().translate(origin.x(), origin.y()).rotate(-state_.font.escapement / 10.0);
+        for (const QPointF &corner : placed.map(QPolygonF(cell)))
+            touch(corner);
+        return true;
+    }
     painter_->save();
     if (box && (options & Clipped))
         painter_->setClipRect(*box, Qt::IntersectClip);
     painter_->translate(origin);
     painter_->rotate(-state_.font.escapement / 10.0);
     if (state_.opaqueBackground)
-        painter_->fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
-                           state_.backColour);
+        painter_->fillRect(cell, state_.backColour);
     painter_->setFont(*font);
     painter_->setPen(state_.textColour);
     if (advances.isEmpty()) {
@@ -992,12 +1109,13 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
 bool MetafilePlayer::bitmapBlt(const MetafileRecord &r)
 {
     // The raster operation, then (for StretchDIB) how the colour table is
-    // read, the source's size and place (DIBBitBlt: the destination's size
-    // stands for both), the destination, then the bitmap; a record without a
-    // bitmap only paints its destination with the brush.
+    // read, the source's size and place (the BitBlt kinds: the destination's
+    // size stands for both), the destination, then the bitmap: a
+    // device-independent one, or in BitBlt and StretchBlt a device-dependent
+    // one. A record without a bitmap only paints its destination with the brush.
     const quint16 f = r.function();
     const quint32 rop = r.u32(0);
-    const bool stretched = f != DibBitBlt;
+    const bool stretched = f != DibBitBlt && f != BitBlt;
     const bool paletteIndices = f == StretchDib && r.u16(2) == 1;
     const qsizetype first = f == StretchDib ? 3 : 2;
     const qsizetype fields = stretched ? 8 : 6;
@@ -1025,7 +1143,10 @@ bool MetafilePlayer::bitmapBlt(const MetafileRecord &r)
         fillWithRop(rop, device);
         return true;
     }
-    return drawBitmap(rop, QRectF(sourceAt, sourceSize), target, r.rest(2 * (at + 4)), paletteIndices);
+    const QRectF source(sourceAt, sourceSize);
+    if (f == BitBlt || f == StretchBlt)
+        return drawBitmap16(rop, source, target, r.rest(2 * (at + 4)));
+    return drawBitmap(rop, source, target, r.rest(2 * (at + 4)), paletteIndices);
 }
 
 bool MetafilePlayer::setDibToDevice(const MetafileRecord &r)
@@ -1074,15 +1195,37 @@ bool MetafilePlayer::drawBitmap(quint32 rop, QRectF source, QRectF target, QByte
     const DibDecoder decoder(dib, paletteFor(paletteIndices));
     if (!decoder.isValid())
         return false;
+    // A bottom-up bitmap counts its source rows from the bottom.
+    if (!decoder.topDown())
+        source.moveTop(decoder.height() - source.top() - source.height());
+    return placeBitmap(rop, source, target, [&] { return decoder.decode(); });
+}
+
+bool MetafilePlayer::drawBitmap16(quint32 rop, QRectF source, QRectF target, QByteArrayView bitmap)
+{
+    const Bitmap16Decoder decoder(bitmap, Bitmap16Decoder::Layout::Blt);
+    if (!decoder.isValid())
+        return false;
+    // Bitmaps whose pixels index the writing display's palette, which the
+    // file does not hold, are left out.
+    if (!decoder.isDrawable())
+        return true;
+    // A monochrome bitmap meets a colour picture: its 0 bits take the text
+    // colour, its 1 bits the background colour.
+    return placeBitmap(rop, source, target,
+                       [&] { return decoder.decode(state_.textColour.rgb(), state_.backColour.rgb()); });
+}
+
+// Draws `source`, in the bitmap's pixels counted from its top row, onto
+// `target`; `decode` gives the bitmap, and is called only when drawing.
+template <typename Decode> bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, Decode decode)
+{
     const QPointF a = toDevice(target.topLeft()), b = toDevice(target.bottomRight());
     if (!painter_ || rop == NoOperation)
         return true;
-    QImage image = decoder.decode();
+    QImage image = decode();
     if (image.isNull())
         return false;
-    // A bottom-up bitmap counts its source rows from the bottom.
-    if (!decoder.topDown())
-        source.moveTop(image.height() - source.top() - source.height());
     const bool mirrorX = (b.x() < a.x()) != (source.width() < 0);
     const bool mirrorY = (b.y() < a.y()) != (source.height() < 0);
     source = source.normalized().intersected(QRectF(image.rect()));

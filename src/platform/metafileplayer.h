@@ -25,8 +25,12 @@ public:
     // The picture's frame in the file's units: a placeable file's bounds,
     // otherwise its first window. Empty when the file declares none.
     static std::optional<QRectF> frameOf(const MetafileReader &reader);
-    // The size the frame takes at `dotsPerInch`, kept within the image limits.
-    static QSize naturalSize(const MetafileReader &reader, double dotsPerInch);
+    // The frame of a file that declares none: the bounds of what its records
+    // draw, checking them on the way, in its device units (pixels). Empty when
+    // a record is damaged or nothing is drawn.
+    static std::optional<QRectF> drawnFrameOf(const MetafileReader &reader, const QElapsedTimer &clock);
+    // The size `frame` takes at `dotsPerInch`, kept within the image limits.
+    static QSize naturalSize(const MetafileReader &reader, QRectF frame, double dotsPerInch);
 
     // `clock` was started when the reading began; the time budget counts from it.
     MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock);
@@ -71,12 +75,14 @@ private:
     bool boxShape(const MetafileRecord &r);
     bool arcShape(const MetafileRecord &r);
     bool setPixel(const MetafileRecord &r);
+    bool floodFill(const MetafileRecord &r);
     bool fillRegion(const MetafileRecord &r, bool withCurrentBrush);
     bool frameRegion(const MetafileRecord &r);
     bool invertRegion(const MetafileRecord &r);
     void paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode);
     template <typename Draw> void paintShape(bool filled, Draw draw);
     double outlineWork(const QPolygonF &points) const;
+    bool withinWork(double work) const;
     double penPixels() const;
     double fontPixels() const;
 
@@ -92,10 +98,13 @@ private:
     bool patternBlt(const MetafileRecord &r);
     bool setDibToDevice(const MetafileRecord &r);
     bool drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices);
+    bool drawBitmap16(quint32 rop, QRectF source, QRectF target, QByteArrayView bitmap);
+    template <typename Decode> bool placeBitmap(quint32 rop, QRectF source, QRectF target, Decode decode);
     const QList<QRgb> *paletteFor(bool paletteIndices) const { return paletteIndices ? &state_.palette : nullptr; }
     void fillWithRop(quint32 rop, const QRectF &target);
 
     QPointF toDevice(QPointF logical);
+    void touch(QPointF device);
     QRectF toDevice(const QRectF &logical);
     QPointF point(const MetafileRecord &r, qsizetype yWord);
     QRectF box(const MetafileRecord &r, qsizetype bottomWord);
@@ -109,7 +118,17 @@ private:
     QSize imageSize_;
     const QElapsedTimer &clock_;
 
+    // The frame is the bounds of what the file draws: the mapping starts as
+    // the system's, one logical unit to a pixel, and the frame stays put.
+    bool drawnFrame_ = false;
+    // Collecting those bounds (`drawnFrameOf`): the pass maps the frame one
+    // to one onto the image, and leaves the work bounds to the drawing.
+    bool collecting_ = false;
+    bool touching_ = true; // the points mapped are drawn (not a clip's)
+    std::optional<QRectF> drawn_;
+
     QPainter *painter_ = nullptr;
+    const QImage *canvas_ = nullptr; // the image the painter draws, for flood fills
     MetafileState state_;
     std::vector<MetafileState> saved_;
     std::optional<MetafileObjects> objects_;

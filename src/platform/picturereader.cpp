@@ -33,10 +33,13 @@ QImage readMetafile(const QByteArray &bytes, const QSize &size)
     const std::optional<MetafileReader> reader = MetafileReader::open(bytes);
     if (!reader)
         return {};
-    const std::optional<QRectF> frame = MetafilePlayer::frameOf(*reader);
+    // A file that declares no frame is framed by what it draws.
+    std::optional<QRectF> frame = MetafilePlayer::frameOf(*reader);
+    if (!frame)
+        frame = MetafilePlayer::drawnFrameOf(*reader, clock);
     if (!frame)
         return {};
-    const QSize imageSize = size.isEmpty() ? MetafilePlayer::naturalSize(*reader, MetafileDotsPerInch) : size;
+    const QSize imageSize = size.isEmpty() ? MetafilePlayer::naturalSize(*reader, *frame, MetafileDotsPerInch) : size;
     // A size asked for past the image limits is refused rather than drawn smaller.
     if (imageSize.isEmpty() || imageSize.width() > MetafileLimits::MaxImageSide ||
         imageSize.height() > MetafileLimits::MaxImageSide ||

@@ -182,3 +182,10 @@ QByteArray MetafileWriter::dib24(const QImage &image, bool topDown)
     }
     return bytes;
 }
+
+QByteArray MetafileWriter::bitmap16(int width, int height, int rowBytes, int bits, const QByteArray &rows, int planes)
+{
+    QByteArray bytes = words({0, width, height, rowBytes});
+    bytes.append(char(planes)).append(char(bits));
+    return bytes + rows;
+}

@@ -50,6 +50,9 @@ public:
     static QByteArray dib24(const QImage &image, bool topDown = false);
     // A bitmap header only (no pixels), its fields as given.
     static QByteArray dibHeader(int headerSize, int width, int height, int bits, int compression = 0);
+    // A device-dependent bitmap as BitBlt and StretchBlt hold it: type,
+    // width, height, bytes a row, planes and bits a pixel, then `rows`.
+    static QByteArray bitmap16(int width, int height, int rowBytes, int bits, const QByteArray &rows, int planes = 1);
 
 private:
     QByteArray records_;

@@ -24,7 +24,7 @@ const QColor Ink(20, 90, 200);
 enum { PenSolid = 0, PenNull = 5, PenFlatCap = 0x0200, BrushSolid = 0, BrushNull = 1, BrushHatched = 2 };
 enum { AlignBaseline = 24 };
 enum Outcome { Refused, Drawn, Bounded };
-constexpr int StretchDib = 0x0F43, DibStretchBlt = 0x0B41;
+constexpr int StretchDib = 0x0F43, DibStretchBlt = 0x0B41, BitBlt = 0x0922, StretchBlt = 0x0B23;
 constexpr int PaletteStretchDib = 1; // StretchDIB whose colour table indexes the palette
 
 // A region of one rectangle, as CreateRegion holds it: the header (next,
@@ -311,6 +311,14 @@ private slots:
             fields.append(reinterpret_cast<const char *>(&mask), 4);
         fields += QByteArray("\x00\xF8\xE0\x07\x1F\x00\xE0\xFF", 8);
         QTest::newRow("16 bits, bit fields") << fields << StretchDib;
+        // The oldest records' bitmaps: rows top-down, each padded to a word.
+        const QByteArray rows24("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00\x00\xFF\xFF", 12);
+        const QByteArray bitmap24 = MetafileWriter::bitmap16(2, 2, 6, 24, rows24);
+        QTest::newRow("StretchBlt, 24 bits") << bitmap24 << StretchBlt;
+        QTest::newRow("StretchBlt, 24 bits, with the in-memory pointer")
+            << QByteArray(bitmap24).insert(10, QByteArray(4, '\0')) << StretchBlt;
+        const QByteArray rows32("\x00\x00\xFF\0\x00\xFF\x00\0\xFF\x00\x00\0\x00\xFF\xFF\0", 16);
+        QTest::newRow("StretchBlt, 32 bits") << MetafileWriter::bitmap16(2, 2, 8, 32, rows32) << StretchBlt;
     }
 
     void bitmapsKeepTheirPixels()
@@ -388,6 +396,122 @@ private slots:
         QCOMPARE(image.pixelColor(250, 150), QColor(Qt::white));
     }
 
+    void floodFillsPaintUpToTheirBorder_data()
+    {
+        // An outline in Ink, then the brush Fill and the fill from the middle
+        // of the rectangle 100..300 x 100..200.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QColor>("inside");
+        const auto outlined = [](auto add, bool ellipse = false) {
+            MetafileWriter w;
+            w.pen(PenSolid, 1, Ink).select(0).brush(BrushNull, Qt::black).select(1);
+            ellipse ? w.ellipse(QRect(100, 100, 200, 100)) : w.rectangle(QRect(100, 100, 200, 100));
+            w.brush(BrushSolid, Fill).select(2);
+            add(w);
+            return w.file(Frame);
+        };
+        const QByteArray ink = MetafileWriter::colour(Ink);
+        QTest::newRow("FloodFill, a rectangle's border") << outlined([&](MetafileWriter &w) {
+            w.record(0x0419, ink + MetafileWriter::words({150, 200}));
+        }) << Fill;
+        QTest::newRow("ExtFloodFill, an ellipse's smoothed border") << outlined([&](MetafileWriter &w) {
+            w.record(0x0548, MetafileWriter::words({0}) + ink + MetafileWriter::words({150, 200}));
+        }, true) << Fill;
+        QTest::newRow("ExtFloodFill of a surface") << outlined([&](MetafileWriter &w) {
+            w.pen(PenNull, 0, Qt::black).select(3).brush(BrushSolid, Ink).select(4).rectangle(QRect(100, 100, 200, 100));
+            w.select(2).record(0x0548, MetafileWriter::words({1}) + ink + MetafileWriter::words({150, 200}));
+        }) << Fill;
+        QTest::newRow("clipped to the left half") << outlined([&](MetafileWriter &w) {
+            w.record(0x0416, {300, 200, 0, 0}).record(0x0419, ink + MetafileWriter::words({150, 150}));
+        }) << Fill;
+        QTest::newRow("from outside the picture") << outlined([&](MetafileWriter &w) {
+            w.record(0x0419, ink + MetafileWriter::words({-10, -10}));
+        }) << QColor(Qt::white);
+        QTest::newRow("from a pixel of the border's colour") << outlined([&](MetafileWriter &w) {
+            w.pen(PenNull, 0, Qt::black).select(3).brush(BrushSolid, Ink).select(4).rectangle(QRect(190, 140, 20, 20));
+            w.select(2).record(0x0548, MetafileWriter::words({0}) + ink + MetafileWriter::words({150, 200}));
+        }) << QColor(Qt::white);
+    }
+
+    void floodFillsPaintUpToTheirBorder()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QColor, inside);
+        const QImage image = PictureReader::readMetafile(file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.pixelColor(120, 120), inside);
+        QCOMPARE(image.pixelColor(180, 180), inside);
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+        const bool clipped = QLatin1String(QTest::currentDataTag()).startsWith(QLatin1String("clipped"));
+        QCOMPARE(image.pixelColor(250, 150), clipped ? QColor(Qt::white) : inside);
+    }
+
+    void theOldestBitmapsTakeTheColoursTheyHold_data()
+    {
+        // The text colour Ink and the background colour Fill; the picture is
+        // checked at (104, 108) and (112, 108) (a 16 x 16 bitmap at 100, 100)
+        // or, for the brushes, on the rows 220 and 221 of a rectangle.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QPoint>("first");
+        QTest::addColumn<QColor>("firstColour");
+        QTest::addColumn<QPoint>("second");
+        QTest::addColumn<QColor>("secondColour");
+        const auto file = [](auto add) {
+            MetafileWriter w;
+            w.record(0x0209, MetafileWriter::colour(Ink)).record(0x0201, MetafileWriter::colour(Fill));
+            w.pen(PenNull, 0, Qt::black).select(0);
+            add(w);
+            return w.file(Frame);
+        };
+        // rop (copy), the source's y and x, height, width, the destination's y and x
+        const QByteArray blt = MetafileWriter::words({0x0020, 0x00CC, 0, 0, 16, 16, 100, 100});
+        QByteArray halves; // each row: eight 0 bits, eight 1 bits
+        for (int row = 0; row < 16; ++row)
+            halves += QByteArray("\x00\xFF", 2);
+        const QPoint left(104, 108), right(112, 108), even(250, 220), odd(250, 221);
+        QTest::newRow("BitBlt, monochrome") << file([&](MetafileWriter &w) {
+            w.record(BitBlt, blt + MetafileWriter::bitmap16(16, 16, 2, 1, halves));
+        }) << left << Ink << right << Fill;
+        QTest::newRow("BitBlt, 8 bits a pixel: left out") << file([&](MetafileWriter &w) {
+            w.record(BitBlt, blt + MetafileWriter::bitmap16(16, 16, 16, 8, QByteArray(256, '\x07')));
+        }) << left << QColor(Qt::white) << right << QColor(Qt::white);
+        QTest::newRow("BitBlt, four planes: left out") << file([&](MetafileWriter &w) {
+            w.record(BitBlt, blt + MetafileWriter::bitmap16(16, 16, 2, 1, halves.repeated(4), 4));
+        }) << left << QColor(Qt::white) << right << QColor(Qt::white);
+        QTest::newRow("BitBlt without a bitmap: the brush") << file([&](MetafileWriter &w) {
+            w.brush(BrushSolid, Qt::darkGreen).select(1);
+            w.record(BitBlt, MetafileWriter::words({0x0021, 0x00F0, 0, 0, 0, 16, 16, 100, 100}));
+        }) << left << QColor(Qt::darkGreen) << QPoint(120, 108) << QColor(Qt::white);
+        // CreatePatternBrush: the fields, four bytes of pointer, eighteen
+        // reserved, then the rows: 0 bits on even rows, 1 bits on odd ones.
+        const auto pattern = [](int bits, const QByteArray &rows) {
+            QByteArray record = MetafileWriter::bitmap16(8, 8, bits == 1 ? 2 : 8, bits, {});
+            return record + QByteArray(22, '\0') + rows;
+        };
+        QTest::newRow("a monochrome pattern brush") << file([&](MetafileWriter &w) {
+            w.record(0x01F9, pattern(1, QByteArray("\x00\x00\xFF\xFF", 4).repeated(4))).select(1);
+            w.rectangle(QRect(200, 200, 100, 50));
+        }) << even << Ink << odd << Fill;
+        QTest::newRow("an 8-bit pattern brush: gray") << file([&](MetafileWriter &w) {
+            w.record(0x01F9, pattern(8, QByteArray(64, '\x03'))).select(1);
+            w.rectangle(QRect(200, 200, 100, 50));
+        }) << even << QColor(Qt::gray) << odd << QColor(Qt::gray);
+    }
+
+    void theOldestBitmapsTakeTheColoursTheyHold()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QPoint, first);
+        QFETCH(QColor, firstColour);
+        QFETCH(QPoint, second);
+        QFETCH(QColor, secondColour);
+        const QImage image = PictureReader::readMetafile(file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.pixelColor(first), firstColour);
+        QCOMPARE(image.pixelColor(second), secondColour);
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+    }
+
     void anisotropicMappingFillsTheFrame_data()
     {
         QTest::addColumn<bool>("viewport");
@@ -431,10 +555,64 @@ private slots:
         QCOMPARE(image.pixelColor(2, 2), Fill);
         QCOMPARE(image.pixelColor(140, 190), Fill);
         QCOMPARE(image.pixelColor(160, 100), QColor(Qt::white));
-        // Without a window there is no frame to draw in.
-        MetafileWriter bare;
-        bare.rectangle(QRect(0, 0, 10, 10));
-        QVERIFY(PictureReader::readMetafile(bare.file(QRect())).isNull());
+    }
+
+    void aMetafileWithoutFrameIsFramedByWhatItDraws_data()
+    {
+        // Neither a placeable header nor a window: the picture is the box of
+        // what the records draw, one unit a pixel unless the file maps them
+        // otherwise. A size of nothing: refused; a width of -1: not known.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        const auto bare = [](auto add) {
+            MetafileWriter w;
+            w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+            add(w);
+            return w.file(QRect());
+        };
+        QTest::newRow("two rectangles") << bare([](MetafileWriter &w) {
+            w.rectangle(QRect(100, 50, 100, 40)).rectangle(QRect(250, 120, 50, 30));
+        }) << QSize(200, 100);
+        QTest::newRow("a polygon, negative coordinates") << bare([](MetafileWriter &w) {
+            w.polygon({{-50, -20}, {50, -20}, {50, 60}, {-50, 60}});
+        }) << QSize(100, 80);
+        // Tenths of a millimetre, y upwards: 254 of them an inch.
+        QTest::newRow("low metric") << bare([](MetafileWriter &w) {
+            w.mapMode(2).record(0x041B, {-254, 508, 0, 0});
+        }) << QSize(192, 96);
+        QTest::newRow("a viewport of twice the window") << bare([](MetafileWriter &w) {
+            w.mapMode(8).record(0x020E, {2, 2}).rectangle(QRect(10, 10, 60, 40));
+        }) << QSize(120, 80);
+        QTest::newRow("text only") << bare([](MetafileWriter &w) {
+            w.font(-40, 0, "Arial").select(2).record(0x0102, {1}).textOut({1000, 1000}, "HHHH");
+        }) << QSize(-1, 46);
+        QTest::newRow("nothing drawn") << bare([](MetafileWriter &) {}) << QSize(0, 0);
+        QTest::newRow("a clip rectangle only") << bare([](MetafileWriter &w) {
+            w.record(0x0416, {200, 300, 100, 100});
+        }) << QSize(0, 0);
+    }
+
+    void aMetafileWithoutFrameIsFramedByWhatItDraws()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        const QImage image = PictureReader::readMetafile(file);
+        if (size == QSize(0, 0)) {
+            QVERIFY(image.isNull());
+            return;
+        }
+        QVERIFY(!image.isNull());
+        if (size.width() < 0) {
+            // Text: as high as its cell, and its ink whole inside the picture.
+            QVERIFY2(std::abs(image.height() - size.height()) <= 2, qPrintable(QString::number(image.height())));
+            const QRect ink = inkBox(image);
+            QVERIFY(ink.left() > 0 && ink.right() < image.width() - 1 && ink.width() > image.width() * 3 / 4);
+            return;
+        }
+        QCOMPARE(image.size(), size);
+        // The drawing reaches the picture's corners.
+        QCOMPARE(image.pixelColor(1, 1), Fill);
+        QCOMPARE(image.pixelColor(size.width() - 2, size.height() - 2), Fill);
     }
 
     void aLargeFrameIsDrawnWithinTheImageLimits_data()
@@ -556,6 +734,38 @@ private slots:
         both("coordinates far past the frame", file([](MetafileWriter &w) {
                  w.mapMode(8).window(QRect(0, 0, 1, 1)).ellipse(QRect(-32000, -32000, 64000, 64000));
              }), Refused);
+        const QByteArray blt = MetafileWriter::words({0x0020, 0x00CC, 0, 0, 100, 100, 0, 0});
+        both("old bitmap of 30000 x 30000 holding 16 bytes", file([&blt](MetafileWriter &w) {
+                 w.record(0x0922, blt + MetafileWriter::bitmap16(30000, 30000, 3750, 1, QByteArray(16, '\x55')));
+             }), Refused);
+        both("old bitmap of 2000 x 2000, 24 bits, holding 16 bytes", file([&blt](MetafileWriter &w) {
+                 w.record(0x0922, blt + MetafileWriter::bitmap16(2000, 2000, 6000, 24, QByteArray(16, '\x55')));
+             }), Refused);
+        both("old bitmap whose rows are shorter than its width", file([&blt](MetafileWriter &w) {
+                 w.record(0x0922, blt + MetafileWriter::bitmap16(100, 4, 2, 1, QByteArray(8, '\x55')));
+             }), Refused);
+        both("old pattern brush of 30000 x 30000 holding 16 bytes", file([](MetafileWriter &w) {
+                 w.record(0x01F9, MetafileWriter::bitmap16(30000, 30000, 3750, 1, QByteArray(38, '\0')));
+             }), Refused);
+        // Each fill covers the whole picture again: no pixel is of the border's colour.
+        both("2,000 flood fills over 5000 x 5000 pixels", [] {
+                 MetafileWriter w;
+                 w.brush(BrushSolid, Fill).select(0).brush(BrushSolid, Ink).select(1);
+                 for (int i = 0; i < 2000; ++i)
+                     w.select(i % 2).record(0x0419, MetafileWriter::colour(Qt::green) + MetafileWriter::words({2500, 2500}));
+                 return w.file(QRect(0, 0, 5000, 5000), 96);
+             }(), Bounded);
+        const auto bare = [](auto add) {
+            MetafileWriter w;
+            add(w);
+            return w.file(QRect());
+        };
+        both("no frame, drawing 32000 units out at 16 pixels a unit", bare([](MetafileWriter &w) {
+                 w.mapMode(8).record(0x020E, {16, 16}).rectangle(QRect(0, 0, 32000, 32000));
+             }), Refused);
+        both("no frame, drawing across the whole 16-bit range", bare([](MetafileWriter &w) {
+                 w.brush(BrushSolid, Fill).select(0).ellipse(QRect(-32000, -32000, 64000, 64000));
+             }), Drawn);
     }
 
     void damagedAndHostileFilesAreRefusedInTime()
