@@ -2,6 +2,7 @@
 
 #include "platform/metafilereader.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace kelvarino {
@@ -33,19 +34,43 @@ MetafileFloodFill::MetafileFloodFill(const QImage &image, const std::optional<QR
 // more, stop the fill as the border does; other colours are filled over.
 bool MetafileFloodFill::blocksAsBorder(QRgb pixel) const
 {
-    if (pixel == colour_)
-        return true;
+    return pixel == colour_ || towardsBorder(pixel) >= 0.25;
+}
+
+// How far a pixel is blended from the surface's colour towards the border's,
+// 0 to 1; -1 when it is not such a blend.
+double MetafileFloodFill::towardsBorder(QRgb pixel) const
+{
     const int dr = qRed(colour_) - qRed(seedColour_), dg = qGreen(colour_) - qGreen(seedColour_),
               db = qBlue(colour_) - qBlue(seedColour_);
     const int er = qRed(pixel) - qRed(seedColour_), eg = qGreen(pixel) - qGreen(seedColour_),
               eb = qBlue(pixel) - qBlue(seedColour_);
     const double length = double(dr * dr + dg * dg + db * db);
     const double t = (er * dr + eg * dg + eb * db) / length;
-    if (t < 0.25)
-        return false;
+    if (t < 0 || t > 1)
+        return -1;
     const double ar = er - t * dr, ag = eg - t * dg, ab = eb - t * db;
     constexpr double Tolerance = 12;
-    return ar * ar + ag * ag + ab * ab <= Tolerance * Tolerance;
+    return ar * ar + ag * ag + ab * ab <= Tolerance * Tolerance ? t : -1;
+}
+
+bool MetafileFloodFill::touchesFill(int x, int y) const
+{
+    if (mark(x, y) != Open)
+        return false;
+    const bool beside = (x > 0 && mark(x - 1, y) == Filled) || (x + 1 < width_ && mark(x + 1, y) == Filled) ||
+                        (y > 0 && mark(x, y - 1) == Filled) || (y + 1 < height_ && mark(x, y + 1) == Filled);
+    if (!beside)
+        return false;
+    const QRgb pixel = reinterpret_cast<const QRgb *>(image_.constScanLine(y))[x] & RGB_MASK;
+    return pixel != colour_ && towardsBorder(pixel) > 0;
+}
+
+QRgb MetafileFloodFill::reblended(int x, int y, QRgb fill) const
+{
+    const double t = towardsBorder(reinterpret_cast<const QRgb *>(image_.constScanLine(y))[x] & RGB_MASK);
+    const auto blend = [t](int from, int to) { return int(std::lround(from + t * (to - from))); };
+    return qRgb(blend(qRed(fill), qRed(colour_)), blend(qGreen(fill), qGreen(colour_)), blend(qBlue(fill), qBlue(colour_)));
 }
 
 bool MetafileFloodFill::fillable(int x, int y) const

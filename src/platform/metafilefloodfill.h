@@ -47,8 +47,27 @@ public:
         }
     }
 
+    // Calls `pixel(QPoint, QRgb)` for each smoothed pixel of the border
+    // that a fill up to it touched, with its colour blended from `fill`
+    // rather than from the surface it covered: the border stays smooth
+    // against the new colour, without a rim of the old one.
+    template <typename Pixel> void forEachBorderBlend(QRgb fill, Pixel pixel) const
+    {
+        if (mode_ != UntilBorder)
+            return;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (touchesFill(x, y))
+                    pixel(QPoint(x, y), reblended(x, y, fill));
+    }
+
 private:
     enum Mark : quint8 { Open = 0, Outside = 1, Filled = 2 };
+
+    bool touchesFill(int x, int y) const;
+    QRgb reblended(int x, int y, QRgb fill) const;
+    double towardsBorder(QRgb pixel) const;
+    quint8 mark(int x, int y) const { return marks_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
 
     bool fillable(int x, int y) const;
     bool blocksAsBorder(QRgb pixel) const;

@@ -612,7 +612,8 @@ QPointF MetafilePlayer::toDevice(QPointF logical)
     return p;
 }
 
-// Adds a point the drawing reaches to the bounds of what is drawn.
+// Adds a point the drawing reaches to the bounds of what is drawn; a point
+// past the coordinates' bounds refuses the file as in any other pass.
 void MetafilePlayer::touch(QPointF device)
 {
     if (!collecting_)
@@ -622,14 +623,17 @@ void MetafilePlayer::touch(QPointF device)
         outOfBounds_ = true;
         return;
     }
+    // An outline reaches half the pen's width past its points.
+    const double pen = penPixels() / 2;
+    const QRectF reached(device - QPointF(pen, pen), device + QPointF(pen, pen));
     if (!drawn_) {
-        drawn_ = QRectF(device, QSizeF(0, 0));
+        drawn_ = reached;
         return;
     }
-    drawn_->setLeft(std::min(drawn_->left(), device.x()));
-    drawn_->setRight(std::max(drawn_->right(), device.x()));
-    drawn_->setTop(std::min(drawn_->top(), device.y()));
-    drawn_->setBottom(std::max(drawn_->bottom(), device.y()));
+    drawn_->setLeft(std::min(drawn_->left(), reached.left()));
+    drawn_->setRight(std::max(drawn_->right(), reached.right()));
+    drawn_->setTop(std::min(drawn_->top(), reached.top()));
+    drawn_->setBottom(std::max(drawn_->bottom(), reached.bottom()));
 }
 
 QRectF MetafilePlayer::toDevice(const QRectF &logical)
@@ -900,6 +904,13 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     if (!fill.fill(seed, colourAt(r, first).rgb(), mode, clock_))
         return false;
     paintShape(true, [&] { fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }); });
+    // A solid fill copied over the surface takes its border's smoothing too.
+    if (state_.brush.style == SolidBrush && state_.rop2 == 13) {
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
+            painter_->fillRect(QRect(at, QSize(1, 1)), QColor(colour));
+        });
+    }
     return true;
 }
 

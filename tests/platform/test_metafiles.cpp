@@ -444,6 +444,13 @@ private slots:
         QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
         const bool clipped = QLatin1String(QTest::currentDataTag()).startsWith(QLatin1String("clipped"));
         QCOMPARE(image.pixelColor(250, 150), clipped ? QColor(Qt::white) : inside);
+        // The fill reaches its smoothed border: no light rim of the old surface.
+        if (inside != QColor(Qt::white)) {
+            int light = 0;
+            for (int x = 100; x < 200; ++x)
+                light += image.pixelColor(x, 150).lightness() > 150; // both colours are darker
+            QCOMPARE(light, 0);
+        }
     }
 
     void theOldestBitmapsTakeTheColoursTheyHold_data()
