@@ -37,6 +37,17 @@ QByteArray regionRecord(QRect r)
                                   right, 2});
 }
 
+// A metafile that selects a black pen of `penStyle` and `penWidth` and a
+// solid brush of Fill, then holds `add`'s records; framed by `frame`, or
+// without a placeable header when `frame` is empty.
+template <typename Add> QByteArray filledWith(int penStyle, int penWidth, QRect frame, Add add)
+{
+    MetafileWriter w;
+    w.pen(penStyle, penWidth, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+    add(w);
+    return w.file(frame);
+}
+
 QImage draw(const MetafileWriter &w, QRect frame = Frame, int unitsPerInch = 96, QSize size = {})
 {
     return PictureReader::readMetafile(w.file(frame, unitsPerInch), size);
@@ -78,12 +89,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QPoint>("inside");
         QTest::addColumn<QPoint>("outside");
-        const auto shape = [](auto add) {
-            MetafileWriter w;
-            w.pen(PenSolid, 3, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
-            add(w);
-            return w.file(Frame);
-        };
+        const auto shape = [](auto add) { return filledWith(PenSolid, 3, Frame, add); };
         QTest::newRow("ellipse") << shape([](MetafileWriter &w) { w.ellipse(QRect(100, 50, 200, 200)); })
                                  << QPoint(200, 150) << QPoint(105, 55);
         // A chord of the circle's upper half: start at the right, end at the left.
@@ -571,12 +577,7 @@ private slots:
         // otherwise. A size of nothing: refused; a width of -1: not known.
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("size");
-        const auto bare = [](auto add) {
-            MetafileWriter w;
-            w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
-            add(w);
-            return w.file(QRect());
-        };
+        const auto bare = [](auto add) { return filledWith(PenNull, 0, QRect(), add); };
         QTest::newRow("two rectangles") << bare([](MetafileWriter &w) {
             w.rectangle(QRect(100, 50, 100, 40)).rectangle(QRect(250, 120, 50, 30));
         }) << QSize(200, 100);
