@@ -106,6 +106,11 @@ QSize MetafilePlayer::naturalSize(const MetafileReader &reader, QRectF frame, do
     const double height = std::abs(frame.height()) * dotsPerInch / inch;
     if (width <= 0 || height <= 0)
         return {};
+    return withinImageLimits(width, height);
+}
+
+QSize MetafilePlayer::withinImageLimits(double width, double height)
+{
     const double side = MetafileLimits::MaxImageSide;
     const double shrink = std::min({1.0, side / width, side / height,
                                     std::sqrt(double(MetafileLimits::MaxImagePixels) / (width * height))});

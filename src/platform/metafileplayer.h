@@ -31,6 +31,9 @@ public:
     static std::optional<QRectF> drawnFrameOf(const MetafileReader &reader, const QElapsedTimer &clock);
     // The size `frame` takes at `dotsPerInch`, kept within the image limits.
     static QSize naturalSize(const MetafileReader &reader, QRectF frame, double dotsPerInch);
+    // The largest size of these proportions that the image limits allow (the
+    // size itself when it is within them).
+    static QSize withinImageLimits(double width, double height);
 
     // `clock` was started when the reading began; the time budget counts from it.
     MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock);

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+
 namespace kelvarino::PictureReader {
 
 bool looksLikeMetafile(const QByteArray &bytes)
@@ -39,14 +40,19 @@ QImage readMetafile(const QByteArray &bytes, const QSize &size)
         frame = MetafilePlayer::drawnFrameOf(*reader, clock);
     if (!frame)
         return {};
-    const QSize imageSize = size.isEmpty() ? MetafilePlayer::naturalSize(*reader, *frame, MetafileDotsPerInch) : size;
-    // A size asked for past the image limits is refused rather than drawn smaller.
-    if (imageSize.isEmpty() || imageSize.width() > MetafileLimits::MaxImageSide ||
-        imageSize.height() > MetafileLimits::MaxImageSide ||
-        qint64(imageSize.width()) * imageSize.height() > MetafileLimits::MaxImagePixels)
+    if (!size.isEmpty()) {
+        // A size past the image limits (a wallpaper on a very large screen)
+        // is drawn within them and then stretched, like any other picture.
+        const QSize drawn = MetafilePlayer::withinImageLimits(size.width(), size.height());
+        const QImage picture = MetafilePlayer(*reader, *frame, drawn, clock).draw();
+        if (picture.isNull() || drawn == size)
+            return picture;
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const QSize natural = MetafilePlayer::naturalSize(*reader, *frame, MetafileDotsPerInch);
+    if (natural.isEmpty())
         return {};
-    MetafilePlayer player(*reader, *frame, imageSize, clock);
-    return player.draw();
+    return MetafilePlayer(*reader, *frame, natural, clock).draw();
 }
 
 QImage read(const QString &path, const QSize &size)

@@ -645,6 +645,20 @@ private slots:
         QCOMPARE(image.pixelColor(expected.width() - 3, expected.height() / 2), QColor(Qt::white));
     }
 
+    void aSizeAskedPastTheImageLimitsIsStretchedToIt()
+    {
+        // A wallpaper for a very wide screen is drawn within the limits and
+        // then stretched, as any other picture is, rather than refused.
+        MetafileWriter w;
+        w.pen(PenNull, 0, Qt::black).select(0).brush(BrushSolid, Fill).select(1);
+        w.rectangle(QRect(0, 0, 500, 1000));
+        const QSize asked(8192 + 200, 60); // wider than the widest image drawn
+        const QImage image = PictureReader::readMetafile(w.file(QRect(0, 0, 1000, 1000), 96), asked);
+        QCOMPARE(image.size(), asked);
+        QCOMPARE(image.pixelColor(100, 30), Fill);
+        QCOMPARE(image.pixelColor(asked.width() - 100, 30), QColor(Qt::white));
+    }
+
     void damagedAndHostileFilesAreRefusedInTime_data()
     {
         // Each is refused, or drawn: those whose every record is sound, and
