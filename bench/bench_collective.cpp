@@ -15,6 +15,7 @@
 #include "printing/pagesurface.h"
 #include "printing/printingcontext.h"
 #include "printing/reportpreview.h"
+#include "guimain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -113,12 +114,5 @@ BENCHMARK(BareQPainterToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    LocaleService::installGreekLocale();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv, [] { kelvarino::LocaleService::installGreekLocale(); });
 }

@@ -7,6 +7,7 @@
 #include "platform/picturereader.h"
 
 #include "support_metafilewriter.h"
+#include "guimain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -119,10 +120,5 @@ BENCHMARK(BarePainter)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv);
 }

@@ -11,6 +11,7 @@
 #include "notifications/prn02_notifications.h"
 #include "printing/pagesurface.h"
 #include "printing/reportpreview.h"
+#include "guimain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -175,11 +176,5 @@ BENCHMARK(BarePainterToPdf)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv);
 }

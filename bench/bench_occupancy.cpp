@@ -6,6 +6,7 @@
 
 #include "occupancy/occupancywindow.h"
 #include "platform/platform.h"
+#include "guimain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -86,10 +87,5 @@ BENCHMARK(OpenOwnersWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv);
 }

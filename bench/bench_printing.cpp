@@ -16,6 +16,7 @@
 #include "printing/printingcontext.h"
 #include "printing/reportpreview.h"
 #include "printing/textprimitives.h"
+#include "guimain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -182,10 +183,5 @@ BENCHMARK(BarePreviewPage)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include "printing/reportpreview.h"
 #include "printouts/contactlistpage.h"
 #include "printouts/permilletablereport.h"
+#include "guimain.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -182,10 +183,5 @@ BENCHMARK(PerMilleBare)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvarino::RunGuiBenchmarks(argc, argv);
 }
