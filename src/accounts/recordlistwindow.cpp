@@ -1,5 +1,6 @@
 #include "accounts/recordlistwindow.h"
 
+#include "core/formatting.h"
 #include "core/listfilters.h"
 #include "core/recordmaintenance.h"
 #include "platform/twips.h"
@@ -20,6 +21,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kelvarino {
 
@@ -209,13 +211,11 @@ void RecordListWindow::fitNumberColumn()
     // widens, and what stands to its right (the columns, the row buttons, the
     // totals, the frame's right edge, the scroll bar) moves along.
     const QFontMetrics metrics(font());
-    int widest = 0;
-    const int digits = int(QString::number(MaxListCount).size());
-    for (char digit = '0'; digit <= '9'; ++digit)
-        widest = std::max(widest, metrics.horizontalAdvance(QString(digits, QLatin1Char(digit))));
+    const double widest = WidestNumberWidth(int(QString::number(MaxListCount).size()),
+                                            [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
     // The cell's border and a pixel of air on each side, and a pixel for the
     // rounding of twips to pixels.
-    const double needed = Twips::fromPixels(widest + 5, this);
+    const double needed = Twips::fromPixels(int(std::ceil(widest)) + 5, this);
     numberShift_ = std::max(0.0, needed - columns_.front().width);
     if (numberShift_ == 0)
         return;

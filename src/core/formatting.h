@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace kelvarino {
 
 // The amount as text with n decimals (fixed, or optional when fixedDecimals is
@@ -28,5 +30,16 @@ QString RemoveSpaces(const QString &text);
 
 // The text after the last point of the name, trimmed; the whole name without one.
 QString FileExtension(const QString &name);
+
+// The widest that a running number of `digits` digits can be in some font, as
+// `width` measures a text: the widest of its ten one-digit repetitions, since
+// a font's digits need not be as wide as each other.
+template <typename Width> double WidestNumberWidth(int digits, Width width)
+{
+    double widest = 0;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widest = std::max(widest, double(width(QString(digits, QLatin1Char(digit)))));
+    return widest;
+}
 
 } // namespace kelvarino

@@ -45,11 +45,6 @@ void ScreenCover::apply(QWidget *window)
         cover->deleteLater();
 }
 
-QRect ScreenCover::innerArea(const QRect &available, const QMargins &frame)
-{
-    return available.marginsRemoved(frame);
-}
-
 bool ScreenCover::place()
 {
     const QScreen *screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
@@ -57,7 +52,8 @@ bool ScreenCover::place()
         return true;
     const QMargins own = window_->isVisible() ? FrameOf(window_) : QMargins();
     const QMargins frame = own.isNull() ? FrameOfShownWindows(window_) : own;
-    const QRect wanted = innerArea(screen->availableGeometry(), frame);
+    // The window's own rectangle that, with its frame, fills the available area.
+    const QRect wanted = screen->availableGeometry().marginsRemoved(frame);
     if (window_->geometry() != wanted)
         window_->setGeometry(wanted);
     return !own.isNull();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QMargins>
 #include <QObject>
-#include <QRect>
 
 class QWidget;
 
@@ -18,10 +16,6 @@ class ScreenCover : public QObject
 {
 public:
     static void apply(QWidget *window);
-
-    // The window's own rectangle that, with a frame of these margins, fills
-    // the available area.
-    static QRect innerArea(const QRect &available, const QMargins &frame);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

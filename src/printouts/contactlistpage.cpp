@@ -1,5 +1,6 @@
 #include "printouts/contactlistpage.h"
 
+#include "core/formatting.h"
 #include "platform/localeservice.h"
 #include "platform/screencover.h"
 #include "shell/waitcursor.h"
@@ -228,9 +229,8 @@ void ContactListPage::drawListPage(PageSurface &target, int zoom, double r, doub
     // against rounding).
     surface.setFont(font, 9 * z, false);
     const int digits = int(QString::number(count).size());
-    double widestNumber = 0;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        widestNumber = std::max(widestNumber, surface.textWidth(QString(digits, QLatin1Char(digit))));
+    const double widestNumber =
+        WidestNumberWidth(digits, [&surface](const QString &text) { return surface.textWidth(text); });
     const std::vector<double> widths = ContactColumnWidths(spec_, u, widestNumber + 2 * TextInset + 1, x1 - x0);
 
     const auto row = [&](double top, const QStringList &texts, bool bold, bool header) {

@@ -16,9 +16,6 @@ public:
     WallpaperReadingMark(const WallpaperReadingMark &) = delete;
     WallpaperReadingMark &operator=(const WallpaperReadingMark &) = delete;
 
-    // The mark's file: the autoload file's name with its own extension.
-    static QString path(const QString &programFolder);
-
     // Whether a reading of an earlier start left its mark.
     bool leftBehind() const;
     // Marks a reading of this picture as begun. False when the mark cannot be
@@ -29,6 +26,9 @@ public:
     void clear();
 
 private:
+    // The mark's file: the autoload file's name with its own extension.
+    static QString path(const QString &programFolder);
+
     QString path_;
 };
 
