@@ -158,6 +158,7 @@ void MetafilePlayer::reset()
     drawn_.reset();
     touching_ = true;
     saved_.clear();
+    savedPatternBytes_ = 0;
     objects_.emplace(reader_.header().objectCount);
     mapped_ = outOfBounds_ = false;
     clipDirty_ = true;
@@ -367,7 +368,8 @@ bool MetafilePlayer::saveState()
     if (int(saved_.size()) >= MetafileLimits::MaxSavedStates)
         return false;
     saved_.push_back(state_);
-    return true;
+    savedPatternBytes_ += state_.brush.patternBytes;
+    return withinHeldBitmaps();
 }
 
 bool MetafilePlayer::restoreState(const MetafileRecord &r)
@@ -380,6 +382,8 @@ bool MetafilePlayer::restoreState(const MetafileRecord &r)
     if (which == 0 || keep < 0 || keep >= qint64(saved_.size()))
         return true; // the system refuses it and nothing changes
     state_ = saved_[std::size_t(keep)];
+    for (auto dropped = saved_.begin() + std::ptrdiff_t(keep); dropped != saved_.end(); ++dropped)
+        savedPatternBytes_ -= dropped->brush.patternBytes;
     saved_.resize(std::size_t(keep));
     clipDirty_ = true;
     updateTransform();
@@ -388,11 +392,19 @@ bool MetafilePlayer::restoreState(const MetafileRecord &r)
 
 // ---- Objects ---------------------------------------------------------------
 
-bool MetafilePlayer::createObject(MetafileObject object, qint64 bitmapBytes)
+bool MetafilePlayer::createObject(MetafileObject object)
 {
     // A table already full leaves the object out, as the system does.
-    objects_->create(std::move(object), bitmapBytes);
-    return objects_->heldBitmapBytes() <= MetafileLimits::MaxHeldBitmapBytes;
+    objects_->create(std::move(object));
+    return withinHeldBitmaps();
+}
+
+// The brush patterns the object table and the saved states hold, against
+// their bound. A pattern a saved state keeps counts again even while the
+// table still holds it: the patterns of real pictures are a few pixels.
+bool MetafilePlayer::withinHeldBitmaps() const
+{
+    return objects_->heldBitmapBytes() + savedPatternBytes_ <= MetafileLimits::MaxHeldBitmapBytes;
 }
 
 bool MetafilePlayer::createPen(const MetafileRecord &r)
@@ -428,7 +440,8 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         // A monochrome pattern takes its colours when it paints (see deviceBrush).
         if (painter_)
             brush.pattern = bitmap.decode(0, 1);
-        return createObject(brush, bitmap.decodedBytes());
+        brush.patternBytes = bitmap.decodedBytes();
+        return createObject(brush);
     }
     if (r.u16(0) == 3)
         return createObject(brush);
@@ -439,7 +452,8 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         return false;
     if (painter_)
         brush.pattern = dib.decode();
-    return createObject(brush, dib.decodedBytes());
+    brush.patternBytes = dib.decodedBytes();
+    return createObject(brush);
 }
 
 bool MetafilePlayer::createFont(const MetafileRecord &r)
