@@ -589,8 +589,15 @@ bool MetafilePlayer::offsetClip(const MetafileRecord &r)
     const QPointF by(r.s16(1) * sx_, r.s16(0) * sy_);
     if (std::abs(by.x()) > MetafileLimits::MaxDeviceCoordinate || std::abs(by.y()) > MetafileLimits::MaxDeviceCoordinate)
         return false;
-    if (state_.clip)
+    if (state_.clip) {
+        // Moved again and again, a clip would pass the range of the region's
+        // integer coordinates; it stays within the coordinates' bounds.
         state_.clip->translate(by.toPoint());
+        const QRect reach = state_.clip->boundingRect();
+        const auto within = [](int c) { return std::abs(c) <= MetafileLimits::MaxDeviceCoordinate; };
+        if (!within(reach.left()) || !within(reach.right()) || !within(reach.top()) || !within(reach.bottom()))
+            return false;
+    }
     clipDirty_ = true;
     return true;
 }

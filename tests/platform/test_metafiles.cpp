@@ -778,6 +778,12 @@ private slots:
                      w.record(0x0142, pattern).select(0).record(0x001E, {}).remove(0);
                  w.rectangle(QRect(0, 0, 100, 100));
              }), Refused);
+        both("a clip moved 30000 units 80,000 times", file([](MetafileWriter &w) {
+                 w.record(0x0416, {100, 100, 0, 0});
+                 for (int i = 0; i < 80000; ++i)
+                     w.record(0x0220, {0, 30000});
+                 w.rectangle(QRect(0, 0, 100, 100));
+             }), Refused);
         // Each fill covers the whole picture again: no pixel is of the border's colour.
         both("2,000 flood fills over 5000 x 5000 pixels", [] {
                  MetafileWriter w;
