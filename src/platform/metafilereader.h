@@ -41,9 +41,6 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 inline constexpr qint64 MaxMilliseconds = 3000;
 } // namespace MetafileLimits
 
-// The first four bytes of a metafile with a placeable header.
-inline constexpr quint32 MetafilePlaceableKey = 0x9AC6CDD7;
-
 // One record's parameters, read only within the record: a read past its end
 // gives zero and never touches the bytes after it.
 class MetafileRecord
@@ -82,6 +79,9 @@ public:
         int objectCount = 0;   // slots in the object table
     };
 
+    // True when the bytes start like a metafile: a placeable header's key, or
+    // the standard header. Six bytes are enough to tell.
+    static bool recognises(QByteArrayView bytes);
     // Empty when the headers or the records' sizes are damaged.
     static std::optional<MetafileReader> open(QByteArrayView bytes);
 
