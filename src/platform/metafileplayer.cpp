@@ -57,6 +57,13 @@ Qt::BrushStyle hatchPattern(int hatch)
     return hatch >= 0 && hatch < 6 ? Patterns[hatch] : Qt::SolidPattern;
 }
 
+// True when a point in the image's pixels lies within the coordinates'
+// bounds; false for one past them, and for one not a number.
+bool withinBounds(QPointF p)
+{
+    return std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate;
+}
+
 // The angle of a point seen from an ellipse's centre, as the painter counts
 // angles on that ellipse.
 qreal angleOn(const QRectF &ellipse, QPointF p)
@@ -587,15 +594,14 @@ bool MetafilePlayer::offsetClip(const MetafileRecord &r)
     if (!r.hasWords(2))
         return false;
     const QPointF by(r.s16(1) * sx_, r.s16(0) * sy_);
-    if (std::abs(by.x()) > MetafileLimits::MaxDeviceCoordinate || std::abs(by.y()) > MetafileLimits::MaxDeviceCoordinate)
+    if (!withinBounds(by))
         return false;
     if (state_.clip) {
         // Moved again and again, a clip would pass the range of the region's
         // integer coordinates; it stays within the coordinates' bounds.
         state_.clip->translate(by.toPoint());
         const QRect reach = state_.clip->boundingRect();
-        const auto within = [](int c) { return std::abs(c) <= MetafileLimits::MaxDeviceCoordinate; };
-        if (!within(reach.left()) || !within(reach.right()) || !within(reach.top()) || !within(reach.bottom()))
+        if (!withinBounds(reach.topLeft()) || !withinBounds(reach.bottomRight()))
             return false;
     }
     clipDirty_ = true;
@@ -631,21 +637,19 @@ QPointF MetafilePlayer::toDevice(QPointF logical)
 {
     mapped_ = true;
     const QPointF p(logical.x() * sx_ + tx_, logical.y() * sy_ + ty_);
-    if (!(std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate))
+    if (!withinBounds(p))
         outOfBounds_ = true;
     else if (collecting_ && touching_)
         touch(p);
     return p;
 }
 
-// Adds a point the drawing reaches to the bounds of what is drawn; a point
-// past the coordinates' bounds refuses the file as in any other pass.
+// Adds a point the drawing reaches to the bounds of what is drawn, while
+// collecting them; a point past the coordinates' bounds refuses the file as
+// in any other pass.
 void MetafilePlayer::touch(QPointF device)
 {
-    if (!collecting_)
-        return;
-    if (!(std::abs(device.x()) <= MetafileLimits::MaxDeviceCoordinate &&
-          std::abs(device.y()) <= MetafileLimits::MaxDeviceCoordinate)) {
+    if (!withinBounds(device)) {
         outOfBounds_ = true;
         return;
     }
