@@ -41,7 +41,7 @@ enum TextOptions { Opaque = 2, Clipped = 4 };
 // Raster operations of the bitmap records that draw with more than a copy.
 enum Rop : quint32 {
     SrcCopy = 0x00CC0020, SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046,
-    NotSrcCopy = 0x00330008, PatCopy = 0x00F00021, PatInvert = 0x005A0049, DstInvert = 0x00550009,
+    NotSrcCopy = 0x00330008, PatInvert = 0x005A0049, DstInvert = 0x00550009,
     Blackness = 0x00000042, Whiteness = 0x00FF0062, NoOperation = 0x00AA0029,
 };
 
