@@ -1180,8 +1180,7 @@ bool MetafilePlayer::bitmapBlt(const MetafileRecord &r)
         sourceSize = targetSize;
     const QRectF target(targetAt, targetSize);
     if (withoutBitmap) {
-        const QRectF device = QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())).normalized();
-        fillWithRop(rop, device);
+        fillWithRop(rop, toDevice(target));
         return true;
     }
     const QRectF source(sourceAt, sourceSize);
@@ -1208,7 +1207,7 @@ bool MetafilePlayer::patternBlt(const MetafileRecord &r)
     if (!r.hasWords(6))
         return false;
     const QRectF target(QPointF(r.s16(5), r.s16(4)), QSizeF(r.s16(3), r.s16(2)));
-    fillWithRop(r.u32(0), QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())).normalized());
+    fillWithRop(r.u32(0), toDevice(target));
     return true;
 }
 
