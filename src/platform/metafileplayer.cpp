@@ -933,13 +933,19 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     MetafileFloodFill fill(*canvas_, state_.clip);
     if (!fill.fill(seed, colourAt(r, first).rgb(), mode, clock_))
         return false;
-    paintShape(true, [&] { fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }); });
+    // Painting the fill counts against the time budget as finding it does.
+    bool inTime = true;
+    paintShape(true, [&] {
+        inTime = inTime && fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }, clock_);
+    });
+    if (!inTime)
+        return false;
     // A solid fill copied over the surface takes its border's smoothing too.
     if (state_.brush.style == SolidBrush && state_.rop2 == 13) {
         painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
+        return fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
             painter_->fillRect(QRect(at, QSize(1, 1)), QColor(colour));
-        });
+        }, clock_);
     }
     return true;
 }
