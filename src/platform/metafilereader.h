@@ -22,7 +22,8 @@ inline constexpr int MaxSavedStates = 1024;
 // One bitmap's pixels (4096 x 4096, 64 MB decoded): a page scanned at 300 dpi
 // has 8.7 million.
 inline constexpr qint64 MaxBitmapPixels = 4096LL * 4096;
-// The bitmaps held as brush patterns, decoded, together.
+// The bitmaps held as brush patterns, decoded, together: the object table's
+// and the saved states'.
 inline constexpr qint64 MaxHeldBitmapBytes = 32LL * 1024 * 1024;
 // A drawing coordinate, in pixels of the image drawn: a real picture draws
 // within its frame, a few image widths at most outside it.
