@@ -31,8 +31,6 @@ public:
     // one bit (the device's text and background colours), 24 or 32 bits. The
     // others index the palette of the display that wrote the file.
     bool isDrawable() const { return valid_ && planes_ == 1 && (bits_ == 1 || bits_ == 24 || bits_ == 32); }
-    int width() const { return width_; }
-    int height() const { return height_; }
     qint64 decodedBytes() const { return qint64(width_) * height_ * 4; }
     // The bitmap; a monochrome one is a one-bit image whose colour table holds
     // `zeros` and `ones`. Null when not drawable.

@@ -20,7 +20,6 @@ public:
     explicit DibDecoder(QByteArrayView bytes, const QList<QRgb> *palette = nullptr);
 
     bool isValid() const { return valid_; }
-    int width() const { return width_; }
     int height() const { return height_; }
     // The first row is the top one (a negative height in the header).
     bool topDown() const { return topDown_; }

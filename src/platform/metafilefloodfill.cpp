@@ -9,8 +9,8 @@ namespace kelvarino {
 
 namespace {
 
-// How often, in spans, the fill looks at the clock.
-constexpr int SpansBetweenClockChecks = 1024;
+// How often, in spans or pixels painted, the fill looks at the clock.
+constexpr int CallsBetweenClockChecks = 1024;
 
 } // namespace
 
@@ -83,6 +83,11 @@ bool MetafileFloodFill::fillable(int x, int y) const
     return pixel == seedColour_ || !blocksAsBorder(pixel);
 }
 
+bool MetafileFloodFill::inTime(int calls, const QElapsedTimer &clock)
+{
+    return calls % CallsBetweenClockChecks != 0 || clock.elapsed() <= MetafileLimits::MaxMilliseconds;
+}
+
 bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const QElapsedTimer &clock)
 {
     if (!image_.rect().contains(seed) || image_.depth() != 32)
@@ -123,7 +128,7 @@ bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const QElapsed
                     ++at;
             }
         }
-        if (++spans % SpansBetweenClockChecks == 0 && clock.elapsed() > MetafileLimits::MaxMilliseconds)
+        if (!inTime(++spans, clock))
             return false;
     }
     return true;

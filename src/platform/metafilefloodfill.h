@@ -29,9 +29,12 @@ public:
     // area, or on the border itself, fills nothing.
     bool fill(QPoint seed, QRgb colour, Mode mode, const QElapsedTimer &clock);
 
-    // Calls `span(QRect)` for each row's run of filled pixels.
-    template <typename Span> void forEachSpan(Span span) const
+    // Calls `span(QRect)` for each row's run of filled pixels. False when
+    // the time budget counted by `clock` ran out on the way: a fill may hold
+    // millions of runs a pixel long.
+    template <typename Span> bool forEachSpan(Span span, const QElapsedTimer &clock) const
     {
+        int calls = 0;
         for (int y = 0; y < height_; ++y) {
             const quint8 *row = &marks_[std::size_t(y) * std::size_t(width_)];
             for (int x = 0; x < width_;) {
@@ -43,26 +46,38 @@ public:
                 while (x < width_ && row[x] == Filled)
                     ++x;
                 span(QRect(from, y, x - from, 1));
+                if (!inTime(++calls, clock))
+                    return false;
             }
         }
+        return true;
     }
 
     // Calls `pixel(QPoint, QRgb)` for each smoothed pixel of the border
     // that a fill up to it touched, with its colour blended from `fill`
     // rather than from the surface it covered: the border stays smooth
-    // against the new colour, without a rim of the old one.
-    template <typename Pixel> void forEachBorderBlend(QRgb fill, Pixel pixel) const
+    // against the new colour, without a rim of the old one. False when the
+    // time budget counted by `clock` ran out on the way.
+    template <typename Pixel> bool forEachBorderBlend(QRgb fill, Pixel pixel, const QElapsedTimer &clock) const
     {
         if (mode_ != UntilBorder)
-            return;
+            return true;
+        int calls = 0;
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (touchesFill(x, y))
+                if (touchesFill(x, y)) {
                     pixel(QPoint(x, y), reblended(x, y, fill));
+                    if (!inTime(++calls, clock))
+                        return false;
+                }
+        return true;
     }
 
 private:
     enum Mark : quint8 { Open = 0, Outside = 1, Filled = 2 };
+
+    // False when, at every so many `calls`, the clock shows the budget spent.
+    static bool inTime(int calls, const QElapsedTimer &clock);
 
     bool touchesFill(int x, int y) const;
     QRgb reblended(int x, int y, QRgb fill) const;

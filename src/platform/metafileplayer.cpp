@@ -41,7 +41,7 @@ enum TextOptions { Opaque = 2, Clipped = 4 };
 // Raster operations of the bitmap records that draw with more than a copy.
 enum Rop : quint32 {
     SrcCopy = 0x00CC0020, SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046,
-    NotSrcCopy = 0x00330008, PatCopy = 0x00F00021, PatInvert = 0x005A0049, DstInvert = 0x00550009,
+    NotSrcCopy = 0x00330008, PatInvert = 0x005A0049, DstInvert = 0x00550009,
     Blackness = 0x00000042, Whiteness = 0x00FF0062, NoOperation = 0x00AA0029,
 };
 
@@ -55,6 +55,13 @@ Qt::BrushStyle hatchPattern(int hatch)
     static constexpr Qt::BrushStyle Patterns[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
                                                   Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     return hatch >= 0 && hatch < 6 ? Patterns[hatch] : Qt::SolidPattern;
+}
+
+// True when a point in the image's pixels lies within the coordinates'
+// bounds; false for one past them, and for one not a number.
+bool withinBounds(QPointF p)
+{
+    return std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate;
 }
 
 // The angle of a point seen from an ellipse's centre, as the painter counts
@@ -158,6 +165,7 @@ void MetafilePlayer::reset()
     drawn_.reset();
     touching_ = true;
     saved_.clear();
+    savedPatternBytes_ = 0;
     objects_.emplace(reader_.header().objectCount);
     mapped_ = outOfBounds_ = false;
     clipDirty_ = true;
@@ -367,7 +375,8 @@ bool MetafilePlayer::saveState()
     if (int(saved_.size()) >= MetafileLimits::MaxSavedStates)
         return false;
     saved_.push_back(state_);
-    return true;
+    savedPatternBytes_ += state_.brush.patternBytes;
+    return withinHeldBitmaps();
 }
 
 bool MetafilePlayer::restoreState(const MetafileRecord &r)
@@ -380,6 +389,8 @@ bool MetafilePlayer::restoreState(const MetafileRecord &r)
     if (which == 0 || keep < 0 || keep >= qint64(saved_.size()))
         return true; // the system refuses it and nothing changes
     state_ = saved_[std::size_t(keep)];
+    for (auto dropped = saved_.begin() + std::ptrdiff_t(keep); dropped != saved_.end(); ++dropped)
+        savedPatternBytes_ -= dropped->brush.patternBytes;
     saved_.resize(std::size_t(keep));
     clipDirty_ = true;
     updateTransform();
@@ -388,11 +399,19 @@ bool MetafilePlayer::restoreState(const MetafileRecord &r)
 
 // ---- Objects ---------------------------------------------------------------
 
-bool MetafilePlayer::createObject(MetafileObject object, qint64 bitmapBytes)
+bool MetafilePlayer::createObject(MetafileObject object)
 {
     // A table already full leaves the object out, as the system does.
-    objects_->create(std::move(object), bitmapBytes);
-    return objects_->heldBitmapBytes() <= MetafileLimits::MaxHeldBitmapBytes;
+    objects_->create(std::move(object));
+    return withinHeldBitmaps();
+}
+
+// The brush patterns the object table and the saved states hold, against
+// their bound. A pattern a saved state keeps counts again even while the
+// table still holds it: the patterns of real pictures are a few pixels.
+bool MetafilePlayer::withinHeldBitmaps() const
+{
+    return objects_->heldBitmapBytes() + savedPatternBytes_ <= MetafileLimits::MaxHeldBitmapBytes;
 }
 
 bool MetafilePlayer::createPen(const MetafileRecord &r)
@@ -428,7 +447,8 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         // A monochrome pattern takes its colours when it paints (see deviceBrush).
         if (painter_)
             brush.pattern = bitmap.decode(0, 1);
-        return createObject(brush, bitmap.decodedBytes());
+        brush.patternBytes = bitmap.decodedBytes();
+        return createObject(brush);
     }
     if (r.u16(0) == 3)
         return createObject(brush);
@@ -439,7 +459,8 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         return false;
     if (painter_)
         brush.pattern = dib.decode();
-    return createObject(brush, dib.decodedBytes());
+    brush.patternBytes = dib.decodedBytes();
+    return createObject(brush);
 }
 
 bool MetafilePlayer::createFont(const MetafileRecord &r)
@@ -573,10 +594,16 @@ bool MetafilePlayer::offsetClip(const MetafileRecord &r)
     if (!r.hasWords(2))
         return false;
     const QPointF by(r.s16(1) * sx_, r.s16(0) * sy_);
-    if (std::abs(by.x()) > MetafileLimits::MaxDeviceCoordinate || std::abs(by.y()) > MetafileLimits::MaxDeviceCoordinate)
+    if (!withinBounds(by))
         return false;
-    if (state_.clip)
+    if (state_.clip) {
+        // Moved again and again, a clip would pass the range of the region's
+        // integer coordinates; it stays within the coordinates' bounds.
         state_.clip->translate(by.toPoint());
+        const QRect reach = state_.clip->boundingRect();
+        if (!withinBounds(reach.topLeft()) || !withinBounds(reach.bottomRight()))
+            return false;
+    }
     clipDirty_ = true;
     return true;
 }
@@ -610,21 +637,19 @@ QPointF MetafilePlayer::toDevice(QPointF logical)
 {
     mapped_ = true;
     const QPointF p(logical.x() * sx_ + tx_, logical.y() * sy_ + ty_);
-    if (!(std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate))
+    if (!withinBounds(p))
         outOfBounds_ = true;
     else if (collecting_ && touching_)
         touch(p);
     return p;
 }
 
-// Adds a point the drawing reaches to the bounds of what is drawn; a point
-// past the coordinates' bounds refuses the file as in any other pass.
+// Adds a point the drawing reaches to the bounds of what is drawn, while
+// collecting them; a point past the coordinates' bounds refuses the file as
+// in any other pass.
 void MetafilePlayer::touch(QPointF device)
 {
-    if (!collecting_)
-        return;
-    if (!(std::abs(device.x()) <= MetafileLimits::MaxDeviceCoordinate &&
-          std::abs(device.y()) <= MetafileLimits::MaxDeviceCoordinate)) {
+    if (!withinBounds(device)) {
         outOfBounds_ = true;
         return;
     }
@@ -908,13 +933,19 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     MetafileFloodFill fill(*canvas_, state_.clip);
     if (!fill.fill(seed, colourAt(r, first).rgb(), mode, clock_))
         return false;
-    paintShape(true, [&] { fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }); });
+    // Painting the fill counts against the time budget as finding it does.
+    bool inTime = true;
+    paintShape(true, [&] {
+        inTime = inTime && fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }, clock_);
+    });
+    if (!inTime)
+        return false;
     // A solid fill copied over the surface takes its border's smoothing too.
     if (state_.brush.style == SolidBrush && state_.rop2 == 13) {
         painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
+        return fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
             painter_->fillRect(QRect(at, QSize(1, 1)), QColor(colour));
-        });
+        }, clock_);
     }
     return true;
 }
@@ -1155,8 +1186,7 @@ bool MetafilePlayer::bitmapBlt(const MetafileRecord &r)
         sourceSize = targetSize;
     const QRectF target(targetAt, targetSize);
     if (withoutBitmap) {
-        const QRectF device = QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())).normalized();
-        fillWithRop(rop, device);
+        fillWithRop(rop, toDevice(target));
         return true;
     }
     const QRectF source(sourceAt, sourceSize);
@@ -1183,7 +1213,7 @@ bool MetafilePlayer::patternBlt(const MetafileRecord &r)
     if (!r.hasWords(6))
         return false;
     const QRectF target(QPointF(r.s16(5), r.s16(4)), QSizeF(r.s16(3), r.s16(2)));
-    fillWithRop(r.u32(0), QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())).normalized());
+    fillWithRop(r.u32(0), toDevice(target));
     return true;
 }
 

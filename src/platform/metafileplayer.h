@@ -61,7 +61,8 @@ private:
     bool createRegion(const MetafileRecord &r);
     bool createPalette(const MetafileRecord &r);
     bool selectPalette(const MetafileRecord &r);
-    bool createObject(MetafileObject object, qint64 bitmapBytes = 0);
+    bool createObject(MetafileObject object);
+    bool withinHeldBitmaps() const;
     bool selectObject(const MetafileRecord &r);
     const MetafileRegion *regionAt(int slot) const;
 
@@ -134,6 +135,7 @@ private:
     const QImage *canvas_ = nullptr; // the image the painter draws, for flood fills
     MetafileState state_;
     std::vector<MetafileState> saved_;
+    qint64 savedPatternBytes_ = 0; // what the saved states' brush patterns take
     std::optional<MetafileObjects> objects_;
     QPointF frameOrg_, frameExt_;
     double sx_ = 1, sy_ = 1, tx_ = 0, ty_ = 0;

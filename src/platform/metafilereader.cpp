@@ -6,6 +6,8 @@ namespace kelvarino {
 
 namespace {
 
+// The first four bytes of a metafile with a placeable header.
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype PlaceableBytes = 22;
 constexpr qsizetype StandardHeaderBytes = 18;
 constexpr quint16 EndOfFile = 0x0000;
@@ -13,6 +15,23 @@ constexpr quint16 EndOfFile = 0x0000;
 quint16 headerWord(QByteArrayView bytes, qsizetype at)
 {
     return qFromLittleEndian<quint16>(bytes.data() + at);
+}
+
+bool hasPlaceableKey(QByteArrayView bytes)
+{
+    return bytes.size() >= 4 && qFromLittleEndian<quint32>(bytes.data()) == PlaceableKey;
+}
+
+// The standard header's first fields at `at`: type (1 in memory, 2 on disk),
+// its size in words (9) and the format version.
+bool hasStandardHeader(QByteArrayView bytes, qsizetype at)
+{
+    if (bytes.size() - at < 6)
+        return false;
+    const quint16 type = headerWord(bytes, at);
+    const quint16 headerWords = headerWord(bytes, at + 2);
+    const quint16 version = headerWord(bytes, at + 4);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
 } // namespace
@@ -31,13 +50,18 @@ QByteArrayView MetafileRecord::bytes(qint64 from, qint64 count) const
     return params_.sliced(from, count);
 }
 
+bool MetafileReader::recognises(QByteArrayView bytes)
+{
+    return hasPlaceableKey(bytes) || hasStandardHeader(bytes, 0);
+}
+
 std::optional<MetafileReader> MetafileReader::open(QByteArrayView bytes)
 {
     if (bytes.size() > MetafileLimits::MaxFileBytes)
         return std::nullopt;
     MetafileReader reader;
     qsizetype at = 0;
-    if (bytes.size() >= 4 && qFromLittleEndian<quint32>(bytes.data()) == MetafilePlaceableKey) {
+    if (hasPlaceableKey(bytes)) {
         if (bytes.size() < PlaceableBytes)
             return std::nullopt;
         const auto coordinate = [&](qsizetype offset) { return int(qint16(headerWord(bytes, offset))); };
@@ -49,12 +73,7 @@ std::optional<MetafileReader> MetafileReader::open(QByteArrayView bytes)
             return std::nullopt;
         at = PlaceableBytes;
     }
-    if (bytes.size() - at < StandardHeaderBytes)
-        return std::nullopt;
-    const quint16 type = headerWord(bytes, at);
-    const quint16 headerWords = headerWord(bytes, at + 2);
-    const quint16 version = headerWord(bytes, at + 4);
-    if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
+    if (bytes.size() - at < StandardHeaderBytes || !hasStandardHeader(bytes, at))
         return std::nullopt;
     reader.header_.objectCount = headerWord(bytes, at + 10);
     at += StandardHeaderBytes;

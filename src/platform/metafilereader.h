@@ -22,7 +22,8 @@ inline constexpr int MaxSavedStates = 1024;
 // One bitmap's pixels (4096 x 4096, 64 MB decoded): a page scanned at 300 dpi
 // has 8.7 million.
 inline constexpr qint64 MaxBitmapPixels = 4096LL * 4096;
-// The bitmaps held as brush patterns, decoded, together.
+// The bitmaps held as brush patterns, decoded, together: the object table's
+// and the saved states'.
 inline constexpr qint64 MaxHeldBitmapBytes = 32LL * 1024 * 1024;
 // A drawing coordinate, in pixels of the image drawn: a real picture draws
 // within its frame, a few image widths at most outside it.
@@ -40,9 +41,6 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // The time one reading may take, checking and drawing together.
 inline constexpr qint64 MaxMilliseconds = 3000;
 } // namespace MetafileLimits
-
-// The first four bytes of a metafile with a placeable header.
-inline constexpr quint32 MetafilePlaceableKey = 0x9AC6CDD7;
 
 // One record's parameters, read only within the record: a read past its end
 // gives zero and never touches the bytes after it.
@@ -82,6 +80,9 @@ public:
         int objectCount = 0;   // slots in the object table
     };
 
+    // True when the bytes start like a metafile: a placeable header's key, or
+    // the standard header. Six bytes are enough to tell.
+    static bool recognises(QByteArrayView bytes);
     // Empty when the headers or the records' sizes are damaged.
     static std::optional<MetafileReader> open(QByteArrayView bytes);
 

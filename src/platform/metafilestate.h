@@ -29,6 +29,9 @@ struct MetafileBrush
     QColor colour = Qt::white;
     int hatch = 0;
     QImage pattern;
+    // What the pattern takes decoded; counted in the checking pass too,
+    // where the pattern itself is not decoded.
+    qint64 patternBytes = 0;
 };
 
 struct MetafileFont
@@ -60,11 +63,10 @@ using MetafileObject = std::variant<std::monostate, MetafilePen, MetafileBrush, 
 class MetafileObjects
 {
 public:
-    explicit MetafileObjects(int count) : slots_(std::size_t(count)), slotBytes_(std::size_t(count)) {}
+    explicit MetafileObjects(int count) : slots_(std::size_t(count)) {}
 
     // False when every slot is taken (the object is then left out).
-    // `bitmapBytes`: what the object holds in decoded bitmaps.
-    bool create(MetafileObject object, qint64 bitmapBytes = 0);
+    bool create(MetafileObject object);
     const MetafileObject *at(int slot) const;
     void remove(int slot);
     // Bytes of the brush patterns held.
@@ -72,7 +74,6 @@ public:
 
 private:
     std::vector<MetafileObject> slots_;
-    std::vector<qint64> slotBytes_;
     std::size_t lowestFree_ = 0;
     qint64 heldBytes_ = 0;
 };

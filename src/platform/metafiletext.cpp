@@ -53,7 +53,7 @@ QString MetafileText::decodeWestern(QByteArrayView bytes)
 
 QString MetafileText::decode(QByteArrayView bytes, int charset)
 {
-    if (charset == Greek)
+    if (charset == GreekCharset)
         return Cp1253::decode(bytes.data(), bytes.size());
     if (const char *name = codePageName(charset)) {
         QStringDecoder decoder(name);

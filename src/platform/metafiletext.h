@@ -10,8 +10,8 @@ namespace kelvarino {
 class MetafileText
 {
 public:
-    // Character sets a metafile's fonts name.
-    enum Charset { Ansi = 0, Default = 1, Symbol = 2, Greek = 161 };
+    // The Greek character set, whose bytes are code page 1253.
+    static constexpr int GreekCharset = 161;
 
     static QString decode(QByteArrayView bytes, int charset);
 

@@ -6,31 +6,18 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
-#include <QtEndian>
-
 
 namespace kelvarino::PictureReader {
 
 bool looksLikeMetafile(const QByteArray &bytes)
 {
-    if (bytes.size() >= 4 && qFromLittleEndian<quint32>(bytes.constData()) == MetafilePlaceableKey)
-        return true;
-    // The standard header: type (1 in memory, 2 on disk), its size in words (9)
-    // and the format version.
-    if (bytes.size() < 6)
-        return false;
-    const quint16 type = qFromLittleEndian<quint16>(bytes.constData());
-    const quint16 headerWords = qFromLittleEndian<quint16>(bytes.constData() + 2);
-    const quint16 version = qFromLittleEndian<quint16>(bytes.constData() + 4);
-    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+    return MetafileReader::recognises(bytes);
 }
 
 QImage readMetafile(const QByteArray &bytes, const QSize &size)
 {
     QElapsedTimer clock;
     clock.start();
-    if (!looksLikeMetafile(bytes))
-        return {};
     const std::optional<MetafileReader> reader = MetafileReader::open(bytes);
     if (!reader)
         return {};

@@ -769,6 +769,21 @@ private slots:
         both("old pattern brush of 30000 x 30000 holding 16 bytes", file([](MetafileWriter &w) {
                  w.record(0x01F9, MetafileWriter::bitmap16(30000, 30000, 3750, 1, QByteArray(38, '\0')));
              }), Refused);
+        both("pattern brushes of 31 MB each kept by saved states", file([](MetafileWriter &w) {
+                 // A run-length bitmap of 2800 x 2800 ending at once: a few bytes, 31 MB decoded.
+                 const QByteArray pattern = MetafileWriter::words({5, 0}) +
+                                            MetafileWriter::dibHeader(40, 2800, 2800, 8, 1) + QByteArray(1024, '\0') +
+                                            QByteArray("\0\x01", 2);
+                 for (int i = 0; i < 6; ++i)
+                     w.record(0x0142, pattern).select(0).record(0x001E, {}).remove(0);
+                 w.rectangle(QRect(0, 0, 100, 100));
+             }), Refused);
+        both("a clip moved 30000 units 80,000 times", file([](MetafileWriter &w) {
+                 w.record(0x0416, {100, 100, 0, 0});
+                 for (int i = 0; i < 80000; ++i)
+                     w.record(0x0220, {0, 30000});
+                 w.rectangle(QRect(0, 0, 100, 100));
+             }), Refused);
         // Each fill covers the whole picture again: no pixel is of the border's colour.
         both("2,000 flood fills over 5000 x 5000 pixels", [] {
                  MetafileWriter w;
