@@ -15,7 +15,6 @@
 #include "platform/qtprinterservice.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -91,12 +90,12 @@ QString usage()
 
 bool openDataFile(AppState &state, const QString &path, QString &error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> bytes = ReadDataFileBytes(path);
+    if (!bytes) {
         error = QStringLiteral("Δεν μπορεί να διαβαστεί το αρχείο ") + path;
         return false;
     }
-    DataFileReader reader(file.readAll());
+    DataFileReader reader(std::move(*bytes));
     const int version = reader.CheckDataFileVersion();
     if (version < 0) {
         error = DataFileMessages::foreignFile(QFileInfo(path).absoluteFilePath());

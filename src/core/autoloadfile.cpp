@@ -3,6 +3,7 @@
 #include "core/bytereader.h"
 #include "core/bytewriter.h"
 #include "core/datafile.h"
+#include "platform/boundedfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,15 +95,21 @@ QString AutoloadFilePath(const QString &programFolder)
 
 bool LoadAutoloadFile(AppState &state)
 {
-    QFile file(AutoloadFilePath(state.ProgramFolder));
-    if (!file.exists())
+    // Only a regular file of the file's own size is read: a FIFO in its place
+    // would block the start, a device or a huge file would fill the memory.
+    // Anything else is ignored like a file of another program, and the next
+    // write puts the file in its place.
+    const QString path = AutoloadFilePath(state.ProgramFolder);
+    if (BoundedFile::inspect(path, AutoloadFileSize) != BoundedFile::Refusal::None)
         return false;
     // A read-only mark would stop the next write; clear it, as the program
     // always has for this file.
-    file.setPermissions(file.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    BoundedFile file(path, AutoloadFileSize);
+    if (file.open() != BoundedFile::Refusal::None)
         return false;
-    return AutoloadFile::read(file.read(AutoloadFileSize), state);
+    const QByteArray bytes = file.readRest();
+    return !file.failed() && AutoloadFile::read(bytes, state);
 }
 
 bool SaveAutoloadFile(const AppState &state)
@@ -110,6 +117,11 @@ bool SaveAutoloadFile(const AppState &state)
     const QString path = AutoloadFilePath(state.ProgramFolder);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
+    // What stands in the file's place and is no file (a FIFO, a socket, a link
+    // to a device) is replaced: writing through a link would write beside the
+    // device it points to. A folder stays, and the write fails.
+    if (BoundedFile::inspect(path, AutoloadFileSize) == BoundedFile::Refusal::NotRegular && !QFileInfo(path).isDir())
+        QFile::remove(path);
     return SaveFileAtomically(path, AutoloadFile::write(state)) == SaveOutcome::Saved;
 }
 

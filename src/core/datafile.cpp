@@ -2,6 +2,7 @@
 
 #include "core/bytereader.h"
 #include "core/bytewriter.h"
+#include "platform/boundedfile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -372,6 +373,42 @@ bool IsStorableWork(const BuildingData &work)
     const ReferenceCheck valid(work);
     return shapeFits(work) && allValid(work.Administrators, valid) && allValid(work.Owners, valid)
         && allValid(work.Residents, valid) && allValid(work.Expenses, valid) && allValid(work.Payments, valid);
+}
+
+qint64 LargestDataFileSize()
+{
+    // An empty work holds every fixed part: header, counts, print settings
+    // and the font field.
+    const qint64 fixedParts = WriteDataFile(BuildingData(), FixedText<8>(), QString()).size();
+    const qint64 recordsOfEveryList = recordBytes<FlatRecord>(FlatLayout) + recordBytes<PersonRecord>(PersonLayout)
+        + recordBytes<ProfessionalRecord>(ProfessionalLayout)
+        + recordBytes<AdministratorPeriod>(AdministratorLayout) + 2 * recordBytes<OccupancyPeriod>(OccupancyLayout)
+        + recordBytes<ExpenseRecord>(expenseLayout(2)) + recordBytes<PaymentRecord>(PaymentLayout)
+        + recordBytes<IssueRecord>(IssueLayout);
+    const qint64 most = MaxListCount;
+    return fixedParts + most * recordsOfEveryList + CategoryCount * most * qint64(columnBytes(std::size_t(most)));
+}
+
+std::optional<QByteArray> ReadDataFileBytes(const QString &path)
+{
+    BoundedFile file(path, LargestDataFileSize());
+    switch (file.open()) {
+    case BoundedFile::Refusal::None:
+        break;
+    case BoundedFile::Refusal::NotRegular:
+    case BoundedFile::Refusal::TooLarge:
+        return QByteArray();
+    case BoundedFile::Refusal::Missing:
+    case BoundedFile::Refusal::Unreadable:
+        return std::nullopt;
+    }
+    // The magic first: a large file of another program is refused after its
+    // first bytes, not after all of them are in memory.
+    const QByteArray magic = file.peek(MagicBytes);
+    const QByteArray bytes = DataFileReader(magic).CheckDataFileVersion() > 0 ? file.readRest() : magic;
+    if (file.failed())
+        return std::nullopt;
+    return bytes;
 }
 
 DataFileReader::DataFileReader(QByteArray bytes)

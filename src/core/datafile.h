@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kelvarino {
 
@@ -31,6 +32,19 @@ QString damaged();                          // "Τα αποθηκευμένα δ
 // flat, -1). The reader refuses a file that breaks them and the writer a work
 // that does, so whatever is saved opens again.
 bool IsStorableWork(const BuildingData &work);
+
+// The size of the largest data file there can be: a building with every list,
+// every category's per-mille columns and the flats in each column at
+// MaxListCount, with the preferred-font field whole.
+qint64 LargestDataFileSize();
+
+// The bytes of the data file at path, for a DataFileReader. Only a regular
+// file of at most LargestDataFileSize() bytes is opened; a FIFO, device,
+// socket, folder or larger file gives no bytes, refused before it is opened.
+// Of a file that does not start with one of the two magics only its first
+// bytes are read. Either way CheckDataFileVersion then calls the file foreign.
+// None when there is no such file or it cannot be opened or read.
+std::optional<QByteArray> ReadDataFileBytes(const QString &path);
 
 // Reads one data file held in memory. Nothing is trusted: every count, width
 // and reference is checked against the remaining bytes and the lists before

@@ -11,7 +11,6 @@
 #include "shell/waitcursor.h"
 #include "shell/workview.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -144,13 +143,12 @@ void FileCommands::unexpectedReadError(Way way)
 
 std::optional<FixedText<8>> FileCommands::stage(const QString &path, Way way, bool askPassword, int recentIndex)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> bytes = ReadDataFileBytes(path);
+    if (!bytes) {
         unexpectedReadError(way);
         return std::nullopt;
     }
-    DataFileReader reader(file.readAll());
-    file.close();
+    DataFileReader reader(std::move(*bytes));
     const int version = reader.CheckDataFileVersion();
     if (version < 0) {
         context_.platform.messages->error(DataFileMessages::readTitle(), DataFileMessages::foreignFile(path));

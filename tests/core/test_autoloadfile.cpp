@@ -1,4 +1,5 @@
 #include "core/autoloadfile.h"
+#include "oddfile.h"
 #include "testprogram.h"
 
 #include <QStandardPaths>
@@ -6,6 +7,7 @@
 #include <QtTest>
 
 using namespace kelvarino;
+using kvtest::OddFile;
 
 namespace test_autoloadfile {
 
@@ -183,6 +185,58 @@ private slots:
         AppState none;
         none.ProgramFolder = programFolder.filePath(QStringLiteral("elsewhere/"));
         QVERIFY(!LoadAutoloadFile(none));
+    }
+
+    void whatIsNoAutoloadFileIsIgnoredAndReplaced_data()
+    {
+        QTest::addColumn<int>("kind"); // an OddFile kind, or -1: a link to a FIFO elsewhere
+        QTest::addColumn<int>("saved"); // 1 replaced, 0 the write fails, -1 not tried
+        QTest::newRow("FIFO") << int(OddFile::Fifo) << 1;
+        // Not written: should the link ever be written through again, a test
+        // run with the rights to do it would replace the device itself. The
+        // link to a FIFO stands for it.
+        QTest::newRow("link to /dev/zero") << int(OddFile::LinkToZeroDevice) << -1;
+        QTest::newRow("link to a FIFO elsewhere") << -1 << 1;
+        QTest::newRow("valid, but longer than the file") << int(OddFile::Sparse) << 1;
+        QTest::newRow("folder") << int(OddFile::Folder) << 0;
+    }
+    void whatIsNoAutoloadFileIsIgnoredAndReplaced()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, saved);
+        QTemporaryDir programFolder;
+        QTemporaryDir elsewhere;
+        AppState state = configuredState();
+        state.ProgramFolder = programFolder.path() + QLatin1Char('/');
+        const QString path = AutoloadFilePath(state.ProgramFolder);
+        const QString fifoElsewhere = elsewhere.filePath(QStringLiteral("fifo"));
+        std::optional<OddFile> odd;
+        if (kind < 0) {
+            odd.emplace(OddFile::Fifo, fifoElsewhere);
+            QVERIFY(QFile::link(fifoElsewhere, path));
+        } else {
+            odd.emplace(OddFile::Kind(kind), path, AutoloadFileSize + 1, AutoloadFile::write(state));
+        }
+        QVERIFY(odd->made());
+
+        AppState loaded;
+        loaded.ProgramFolder = state.ProgramFolder;
+        QVERIFY(!LoadAutoloadFile(loaded));
+        QVERIFY(recentPaths(loaded).isEmpty());
+        QVERIFY2(!odd->openedAsFifo(), "the FIFO was opened");
+
+        // Written anew in its place; what a link pointed to stays as it was.
+        if (saved < 0)
+            return;
+        QCOMPARE(SaveAutoloadFile(state), saved == 1);
+        if (kind < 0)
+            QVERIFY(QFileInfo(fifoElsewhere).exists() && !QFileInfo(fifoElsewhere).isFile());
+        if (saved == 0)
+            return;
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).size(), qint64(AutoloadFileSize));
+        QVERIFY(LoadAutoloadFile(loaded));
+        expectSameParameters(loaded, state);
     }
 
     void unwritableProgramFolderUsesTheConfigurationFolder()
