@@ -59,13 +59,8 @@ void InsertStrip(QWidget *container, int line, int width)
     }
 }
 
-} // namespace
-
-void MarkDateBox(QLineEdit *box)
-{
-    box->setProperty(DateBoxProperty, true);
-}
-
+// The width in pixels that the box needs to show a text of `textWidth`
+// pixels whole, in its own frame and margins.
 int WidthToShowWhole(const QLineEdit *box, double textWidth)
 {
     // The rectangle the box gives its text, as it works it out when it paints.
@@ -82,12 +77,20 @@ int WidthToShowWhole(const QLineEdit *box, double textWidth)
     return box->width() - room + needed;
 }
 
+// The width in pixels that the box needs for the widest date in its own font.
 int DateBoxWidth(const QLineEdit *box)
 {
     const QFontMetricsF metrics(box->font());
     const double widest =
         WidestDigitsWidth(LongestDate, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
     return WidthToShowWhole(box, widest);
+}
+
+} // namespace
+
+void MarkDateBox(QLineEdit *box)
+{
+    box->setProperty(DateBoxProperty, true);
 }
 
 double DateCellWidthTwips(double designTwips)

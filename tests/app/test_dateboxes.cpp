@@ -15,6 +15,7 @@
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -75,7 +76,7 @@ private:
     QFont desktopFont_;
 
     // The window's boxes that show the widest date; at least `expected` of them.
-    void checkBoxes(QWidget *window, int expected)
+    void checkBoxes(QWidget *window, const char *name, int expected)
     {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -86,11 +87,16 @@ private:
             ++found;
             box->setText(WidestDate);
             QVERIFY2(ShowsWhole(box), qPrintable(QStringLiteral("%1: a date box of width %2 cuts %3")
-                                                     .arg(QString::fromLatin1(window->metaObject()->className()))
+                                                     .arg(QString::fromLatin1(name))
                                                      .arg(box->width())
                                                      .arg(WidestDate)));
         }
-        QVERIFY2(found >= expected, qPrintable(QString::number(found)));
+        QVERIFY2(found >= expected, qPrintable(QStringLiteral("%1: %2 date boxes").arg(QString::fromLatin1(name)).arg(found)));
+        // For a person to look at, when KV_SCREENSHOT_DIR names a folder.
+        const QString folder = qEnvironmentVariable("KV_SCREENSHOT_DIR");
+        if (!folder.isEmpty() && QDir().mkpath(folder))
+            window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                    .arg(folder, QString::fromLatin1(name), QString::number(QApplication::font().pointSize())));
     }
 
 private slots:
@@ -140,45 +146,45 @@ private slots:
     void filters()
     {
         dat08_ExpenseFilters expenses(f_.state, f_.platform.platform());
-        checkBoxes(&expenses, 2);
+        checkBoxes(&expenses, "expensefilters", 2);
         dat09_PaymentFilters payments(f_.state, f_.platform.platform());
-        checkBoxes(&payments, 2);
+        checkBoxes(&payments, "paymentfilters", 2);
     }
 
     void entryFramesAndChangeDialogs()
     {
         dat08_Expenses expenses(f_.context);
-        checkBoxes(&expenses, 1);
+        checkBoxes(&expenses, "expenses", 1);
         dat08_ExpenseChanges expense(f_.state, f_.platform.platform(), 0);
-        checkBoxes(&expense, 1);
+        checkBoxes(&expense, "expense", 1);
         dat09_Payments payments(f_.context);
-        checkBoxes(&payments, 1);
+        checkBoxes(&payments, "payments", 1);
         dat09_PaymentChanges payment(f_.state, f_.platform.platform(), 0);
-        checkBoxes(&payment, 1);
+        checkBoxes(&payment, "payment", 1);
     }
 
     void periodEditors()
     {
         dat04_Administrators administrators(f_.context);
-        checkBoxes(&administrators, 2);
+        checkBoxes(&administrators, "administrators", 2);
         dat05_Owners owners(f_.context);
-        checkBoxes(&owners, 2);
+        checkBoxes(&owners, "owners", 2);
         dat06_Residents residents(f_.context);
-        checkBoxes(&residents, 2);
+        checkBoxes(&residents, "residents", 2);
     }
 
     void issues()
     {
         dat10_IssuedForms issues(f_.context);
-        checkBoxes(&issues, 1);
+        checkBoxes(&issues, "issues", 1);
         dat10_IssuedFormsChanges issue(f_.context, 0);
-        checkBoxes(&issue, 3);
+        checkBoxes(&issue, "issue", 3);
     }
 
     void perMille()
     {
         dat07_Percentages perMille(f_.context, 0);
-        checkBoxes(&perMille, 1);
+        checkBoxes(&perMille, "permille", 2);
     }
 };
 
