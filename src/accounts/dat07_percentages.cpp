@@ -34,7 +34,8 @@ namespace {
 
 constexpr double RowTop = 1980;        // row 0
 constexpr double HeaderTop = 1680;     // "α/α", "Διαμέρισμα", "Χιλιοστά"
-constexpr double SlotLeft[2] = {4320, 8940};
+constexpr double FirstSlotLeft = 4320;
+constexpr double SlotGap = 75; // between the two columns shown
 constexpr double ButtonSize = 480;
 
 const char *FieldProperty = "shareField";
@@ -127,7 +128,8 @@ dat07_Percentages::dat07_Percentages(AppContext &context, int category, QWidget 
     lTypeOfExpense->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; }"));
     lTypeOfExpense->setGeometry(Twips::rect(120, 120, 4100, 360));
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setGeometry(Twips::rect(4320, 120, 9135, 195));
+    // Over both columns.
+    HScroll1->setGeometry(Twips::rect(FirstSlotLeft, 120, slotLeft(1) + 3 * boxWidth_ - 30 - FirstSlotLeft, 195));
     HScroll1->hide();
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         if (arranging_ || HScroll1->isHidden())
@@ -202,34 +204,39 @@ void dat07_Percentages::storeFocusedBox()
         numberLeft(Field(field.toInt()), focused->property(SlotProperty).toInt(), focused->property(RowProperty).toInt());
 }
 
+double dat07_Percentages::slotLeft(int slot) const
+{
+    return FirstSlotLeft + slot * (3 * boxWidth_ + SlotGap);
+}
+
 void dat07_Percentages::buildSlots()
 {
     const QColor orange(255, 128, 0);
     const QColor headerText = palette().color(QPalette::Window);
     for (int s = 0; s < 2; ++s) {
         Slot &slot = slots_[std::size_t(s)];
-        const double left = SlotLeft[s];
+        const double left = slotLeft(s);
         slot.endDate = MakeCellEdit(this);
-        slot.endDate->setGeometry(Twips::rect(left, 600, BoxWidth, 315));
+        slot.endDate->setGeometry(Twips::rect(left, 600, boxWidth_, 315));
         // The first redraw replaces these texts, which marks the work changed.
         slot.endDate->setText(QStringLiteral("31/12/2015"));
         slot.endDate->setProperty(EndDateProperty, s);
         slot.endDate->installEventFilter(this);
         connect(slot.endDate, &QLineEdit::textChanged, this, [this, s] { endDateChanged(s); });
         slot.comment = MakeCellEdit(this);
-        slot.comment->setGeometry(Twips::rect(left, 1080, 3 * BoxWidth, 315));
+        slot.comment->setGeometry(Twips::rect(left, 1080, 3 * boxWidth_, 315));
         slot.comment->setText(QStringLiteral("Text1"));
         connect(slot.comment, &QLineEdit::textEdited, this,
                 [this, s] { ApplyTypedTextRule(slots_[std::size_t(s)].comment, 50, TypedTextRule::AsTyped); });
         connect(slot.comment, &QLineEdit::textChanged, this, [this, s] { commentChanged(s); });
         slot.total = ColouredLabel(this, QString(), QColor(192, 0, 192), Qt::white);
-        slot.total->setGeometry(Twips::rect(left, 1380, BoxWidth, 315));
+        slot.total->setGeometry(Twips::rect(left, 1380, boxWidth_, 315));
         slot.lValue = ColouredLabel(this, QStringLiteral("Χιλιοστά"), orange, headerText);
-        slot.lValue->setGeometry(Twips::rect(left, HeaderTop, BoxWidth, 315));
+        slot.lValue->setGeometry(Twips::rect(left, HeaderTop, boxWidth_, 315));
         slot.lReductionResident = ColouredLabel(this, QStringLiteral("% Έκπτωσης Ενοίκου"), orange, headerText);
-        slot.lReductionResident->setGeometry(Twips::rect(left + BoxWidth, 1380, BoxWidth, 600));
+        slot.lReductionResident->setGeometry(Twips::rect(left + boxWidth_, 1380, boxWidth_, 600));
         slot.lReductionOwner = ColouredLabel(this, QStringLiteral("% Έκπτωσης Ιδιοκτήτη"), orange, headerText);
-        slot.lReductionOwner->setGeometry(Twips::rect(left + 2 * BoxWidth, 1380, BoxWidth, 600));
+        slot.lReductionOwner->setGeometry(Twips::rect(left + 2 * boxWidth_, 1380, boxWidth_, 600));
         const std::array<std::pair<QIcon, QString>, 4> buttons = {{
             {FillIcon(), QStringLiteral("click για αυτόματη συμπλήρωση χιλιοστών")},
             {ClearIcon(), QStringLiteral("Καθαρισμός των στηλών")},
@@ -247,8 +254,8 @@ void dat07_Percentages::buildSlots()
         connect(slot.buttons[Add], &QToolButton::clicked, this, [this, s] { addCOM_Click(s); });
         // The buttons spread over the two reduction headers.
         const int n = ShownCategory == 0 ? 4 : 3;
-        const double spanLeft = left + BoxWidth;
-        const double step = 2 * BoxWidth / n;
+        const double spanLeft = left + boxWidth_;
+        const double step = 2 * boxWidth_ / n;
         for (int i = 0; i < n; ++i) {
             const double centre = spanLeft + step / 2 + i * step;
             slot.buttons[std::size_t(i + 4 - n)]->setGeometry(
@@ -311,7 +318,7 @@ dat07_Percentages::Row dat07_Percentages::makeRow(int r)
         for (int f = 0; f < 3; ++f) {
             QLineEdit *b = MakeCellEdit(this);
             b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            b->setGeometry(Twips::rect(SlotLeft[s] + f * BoxWidth, top, BoxWidth, RowHeight));
+            b->setGeometry(Twips::rect(slotLeft(s) + f * boxWidth_, top, boxWidth_, RowHeight));
             b->setProperty(FieldProperty, f);
             b->setProperty(SlotProperty, s);
             b->setProperty(RowProperty, r);
@@ -392,7 +399,7 @@ void dat07_Percentages::Arrange_Columns()
         HScroll1->setValue(FirstColumn);
         HScroll1->show();
     }
-    const double width = two ? SlotLeft[1] + 3 * BoxWidth + 180 : SlotLeft[0] + 3 * BoxWidth + 90;
+    const double width = two ? slotLeft(1) + 3 * boxWidth_ + 180 : slotLeft(0) + 3 * boxWidth_ + 90;
     setFixedWidth(Twips::toPixels(width));
     fitFrame();
     arranging_ = false;

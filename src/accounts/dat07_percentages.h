@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/dateboxfit.h"
 #include "shell/datawindow.h"
 
 #include <array>
@@ -26,6 +27,8 @@ class dat07_Percentages : public DataWindow
 {
 public:
     static constexpr double RowHeight = 315;
+    // The width of a column's boxes as laid out, twips; the window widens
+    // them when its font needs more for an end date.
     static constexpr double BoxWidth = 1515;
 
     // The number boxes of a row, by slot.
@@ -112,6 +115,9 @@ private:
     int ShownCategory = 0;
     int VisibleRows = 0;
     int SlotCount = 1;
+    // Twips: the width of every box of a column (end date, per-mille values, total).
+    const double boxWidth_ = DateCellWidthTwips(BoxWidth);
+    double slotLeft(int slot) const;
     int FirstShown = 0;
     int FirstColumn = 0;
     std::vector<Row> rows_;

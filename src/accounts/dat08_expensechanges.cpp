@@ -37,6 +37,7 @@ dat08_ExpenseChanges::dat08_ExpenseChanges(AppState &state, const Platform &plat
     deleteButton()->setGeometry(Twips::rect(120, 4680, 2400, 495));
     fields_.fillLists(state.Building);
     fields_.show();
+    FinishDialogLayout(this);
 }
 
 bool dat08_ExpenseChanges::mayStore()

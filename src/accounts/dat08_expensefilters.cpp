@@ -1,5 +1,6 @@
 #include "accounts/dat08_expensefilters.h"
 
+#include "accounts/recordchangedialog.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>
@@ -43,6 +44,7 @@ dat08_ExpenseFilters::dat08_ExpenseFilters(AppState &state, const Platform &plat
     cancelButton()->setGeometry(Twips::rect(840, 5040, 1470, 420));
     applyButton()->setGeometry(Twips::rect(840, 4500, 1470, 420));
     types_->show();
+    FinishDialogLayout(this);
 }
 
 dat08_ExpenseFilters::~dat08_ExpenseFilters() = default;

@@ -23,6 +23,7 @@ dat09_PaymentChanges::dat09_PaymentChanges(AppState &state, const Platform &plat
     placeButtons(4080, 240, 3135, 6030, 1935);
     fields_.fillFlats(state.Building);
     fields_.show();
+    FinishDialogLayout(this);
 }
 
 bool dat09_PaymentChanges::mayStore()

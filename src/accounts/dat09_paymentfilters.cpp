@@ -1,5 +1,6 @@
 #include "accounts/dat09_paymentfilters.h"
 
+#include "accounts/recordchangedialog.h"
 
 #include <QGroupBox>
 
@@ -18,6 +19,7 @@ dat09_PaymentFilters::dat09_PaymentFilters(AppState &state, const Platform &plat
     addDateBounds(FilterCopy.FromDate, FilterCopy.ToDate, 240, 2580);
     std::tie(flats_, persons_) = addFlatsAndPersons(this, b, FilterCopy.Flats, FilterCopy.Persons, 180, 2580, 600);
     placeButtons(780, 3120, 4260, 1115, 480);
+    FinishDialogLayout(this);
 }
 
 dat09_PaymentFilters::~dat09_PaymentFilters() = default;

@@ -3,6 +3,7 @@
 #include "core/fixedtext.h"
 #include "core/formatting.h"
 #include "register/amountentry.h"
+#include "register/dateboxfit.h"
 #include "register/dateentry.h"
 #include "register/textentry.h"
 
@@ -37,6 +38,7 @@ void EntryBoxes::watch(QWidget *box, std::function<void()> leave)
 
 void EntryBoxes::addDate(QLineEdit *box, std::function<void(double)> store)
 {
+    MarkDateBox(box);
     watch(box, [box, store = std::move(store)] {
         const double day = ReadTypedDate(box->text());
         box->setText(DateDisplay(day));

@@ -1,5 +1,7 @@
 #include "accounts/recordchangedialog.h"
 
+#include "register/dateboxfit.h"
+
 #include "platform/twips.h"
 #include "register/registerlook.h"
 
@@ -20,6 +22,12 @@ void CentreOnScreen(QWidget *dialog)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         dialog->move(screen->availableGeometry().center() - dialog->rect().center());
+}
+
+void FinishDialogLayout(QWidget *dialog)
+{
+    FitDateBoxes(dialog);
+    CentreOnScreen(dialog);
 }
 
 RecordChangeDialog::RecordChangeDialog(const Platform &platform, const QString &caption,

@@ -63,6 +63,11 @@ private:
 // dialog of the program stands.
 void CentreOnScreen(QWidget *dialog);
 
+// The last step of laying out a dialog: its date boxes made wide enough for
+// their dates in its font (the dialog grows as they do), and the dialog
+// centred again.
+void FinishDialogLayout(QWidget *dialog);
+
 // The texts of the flat choices of the frames and dialogs: the short name as
 // stored, ", " and the description as stored.
 QString FlatChoiceText(const FlatRecord &flat);

@@ -5,6 +5,7 @@
 #include "core/recordmaintenance.h"
 #include "platform/twips.h"
 #include "register/datamenu.h"
+#include "register/dateboxfit.h"
 #include "register/grideditor.h"
 #include "register/gridkeynavigate.h"
 #include "register/listgeneration.h"
@@ -253,6 +254,8 @@ void RecordListWindow::buildList()
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) { onScroll(value); });
     setFixedSize(Twips::toPixels(geometry_.clientWidth),
                  Twips::toPixels((visibleRows_ + 1) * rowHeight + firstRowTop));
+
+    FitDateBoxes(this);
 
     resetFilter();
     fillEntryLists(true);

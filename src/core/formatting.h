@@ -31,15 +31,27 @@ QString RemoveSpaces(const QString &text);
 // The text after the last point of the name, trimmed; the whole name without one.
 QString FileExtension(const QString &name);
 
-// The widest that a running number of `digits` digits can be in some font, as
-// `width` measures a text: the widest of its ten one-digit repetitions, since
-// a font's digits need not be as wide as each other.
-template <typename Width> double WidestNumberWidth(int digits, Width width)
+// The widest that a text of digits laid out as `pattern` (its digits stand
+// for any digit, its other characters for themselves) can be in some font, as
+// `width` measures a text: the widest of the pattern filled with one digit
+// repeated, since a font's digits need not be as wide as each other.
+template <typename Width> double WidestDigitsWidth(const QString &pattern, Width width)
 {
     double widest = 0;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        widest = std::max(widest, double(width(QString(digits, QLatin1Char(digit)))));
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        QString text = pattern;
+        for (QChar &ch : text)
+            if (ch.isDigit())
+                ch = QLatin1Char(digit);
+        widest = std::max(widest, double(width(text)));
+    }
     return widest;
+}
+
+// The widest that a running number of `digits` digits can be.
+template <typename Width> double WidestNumberWidth(int digits, Width width)
+{
+    return WidestDigitsWidth(QString(digits, QLatin1Char('0')), width);
 }
 
 } // namespace kelvarino

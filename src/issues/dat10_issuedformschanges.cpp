@@ -40,6 +40,7 @@ dat10_IssuedFormsChanges::dat10_IssuedFormsChanges(AppContext &context, int sele
         top += LineHeight;
     }
     placeButtons(top, FieldLeft, FieldLeft + 3200, DialogClientWidth - 240 - DialogButtonWidth, DialogButtonWidth, 2600);
+    FinishDialogLayout(this);
 }
 
 bool dat10_IssuedFormsChanges::mayStore()

@@ -1,5 +1,6 @@
 #include "issues/issuefields.h"
 
+#include "register/dateboxfit.h"
 #include "register/dateentry.h"
 #include "register/registerlook.h"
 #include "register/textentry.h"
@@ -21,6 +22,8 @@ IssueFields::IssueFields(QWidget *parent, IssueRecord &record)
     const auto bindDate = [this](QLineEdit *box, double IssueRecord::*day) {
         connect(box, &QLineEdit::editingFinished, this, [this, box, day] { leaveDate(box, record_.*day); });
     };
+    for (QLineEdit *box : {issueDate_, dateFrom_, dateTo_})
+        MarkDateBox(box);
     bindDate(issueDate_, &IssueRecord::IssueDate);
     bindDate(dateFrom_, &IssueRecord::PeriodFrom);
     bindDate(dateTo_, &IssueRecord::PeriodTo);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/dateboxfit.h"
 #include "register/typedgrideditor.h"
 
 #include <QStringList>
@@ -125,7 +126,7 @@ private:
         person.choiceCreates = true;
         GridColumn from;
         from.header = QStringLiteral("Από");
-        from.widthTwips = 1215;
+        from.widthTwips = DateCellWidthTwips(1215);
         from.headerColour = QColor(0, 128, 0);
         GridColumn to = from;
         to.header = QStringLiteral("Έως");

@@ -10,6 +10,9 @@ namespace kelvarino {
 // and the box empty.
 double ReadTypedDate(const QString &text);
 
+// The longest a date is typed: two-digit day and month, four-digit year.
+inline const QString LongestDate = QStringLiteral("28/08/2088");
+
 // A date as its box shows it: the short date, or nothing when not set.
 QString DateDisplay(double day);
 

@@ -6,23 +6,32 @@
 #include "register/grideditor.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace kelvarino {
 
+namespace {
+
+QString WithoutLeadingBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    return text.mid(begin);
+}
+
+} // namespace
+
 QStringList SplitPastedNames(const QString &clipboardText)
 {
+    // Spreadsheets end their lines with CR LF, most programs here with LF;
+    // a row of several cells has tabs between them.
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     QStringList names;
-    QString text = TrimBlanks(clipboardText);
-    const QString lineBreak = QStringLiteral("\r\n");
-    while (!text.isEmpty()) {
-        const qsizetype at = text.indexOf(lineBreak);
-        if (at < 0) {
-            names << text;
-            break;
-        }
-        if (at > 0)
-            names << text.left(at);
-        text = TrimBlanks(text.mid(at + 2));
+    for (const QString &line : TrimBlanks(clipboardText).split(lineEnd)) {
+        const QString name = WithoutLeadingBlanks(line.section(QLatin1Char('\t'), 0, 0));
+        if (!name.isEmpty())
+            names << Cp1253::decode(Cp1253::encode(name));
     }
     return names;
 }

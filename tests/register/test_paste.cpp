@@ -9,6 +9,9 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <type_traits>
+#include <utility>
+
 using namespace kelvarino;
 
 namespace test_paste {
@@ -25,28 +28,81 @@ QStringList shortNames(const AppState &state)
     return names;
 }
 
+QStringList personNames(const AppState &state)
+{
+    QStringList names;
+    for (const PersonRecord &person : state.Building.Persons)
+        names << person.Name.trimmed();
+    return names;
+}
+
+// Pastes the text into the window W over an empty work and goes ahead: the
+// names the confirmation listed, and the names of the records created.
+template <class W>
+std::pair<QStringList, QStringList> PasteIntoEmpty(const QString &text)
+{
+    RegisterFixture f;
+    f.platform.clipboard.content = text;
+    f.platform.choices.script = {0};
+    W window(f.context);
+    window.pasteNames();
+    const QStringList created =
+        std::is_same_v<W, dat01_Flats> ? shortNames(f.state) : personNames(f.state);
+    return {f.platform.choices.asked.value(0).items, created};
+}
+
 } // namespace
 
 class TestPaste : public QObject
 {
     Q_OBJECT
 private slots:
-    void aColumnSplitsIntoNames_data()
+    // Clipboard texts as spreadsheets and the other programs of a desktop
+    // write them, the names the confirmation lists, and the names created in
+    // the flats window (5 characters) and in the persons window (30).
+    void pastedTextsBecomeNames_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("spreadsheet column") << SpreadsheetColumn
-                                            << QStringList{QStringLiteral("A1 "), QStringLiteral("A2"),
-                                                           QStringLiteral("Α 1 ΝΟΤΙΟ")};
-        QTest::newRow("two cells") << QStringLiteral("A1\r\nA2\r\n") << QStringList{"A1", "A2"};
-        QTest::newRow("lone breaks stay") << QStringLiteral("a\nb\r\tc") << QStringList{"a\nb\r\tc"};
-        QTest::newRow("only blank lines") << QStringLiteral(" \r\n \r\n ") << QStringList{};
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("flats");
+        QTest::addColumn<QStringList>("persons");
+        QTest::newRow("spreadsheet column, CR LF")
+            << SpreadsheetColumn << QStringList{"A1 ", "A2", QStringLiteral("Α 1 ΝΟΤΙΟ")}
+            << QStringList{"A1", "A2", QStringLiteral("Α 1 Ν")}
+            << QStringList{"A1", "A2", QStringLiteral("Α 1 ΝΟΤΙΟ")};
+        const QStringList people{QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("Κωνσταντινίδου Αικατερίνη")};
+        QTest::newRow("text editor column, LF")
+            << QStringLiteral("Παπαδόπουλος Γιώργος\nΚωνσταντινίδου Αικατερίνη\n") << people
+            << QStringList{QStringLiteral("Παπαδ"), QStringLiteral("Κωνστ")} << people;
+        QTest::newRow("CR") << QStringLiteral("A1\rA2\r") << QStringList{"A1", "A2"} << QStringList{"A1", "A2"}
+                            << QStringList{"A1", "A2"};
+        QTest::newRow("mixed ends and blank lines")
+            << QStringLiteral("\n  A1\r\n\n   \r\rA2 \nA3") << QStringList{"A1", "A2 ", "A3"}
+            << QStringList{"A1", "A2", "A3"} << QStringList{"A1", "A2", "A3"};
+        QTest::newRow("rows of several cells")
+            << QStringLiteral("Πέτρος Ζαφειρίου\tΑθηνάς 5\tΑθήνα\t2101234567\n"
+                              "  Μαρία Λάμπρου\tΣόλωνος 12\r\n\tΚενό όνομα\t\n")
+            << QStringList{QStringLiteral("Πέτρος Ζαφειρίου"), QStringLiteral("Μαρία Λάμπρου")}
+            << QStringList{QStringLiteral("Πέτρο"), QStringLiteral("Μαρία")}
+            << QStringList{QStringLiteral("Πέτρος Ζαφειρίου"), QStringLiteral("Μαρία Λάμπρου")};
+        QTest::newRow("outside the code page")
+            << QStringLiteral("Ζωή Κοντού 😀\nΑ→1 €") << QStringList{QStringLiteral("Ζωή Κοντού ??"), QStringLiteral("Α?1 €")}
+            << QStringList{QStringLiteral("Ζωή Κ"), QStringLiteral("Α?1 €")}
+            << QStringList{QStringLiteral("Ζωή Κοντού ??"), QStringLiteral("Α?1 €")};
+        QTest::newRow("longer than a person's name")
+            << QStringLiteral("Αναστασία Χατζηπαναγιώτου-Οικονόμου\n")
+            << QStringList{QStringLiteral("Αναστασία Χατζηπαναγιώτου-Οικονόμου")}
+            << QStringList{QStringLiteral("Αναστ")}
+            << QStringList{QStringLiteral("Αναστασία Χατζηπαναγιώτου-Οικο")};
     }
-    void aColumnSplitsIntoNames()
+    void pastedTextsBecomeNames()
     {
         QFETCH(QString, text);
-        QFETCH(QStringList, names);
-        QCOMPARE(SplitPastedNames(text), names);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, flats);
+        QFETCH(QStringList, persons);
+        QCOMPARE(PasteIntoEmpty<dat01_Flats>(text), std::make_pair(listed, flats));
+        QCOMPARE(PasteIntoEmpty<dat02_Persons>(text), std::make_pair(listed, persons));
     }
 
     void namesPastedIntoAnEmptyListAreAppendedAsTypedFlats()
