@@ -67,7 +67,7 @@ QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
 }
 
 // Silence of the print system after which one of its answers is given up.
-constexpr double PrintSystemSilenceSeconds = 2.5;
+constexpr double PrintSystemSilenceSeconds = 2;
 
 
 class PdfJob final : public PrinterJob
@@ -159,6 +159,9 @@ struct QtPrinterService::ListReading
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
+    // A question gave up waiting for it: when it ends, its list is older
+    // than the next question and is read again.
+    bool abandoned = false;
     PrinterList list;
 };
 
@@ -189,8 +192,11 @@ bool awaitReading(QtPrinterService::ListReading &reading, std::chrono::milliseco
 
 void QtPrinterService::startReading() const
 {
-    if (reading_)
-        return;
+    if (reading_) {
+        const std::lock_guard lock(reading_->mutex);
+        if (!reading_->done || !reading_->abandoned)
+            return;
+    }
     reading_ = std::make_shared<ListReading>();
     // Detached: a print server that never answers must not hold up the end
     // of the program either.
@@ -214,6 +220,8 @@ PrinterList QtPrinterService::listPrinters() const
         if (reading_ == reading)
             reading_.reset();
     } else {
+        const std::lock_guard lock(reading->mutex);
+        reading->abandoned = true;
         list.answered = false;
     }
     if (!list.names.contains(BuiltInPdfPrinterName()))
