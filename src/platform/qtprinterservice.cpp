@@ -69,7 +69,6 @@ QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
 // Silence of the print system after which one of its answers is given up.
 constexpr double PrintSystemSilenceSeconds = 2;
 
-
 class PdfJob final : public PrinterJob
 {
 public:
@@ -173,7 +172,8 @@ bool awaitReading(QtPrinterService::ListReading &reading, std::chrono::milliseco
 {
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + limit;
-    const bool repaint = QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+    const QCoreApplication *application = QCoreApplication::instance();
+    const bool repaint = application && QThread::currentThread() == application->thread();
     std::unique_lock lock(reading.mutex);
     // A working print system answers before the windows need repainting.
     reading.finished.wait_for(lock, 100ms, [&] { return reading.done; });
