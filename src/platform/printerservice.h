@@ -37,6 +37,21 @@ struct PrinterJobRequest
     double paperHeightTwips = 0;
 };
 
+// What the print system answered when asked for its printers.
+struct PrinterList
+{
+    // The installed printers in the platform's order, the built-in one last.
+    QStringList names;
+    // The desktop's default printer; empty when it has none.
+    QString defaultName;
+    // The printers that take no jobs now, each with the print system's reason
+    // (empty when it gives none).
+    QMap<QString, QString> refusing;
+    // False when the print system did not answer within the time limit: the
+    // list then holds the built-in printer only, which needs no print system.
+    bool answered = true;
+};
+
 // One document on one printer. The device's origin is the paper's top-left
 // corner, so a page is drawn the same way on every printer.
 class PrinterJob
@@ -49,8 +64,14 @@ public:
     virtual bool makesCopies() const = 0;
     virtual bool newPage() = 0;
     // Ends the document; false when the output could not be written (an
-    // earlier file of that name then stays whole).
+    // earlier file of that name then stays whole) or the print system did not
+    // take the job.
     virtual bool end() = 0;
+    // After a failed end: the print system's reason for not taking the job;
+    // empty when it was not the print system that failed.
+    virtual QString refusal() const { return {}; }
+    // After a failed end: the print system stopped answering on the way.
+    virtual bool printSystemSilent() const { return false; }
 };
 
 // The printers the program can print on, by device name; the current printer
@@ -60,8 +81,12 @@ class PrinterService
 {
 public:
     virtual ~PrinterService() = default;
+    // Asks the print system for its printers. The asking runs off the
+    // windows' thread and is given up after a few seconds; meanwhile the
+    // windows are repainted.
+    virtual PrinterList listPrinters() const = 0;
     // The installed printers in the platform's order, the built-in one last.
-    virtual QStringList printerNames() const = 0;
+    QStringList printerNames() const { return listPrinters().names; }
     // The device name of the current printer (at first the platform's default).
     virtual QString currentPrinterName() const = 0;
     virtual void setCurrentPrinter(const QString &name) = 0;
@@ -89,7 +114,8 @@ std::unique_ptr<PrinterJob> StartPdfJob(const PrinterJobRequest &request);
 
 // The test double: a fixed list of printers (by default only the built-in
 // one), papers and orientations a printer refuses, font lists, jobs that can
-// fail, and a record of every job. The built-in printer writes real PDF files;
+// fail, a print system that refuses jobs or never answers, and a record of
+// every job. The built-in printer writes real PDF files;
 // other printers draw into pictures that are counted.
 class FixedPrinterService final : public PrinterService
 {
@@ -102,7 +128,7 @@ public:
         bool ended = false;
     };
 
-    QStringList printerNames() const override { return names; }
+    PrinterList listPrinters() const override;
     QString currentPrinterName() const override { return current; }
     void setCurrentPrinter(const QString &name) override;
     int paperCode() const override { return paper; }
@@ -123,8 +149,15 @@ public:
     // Unset: the desktop's own fonts. Per printer name: its fonts.
     std::optional<QStringList> screenFontList;
     QMap<QString, QStringList> printerFontLists;
+    // Printers the print system refuses jobs for, with its reason.
+    QMap<QString, QString> refusingPrinters;
+    // False: the print system never answers (the list holds the built-in
+    // printer only).
+    bool printSystemAnswers = true;
     bool failJobStart = false;
     bool failJobEnd = false;
+    // When set, a failed end is the print system's refusal with this reason.
+    QString jobRefusal;
     // Every printer made current, in order.
     QStringList madeCurrent;
     QList<Job> jobs;

@@ -1,5 +1,7 @@
 #include "platform/qtprinterservice.h"
 
+#include "platform/cupsprintsystem.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -8,17 +10,23 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPluginLoader>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QSizeF>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace kelvarino {
 
 namespace {
 
 // Loading the printer support plugin with the print system's client library
-// and all it needs is the slow part of the first question about printers.
+// and all it needs is the slow part of the first question about papers.
 // Only the loading happens here: the plugin itself is made on the GUI thread
 // by that first question, so the password prompt it installs serves the
 // printing done there.
@@ -58,17 +66,8 @@ QPageLayout paperLayout(const PrinterJobRequest &request, bool asLaidOut)
     return QPageLayout(size, layoutOrientation(request.orientation), QMarginsF());
 }
 
-} // namespace
-
-void LayOutDesktopPage(QPrinter &printer, const PrinterJobRequest &request)
-{
-    // A new layout brings the standard mode back, whose page starts at the
-    // printer's printable corner: full page is set after it.
-    printer.setPageLayout(paperLayout(request, false));
-    printer.setFullPage(true);
-}
-
-namespace {
+// Silence of the print system after which one of its answers is given up.
+constexpr double PrintSystemSilenceSeconds = 2;
 
 class PdfJob final : public PrinterJob
 {
@@ -90,24 +89,44 @@ private:
     QPdfWriter writer_;
 };
 
+// A document for a printer of the print system: laid out into a PDF file
+// exactly as the built-in printer's, on the printer's paper of the code, and
+// handed to the print system at the end, which says whether it took the job.
 class DesktopPrinterJob final : public PrinterJob
 {
 public:
-    DesktopPrinterJob(const QString &name, const PrinterJobRequest &request)
-        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution)
+    DesktopPrinterJob(const QString &name, const PrinterJobRequest &request) : writer_(&file_)
     {
-        LayOutDesktopPage(printer_, request);
-        printer_.setCopyCount(request.copies);
-        printer_.setDocName(QStringLiteral("Κελβαρίνο"));
+        const QPageLayout layout = paperLayout(request, false);
+        writer_.setResolution(1200);
+        writer_.setPageLayout(layout);
+        writer_.setCreator(QStringLiteral("Κελβαρίνο"));
+        submission_.printer = name;
+        submission_.title = QStringLiteral("Κελβαρίνο");
+        submission_.media = layout.pageSize().key();
+        submission_.landscape = request.orientation == LandscapeOrientation;
+        submission_.copies = request.copies;
     }
-    bool valid() const { return printer_.isValid(); }
-    QPaintDevice *device() override { return &printer_; }
-    bool makesCopies() const override { return printer_.supportsMultipleCopies(); }
-    bool newPage() override { return printer_.newPage(); }
-    bool end() override { return printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted; }
+    bool open() { return file_.open(); }
+    QPaintDevice *device() override { return &writer_; }
+    bool makesCopies() const override { return true; }
+    bool newPage() override { return writer_.newPage(); }
+    bool end() override
+    {
+        if (!file_.flush() || file_.error() != QFileDevice::NoError)
+            return false;
+        submission_.file = file_.fileName();
+        answer_ = SubmitToPrintSystem(submission_, PrintSystemSilenceSeconds);
+        return answer_.taken;
+    }
+    QString refusal() const override { return answer_.reason; }
+    bool printSystemSilent() const override { return answer_.silent; }
 
 private:
-    QPrinter printer_;
+    QTemporaryFile file_;
+    QPdfWriter writer_;
+    PrintSystemJob submission_;
+    PrintSystemAnswer answer_;
 };
 
 } // namespace
@@ -124,6 +143,7 @@ std::unique_ptr<PrinterJob> StartPdfJob(const PrinterJobRequest &request)
 
 void QtPrinterService::prepare()
 {
+    startReading();
     loading_ = std::async(std::launch::async, loadPrinterSupportLibraries, QCoreApplication::libraryPaths());
 }
 
@@ -133,20 +153,86 @@ void QtPrinterService::awaitPrinterSupport() const
         loading_.wait();
 }
 
-QStringList QtPrinterService::printerNames() const
+struct QtPrinterService::ListReading
 {
-    awaitPrinterSupport();
-    QStringList names = QPrinterInfo::availablePrinterNames();
-    if (!names.contains(BuiltInPdfPrinterName()))
-        names.append(BuiltInPdfPrinterName());
-    return names;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    // A question gave up waiting for it: when it ends, its list is older
+    // than the next question and is read again.
+    bool abandoned = false;
+    PrinterList list;
+};
+
+namespace {
+
+// Waits for the reading until the time limit, repainting the windows
+// meanwhile; true when it finished.
+bool awaitReading(QtPrinterService::ListReading &reading, std::chrono::milliseconds limit)
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + limit;
+    const QCoreApplication *application = QCoreApplication::instance();
+    const bool repaint = application && QThread::currentThread() == application->thread();
+    std::unique_lock lock(reading.mutex);
+    // A working print system answers before the windows need repainting.
+    reading.finished.wait_for(lock, 100ms, [&] { return reading.done; });
+    while (!reading.done && steady_clock::now() < deadline) {
+        if (repaint) {
+            lock.unlock();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+            lock.lock();
+        }
+        reading.finished.wait_for(lock, 50ms, [&] { return reading.done; });
+    }
+    return reading.done;
+}
+
+} // namespace
+
+void QtPrinterService::startReading() const
+{
+    if (reading_) {
+        const std::lock_guard lock(reading_->mutex);
+        if (!reading_->done || !reading_->abandoned)
+            return;
+    }
+    reading_ = std::make_shared<ListReading>();
+    // Detached: a print server that never answers must not hold up the end
+    // of the program either.
+    std::thread([reading = reading_] {
+        PrinterList list = ReadPrintSystemPrinters(PrintSystemSilenceSeconds);
+        const std::lock_guard lock(reading->mutex);
+        reading->list = std::move(list);
+        reading->done = true;
+        reading->finished.notify_all();
+    }).detach();
+}
+
+PrinterList QtPrinterService::listPrinters() const
+{
+    startReading();
+    const std::shared_ptr<ListReading> reading = reading_;
+    PrinterList list;
+    if (awaitReading(*reading, std::chrono::milliseconds(ListTimeLimitMs))) {
+        const std::lock_guard lock(reading->mutex);
+        list = reading->list;
+        if (reading_ == reading)
+            reading_.reset();
+    } else {
+        const std::lock_guard lock(reading->mutex);
+        reading->abandoned = true;
+        list.answered = false;
+    }
+    if (!list.names.contains(BuiltInPdfPrinterName()))
+        list.names.append(BuiltInPdfPrinterName());
+    return list;
 }
 
 QString QtPrinterService::currentPrinterName() const
 {
     if (current_.isEmpty()) {
-        awaitPrinterSupport();
-        const QString name = QPrinterInfo::defaultPrinterName();
+        const QString name = listPrinters().defaultName;
         current_ = name.isEmpty() ? BuiltInPdfPrinterName() : name;
     }
     return current_;
@@ -167,6 +253,7 @@ int QtPrinterService::paperCode() const
         const QString name = currentPrinterName();
         int code = 9;
         if (name != BuiltInPdfPrinterName()) {
+            awaitPrinterSupport();
             const int id = QPrinterInfo::printerInfo(name).defaultPageSize().windowsId();
             if (id > 0)
                 code = id;
@@ -188,6 +275,7 @@ void QtPrinterService::setPaperCode(int code)
         return; // a paper no printer here knows
     const QString name = currentPrinterName();
     if (name != BuiltInPdfPrinterName()) {
+        awaitPrinterSupport();
         const QList<QPageSize> supported = QPrinterInfo::printerInfo(name).supportedPageSizes();
         const bool known = std::any_of(supported.begin(), supported.end(),
                                        [&](const QPageSize &s) { return s.isEquivalentTo(size); });
@@ -219,7 +307,7 @@ std::unique_ptr<PrinterJob> QtPrinterService::startJob(const PrinterJobRequest &
     if (name == BuiltInPdfPrinterName())
         return StartPdfJob(request);
     auto job = std::make_unique<DesktopPrinterJob>(name, request);
-    if (!job->valid())
+    if (!job->open())
         return nullptr;
     return job;
 }
@@ -233,7 +321,10 @@ namespace {
 class PictureJob final : public PrinterJob
 {
 public:
-    PictureJob(FixedPrinterService::Job &record, bool failEnd) : record_(record), failEnd_(failEnd) {}
+    PictureJob(FixedPrinterService::Job &record, bool failEnd, const QString &refusal)
+        : record_(record), failEnd_(failEnd), refusal_(refusal)
+    {
+    }
     QPaintDevice *device() override
     {
         if (record_.pages == 0)
@@ -251,10 +342,12 @@ public:
         record_.ended = !failEnd_;
         return !failEnd_;
     }
+    QString refusal() const override { return failEnd_ ? refusal_ : QString(); }
 
 private:
     FixedPrinterService::Job &record_;
     bool failEnd_;
+    QString refusal_;
     QPicture picture_;
 };
 
@@ -293,6 +386,13 @@ private:
 };
 
 } // namespace
+
+PrinterList FixedPrinterService::listPrinters() const
+{
+    if (!printSystemAnswers)
+        return {{BuiltInPdfPrinterName()}, QString(), {}, false};
+    return {names, QString(), refusingPrinters, true};
+}
 
 void FixedPrinterService::setCurrentPrinter(const QString &name)
 {
@@ -336,7 +436,7 @@ std::unique_ptr<PrinterJob> FixedPrinterService::startJob(const PrinterJobReques
         return std::make_unique<RecordedPdfJob>(std::move(pdf), jobs.last(), failJobEnd);
     }
     jobs.append({current, request, 0, false});
-    return std::make_unique<PictureJob>(jobs.last(), failJobEnd);
+    return std::make_unique<PictureJob>(jobs.last(), failJobEnd || !jobRefusal.isEmpty(), jobRefusal);
 }
 
 } // namespace kelvarino

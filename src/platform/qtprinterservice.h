@@ -3,21 +3,20 @@
 #include "platform/printerservice.h"
 
 #include <future>
-
-class QPrinter;
+#include <memory>
 
 namespace kelvarino {
-
-// Lays a desktop printer's page out for a job: the request's paper and
-// orientation, drawn from the paper's top-left corner (full page) like the
-// preview and the PDF, not from the corner of the printer's printable area.
-void LayOutDesktopPage(QPrinter &printer, const PrinterJobRequest &request);
 
 // The printers installed on the desktop, plus the built-in PDF printer.
 class QtPrinterService final : public PrinterService
 {
 public:
-    QStringList printerNames() const override;
+    // How long the windows wait for the print system's list. It only guards
+    // against a print server that accepts the connection and never answers:
+    // a working one answers in a fraction of a second.
+    static constexpr int ListTimeLimitMs = 6000;
+
+    PrinterList listPrinters() const override;
     // The current printer: the desktop's default printer at first, the
     // built-in one when there is none.
     QString currentPrinterName() const override;
@@ -30,14 +29,21 @@ public:
     QStringList printerFonts() const override;
     std::unique_ptr<PrinterJob> startJob(const PrinterJobRequest &request) override;
 
-    // Loads the desktop's printer support on another thread, ahead of the
-    // first question about printers.
+    // Starts reading the printer list, and loads the toolkit's printer support
+    // (which reads the papers), on other threads ahead of the first question.
     void prepare();
 
+    struct ListReading;
+
 private:
+    void startReading() const;
     void awaitPrinterSupport() const;
 
     std::future<void> loading_;
+    // The reading of the list under way, shared with its thread; a reading
+    // that outlived the time limit is waited for again by the next question
+    // rather than started a second time.
+    mutable std::shared_ptr<ListReading> reading_;
     mutable QString current_;
     mutable int paper_ = 0; // 0: not yet read from the printer
     int orientation_ = PortraitOrientation;

@@ -126,15 +126,16 @@ void fontsfrm::firstTick()
     }
     const QStringList common = MatchPrinterFonts(sortedPrinter, screen, [this] { scalepic_->step(); });
     cbmatched_->clear();
-    cbmatched_->addItems(SortedLikeList(common));
+    const QStringList sortedCommon = SortedLikeList(common);
+    cbmatched_->addItems(sortedCommon);
     for (QComboBox *list : {cbscreen_, cbprinter_, cbmatched_})
         list->setCurrentIndex(-1);
     scalepic_->hide();
     lmatched_->setText(QStringLiteral("%1 Κοινές Γραμματοσειρές").arg(common.size()));
     listSync_ = true;
-    const int preferred = cbmatched_->findText(state.PreferredFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const qsizetype preferred = FontEntryOf(sortedCommon, state.PreferredFont);
     if (preferred >= 0)
-        clickCommon(preferred);
+        clickCommon(int(preferred));
     setBusy(false);
 }
 
@@ -209,11 +210,11 @@ void fontsfrm::acceptFont()
 
 void fontsfrm::showCurrent()
 {
-    const int found = cbmatched_->findText(context_.state.PreferredFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const qsizetype found = FontEntryOf(ItemsOf(*cbmatched_), context_.state.PreferredFont);
     if (found < 0 || found == cbmatched_->currentIndex())
         return;
     listSync_ = true;
-    clickCommon(found);
+    clickCommon(int(found));
 }
 
 QString fontsfrm::labelText(const QString &name) const

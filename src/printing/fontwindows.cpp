@@ -1,6 +1,7 @@
 #include "printing/fontwindows.h"
 
 #include "core/autoloadfile.h"
+#include "platform/fontfamilies.h"
 #include "platform/twips.h"
 #include "printing/pagesurface.h"
 #include "printing/printjob.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QPainter>
 
 #include <algorithm>
@@ -51,6 +53,23 @@ QStringList MatchPrinterFonts(const QStringList &printer, const QStringList &scr
             step();
     }
     return common;
+}
+
+qsizetype FontEntryOf(const QStringList &list, const QString &name)
+{
+    const qsizetype exact = list.indexOf(name);
+    if (exact >= 0)
+        return exact;
+    const QString family = InstalledFontFamily(name);
+    return family.isEmpty() ? -1 : list.indexOf(family);
+}
+
+QStringList ItemsOf(const QComboBox &list)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items.append(list.itemText(i));
+    return items;
 }
 
 QStringList SortedLikeList(QStringList names)

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class QComboBox;
+
 namespace kelvarino {
 
 // The sample alphabet of the font windows: 67 Greek letters, each followed by
@@ -33,6 +35,14 @@ FontMatch MatchScreenFonts(const QStringList &screen, const QStringList &printer
 // common when an unmatched screen font has exactly its name (that screen font
 // is then used up). step runs once per printer font.
 QStringList MatchPrinterFonts(const QStringList &printer, const QStringList &screen, const std::function<void()> &step);
+
+// Where a font name stands in a list of font names: at the name itself
+// (whole, case-sensitive), else at the installed family that answers it
+// ("Arial Greek" at Arial's family); -1 when at neither.
+qsizetype FontEntryOf(const QStringList &list, const QString &name);
+
+// The entries of a list control, in its order.
+QStringList ItemsOf(const QComboBox &list);
 
 // A list control's own order: alphabetical, letter case aside.
 QStringList SortedLikeList(QStringList names);

@@ -1,4 +1,5 @@
 #include "printing/pagesurface.h"
+#include "platform/fontfamilies.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -20,10 +21,8 @@ QString DrawingFamily(const QString &name)
     if (found != resolved.constEnd())
         return found.value();
     const QStringList installed = QFontDatabase::families();
-    QString family;
-    if (installed.contains(name, Qt::CaseSensitive)) {
-        family = name;
-    } else {
+    QString family = InstalledFontFamily(name);
+    if (family.isEmpty()) {
         for (const QString &candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                                          QStringLiteral("DejaVu Sans")}) {
             if (installed.contains(candidate, Qt::CaseSensitive)

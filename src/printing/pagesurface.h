@@ -29,9 +29,10 @@ struct SurfaceFont
     friend bool operator==(const SurfaceFont &, const SurfaceFont &) = default;
 };
 
-// The installed family that stands for a font name: the name itself when it
-// is installed (names match whole and exactly), else the first installed of
-// Arial, Liberation Sans and DejaVu Sans that has Greek letters.
+// The installed family that stands for a font name: the family that answers
+// the name (InstalledFontFamily: "Arial Greek" draws as Arial does), else the
+// first installed of Arial, Liberation Sans and DejaVu Sans that has Greek
+// letters.
 QString DrawingFamily(const QString &name);
 
 struct FontReference;

@@ -51,6 +51,21 @@ void ShowPrinterProblem(const Platform &platform)
     platform.messages->error(QStringLiteral("Εκτυπωτές"), QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
 }
 
+void ShowPrintSystemSilent(const Platform &platform)
+{
+    platform.messages->error(QStringLiteral("Εκτυπωτές"),
+                             QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο "
+                                            "ή επιλέξτε τον εκτυπωτή PDF."));
+}
+
+void ShowPrintSystemRefusal(const Platform &platform, const QString &what, const QString &reason)
+{
+    QString text = what;
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\nΤο σύστημα εκτυπώσεων αναφέρει: ") + reason;
+    platform.messages->error(QStringLiteral("Εκτυπωτές"), text);
+}
+
 namespace {
 
 // The pages of a job: one painter for the whole document.
@@ -138,7 +153,12 @@ bool PrintDocument(const PrintingContext &context, const PrintSetting &slot, int
                     written = job->end();
                 }
             }
-            if (!written)
+            if (!written && job && job->printSystemSilent())
+                ShowPrintSystemSilent(platform);
+            else if (!written && job && !job->refusal().isEmpty())
+                ShowPrintSystemRefusal(platform, QStringLiteral("Το σύστημα εκτυπώσεων δεν δέχτηκε την εκτύπωση."),
+                                       job->refusal());
+            else if (!written)
                 ShowPrinterProblem(platform);
             printed = written;
         }

@@ -3,6 +3,7 @@
 
 #include "core/formatting.h"
 #include "printing/previewwidgets.h"
+#include "printing/printjob.h"
 #include "printing/selectprinter.h"
 
 #include <QApplication>
@@ -188,15 +189,27 @@ void prninterface::confirm()
 {
     leaveCopies();
     PrinterService &printers = *context_.platform.printers;
-    bool installed = false;
+    const QString &wanted = context_.state.ProgramPrinter;
+    PrinterList installed;
     {
         const WaitCursor hourglass;
-        installed = printers.printerNames().contains(context_.state.ProgramPrinter);
+        installed = printers.listPrinters();
     }
-    if (!installed) {
+    if (!installed.names.contains(wanted)) {
+        if (!installed.answered) {
+            ShowPrintSystemSilent(context_.platform);
+            return;
+        }
         context_.platform.messages->error(QStringLiteral("Εκτυπωτές"),
                                           QStringLiteral("Ο προτιμώμενος εκτυπωτής δεν υπάρχει. Κάντε click πάνω του "
                                                          "για να τον αλλάξετε."));
+        return;
+    }
+    if (installed.refusing.contains(wanted)) {
+        ShowPrintSystemRefusal(context_.platform,
+                               QStringLiteral("Ο εκτυπωτής ") + wanted
+                                   + QStringLiteral(" δεν δέχεται εργασίες εκτύπωσης αυτή τη στιγμή."),
+                               installed.refusing.value(wanted));
         return;
     }
     if (printers.currentPrinterName() != context_.state.ProgramPrinter)

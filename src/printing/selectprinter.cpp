@@ -122,19 +122,21 @@ void SelectPrinter::compare()
     const FontMatch match = MatchScreenFonts(screen, printer, [this] { scalepic_->step(); });
     scalepic_->hide();
     lscreen_->setText(QStringLiteral("%1 γραμματοσειρές μόνο οθόνης").arg(match.screenOnly.size()));
-    cbscreen_->addItems(SortedLikeList(match.screenOnly));
+    const QStringList screenOnly = SortedLikeList(match.screenOnly);
+    cbscreen_->addItems(screenOnly);
     lmatched_->setText(QStringLiteral("%1 κοινές γραμματοσειρές οθόνης/εκτυπωτή").arg(match.common.size()));
-    cbmatched_->addItems(SortedLikeList(match.common));
+    const QStringList common = SortedLikeList(match.common);
+    cbmatched_->addItems(common);
     cbscreen_->setCurrentIndex(-1);
     cbmatched_->setCurrentIndex(-1);
     const QString preferred = context_.state.PreferredFont;
-    const int common = cbmatched_->findText(preferred, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (common >= 0) {
-        chooseCommonFont(common);
+    const qsizetype inCommon = FontEntryOf(common, preferred);
+    if (inCommon >= 0) {
+        chooseCommonFont(int(inCommon));
     } else {
-        const int screenOnly = cbscreen_->findText(preferred, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (screenOnly >= 0)
-            chooseScreenFont(screenOnly);
+        const qsizetype inScreenOnly = FontEntryOf(screenOnly, preferred);
+        if (inScreenOnly >= 0)
+            chooseScreenFont(int(inScreenOnly));
     }
     setBusy(false);
 }
@@ -163,10 +165,10 @@ void SelectPrinter::makeProgramPrinter()
     if (selected < 0)
         return;
     AppState &state = context_.state;
-    bool found = false;
-    for (int i = 0; i < cbmatched_->count() && !found; ++i)
-        found = cbmatched_->itemText(i).trimmed() == state.PreferredFont.trimmed();
-    if (!found) {
+    QStringList common = ItemsOf(*cbmatched_);
+    for (QString &name : common)
+        name = name.trimmed();
+    if (FontEntryOf(common, state.PreferredFont.trimmed()) < 0) {
         context_.platform.messages->exclamation(
             QStringLiteral("Επιλογή νέου εκτυπωτή"),
             QStringLiteral("Η προτιμώμενη γραμματοσειρά ") + state.PreferredFont

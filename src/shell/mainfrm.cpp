@@ -483,7 +483,8 @@ void MainFrm::InitPrinters()
     if (state.PreferredFont.isEmpty())
         state.PreferredFont = QStringLiteral("Arial Greek");
     QAction *selectPrinter = menus_->action(QStringLiteral("mnuSelectPrinter"));
-    const QStringList printers = context_.platform.printers ? context_.platform.printers->printerNames() : QStringList();
+    const PrinterList installed = context_.platform.printers ? context_.platform.printers->listPrinters() : PrinterList();
+    const QStringList &printers = installed.names;
     if (printers.isEmpty()) {
         state.PrintingPossible = false;
         context_.platform.messages->exclamation(QStringLiteral("Εκτυπωτές"), noPrintersText());
@@ -492,7 +493,9 @@ void MainFrm::InitPrinters()
         return;
     }
     state.SystemPrinter = context_.platform.printers->currentPrinterName();
-    if (!printers.contains(state.ProgramPrinter))
+    // A print system that did not answer has not said that the program
+    // printer is gone: it stays the program printer.
+    if (!printers.contains(state.ProgramPrinter) && installed.answered)
         state.ProgramPrinter = state.SystemPrinter;
     setPrinterCaption(PrinterCaptionOf(state.ProgramPrinter));
     // The start-up font check counts the fonts of the screen and of the

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -108,20 +107,6 @@ private slots:
             printers.setPaperCode(paper);
             QCOMPARE(printers.paperCode(), paper);
         }
-    }
-
-    void aDesktopPrinterDrawsFromThePapersCorner()
-    {
-        // A printer in standard mode starts the page at its printable corner,
-        // which moves the whole page by the printer's unprintable left edge.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        PrinterJobRequest request;
-        request.orientation = LandscapeOrientation;
-        LayOutDesktopPage(printer, request);
-        QVERIFY(printer.fullPage());
-        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
-        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
     }
 
     void aColumnCopiedOnThisDesktopReachesTheProgramInCrLfLines()

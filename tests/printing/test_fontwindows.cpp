@@ -161,6 +161,40 @@ private slots:
         QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Office"));
     }
 
+    // The other system's "Arial Greek" is Arial with its Greek letters: the
+    // printer selection finds it as the common family that draws it and makes
+    // the printer the program printer, the stored name unchanged. A name that
+    // no family answers is still refused.
+    void aGreekFontNameCountsAsItsFamily()
+    {
+        FontFixture f;
+        f.state.PreferredFont = QStringLiteral("Arial Greek");
+        SelectPrinter selection(f.withCaptions());
+        selection.firstTick();
+        QCOMPARE(selection.commonFonts()->currentText(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(selection.sampleFont(), QStringLiteral("Liberation Sans"));
+        selection.choosePrinter(0);
+        selection.makeProgramPrinter();
+        QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Εκτυπώσεις"));
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QCOMPARE(f.state.PreferredFont, QStringLiteral("Arial Greek"));
+
+        fontsfrm overview(f.withCaptions());
+        overview.firstTick();
+        QCOMPARE(overview.sampleFont(), QStringLiteral("Liberation Sans"));
+
+        FontFixture g;
+        g.state.PreferredFont = QStringLiteral("Nowhere Sans Greek");
+        SelectPrinter refusing(g.withCaptions());
+        refusing.firstTick();
+        QCOMPARE(refusing.commonFonts()->currentIndex(), -1);
+        refusing.makeProgramPrinter();
+        QCOMPARE(g.doubles.messages.shown.last().text,
+                 QStringLiteral("Η προτιμώμενη γραμματοσειρά Nowhere Sans Greek δεν είναι μεταξύ των γραμματοσειρών του "
+                                "εκτυπωτή που θέλετε.\n\nΕπιλέξτε μια συμβατή γραμματοσειρά."));
+        QCOMPARE(g.state.ProgramPrinter, BuiltInPdfPrinterName());
+    }
+
     void aPrinterWithoutFontsCannotBecomeTheProgramPrinter()
     {
         FontFixture f;

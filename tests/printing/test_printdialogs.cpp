@@ -153,6 +153,51 @@ private slots:
         QCOMPARE(f.doubles.printers.currentPrinterName(), QStringLiteral("Gone"));
     }
 
+    // A queue that takes no jobs, or a print system that does not answer, is
+    // told before the job and the dialog stays open; the built-in printer
+    // needs no print system.
+    void printSystemProblemsKeepTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("refused with a reason")
+            << QStringLiteral("Office") << true << QStringLiteral("Rejecting Jobs")
+            << QStringLiteral("Ο εκτυπωτής Office δεν δέχεται εργασίες εκτύπωσης αυτή τη στιγμή.\n\nΤο σύστημα "
+                              "εκτυπώσεων αναφέρει: Rejecting Jobs");
+        QTest::newRow("refused without a reason")
+            << QStringLiteral("Office") << true << QString()
+            << QStringLiteral("Ο εκτυπωτής Office δεν δέχεται εργασίες εκτύπωσης αυτή τη στιγμή.");
+        QTest::newRow("no answer")
+            << QStringLiteral("Office") << false << QString()
+            << QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή επιλέξτε "
+                              "τον εκτυπωτή PDF.");
+        QTest::newRow("no answer, built-in printer") << BuiltInPdfPrinterName() << false << QString() << QString();
+    }
+    void printSystemProblemsKeepTheDialogOpen()
+    {
+        QFETCH(QString, printer);
+        QFETCH(bool, answers);
+        QFETCH(QString, reason);
+        QFETCH(QString, message);
+        PrintingFixture f;
+        f.doubles.printers.names = {QStringLiteral("Office"), BuiltInPdfPrinterName()};
+        f.doubles.printers.printSystemAnswers = answers;
+        if (answers)
+            f.doubles.printers.refusingPrinters.insert(QStringLiteral("Office"), reason);
+        f.state.ProgramPrinter = printer;
+        prninterface dialog(f.context(), 1, 1);
+        dialog.confirm();
+        QCOMPARE(dialog.choice().confirmed, message.isEmpty());
+        if (!message.isEmpty()) {
+            QCOMPARE(dialog.result(), 0);
+            QCOMPARE(f.doubles.messages.shown.size(), 1);
+            QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Εκτυπωτές"));
+            QCOMPARE(f.doubles.messages.shown.last().text, message);
+        }
+    }
+
     void anotherPrinterChosenThroughThePrinterName()
     {
         PrintingFixture f;

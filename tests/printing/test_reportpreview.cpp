@@ -341,6 +341,26 @@ private slots:
         QCOMPARE(f.doubles.messages.shown.size(), 2);
     }
 
+    // A job the print system does not take is not reported as printed: the
+    // user reads the print system's reason.
+    void aJobThePrintSystemRefusesIsReported()
+    {
+        PrintingFixture f;
+        const QString office = QStringLiteral("Office");
+        f.doubles.printers.names = {office, BuiltInPdfPrinterName()};
+        f.doubles.printers.current = f.state.ProgramPrinter = f.state.SystemPrinter = office;
+        f.doubles.printers.jobRefusal = QStringLiteral("Destination \"Office\" is not accepting jobs.");
+        auto preview = f.open();
+        QVERIFY(!preview->printPages(PrintChoice{true, 1, true}));
+        QCOMPARE(f.doubles.printers.jobs.size(), 1);
+        QVERIFY(!f.doubles.printers.jobs.last().ended);
+        const MessageRequest refused = f.doubles.messages.shown.last();
+        QCOMPARE(refused.title, QStringLiteral("Εκτυπωτές"));
+        QCOMPARE(refused.text, QStringLiteral("Το σύστημα εκτυπώσεων δεν δέχτηκε την εκτύπωση.\n\nΤο σύστημα "
+                                              "εκτυπώσεων αναφέρει: Destination \"Office\" is not accepting jobs."));
+        QCOMPARE(refused.icon, MessageIcon::Critical);
+    }
+
     // The PDF printer prints every paper of the page setup at the size the
     // preview lays out, in both orientations (a standard size within a
     // millimetre keeps its standard name and size).

@@ -321,13 +321,18 @@ private slots:
 
     void missingFontsDrawInAnInstalledGreekFont()
     {
-        const QString family = DrawingFamily(QStringLiteral("Arial Greek"));
+        const QString family = DrawingFamily(QStringLiteral("Nowhere Sans"));
         QVERIFY(QFontDatabase::families().contains(family));
         QVERIFY(QFontDatabase::writingSystems(family).contains(QFontDatabase::Greek));
         // Names match whole and exactly: a name differing in case is not the font.
         QCOMPARE(DrawingFamily(QStringLiteral("dejavu sans")), family);
         QCOMPARE(DrawingFamily(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
         QCOMPARE(DrawingFamily(QStringLiteral("D")), family);
+        // The other system's name of a family with its Greek letters draws
+        // with that family, here through the font system's alias.
+        QCOMPARE(DrawingFamily(QStringLiteral("Arial Greek")), DrawingFamily(QStringLiteral("Arial")));
+        QCOMPARE(DrawingFamily(QStringLiteral("Times New Roman Greek")), QStringLiteral("Liberation Serif"));
+        QCOMPARE(DrawingFamily(QStringLiteral("DejaVu Serif Greek")), QStringLiteral("DejaVu Serif"));
     }
 };
 

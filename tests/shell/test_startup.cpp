@@ -237,6 +237,29 @@ private slots:
                  QStringLiteral("Επιλογή εκτυπωτή (Δεν υπάρχουν)"));
     }
 
+    // A print system that does not answer at start-up has not said that the
+    // program printer is gone: it stays the program printer. One that answers
+    // without it has, and the system printer takes its place.
+    void aSilentPrintSystemKeepsTheProgramPrinter_data()
+    {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QString>("programPrinter");
+        QTest::newRow("silent") << false << QStringLiteral("Office");
+        QTest::newRow("answering without it") << true << BuiltInPdfPrinterName();
+    }
+    void aSilentPrintSystemKeepsTheProgramPrinter()
+    {
+        QFETCH(bool, answers);
+        QFETCH(QString, programPrinter);
+        ShellFixture f;
+        f.doubles.printers.printSystemAnswers = answers;
+        writeAutoload(f, QString(), [](AppState &saved) { saved.ProgramPrinter = QStringLiteral("Office"); });
+        f.window->MDIForm_Load();
+        QCOMPARE(f.state.ProgramPrinter, programPrinter);
+        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+                 QStringLiteral("Επιλογή εκτυπωτή (%1)").arg(programPrinter));
+    }
+
     void theCommandLineNamesADataFile_data()
     {
         QTest::addColumn<QStringList>("arguments");
