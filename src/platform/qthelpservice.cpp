@@ -6,8 +6,19 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QUrl>
+#include <QWindow>
 
 namespace kelvarino {
+
+namespace {
+
+// The desktop keeps only a dialog-type window above the window it belongs to
+// (a plain window's owner is not told to it); the help window is not modal
+// and keeps the buttons of a window.
+constexpr Qt::WindowFlags HelpWindowFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
+} // namespace
 
 QtHelpService::QtHelpService(QString helpFolder) : folder_(std::move(helpFolder)) {}
 
@@ -68,7 +79,7 @@ QWidget *QtHelpService::currentHolder() const
     return owner_;
 }
 
-// A window's own top-level child stands above it and is not blocked by it.
+// A window's own dialog-type child stands above it and is not blocked by it.
 // Changing the parent hides a window, so an open help window is shown again
 // where it stood.
 void QtHelpService::moveTo(QWidget *holder)
@@ -80,12 +91,20 @@ void QtHelpService::moveTo(QWidget *holder)
         modalHolder_->installEventFilter(&watch_);
     if (!window_ || window_->parentWidget() == holder)
         return;
-    const bool open = !window_->isHidden();
-    const QPoint at = window_->pos();
-    window_->setParent(holder, Qt::Window);
-    window_->move(at);
-    if (open)
-        window_->show();
+    if (window_->isHidden()) {
+        window_->setParent(holder, HelpWindowFlags);
+        return;
+    }
+    const QRect place = window_->geometry(); // the page's area, without the desktop's frame
+    window_->setParent(holder, HelpWindowFlags);
+    // The hidden window was left by the desktop where its frame stood, which
+    // the toolkit does not hear of: its place is set anew, through a
+    // different one so that it reaches the desktop.
+    if (QWindow *handle = window_->windowHandle()) {
+        handle->setGeometry(place.translated(1, 0));
+        handle->setGeometry(place);
+    }
+    window_->show();
 }
 
 // Closing a modal window hides it before it returns from its event loop and

@@ -14,7 +14,7 @@ namespace kelvarino {
 // ("<topic>.html" in the help folder), in one help window.
 //
 // The help window belongs to the window that asked for it, so that it stands
-// above that window: to the modal window that is open (as its own top-level
+// above that window: to the modal window that is open (as its own dialog-type
 // child, which the modal window does not block), otherwise to the owner (the
 // main window). When that modal window closes, the help window goes back to
 // the next modal window or the owner, where it stays open as it was.
