@@ -107,9 +107,9 @@ private:
         const int wanted = std::min(MessageBoxWidthForTitle(windowTitle()), screenWidth());
         if (width() >= wanted)
             return;
+        // The text may now need fewer lines.
         QLayout *grid = layout();
-        const int height = grid && grid->hasHeightForWidth() ? grid->totalHeightForWidth(wanted) : this->height();
-        setFixedSize(wanted, std::max(height, minimumSizeHint().height()));
+        setFixedSize(wanted, grid && grid->hasHeightForWidth() ? grid->totalHeightForWidth(wanted) : height());
     }
 
     int screenWidth() const
