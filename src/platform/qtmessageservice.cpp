@@ -2,10 +2,15 @@
 
 #include "platform/qtmodalcursor.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 namespace kelvarino {
@@ -70,12 +75,67 @@ void setGreekButtonTexts(QMessageBox &box)
     }
 }
 
+// A message box at least as wide as its title, so that a window manager's
+// title bar shows the whole title: a box is otherwise only as wide as its text.
+// The box sizes itself when it shows and whenever its layout changes; the
+// width is raised after each of those, never beyond the screen.
+class TitledMessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        widenToTitle();
+    }
+
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest)
+            widenToTitle();
+        return handled;
+    }
+
+private:
+    void widenToTitle()
+    {
+        if (!isVisible())
+            return;
+        const int wanted = std::min(MessageBoxWidthForTitle(windowTitle()), screenWidth());
+        if (width() >= wanted)
+            return;
+        // The text may now need fewer lines.
+        QLayout *grid = layout();
+        setFixedSize(wanted, grid && grid->hasHeightForWidth() ? grid->totalHeightForWidth(wanted) : height());
+    }
+
+    int screenWidth() const
+    {
+        const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+        return where ? where->availableGeometry().width() : width();
+    }
+};
+
 } // namespace
+
+int MessageBoxWidthForTitle(const QString &title)
+{
+    // Title bars commonly set the title in bold, beside the window's icon and
+    // its minimise, maximise and close buttons with margins: room for six
+    // squares of a line's height.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+}
 
 MessageAnswer QtMessageService::show(const MessageRequest &request)
 {
     QWidget *owner = owner_ ? owner_.data() : QApplication::activeWindow();
-    QMessageBox box(boxIcon(request.icon), request.title, request.text, boxButtons(request.buttons), owner);
+    TitledMessageBox box(boxIcon(request.icon), request.title, request.text, boxButtons(request.buttons), owner);
     setGreekButtonTexts(box);
     box.setDefaultButton(boxButton(request.defaultAnswer));
     if (request.escapeCancels && !box.button(QMessageBox::Cancel)) {

@@ -17,11 +17,12 @@ class QtPlatform
 public:
     explicit QtPlatform(const QString &helpFolder) : help_(helpFolder) {}
 
-    // The window over which message boxes and dialogs stand.
+    // The window over which message boxes, dialogs and help stand.
     void setOwner(QWidget *owner)
     {
         messages_.setOwner(owner);
         fileDialogs_.setOwner(owner);
+        help_.setOwner(owner);
     }
 
     // Work the start-up will need, begun on other threads while the splash shows.

@@ -8,13 +8,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 using namespace kelvarino;
 
@@ -47,6 +51,21 @@ ModalDriver inspectNextBox(SeenBox &seen, QMessageBox::StandardButton press,
                 box->button(press)->click();
         },
         {}, where);
+}
+
+// Whether the window takes keyboard input: a key sent through the window
+// system (where an open modal window blocks the windows it does not own)
+// scrolls its page.
+bool scrollsByKeyboard(QTextBrowser *help)
+{
+    help->resize(220, 120); // so that the page is longer than the window
+    QScrollBar *bar = help->verticalScrollBar();
+    if (bar->maximum() <= 0)
+        return false;
+    bar->setValue(0);
+    help->setFocus();
+    QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+    return bar->value() > 0;
 }
 
 } // namespace
@@ -87,6 +106,18 @@ private slots:
                                 MessageButtons::YesNo, MessageAnswer::Yes}),
                  MessageAnswer::No);
         QCOMPARE(seen.icon, QMessageBox::Question);
+    }
+
+    void aMessageBoxIsAsWideAsItsTitle()
+    {
+        const QString title = QStringLiteral("Πρόβλημα στον ορισμό νέου κωδικού προσπέλασης των δεδομένων σας");
+        QtMessageService messages;
+        int width = 0;
+        const auto box = OnModal<QMessageBox>([&width](QMessageBox *b) { width = b->width(); });
+        messages.error(title, QStringLiteral("Στις 2 φορές δεν εισήγατε τον ίδιο κωδικό."));
+        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance(title),
+                 qPrintable(QString::number(width)));
+        QVERIFY(width >= MessageBoxWidthForTitle(title));
     }
 
     void theBuiltInPrinterIsAlwaysThere()
@@ -136,6 +167,37 @@ private slots:
         QVERIFY(help.window()->toPlainText().contains(QStringLiteral("Κωδικός προσπέλασης")));
         help.showTopic(999999);
         QVERIFY(help.window()->toPlainText().contains(QStringLiteral("999999")));
+        help.closeAll();
+        QTRY_VERIFY(!help.window());
+    }
+
+    // Help asked for from a modal window stands above it and takes input while
+    // it is open; when it closes, the help window stays open, the main
+    // window's again.
+    void helpAskedForFromAModalWindowIsItsOwn()
+    {
+        QWidget mainWindow;
+        mainWindow.show();
+        QtHelpService help(QStringLiteral(KV_SOURCE_DIR "/help"));
+        help.setOwner(&mainWindow);
+        auto *dialog = new QDialog(&mainWindow);
+        bool usable = false;
+        const auto modal = OnModal<QDialog>([&](QDialog *open) {
+            help.showTopic(70);
+            QTextBrowser *window = help.window();
+            QVERIFY(window && window->isVisible());
+            QVERIFY(window->toPlainText().contains(QStringLiteral("Κωδικός προσπέλασης")));
+            QCOMPARE(window->windowHandle()->transientParent(), open->windowHandle());
+            usable = scrollsByKeyboard(window);
+        });
+        dialog->exec();
+        delete dialog;
+        QVERIFY(usable);
+        QVERIFY(help.window() && help.window()->isVisible());
+        QCOMPARE(help.window()->parentWidget(), &mainWindow);
+        // Asked for again, the one help window shows the new topic.
+        help.showTopic(37);
+        QCOMPARE(mainWindow.findChildren<QTextBrowser *>().size(), 1);
         help.closeAll();
         QTRY_VERIFY(!help.window());
     }

@@ -173,8 +173,14 @@ private slots:
         QVERIFY(window.canClose());
         QCOMPARE(window.helpTopic(), 8400);
         QCOMPARE(window.menus().size(), 2);
+        // A lifted row does not hold the window: it closes and nothing moves.
+        window.clickRow(0);
+        QVERIFY(window.isCarrying());
         QVERIFY(window.close());
         QCOMPARE(f.platform.help.closeAllCount, 1);
+        QVERIFY(!window.isCarrying());
+        QVERIFY(!f.state.DataChanged);
+        QCOMPARE(f.state.Building.Flats[0].ShortName.trimmed(), QStringLiteral("A"));
     }
 };
 
