@@ -12,6 +12,7 @@
 #include "register/registerlook.h"
 #include "register/textentry.h"
 #include "register/windowopener.h"
+#include "shell/childframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -581,8 +582,7 @@ bool dat07_Percentages::eventFilter(QObject *watched, QEvent *event)
     const QVariant endDate = watched->property(EndDateProperty);
     const QVariant field = watched->property(FieldProperty);
     if (event->type() == QEvent::FocusOut && (endDate.isValid() || field.isValid())) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (LeavesBox(static_cast<QWidget *>(watched), static_cast<QFocusEvent *>(event))) {
             if (endDate.isValid())
                 endDateLeft(endDate.toInt());
             else

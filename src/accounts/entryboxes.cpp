@@ -6,6 +6,7 @@
 #include "register/dateboxfit.h"
 #include "register/dateentry.h"
 #include "register/textentry.h"
+#include "shell/childframe.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -100,10 +101,9 @@ void EntryBoxes::release()
 bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Opening a list, a menu or a message box is not leaving the box;
         // an add or "ΟΚ" takes the box's text itself.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (LeavesBox(static_cast<QWidget *>(watched), static_cast<QFocusEvent *>(event))) {
             const auto rule = rules_.constFind(watched);
             if (rule != rules_.constEnd())
                 (*rule)();

@@ -54,8 +54,17 @@ bool ScreenCover::place()
     const QMargins frame = own.isNull() ? FrameOfShownWindows(window_) : own;
     // The window's own rectangle that, with its frame, fills the available area.
     const QRect wanted = screen->availableGeometry().marginsRemoved(frame);
-    if (window_->geometry() != wanted)
+    if (own.isNull() && !window_->testAttribute(Qt::WA_WState_Created)) {
+        // Not framed yet: the window asks for the place of its frame's corner.
+        // The window manager puts the frame there and moves the window in by
+        // the frame, which places it once more, now with its own frame. (A
+        // window placed by its own corner would stay where it is, and its
+        // title bar would lie above the screen's edge.)
+        window_->resize(wanted.size());
+        window_->move(wanted.topLeft() - QPoint(frame.left(), frame.top()));
+    } else if (window_->geometry() != wanted) {
         window_->setGeometry(wanted);
+    }
     return !own.isNull();
 }
 

@@ -8,6 +8,7 @@
 #include "register/registerlook.h"
 #include "register/textentry.h"
 #include "register/windowopener.h"
+#include "shell/childframe.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -166,8 +167,7 @@ bool dat00_TypesofExpense::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::FocusIn) {
         syncWithData();
     } else if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (LeavesBox(boxes_[std::size_t(i)], static_cast<QFocusEvent *>(event)))
             left(i);
     }
     return DataWindow::eventFilter(watched, event);

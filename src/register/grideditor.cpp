@@ -13,6 +13,7 @@
 #include "register/registerlook.h"
 #include "register/textentry.h"
 #include "register/windowopener.h"
+#include "shell/childframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -802,9 +803,8 @@ bool GridEditor::eventFilter(QObject *watched, QEvent *event)
         onFocusIn(row, column);
         break;
     case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Leaving for a menu or another program is not leaving the cell.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        // Leaving for a menu, another program or the window's own frame is not leaving the cell.
+        if (LeavesBox(static_cast<QWidget *>(watched), static_cast<QFocusEvent *>(event)))
             onFocusOut(row, column);
         else
             rows_[std::size_t(row)].number->setStyleSheet(RowNumberStyle(false));
@@ -930,8 +930,7 @@ void GridEditor::deleteRow(int row)
             show_data();
             return;
         }
-        for (int c = 0; c < int(columns_.size()); ++c)
-            showCellValue(row, c, k);
+        showNewRecordRow();
         return;
     }
     if (!confirmDelete(k)) {
@@ -967,6 +966,8 @@ bool GridEditor::canClose()
     const NewRecordAnswer answer = askAboutNewRecord();
     if (answer == NewRecordAnswer::Cancel)
         return false;
+    if (answer == NewRecordAnswer::Drop && templateTyped())
+        letTypedRowGo();
     const bool repaired = repairBlankNames();
     // Created as Enter creates it; a refusal keeps the window open with the text.
     const bool created = answer != NewRecordAnswer::Create || createRecord();
@@ -998,6 +999,26 @@ GridEditor::NewRecordAnswer GridEditor::askAboutNewRecord()
     case MessageAnswer::No: return NewRecordAnswer::Drop;
     default: return NewRecordAnswer::Cancel;
     }
+}
+
+void GridEditor::letTypedRowGo()
+{
+    resetTemplate();
+    holdUntouchedTemplate();
+    // Escape on the row no longer brings the typed text back either.
+    const int count = recordCount();
+    for (int c = 0; c < int(columns_.size()); ++c)
+        acceptIntoSnapshot(count, c);
+    showNewRecordRow();
+}
+
+void GridEditor::showNewRecordRow()
+{
+    const int row = newRecordRow();
+    if (row < 0 || row >= rowCount_)
+        return;
+    for (int c = 0; c < int(columns_.size()); ++c)
+        showCellValue(row, c, recordCount());
 }
 
 bool GridEditor::repairBlankNames()

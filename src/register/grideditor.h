@@ -108,7 +108,7 @@ struct GridGeometry
 //
 // Text typed on the new-record row and never created is not dropped in
 // silence: the close asks whether to create it first, and lets it go only on
-// an explicit No.
+// an explicit No, which empties the row.
 //
 // Records are addressed by index k; k equal to the record count is the
 // new-record row's template. The member (see TypedGridEditor) stores the data;
@@ -169,6 +169,7 @@ protected:
     virtual void takeSnapshot(int first, int last) = 0;      // records first..last, last may be the template
     virtual void appendTemplate() = 0;                       // the template becomes the last record, then is cleared
     virtual void clearTemplateRow() = 0;                     // the delete image of the new-record row
+    virtual void resetTemplate() = 0;                        // the new-record row as after a creation
     // The binding of a box to its record: the member keeps record k as it is
     // now, and later tells whether record k still is that record.
     virtual void holdRecord(int k) = 0;
@@ -274,6 +275,11 @@ private:
     // (also when nothing was typed), or stay open with it.
     enum class NewRecordAnswer { Create, Drop, Cancel };
     NewRecordAnswer askAboutNewRecord();
+    // The typed new-record row let go: empty, as after a creation, so that
+    // nothing is left to ask about.
+    void letTypedRowGo();
+    // The new-record row's boxes show the template again.
+    void showNewRecordRow();
     // Blank names take the undo copy's, else their running number; true when
     // one was put back.
     bool repairBlankNames();

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "register/amountentry.h"
 #include "register/listgeneration.h"
+#include "shell/childframe.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -275,8 +276,7 @@ bool OpeningFigures::eventFilter(QObject *watched, QEvent *event)
         editing_ = true;
         break;
     case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (LeavesBox(boxes_[std::size_t(box)].edit, static_cast<QFocusEvent *>(event)))
             left(box);
         break;
     }

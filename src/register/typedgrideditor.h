@@ -100,7 +100,7 @@ protected:
     void showListed(std::vector<int> *listed) { listed_ = listed; }
     std::size_t listIndex(int k) const { return listed_ ? std::size_t((*listed_)[std::size_t(k)]) : std::size_t(k); }
     // The new-record row after a creation or its delete image.
-    virtual void resetTemplate() { newRecord_ = R{}; }
+    void resetTemplate() override { newRecord_ = R{}; }
     // Erases record k of the grid from the list; the index list follows.
     void eraseRecord(int k)
     {

@@ -2,7 +2,9 @@
 
 #include "shell/datawindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 
 namespace kelvarino {
 
@@ -51,6 +53,16 @@ void ChildFrame::closeEvent(QCloseEvent *event)
         if (closed_)
             closed_(this);
     }
+}
+
+bool LeavesBox(const QWidget *box, const QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return false;
+    // The focus has moved already when the box hears that it lost it.
+    const auto *frame = qobject_cast<const QMdiSubWindow *>(QApplication::focusWidget());
+    return !frame || !frame->isAncestorOf(box);
 }
 
 } // namespace kelvarino

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QFocusEvent;
+
 namespace kelvarino {
 
 class DataWindow;
@@ -33,5 +35,14 @@ private:
     bool closing_ = false;
     bool isClosed_ = false;
 };
+
+// Whether a box that lost the focus was left for another control, so that the
+// rules of leaving it (storing, an empty-name refusal) are to run. It was not
+// when a menu or a list opened over it, when another program or a message box
+// took the focus, or when its own window's frame was pressed (the title bar,
+// its buttons, the borders, the window's background): the frame hands the
+// focus back to the box, and its close box goes on to the window's closing
+// steps.
+bool LeavesBox(const QWidget *box, const QFocusEvent *event);
 
 } // namespace kelvarino

@@ -3,6 +3,7 @@
 #include "core/autoloadfile.h"
 #include "platform/desktopopening.h"
 #include "platform/picturereader.h"
+#include "platform/screencover.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/childframe.h"
@@ -156,8 +157,7 @@ void MainFrm::runCommand(const QString &name)
     if (command == QStringLiteral("mnuWallPaper")) {
         // The chooser previews in the proportions of a main window that covers the screen.
         showNormal();
-        if (const QScreen *screen = this->screen())
-            setGeometry(screen->availableGeometry());
+        ScreenCover::apply(this);
     }
     if (childFactories_.contains(command))
         openChildWindow(command, index);
@@ -393,12 +393,20 @@ void MainFrm::MDIForm_Load()
     QApplication::processEvents();
     menus_->action(QStringLiteral("mnuMarginsCorrection"))->setVisible(false);
     menus_->action(QStringLiteral("mnuSeperator52"))->setVisible(false);
-    if (const QScreen *screen = this->screen())
-        setGeometry(screen->availableGeometry());
+    // The whole window, its title bar and borders too, on the screen's available area.
+    ScreenCover::apply(this);
     const WaitCursor hourglass;
     show();
     QApplication::processEvents();
+    // The wallpaper's width: the client width of a window as wide as the
+    // available area, the window manager's borders left aside. It is known
+    // before the window manager frames the window, and it is the width the
+    // start-up painted the built-in picture for; the few columns the side
+    // borders take stay beyond the right edge.
+    const QScreen *screen = this->screen();
     stretchWidth_ = area_->viewport()->width();
+    if (screen)
+        stretchWidth_ += screen->availableGeometry().width() - width();
     InitDefaults();
     files_.ResetToNew();
     const bool recent = LoadAutoloadParameters();

@@ -12,6 +12,7 @@
 #include "occupancy/occupancywindow.h"
 #include "platform/localeservice.h"
 #include "platform/qtmessageservice.h"
+#include "register/dat00_typesofexpense.h"
 #include "register/dat01_flats.h"
 #include "register/dat02_contactpersons.h"
 #include "register/dat02_persons.h"
@@ -26,7 +27,10 @@
 #include <QMdiArea>
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -750,13 +754,20 @@ const QList<QuestionCase> &QuestionCases()
 // A new record typed, then the name of the record on row 1 emptied; the focus
 // stays in that box. The question is answered first, then the name is put
 // back from what it was when the close began, whatever the answer.
+void TypeNewAndClearRow1(GridEditor *w, int newRecordRow, const QString &name)
+{
+    TypeIntoBox(w->textCell(newRecordRow, 0), name);
+    FocusBox(w->textCell(1, 0));
+    ClearBox(w->textCell(1, 0));
+}
+
+// Opened as a window of its own, or in a frame.
+template <dat01_Flats *(*Open)(RegisterFixture &)>
 GridEditor *FlatTypedAndOneNameCleared(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Opened<dat01_Flats>(f);
-    TypeIntoBox(w->textCell(3, 0), QStringLiteral("Δ4"));
-    FocusBox(w->textCell(1, 0));
-    ClearBox(w->textCell(1, 0));
+    auto *w = Open(f);
+    TypeNewAndClearRow1(w, 3, QStringLiteral("Δ4"));
     return w;
 }
 
@@ -764,9 +775,7 @@ GridEditor *PersonTypedAndOneNameCleared(RegisterFixture &f)
 {
     StartWork(f, 1, 2);
     auto *w = Opened<dat02_Persons>(f);
-    TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νέο πρόσωπο"));
-    FocusBox(w->textCell(1, 0));
-    ClearBox(w->textCell(1, 0));
+    TypeNewAndClearRow1(w, 2, QStringLiteral("Νέο πρόσωπο"));
     return w;
 }
 
@@ -811,26 +820,173 @@ const QList<RepairCase> &RepairCases()
 {
     const QString flats = QStringLiteral("Προβλήματα με τον ορισμό διαμερισμάτων");
     const QString persons = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
+    const auto flatTyped = FlatTypedAndOneNameCleared<Opened<dat01_Flats>>;
     static const QList<RepairCase> cases = {
-        {"flats", "yes: the name comes back, the new flat keeps its own", FlatTypedAndOneNameCleared, Reply::Yes,
+        {"flats", "yes: the name comes back, the new flat keeps its own", flatTyped, Reply::Yes,
          flats, 3, QStringLiteral("Δ2"), QStringLiteral("Δ4"), FlatRecords,
          {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0", "Δ4  0 0"}},
-        {"flats", "no: the name comes back, no new flat", FlatTypedAndOneNameCleared, Reply::No, flats, 3,
-         QStringLiteral("Δ2"), QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
-        {"flats", "Escape: the window stays as it was", FlatTypedAndOneNameCleared, Reply::EscapeKey, {}, 3, {},
+        {"flats", "no: the name comes back, no new flat, the typed row goes", flatTyped, Reply::No,
+         flats, 3, QStringLiteral("Δ2"), QString(), FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"flats", "Escape: the window stays as it was", flatTyped, Reply::EscapeKey, {}, 3, {},
          QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "  0 0", "Δ3  0 0"}},
-        {"flats", "the question's close box: the window stays as it was", FlatTypedAndOneNameCleared,
+        {"flats", "the question's close box: the window stays as it was", flatTyped,
          Reply::CloseBox, {}, 3, {}, QStringLiteral("Δ4"), FlatRecords, {"Δ1  0 0", "  0 0", "Δ3  0 0"}},
         {"persons", "yes: the name comes back, the new person keeps its own", PersonTypedAndOneNameCleared,
          Reply::Yes, persons, 2, QStringLiteral("Πρόσωπο 2"), QStringLiteral("Νέο πρόσωπο"), PersonRecords,
          {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / ", "Νέο πρόσωπο:  / "}},
-        {"persons", "no: the name comes back, no new person", PersonTypedAndOneNameCleared, Reply::No, persons, 2,
-         QStringLiteral("Πρόσωπο 2"), QStringLiteral("Νέο πρόσωπο"), PersonRecords,
+        {"persons", "no: the name comes back, no new person, the typed row goes", PersonTypedAndOneNameCleared,
+         Reply::No, persons, 2, QStringLiteral("Πρόσωπο 2"), QString(), PersonRecords,
          {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / "}},
         {"persons", "Escape: the window stays as it was", PersonTypedAndOneNameCleared, Reply::EscapeKey, {}, 2, {},
          QStringLiteral("Νέο πρόσωπο"), PersonRecords, {"Πρόσωπο 1:  / ", ":  / "}},
     };
     return cases;
+}
+
+// ---- The frame's close box with a blank name -------------------------------
+
+// The point of the frame's close box, found as the frame finds it.
+QPoint CloseBoxOf(const QMdiSubWindow *frame)
+{
+    const QStyle *style = frame->style();
+    QStyleOptionTitleBar option;
+    option.initFrom(frame);
+    option.subControls = QStyle::SC_All;
+    option.titleBarFlags = frame->windowFlags();
+    option.titleBarState = int(frame->windowState()) | QStyle::State_Active;
+    option.state |= QStyle::State_Active;
+    const int border = style->styleHint(QStyle::SH_TitleBar_NoBorder, &option, frame) ? 0 : 4;
+    option.rect = QRect(border, border, frame->width() - 2 * border,
+                        style->pixelMetric(QStyle::PM_TitleBarHeight, &option, frame));
+    return style->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, frame).center();
+}
+
+// The mouse on the window's close box: moved there, pressed (the press hands
+// the focus to the frame, as it does on the desktop) and released.
+void ClickCloseBox(QWidget *w)
+{
+    auto *frame = static_cast<QMdiSubWindow *>(w->parentWidget());
+    const QPoint at = CloseBoxOf(frame);
+    QMouseEvent move(QEvent::MouseMove, at, frame->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &move);
+    QTest::mousePress(frame, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(frame, Qt::LeftButton, {}, at);
+}
+
+// Each opens its window in a frame and empties one name, whose box keeps the focus.
+QWidget *FramedFlatNameCleared(RegisterFixture &f)
+{
+    StartWork(f, 3);
+    auto *w = Framed<dat01_Flats>(f);
+    FocusBox(w->textCell(1, 0));
+    ClearBox(w->textCell(1, 0));
+    return w;
+}
+
+QWidget *FramedPersonNameCleared(RegisterFixture &f)
+{
+    StartWork(f, 1, 2);
+    auto *w = Framed<dat02_Persons>(f);
+    FocusBox(w->textCell(1, 0));
+    ClearBox(w->textCell(1, 0));
+    return w;
+}
+
+QWidget *FramedProfessionalNameCleared(RegisterFixture &f)
+{
+    StartWork(f, 1);
+    for (const char *name : {"Α", "Β"}) {
+        ProfessionalRecord p;
+        p.Name.set(QString::fromUtf8(name));
+        p.Activity.set(QStringLiteral("Υδραυλικός"));
+        f.state.Building.Professionals.push_back(p);
+    }
+    auto *w = Framed<dat11_Professionals>(f);
+    FocusBox(w->textCell(1, dat11_Professionals::NameColumn));
+    ClearBox(w->textCell(1, dat11_Professionals::NameColumn));
+    return w;
+}
+
+QWidget *FramedCategoryLabelCleared(RegisterFixture &f)
+{
+    StartWork(f, 1);
+    f.state.Building.CategoryLabels[2].set(QStringLiteral("Ανελκυστήρας"));
+    auto *w = Framed<dat00_TypesofExpense>(f);
+    FocusBox(w->labelBox(2));
+    ClearBox(w->labelBox(2));
+    return w;
+}
+
+QStringList CategoryRecords(const RegisterFixture &f)
+{
+    return {f.state.Building.CategoryLabels[2].trimmed()};
+}
+
+struct CloseBoxCase
+{
+    const char *window;
+    const char *scenario;
+    std::function<QWidget *(RegisterFixture &)> open;
+    QList<MessageAnswer> answers;
+    QStringList titles; // of the messages the click shows, in order
+    QLineEdit *(*clearedBox)(QWidget *);
+    QString repairedName; // what the cleared box shows after the click
+    QLineEdit *(*newRecordBox)(QWidget *); // null: none to look at
+    QString newRecordText;
+    QStringList (*records)(const RegisterFixture &);
+    QStringList expected; // after the refused close, and after the close that follows
+};
+
+QLineEdit *NameOnRow1(QWidget *w) { return static_cast<GridEditor *>(w)->textCell(1, 0); }
+QLineEdit *NameOnRow3(QWidget *w) { return static_cast<GridEditor *>(w)->textCell(3, 0); }
+QLineEdit *ProfessionalRow1(QWidget *w)
+{
+    return static_cast<GridEditor *>(w)->textCell(1, dat11_Professionals::NameColumn);
+}
+QLineEdit *CategoryBox2(QWidget *w) { return static_cast<dat00_TypesofExpense *>(w)->labelBox(2); }
+
+const QList<CloseBoxCase> &CloseBoxCases()
+{
+    const QString flatsCaption = QStringLiteral("Διαχείριση στοιχείων Διαμερισμάτων");
+    const QString flats = QStringLiteral("Προβλήματα με τον ορισμό διαμερισμάτων");
+    const QString persons = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
+    const auto flatTyped = FlatTypedAndOneNameCleared<Framed<dat01_Flats>>;
+    static const QList<CloseBoxCase> cases = {
+        {"flats", "typed, no: the question, then the repair; the typed row goes", flatTyped,
+         {MessageAnswer::No}, {flatsCaption, flats}, NameOnRow1, QStringLiteral("Δ2"), NameOnRow3, QString(),
+         FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"flats", "typed, yes: the question, then the repair; the new flat stays", flatTyped,
+         {MessageAnswer::Yes}, {flatsCaption, flats}, NameOnRow1, QStringLiteral("Δ2"), nullptr, QString(),
+         FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0", "Δ4  0 0"}},
+        {"flats", "nothing typed: the repair", FramedFlatNameCleared, {}, {flats}, NameOnRow1, QStringLiteral("Δ2"),
+         nullptr, QString(), FlatRecords, {"Δ1  0 0", "Δ2  0 0", "Δ3  0 0"}},
+        {"persons", "nothing typed: the repair", FramedPersonNameCleared, {}, {persons}, NameOnRow1,
+         QStringLiteral("Πρόσωπο 2"), nullptr, QString(), PersonRecords, {"Πρόσωπο 1:  / ", "Πρόσωπο 2:  / "}},
+        {"professionals", "nothing typed: the repair", FramedProfessionalNameCleared, {}, {persons},
+         ProfessionalRow1, QStringLiteral("Β"), nullptr, QString(), ProfessionalRecords,
+         {"Υδραυλικός: Α", "Υδραυλικός: Β"}},
+        {"expense categories", "the repair", FramedCategoryLabelCleared, {},
+         {QStringLiteral("Λεκτικό Κατηγορίας Κοινών Δαπανών")}, CategoryBox2, QStringLiteral("Ανελκυστήρας"),
+         nullptr, QString(), CategoryRecords, {"Ανελκυστήρας"}},
+    };
+    return cases;
+}
+
+QStringList TitlesOf(const QList<MessageRequest> &shown)
+{
+    QStringList titles;
+    for (const MessageRequest &m : shown)
+        titles << m.title;
+    return titles;
+}
+
+// One row of test data per case, named by its window and scenario.
+template <class C>
+void AddCaseRows(const QList<C> &cases)
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < cases.size(); ++i)
+        QTest::addRow("%s: %s", cases[i].window, cases[i].scenario) << i;
 }
 
 } // namespace
@@ -842,9 +998,7 @@ class TestTypedText : public QObject
 private slots:
     void typedTextLandsInItsRecord_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < Cases().size(); ++i)
-            QTest::addRow("%s: %s", Cases()[i].window, Cases()[i].scenario) << i;
+        AddCaseRows(Cases());
     }
 
     void typedTextLandsInItsRecord()
@@ -860,9 +1014,7 @@ private slots:
 
     void newRecordQuestion_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < QuestionCases().size(); ++i)
-            QTest::addRow("%s: %s", QuestionCases()[i].window, QuestionCases()[i].scenario) << i;
+        AddCaseRows(QuestionCases());
     }
 
     void newRecordQuestion()
@@ -902,9 +1054,7 @@ private slots:
 
     void newRecordQuestionWithABlankName_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < RepairCases().size(); ++i)
-            QTest::addRow("%s: %s", RepairCases()[i].window, RepairCases()[i].scenario) << i;
+        AddCaseRows(RepairCases());
     }
 
     void newRecordQuestionWithABlankName()
@@ -952,14 +1102,64 @@ private slots:
         QCOMPARE(c.records(f), c.expected);
         if (onDesktop)
             return;
-        // Closed again: a No is asked for again, as the typed row is still there.
+        // Closed again: nothing is left to ask, after a Yes or a No alike.
         shown.clear();
-        f.platform.messages.script = {MessageAnswer::No};
         QVERIFY(w->close());
-        QCOMPARE(shown.size(), c.reply == Reply::No ? 1 : 0);
+        QCOMPARE(shown.size(), 0);
         w.reset();
         QCOMPARE(c.records(f), c.expected);
     }
+    // A press on the window's own frame is not a move to another box: the
+    // close box goes straight to the closing steps, whatever the focused box
+    // holds, and the empty name is refused only by them.
+    void closeBoxWithABlankName_data()
+    {
+        AddCaseRows(CloseBoxCases());
+    }
+
+    void closeBoxWithABlankName()
+    {
+        QFETCH(int, index);
+        const CloseBoxCase &c = CloseBoxCases()[index];
+        RegisterFixture f;
+        QWidget *w = c.open(f);
+        const QPointer<ChildFrame> frame = static_cast<ChildFrame *>(w->parentWidget());
+        const std::unique_ptr<QMdiArea> area(frame->mdiArea());
+        if (QTest::currentTestFailed())
+            return;
+        QList<MessageRequest> &shown = f.platform.messages.shown;
+        shown.clear();
+        f.platform.messages.script = c.answers;
+        ClickCloseBox(w);
+        QCOMPARE(TitlesOf(shown), c.titles);
+        QVERIFY(frame && !frame->isClosed());
+        QCOMPARE(c.clearedBox(w)->text(), c.repairedName);
+        if (c.newRecordBox)
+            QCOMPARE(c.newRecordBox(w)->text(), c.newRecordText);
+        QCOMPARE(c.records(f), c.expected);
+        // Clicked again: nothing is left to ask or to put back.
+        shown.clear();
+        ClickCloseBox(w);
+        QCOMPARE(TitlesOf(shown), QStringList());
+        QVERIFY(!frame || frame->isClosed());
+        QCOMPARE(c.records(f), c.expected);
+    }
+
+    // A press on another box of the window is leaving the blank name's box.
+    void pressOnAnotherBoxRefusesABlankName()
+    {
+        RegisterFixture f;
+        auto *w = static_cast<GridEditor *>(FramedFlatNameCleared(f));
+        const std::unique_ptr<QMdiArea> area(static_cast<QMdiSubWindow *>(w->parentWidget())->mdiArea());
+        if (QTest::currentTestFailed())
+            return;
+        QList<MessageRequest> &shown = f.platform.messages.shown;
+        shown.clear();
+        QTest::mouseClick(w->textCell(0, 1), Qt::LeftButton);
+        QCOMPARE(TitlesOf(shown), QStringList{QStringLiteral("Μηδενικό μήκος πεδίου")});
+        QTRY_VERIFY(w->textCell(1, 0)->hasFocus());
+    }
+
 };
 
 KV_TEST_MAIN(TestTypedText)

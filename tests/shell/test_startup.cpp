@@ -81,6 +81,22 @@ private slots:
         QCOMPARE(f.state.DataFolder, f.programFolder());
     }
 
+    // The whole main window, its title bar and borders too, stands on the
+    // screen's available area: at the start, and when the wallpaper command
+    // sets it to cover the screen again.
+    void theWholeWindowCoversTheAvailableArea()
+    {
+        ShellFixture f;
+        f.window->MDIForm_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QRect available = f.window->screen()->availableGeometry();
+        QVERIFY(f.window->frameGeometry() != f.window->geometry()); // the test platform frames its windows
+        QCOMPARE(f.window->frameGeometry(), available);
+        f.window->setGeometry(100, 100, 600, 400);
+        f.window->runCommand(QStringLiteral("mnuWallPaper"));
+        QCOMPARE(f.window->frameGeometry(), available);
+    }
+
     void theLastWorkIsOfferedAndOpened()
     {
         ShellFixture f;
