@@ -3,8 +3,8 @@
 // a bare QPainter drawing the same shapes and texts into an image of the same
 // size, in one run.
 
+#include "pictures/picturereader.h"
 #include "platform/codepage1253.h"
-#include "platform/picturereader.h"
 
 #include "support_metafilewriter.h"
 #include "guimain.h"

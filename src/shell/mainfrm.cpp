@@ -1,8 +1,8 @@
 #include "shell/mainfrm.h"
 
 #include "core/autoloadfile.h"
+#include "pictures/picturereader.h"
 #include "platform/desktopopening.h"
-#include "platform/picturereader.h"
 #include "platform/screencover.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"

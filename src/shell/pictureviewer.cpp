@@ -1,6 +1,6 @@
 #include "shell/pictureviewer.h"
 
-#include "platform/picturereader.h"
+#include "pictures/picturereader.h"
 #include "platform/twips.h"
 #include "shell/builtinpictures.h"
 #include "shell/mainfrm.h"

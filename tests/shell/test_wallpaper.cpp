@@ -1,7 +1,7 @@
 #include "support_shellfixture.h"
 
 #include "core/autoloadfile.h"
-#include "platform/picturereader.h"
+#include "pictures/picturereader.h"
 #include "shell/pictureviewer.h"
 #include "shell/wallpaperarea.h"
 #include "testprogram.h"

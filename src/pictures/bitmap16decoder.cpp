@@ -1,6 +1,6 @@
-#include "platform/bitmap16decoder.h"
+#include "pictures/bitmap16decoder.h"
 
-#include "platform/metafilereader.h"
+#include "pictures/metafilereader.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "platform/metafiletext.h"
+#include "pictures/metafiletext.h"
 
 #include "platform/codepage1253.h"
 

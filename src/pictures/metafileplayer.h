@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/metafilereader.h"
-#include "platform/metafilestate.h"
+#include "pictures/metafilereader.h"
+#include "pictures/metafilestate.h"
 
 #include <QElapsedTimer>
 #include <QImage>

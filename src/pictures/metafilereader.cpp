@@ -1,4 +1,4 @@
-#include "platform/metafilereader.h"
+#include "pictures/metafilereader.h"
 
 #include <QtEndian>
 

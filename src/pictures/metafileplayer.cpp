@@ -1,9 +1,9 @@
-#include "platform/metafileplayer.h"
+#include "pictures/metafileplayer.h"
 
-#include "platform/bitmap16decoder.h"
-#include "platform/dibdecoder.h"
-#include "platform/metafilefloodfill.h"
-#include "platform/metafiletext.h"
+#include "pictures/bitmap16decoder.h"
+#include "pictures/dibdecoder.h"
+#include "pictures/metafilefloodfill.h"
+#include "pictures/metafiletext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

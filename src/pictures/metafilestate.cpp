@@ -1,4 +1,4 @@
-#include "platform/metafilestate.h"
+#include "pictures/metafilestate.h"
 
 namespace kelvarino {
 

@@ -1,5 +1,5 @@
+#include "pictures/picturereader.h"
 #include "platform/codepage1253.h"
-#include "platform/picturereader.h"
 
 #include "support_metafilewriter.h"
 #include "testprogram.h"

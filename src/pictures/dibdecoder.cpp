@@ -1,6 +1,6 @@
-#include "platform/dibdecoder.h"
+#include "pictures/dibdecoder.h"
 
-#include "platform/metafilereader.h"
+#include "pictures/metafilereader.h"
 
 #include <QtEndian>
 

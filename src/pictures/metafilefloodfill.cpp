@@ -1,6 +1,6 @@
-#include "platform/metafilefloodfill.h"
+#include "pictures/metafilefloodfill.h"
 
-#include "platform/metafilereader.h"
+#include "pictures/metafilereader.h"
 
 #include <cmath>
 #include <cstring>

@@ -25,7 +25,7 @@ bool looksLikeMetafile(const QByteArray &bytes);
 
 // Draws the metafile held in `bytes`, at its natural size when `size` is empty,
 // otherwise stretched to `size`. Null when the bytes are not a metafile that
-// can be drawn whole within the bounds of MetafileLimits (platform/metafilereader.h).
+// can be drawn whole within the bounds of MetafileLimits (pictures/metafilereader.h).
 QImage readMetafile(const QByteArray &bytes, const QSize &size = QSize());
 
 } // namespace PictureReader

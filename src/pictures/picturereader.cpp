@@ -1,7 +1,7 @@
-#include "platform/picturereader.h"
+#include "pictures/picturereader.h"
 
-#include "platform/metafileplayer.h"
-#include "platform/metafilereader.h"
+#include "pictures/metafileplayer.h"
+#include "pictures/metafilereader.h"
 
 #include <QElapsedTimer>
 #include <QFile>
