@@ -39,8 +39,8 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // each kind of work weighs what it costs the painter, in units of about a
 // nanosecond of a Release build (a pixel filled from a pattern), measured in
 // bench/bench_metafile. The heaviest file the bound admits reads in about a
-// second; a plan exported with 90,000 records takes a fifth of it, a
-// wallpaper-sized photograph a hundredth.
+// second; a plan exported with 92,000 records counts about a quarter of it,
+// a wallpaper-sized photograph a hundredth.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
 // Reading and playing one record, whatever it draws.
