@@ -34,12 +34,33 @@ double workOf(const QByteArray &file)
 
 } // namespace
 
+// `count` copies of a record (with what comes before them), as many as the
+// bound admits and `extra` more.
+template <typename Copies> QByteArray atTheBound(Copies copies, int extra)
+{
+    const double none = workOf(copies(0));
+    const double each = workOf(copies(1)) - none;
+    const int admitted = int(std::floor((kelvarino::MetafileLimits::MaxWork - none) / each));
+    return copies(admitted + extra);
+}
+
 QByteArray wholePictureFloodFills(int extra)
 {
-    const double none = workOf(floodFills(0).file(Frame));
-    const double each = workOf(floodFills(1).file(Frame)) - none;
-    const int admitted = int(std::floor((kelvarino::MetafileLimits::MaxWork - none) / each));
-    return floodFills(admitted + extra).file(Frame);
+    return atTheBound([](int count) { return floodFills(count).file(Frame); }, extra);
+}
+
+QByteArray xorZigzags(int extra)
+{
+    QList<QPoint> zigzag;
+    for (int i = 0; i < 20; ++i)
+        zigzag.append(QPoint((i * 37) % 1000, i % 2 ? 999 : 0));
+    return atTheBound([&zigzag](int count) {
+        MetafileWriter w;
+        w.record(0x0104, {7}).pen(5, 0, Qt::black).select(0).brush(0, QColor(200, 40, 90)).select(1);
+        for (int i = 0; i < count; ++i)
+            w.polygon(zigzag);
+        return w.file(Frame);
+    }, extra);
 }
 
 QByteArray wholeSixteenBitRange()
