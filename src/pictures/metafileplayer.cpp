@@ -889,19 +889,24 @@ void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed)
         forEachSegment([&](QPointF a, QPointF b) { rows.add(a.y(), b.y(), 1); });
         const bool solid = state_.brush.style == SolidBrush;
         const int passes = state_.brush.style == HatchedBrush && state_.opaqueBackground ? 2 : 1;
-        work += rows.work(Work::CrossingPair, Work::CrossingPartners) + passes * coveredPixels(bounds) * (solid ? Work::SolidPixel : Work::PatternPixel);
+        work += rows.work(Work::CrossingPair, Work::CrossingPartners) +
+                passes * coveredPixels(bounds) * (solid ? Work::SolidPixel : Work::PatternPixel);
     }
     const double pen = penPixels();
     if (pen > 0 && pen <= 1) {
-        forEachSegment([&](QPointF a, QPointF b) { work += Work::ThinPenPixel * std::hypot(b.x() - a.x(), b.y() - a.y()); });
+        forEachSegment([&](QPointF a, QPointF b) {
+            work += Work::ThinPenPixel * std::hypot(b.x() - a.x(), b.y() - a.y());
+        });
     } else if (pen > 1) {
         const double half = pen / 2;
         RowCrossings rows(bounds.top() - half, bounds.bottom() + half, imageSize_.height());
         forEachSegment([&](QPointF a, QPointF b) {
             const double along = std::abs(b.x() - a.x()) / (std::abs(b.y() - a.y()) + pen);
             rows.add(std::min(a.y(), b.y()) - half, std::max(a.y(), b.y()) + half, 2 * std::max(1.0, along));
-            if (!closed)
-                work += Work::CoveredPixel * coveredPixels(QRectF(a, b).normalized().adjusted(-half, -half, half, half));
+            if (!closed) {
+                const QRectF ends = QRectF(a, b).normalized().adjusted(-half, -half, half, half);
+                work += Work::CoveredPixel * coveredPixels(ends);
+            }
         });
         if (closed)
             work += Work::WidePenPixel * coveredPixels(bounds.adjusted(-half, -half, half, half));
@@ -1082,7 +1087,8 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     // Painting the fill stops at the last guard of time as finding it does.
     bool inTime = true;
     paintShape(true, [&] {
-        inTime = inTime && fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }, budget_);
+        const auto paintSpan = [&](const QRect &span) { painter_->fillRect(span, painter_->brush()); };
+        inTime = inTime && fill.forEachSpan(paintSpan, budget_);
     });
     if (!inTime)
         return false;

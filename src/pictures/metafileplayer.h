@@ -89,7 +89,8 @@ private:
     template <typename Draw> void paintShape(bool filled, Draw draw);
     double penPixels() const;
 
-    // Work
+    // Work: counted by the checking pass only, the one that neither draws nor
+    // collects the drawn frame.
     bool counting() const { return !painter_ && !collecting_; }
     void count(double work);
     void countShape(const QList<QPolygonF> &outlines, bool closed);

@@ -795,7 +795,8 @@ private slots:
                     const int strip = std::clamp(int((x + 0.5) / sx - 20) / 7, 0, 49);
                     const QList<QRgb> near = {stripColour(std::max(0, strip - 1)).rgb(), stripColour(strip).rgb(),
                                               stripColour(std::min(49, strip + 1)).rgb()};
-                    QVERIFY2(near.contains(pixel), qPrintable(QStringLiteral("inside %1, %2: %3").arg(x).arg(y).arg(pixel, 0, 16)));
+                    QVERIFY2(near.contains(pixel),
+                             qPrintable(QStringLiteral("inside %1, %2: %3").arg(x).arg(y).arg(pixel, 0, 16)));
                 }
             }
         QVERIFY2(dark < image.width() * image.height() / 100, qPrintable(QString::number(dark)));
