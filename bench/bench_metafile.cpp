@@ -1,11 +1,15 @@
 // A metafile of about 10,000 records drawn at the wallpaper's size by the
 // program's metafile reader (checking every record, then drawing it), against
 // a bare QPainter drawing the same shapes and texts into an image of the same
-// size, in one run.
+// size, in one run. Beside them, read as ratios against the bare painter: the
+// heaviest file the work bound admits (MetafileLimits::MaxWork: about a
+// second), the first one past it (refused before anything is drawn), and the
+// slowest of the tests' hostile files.
 
 #include "pictures/picturereader.h"
 #include "platform/codepage1253.h"
 
+#include "support_heavymetafiles.h"
 #include "support_metafilewriter.h"
 #include "guimain.h"
 
@@ -81,6 +85,31 @@ void DrawMetafile(benchmark::State &state)
     state.counters["records"] = records;
 }
 
+void readMetafile(benchmark::State &state, const QByteArray &file, QSize size, bool drawn)
+{
+    for (auto _ : state) {
+        const QImage image = PictureReader::readMetafile(file, size);
+        if (image.isNull() == drawn)
+            state.SkipWithError(drawn ? "the metafile was not drawn" : "the metafile was drawn");
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void HeaviestAdmitted(benchmark::State &state)
+{
+    readMetafile(state, HeavyMetafiles::wholePictureFloodFills(), HeavyMetafiles::Size, true);
+}
+
+void FirstRefused(benchmark::State &state)
+{
+    readMetafile(state, HeavyMetafiles::wholePictureFloodFills(1), HeavyMetafiles::Size, false);
+}
+
+void SlowestHostile(benchmark::State &state)
+{
+    readMetafile(state, HeavyMetafiles::wholeSixteenBitRange(), QSize(), true);
+}
+
 void BarePainter(benchmark::State &state)
 {
     const std::vector<Shape> shapes = scene();
@@ -117,6 +146,9 @@ void BarePainter(benchmark::State &state)
 
 BENCHMARK(DrawMetafile)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BarePainter)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(HeaviestAdmitted)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(FirstRefused)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(SlowestHostile)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {

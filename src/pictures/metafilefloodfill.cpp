@@ -1,7 +1,5 @@
 #include "pictures/metafilefloodfill.h"
 
-#include "pictures/metafilereader.h"
-
 #include <cmath>
 #include <cstring>
 
@@ -83,12 +81,12 @@ bool MetafileFloodFill::fillable(int x, int y) const
     return pixel == seedColour_ || !blocksAsBorder(pixel);
 }
 
-bool MetafileFloodFill::inTime(int calls, const QElapsedTimer &clock)
+bool MetafileFloodFill::inTime(int calls, const MetafileBudget &budget)
 {
-    return calls % CallsBetweenClockChecks != 0 || clock.elapsed() <= MetafileLimits::MaxMilliseconds;
+    return calls % CallsBetweenClockChecks != 0 || budget.inTime();
 }
 
-bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const QElapsedTimer &clock)
+bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const MetafileBudget &budget)
 {
     if (!image_.rect().contains(seed) || image_.depth() != 32)
         return true;
@@ -128,7 +126,7 @@ bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const QElapsed
                     ++at;
             }
         }
-        if (!inTime(++spans, clock))
+        if (!inTime(++spans, budget))
             return false;
     }
     return true;

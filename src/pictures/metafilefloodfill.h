@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "pictures/metafilebudget.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -24,15 +25,15 @@ public:
     // `area`: where the fill may go, in the image's pixels; none: everywhere.
     MetafileFloodFill(const QImage &image, const std::optional<QRegion> &area);
 
-    // Fills from `seed`. False when the time budget counted by `clock` ran
-    // out or the seeds passed their cap; a seed outside the image or the
+    // Fills from `seed`. False when the reading ran past the last guard of
+    // time of `budget` or the seeds passed their cap; a seed outside the image or the
     // area, or on the border itself, fills nothing.
-    bool fill(QPoint seed, QRgb colour, Mode mode, const QElapsedTimer &clock);
+    bool fill(QPoint seed, QRgb colour, Mode mode, const MetafileBudget &budget);
 
     // Calls `span(QRect)` for each row's run of filled pixels. False when
-    // the time budget counted by `clock` ran out on the way: a fill may hold
-    // millions of runs a pixel long.
-    template <typename Span> bool forEachSpan(Span span, const QElapsedTimer &clock) const
+    // the last guard of time ran out on the way: a fill may hold millions of
+    // runs a pixel long.
+    template <typename Span> bool forEachSpan(Span span, const MetafileBudget &budget) const
     {
         int calls = 0;
         for (int y = 0; y < height_; ++y) {
@@ -46,7 +47,7 @@ public:
                 while (x < width_ && row[x] == Filled)
                     ++x;
                 span(QRect(from, y, x - from, 1));
-                if (!inTime(++calls, clock))
+                if (!inTime(++calls, budget))
                     return false;
             }
         }
@@ -57,8 +58,8 @@ public:
     // that a fill up to it touched, with its colour blended from `fill`
     // rather than from the surface it covered: the border stays smooth
     // against the new colour, without a rim of the old one. False when the
-    // time budget counted by `clock` ran out on the way.
-    template <typename Pixel> bool forEachBorderBlend(QRgb fill, Pixel pixel, const QElapsedTimer &clock) const
+    // last guard of time ran out on the way.
+    template <typename Pixel> bool forEachBorderBlend(QRgb fill, Pixel pixel, const MetafileBudget &budget) const
     {
         if (mode_ != UntilBorder)
             return true;
@@ -67,7 +68,7 @@ public:
             for (int x = 0; x < width_; ++x)
                 if (touchesFill(x, y)) {
                     pixel(QPoint(x, y), reblended(x, y, fill));
-                    if (!inTime(++calls, clock))
+                    if (!inTime(++calls, budget))
                         return false;
                 }
         return true;
@@ -76,8 +77,8 @@ public:
 private:
     enum Mark : quint8 { Open = 0, Outside = 1, Filled = 2 };
 
-    // False when, at every so many `calls`, the clock shows the budget spent.
-    static bool inTime(int calls, const QElapsedTimer &clock);
+    // False when, at every so many `calls`, the clock shows the last guard passed.
+    static bool inTime(int calls, const MetafileBudget &budget);
 
     bool touchesFill(int x, int y) const;
     QRgb reblended(int x, int y, QRgb fill) const;

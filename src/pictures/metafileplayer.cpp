@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kelvarino {
 
@@ -64,6 +65,56 @@ bool withinBounds(QPointF p)
     return std::abs(p.x()) <= MetafileLimits::MaxDeviceCoordinate && std::abs(p.y()) <= MetafileLimits::MaxDeviceCoordinate;
 }
 
+// How many edges of one shape cross each row of the image, for the
+// rasterizer's work: each crossing, and within a row their number squared.
+class RowCrossings
+{
+public:
+    RowCrossings(double top, double bottom, int imageHeight)
+        : first_(int(std::clamp(std::floor(top), 0.0, double(imageHeight)))),
+          last_(int(std::clamp(std::floor(bottom), -1.0, double(imageHeight - 1))))
+    {
+        if (last_ >= first_)
+            changes_.assign(std::size_t(last_ - first_ + 2), 0);
+    }
+
+    // An edge from `y0` to `y1`, crossing each row `times` over.
+    void add(double y0, double y1, double times)
+    {
+        const int from = int(std::max(double(first_), std::floor(std::min(y0, y1))));
+        const int to = int(std::min(double(last_), std::floor(std::max(y0, y1))));
+        if (from > to)
+            return;
+        changes_[std::size_t(from - first_)] += times;
+        changes_[std::size_t(to - first_ + 1)] -= times;
+    }
+
+    // Each crossing, and each pair of crossings within a row, weighing
+    // `pair`: pairs of each crossing with at most `partners` others.
+    double work(double pair, double partners) const
+    {
+        double crossing = 0, crossings = 0, pairs = 0;
+        for (std::size_t row = 0; row + 1 < changes_.size(); ++row) {
+            crossing += changes_[row];
+            crossings += crossing;
+            pairs += crossing * std::min(crossing, partners);
+        }
+        return crossings * MetafileLimits::Work::EdgeCrossing + pairs * pair;
+    }
+
+private:
+    int first_, last_;
+    std::vector<double> changes_;
+};
+
+// A rectangle in the image's pixels moved to whole pixels, each edge to the
+// nearest: rectangles that share an edge share its rounding too.
+QRectF wholePixels(const QRectF &rect)
+{
+    return QRectF(QPointF(std::round(rect.left()), std::round(rect.top())),
+                  QPointF(std::round(rect.right()), std::round(rect.bottom())));
+}
+
 // The angle of a point seen from an ellipse's centre, as the painter counts
 // angles on that ellipse.
 qreal angleOn(const QRectF &ellipse, QPointF p)
@@ -90,11 +141,11 @@ std::optional<QRectF> MetafilePlayer::frameOf(const MetafileReader &reader)
     return QRectF(org.value_or(QPointF()), QSizeF(ext->x(), ext->y()));
 }
 
-std::optional<QRectF> MetafilePlayer::drawnFrameOf(const MetafileReader &reader, const QElapsedTimer &clock)
+std::optional<QRectF> MetafilePlayer::drawnFrameOf(const MetafileReader &reader, MetafileBudget &budget)
 {
     // The frame mapped one to one onto an image as large as any drawn.
     const int side = MetafileLimits::MaxImageSide;
-    MetafilePlayer player(reader, QRectF(0, 0, side, side), QSize(side, side), clock);
+    MetafilePlayer player(reader, QRectF(0, 0, side, side), QSize(side, side), budget);
     player.collecting_ = true;
     if (!player.play(nullptr) || !player.drawn_)
         return std::nullopt;
@@ -124,8 +175,8 @@ QSize MetafilePlayer::withinImageLimits(double width, double height)
     return QSize(std::max(1, int(width * shrink)), std::max(1, int(height * shrink)));
 }
 
-MetafilePlayer::MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock)
-    : reader_(reader), frame_(frame), imageSize_(imageSize), clock_(clock), drawnFrame_(!frameOf(reader))
+MetafilePlayer::MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, MetafileBudget &budget)
+    : reader_(reader), frame_(frame), imageSize_(imageSize), budget_(budget), drawnFrame_(!frameOf(reader))
 {
 }
 
@@ -167,7 +218,7 @@ void MetafilePlayer::reset()
     saved_.clear();
     savedPatternBytes_ = 0;
     objects_.emplace(reader_.header().objectCount);
-    mapped_ = outOfBounds_ = false;
+    mapped_ = outOfBounds_ = overBudget_ = false;
     clipDirty_ = true;
     updateTransform();
 }
@@ -177,9 +228,12 @@ bool MetafilePlayer::play(QPainter *painter)
     painter_ = painter;
     reset();
     for (const MetafileRecord &r : reader_.records()) {
-        if (clock_.elapsed() > MetafileLimits::MaxMilliseconds)
+        if (!budget_.inTime())
             return false;
-        if (!playRecord(r) || outOfBounds_)
+        // Every pass that does not draw reads the records again.
+        if (!painter_ && !budget_.spend(MetafileLimits::Work::Record))
+            return false;
+        if (!playRecord(r) || outOfBounds_ || overBudget_)
             return false;
     }
     return true;
@@ -445,6 +499,7 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         if (!bitmap.isDrawable())
             return createObject(brush);
         // A monochrome pattern takes its colours when it paints (see deviceBrush).
+        count(double(bitmap.decodedBytes() / 4) * MetafileLimits::Work::DecodedPixel);
         if (painter_)
             brush.pattern = bitmap.decode(0, 1);
         brush.patternBytes = bitmap.decodedBytes();
@@ -457,6 +512,7 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
     const DibDecoder dib(r.rest(4), paletteFor(r.u16(1) == 1));
     if (!dib.isValid())
         return false;
+    count(double(dib.decodedBytes() / 4) * MetafileLimits::Work::DecodedPixel);
     if (painter_)
         brush.pattern = dib.decode();
     brush.patternBytes = dib.decodedBytes();
@@ -563,6 +619,7 @@ const MetafileRegion *MetafilePlayer::regionAt(int slot) const
 
 QRegion MetafilePlayer::deviceRegion(const MetafileRegion &region)
 {
+    count(double(region.rectangles.size()) * MetafileLimits::Work::RegionRectangle);
     QRegion result;
     for (const QRect &rect : region.rectangles) {
         const QRectF device = toDevice(QRectF(rect));
@@ -585,6 +642,7 @@ bool MetafilePlayer::clipRectangle(const MetafileRecord &r, bool exclude)
     const QRect rect = device.toAlignedRect();
     const QRegion current = state_.clip.value_or(QRegion(QRect(QPoint(), imageSize_)));
     state_.clip = exclude ? current.subtracted(rect) : current.intersected(rect);
+    countRegion(*state_.clip);
     clipDirty_ = true;
     return true;
 }
@@ -600,6 +658,7 @@ bool MetafilePlayer::offsetClip(const MetafileRecord &r)
         // Moved again and again, a clip would pass the range of the region's
         // integer coordinates; it stays within the coordinates' bounds.
         state_.clip->translate(by.toPoint());
+        countRegion(*state_.clip);
         const QRect reach = state_.clip->boundingRect();
         if (!withinBounds(reach.topLeft()) || !withinBounds(reach.bottomRight()))
             return false;
@@ -746,7 +805,17 @@ void MetafilePlayer::applyRop(int rop2)
     case 4: mode = QPainter::RasterOp_NotSource; break;
     default: break;
     }
+    setMode(mode);
+}
+
+// Copies are drawn smoothed. Every other raster operation is drawn on whole
+// pixels, as the system draws them all: two shapes sharing an edge each own
+// its pixels once, so that drawing in XOR twice gives back the picture exactly
+// (a gradient is written as strips XORed, a fill, and the strips XORed again).
+void MetafilePlayer::setMode(QPainter::CompositionMode mode)
+{
     painter_->setCompositionMode(mode);
+    painter_->setRenderHint(QPainter::Antialiasing, mode == QPainter::CompositionMode_SourceOver);
 }
 
 // ---- Shapes ----------------------------------------------------------------
@@ -776,22 +845,93 @@ template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
     draw();
 }
 
-// What filling and outlining a polygon costs the painter: each edge, the rows
-// it crosses and the pen's width.
-double MetafilePlayer::outlineWork(const QPolygonF &points) const
+// ---- Work ------------------------------------------------------------------
+
+// Adds a record's work to the reading's. Work is counted while checking, at
+// the size drawn; the drawing that follows does the same work and counts
+// nothing. Collecting the drawn bounds maps the records one to one, not as
+// they are drawn, and counts only the records read.
+void MetafilePlayer::count(double work)
 {
-    const double pen = penPixels() + 1;
-    double work = 0;
-    for (qsizetype i = 1; i < points.size(); ++i)
-        work += std::abs(points[i].y() - points[i - 1].y()) + pen;
-    return work;
+    if (counting() && !budget_.spend(work))
+        overBudget_ = true;
 }
 
-// A record's work against its bound. Collecting the drawn bounds maps them
-// one to one, not as the picture is drawn: the drawing passes check the work.
-bool MetafilePlayer::withinWork(double work) const
+// What the painter does for a shape. Filling it, each edge costs as it
+// crosses rows, and more in a row crossed by many (the rasterizer keeps each
+// row's crossings in order); then the pixels it covers, from a pattern
+// costing more than a solid colour. A pen one pixel wide costs by its length.
+// A wider one fills its outline: two sides along each segment, as high as the
+// segment and the pen together, which on a shallow segment touch as many
+// pixels of each row as the segment runs along it (costing with their number
+// in a row squared); on an open line each segment's round ends and joins cost
+// as the pixels of its box, around a closed shape the pixels of the shape's.
+// (Measured in a Release build against the painter; bench/bench_metafile
+// keeps the heaviest cases.)
+void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed)
 {
-    return collecting_ || work <= MetafileLimits::MaxRecordWork;
+    if (!counting() || outOfBounds_)
+        return;
+    using namespace MetafileLimits;
+    QRectF bounds;
+    double work = Work::Shape;
+    for (const QPolygonF &points : outlines) {
+        bounds |= points.boundingRect();
+        work += Work::Edge * double(points.size());
+    }
+    const auto forEachSegment = [&](auto segment) {
+        for (const QPolygonF &points : outlines)
+            for (qsizetype i = 1; i < points.size() + (closed ? 1 : 0); ++i)
+                segment(points[i - 1], points[i % points.size()]);
+    };
+    if (closed && state_.brush.style != NullBrush) {
+        RowCrossings rows(bounds.top(), bounds.bottom(), imageSize_.height());
+        forEachSegment([&](QPointF a, QPointF b) { rows.add(a.y(), b.y(), 1); });
+        const bool solid = state_.brush.style == SolidBrush;
+        const int passes = state_.brush.style == HatchedBrush && state_.opaqueBackground ? 2 : 1;
+        work += rows.work(Work::CrossingPair, Work::CrossingPartners) +
+                passes * coveredPixels(bounds) * (solid ? Work::SolidPixel : Work::PatternPixel);
+    }
+    const double pen = penPixels();
+    if (pen > 0 && pen <= 1) {
+        forEachSegment([&](QPointF a, QPointF b) {
+            work += Work::ThinPenPixel * std::hypot(b.x() - a.x(), b.y() - a.y());
+        });
+    } else if (pen > 1) {
+        const double half = pen / 2;
+        RowCrossings rows(bounds.top() - half, bounds.bottom() + half, imageSize_.height());
+        forEachSegment([&](QPointF a, QPointF b) {
+            const double along = std::abs(b.x() - a.x()) / (std::abs(b.y() - a.y()) + pen);
+            rows.add(std::min(a.y(), b.y()) - half, std::max(a.y(), b.y()) + half, 2 * std::max(1.0, along));
+            if (!closed) {
+                const QRectF ends = QRectF(a, b).normalized().adjusted(-half, -half, half, half);
+                work += Work::CoveredPixel * coveredPixels(ends);
+            }
+        });
+        if (closed)
+            work += Work::WidePenPixel * coveredPixels(bounds.adjusted(-half, -half, half, half));
+        work += rows.work(Work::OutlinePixelPair, std::numeric_limits<double>::infinity());
+    }
+    count(work);
+}
+
+void MetafilePlayer::countPath(const QPainterPath &path, bool closed)
+{
+    if (counting())
+        countShape(path.toSubpathPolygons(), closed);
+}
+
+// A region built, combined or painted: its rectangles, `passes` times over.
+void MetafilePlayer::countRegion(const QRegion &region, int passes)
+{
+    count(double(passes) * region.rectCount() * MetafileLimits::Work::RegionRectangle);
+}
+
+// The pixels of the image a rectangle in its pixels covers.
+double MetafilePlayer::coveredPixels(const QRectF &device) const
+{
+    const QRectF within = device.normalized().intersected(QRectF(QPointF(), QSizeF(imageSize_)));
+    return within.isEmpty() ? 0 : (within.width() + 1) * (within.height() + 1);
 }
 
 bool MetafilePlayer::lineTo(const MetafileRecord &r)
@@ -801,6 +941,7 @@ bool MetafilePlayer::lineTo(const MetafileRecord &r)
     const QPointF from = toDevice(state_.position);
     state_.position = point(r, 0);
     const QPointF to = toDevice(state_.position);
+    countShape({QPolygonF{from, to}}, false);
     paintShape(false, [&] { painter_->drawLine(from, to); });
     return true;
 }
@@ -814,8 +955,7 @@ bool MetafilePlayer::polygon(const MetafileRecord &r, bool closed)
     points.reserve(qsizetype(count));
     for (qsizetype i = 0; i < count; ++i)
         points.append(toDevice(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i))));
-    if (!withinWork(outlineWork(points)))
-        return false;
+    countShape({points}, closed);
     const Qt::FillRule rule = state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill;
     if (closed)
         paintShape(true, [&] { painter_->drawPolygon(points, rule); });
@@ -839,17 +979,16 @@ bool MetafilePlayer::polyPolygon(const MetafileRecord &r)
     QPainterPath path;
     path.setFillRule(state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
     qsizetype at = qsizetype(1 + polygons);
-    double work = 0;
+    QList<QPolygonF> outlines;
     for (qsizetype i = 0; i < polygons; ++i) {
         QPolygonF points;
         for (int k = 0; k < r.u16(1 + i); ++k, at += 2)
             points.append(toDevice(QPointF(r.s16(at), r.s16(at + 1))));
-        work += outlineWork(points);
         path.addPolygon(points);
         path.closeSubpath();
+        outlines.append(std::move(points));
     }
-    if (!withinWork(work))
-        return false;
+    countShape(outlines, true);
     paintShape(true, [&] { painter_->drawPath(path); });
     return true;
 }
@@ -861,12 +1000,23 @@ bool MetafilePlayer::boxShape(const MetafileRecord &r)
         return false;
     const QRectF rect = box(r, rounded ? 2 : 0);
     if (r.function() == Ellipse) {
+        if (counting()) {
+            QPainterPath outline;
+            outline.addEllipse(rect);
+            countPath(outline, true);
+        }
         paintShape(true, [&] { painter_->drawEllipse(rect); });
     } else if (rounded) {
         const qreal rx = std::min(rect.width(), std::abs(r.s16(1) * sx_)) / 2;
         const qreal ry = std::min(rect.height(), std::abs(r.s16(0) * sy_)) / 2;
+        if (counting()) {
+            QPainterPath outline;
+            outline.addRoundedRect(rect, rx, ry);
+            countPath(outline, true);
+        }
         paintShape(true, [&] { painter_->drawRoundedRect(rect, rx, ry); });
     } else {
+        countShape({QPolygonF(rect)}, true);
         paintShape(true, [&] { painter_->drawRect(rect); });
     }
     return true;
@@ -896,6 +1046,7 @@ bool MetafilePlayer::arcShape(const MetafileRecord &r)
         if (r.function() == Chord)
             path.closeSubpath();
     }
+    countPath(path, r.function() != Arc);
     paintShape(r.function() != Arc, [&] { painter_->drawPath(path); });
     return true;
 }
@@ -905,9 +1056,10 @@ bool MetafilePlayer::setPixel(const MetafileRecord &r)
     if (!r.hasWords(4))
         return false;
     const QPointF at = toDevice(point(r, 2));
+    count(MetafileLimits::Work::CoveredPixel * std::max(1.0, std::abs(sx_)) * std::max(1.0, std::abs(sy_)));
     if (painter_) {
         applyClip();
-        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        setMode(QPainter::CompositionMode_SourceOver);
         painter_->fillRect(QRectF(at, QSizeF(std::max(1.0, std::abs(sx_)), std::max(1.0, std::abs(sy_)))), colourAt(r, 0));
     }
     return true;
@@ -924,28 +1076,28 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     const auto mode = extended && r.u16(0) == MetafileFloodFill::OfSurface ? MetafileFloodFill::OfSurface
                                                                            : MetafileFloodFill::UntilBorder;
     const QPointF at = toDevice(point(r, first + 2));
-    // The fill covers at most the whole picture.
-    if (!withinWork(double(imageSize_.width()) * imageSize_.height()))
-        return false;
+    // The fill goes over the whole picture, whatever it covers.
+    count(MetafileLimits::Work::FloodFillPixel * imageSize_.width() * imageSize_.height());
     if (!painter_ || !canvas_ || state_.rop2 == 11)
         return true;
     const QPoint seed(int(std::floor(at.x())), int(std::floor(at.y())));
     MetafileFloodFill fill(*canvas_, state_.clip);
-    if (!fill.fill(seed, colourAt(r, first).rgb(), mode, clock_))
+    if (!fill.fill(seed, colourAt(r, first).rgb(), mode, budget_))
         return false;
-    // Painting the fill counts against the time budget as finding it does.
+    // Painting the fill stops at the last guard of time as finding it does.
     bool inTime = true;
     paintShape(true, [&] {
-        inTime = inTime && fill.forEachSpan([&](const QRect &span) { painter_->fillRect(span, painter_->brush()); }, clock_);
+        const auto paintSpan = [&](const QRect &span) { painter_->fillRect(span, painter_->brush()); };
+        inTime = inTime && fill.forEachSpan(paintSpan, budget_);
     });
     if (!inTime)
         return false;
     // A solid fill copied over the surface takes its border's smoothing too.
     if (state_.brush.style == SolidBrush && state_.rop2 == 13) {
-        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        setMode(QPainter::CompositionMode_SourceOver);
         return fill.forEachBorderBlend(state_.brush.colour.rgb(), [&](QPoint at, QRgb colour) {
             painter_->fillRect(QRect(at, QSize(1, 1)), QColor(colour));
-        }, clock_);
+        }, budget_);
     }
     return true;
 }
@@ -977,6 +1129,7 @@ bool MetafilePlayer::frameRegion(const MetafileRecord &r)
     const int across = std::max(1, int(std::lround(std::min(std::abs(r.s16(3) * sx_), double(imageSize_.width())))));
     const int down = std::max(1, int(std::lround(std::min(std::abs(r.s16(2) * sy_), double(imageSize_.height())))));
     // What stays of the region when each side moves in by the frame's width.
+    countRegion(area, 4);
     const QRegion inner = area.intersected(area.translated(across, 0))
                               .intersected(area.translated(-across, 0))
                               .intersected(area.translated(0, down))
@@ -996,10 +1149,12 @@ bool MetafilePlayer::invertRegion(const MetafileRecord &r)
 
 void MetafilePlayer::paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode)
 {
+    countRegion(area);
+    count(coveredPixels(area.boundingRect()) * MetafileLimits::Work::CoveredPixel);
     if (!painter_)
         return;
     applyClip();
-    painter_->setCompositionMode(mode);
+    setMode(mode);
     for (const QRect &rect : area)
         painter_->fillRect(rect, brush);
 }
@@ -1084,13 +1239,14 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
     const QPointF origin = toDevice(updateCp ? state_.position : at);
     // Each character may cover its square, wherever the advances put it.
     const double glyph = std::min(fontPixels() * fontPixels(), double(imageSize_.width()) * imageSize_.height());
-    if (!withinWork(double(bytes.size()) * glyph))
-        return false;
+    count(double(bytes.size()) * glyph * MetafileLimits::Work::GlyphPixel);
+    if (box && (options & Opaque))
+        count(coveredPixels(*box) * MetafileLimits::Work::CoveredPixel);
     if (!painter_ && !collecting_)
         return true;
     if (painter_) {
         applyClip();
-        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        setMode(QPainter::CompositionMode_SourceOver);
         if (box && (options & Opaque))
             painter_->fillRect(*box, state_.backColour);
     }
@@ -1219,6 +1375,7 @@ bool MetafilePlayer::patternBlt(const MetafileRecord &r)
 
 void MetafilePlayer::fillWithRop(quint32 rop, const QRectF &target)
 {
+    count(coveredPixels(target) * MetafileLimits::Work::CoveredPixel);
     if (!painter_ || rop == NoOperation)
         return;
     applyClip();
@@ -1232,8 +1389,8 @@ void MetafilePlayer::fillWithRop(quint32 rop, const QRectF &target)
         mode = QPainter::RasterOp_NotDestination, brush = QBrush(Qt::black);
     else if (rop == PatInvert)
         mode = QPainter::RasterOp_SourceXorDestination;
-    painter_->setCompositionMode(mode);
-    painter_->fillRect(target, brush);
+    setMode(mode);
+    painter_->fillRect(mode == QPainter::CompositionMode_SourceOver ? target : wholePixels(target), brush);
 }
 
 bool MetafilePlayer::drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices)
@@ -1244,7 +1401,7 @@ bool MetafilePlayer::drawBitmap(quint32 rop, QRectF source, QRectF target, QByte
     // A bottom-up bitmap counts its source rows from the bottom.
     if (!decoder.topDown())
         source.moveTop(decoder.height() - source.top() - source.height());
-    return placeBitmap(rop, source, target, [&] { return decoder.decode(); });
+    return placeBitmap(rop, source, target, decoder.decodedBytes() / 4, [&] { return decoder.decode(); });
 }
 
 bool MetafilePlayer::drawBitmap16(quint32 rop, QRectF source, QRectF target, QByteArrayView bitmap)
@@ -1258,15 +1415,19 @@ bool MetafilePlayer::drawBitmap16(quint32 rop, QRectF source, QRectF target, QBy
         return true;
     // A monochrome bitmap meets a colour picture: its 0 bits take the text
     // colour, its 1 bits the background colour.
-    return placeBitmap(rop, source, target,
+    return placeBitmap(rop, source, target, decoder.decodedBytes() / 4,
                        [&] { return decoder.decode(state_.textColour.rgb(), state_.backColour.rgb()); });
 }
 
 // Draws `source`, in the bitmap's pixels counted from its top row, onto
-// `target`; `decode` gives the bitmap, and is called only when drawing.
-template <typename Decode> bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, Decode decode)
+// `target`; `decode` gives the bitmap of `pixels` pixels, and is called only
+// when drawing.
+template <typename Decode>
+bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, qint64 pixels, Decode decode)
 {
     const QPointF a = toDevice(target.topLeft()), b = toDevice(target.bottomRight());
+    count(double(pixels) * MetafileLimits::Work::DecodedPixel +
+          coveredPixels(QRectF(a, b)) * MetafileLimits::Work::CoveredPixel);
     if (!painter_ || rop == NoOperation)
         return true;
     QImage image = decode();
@@ -1290,8 +1451,9 @@ template <typename Decode> bool MetafilePlayer::placeBitmap(quint32 rop, QRectF 
     case NotSrcCopy: mode = QPainter::RasterOp_NotSource; break;
     default: break; // the others are drawn as a copy
     }
-    painter_->setCompositionMode(mode);
-    painter_->drawImage(QRectF(a, b).normalized(), image, source);
+    setMode(mode);
+    const QRectF placed = QRectF(a, b).normalized();
+    painter_->drawImage(mode == QPainter::CompositionMode_SourceOver ? placed : wholePixels(placed), image, source);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "pictures/metafilebudget.h"
 #include "pictures/metafilereader.h"
 #include "pictures/metafilestate.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,17 +28,19 @@ public:
     // The frame of a file that declares none: the bounds of what its records
     // draw, checking them on the way, in its device units (pixels). Empty when
     // a record is damaged or nothing is drawn.
-    static std::optional<QRectF> drawnFrameOf(const MetafileReader &reader, const QElapsedTimer &clock);
+    static std::optional<QRectF> drawnFrameOf(const MetafileReader &reader, MetafileBudget &budget);
     // The size `frame` takes at `dotsPerInch`, kept within the image limits.
     static QSize naturalSize(const MetafileReader &reader, QRectF frame, double dotsPerInch);
     // The largest size of these proportions that the image limits allow (the
     // size itself when it is within them).
     static QSize withinImageLimits(double width, double height);
 
-    // `clock` was started when the reading began; the time budget counts from it.
-    MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, const QElapsedTimer &clock);
+    // `budget` is the whole reading's, from its start.
+    MetafilePlayer(const MetafileReader &reader, QRectF frame, QSize imageSize, MetafileBudget &budget);
 
-    // Null when a record is damaged or the time or memory budget is spent.
+    // Null when a record is damaged or the reading's work, memory or last
+    // guard of time is spent. The work of every record is counted, at this
+    // size, before anything is drawn.
     QImage draw();
 
 private:
@@ -85,9 +87,16 @@ private:
     bool invertRegion(const MetafileRecord &r);
     void paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode);
     template <typename Draw> void paintShape(bool filled, Draw draw);
-    double outlineWork(const QPolygonF &points) const;
-    bool withinWork(double work) const;
     double penPixels() const;
+
+    // Work: counted by the checking pass only, the one that neither draws nor
+    // collects the drawn frame.
+    bool counting() const { return !painter_ && !collecting_; }
+    void count(double work);
+    void countShape(const QList<QPolygonF> &outlines, bool closed);
+    void countPath(const QPainterPath &path, bool closed);
+    void countRegion(const QRegion &region, int passes = 1);
+    double coveredPixels(const QRectF &device) const;
     double fontPixels() const;
 
     // Text
@@ -103,7 +112,8 @@ private:
     bool setDibToDevice(const MetafileRecord &r);
     bool drawBitmap(quint32 rop, QRectF source, QRectF target, QByteArrayView dib, bool paletteIndices);
     bool drawBitmap16(quint32 rop, QRectF source, QRectF target, QByteArrayView bitmap);
-    template <typename Decode> bool placeBitmap(quint32 rop, QRectF source, QRectF target, Decode decode);
+    template <typename Decode>
+    bool placeBitmap(quint32 rop, QRectF source, QRectF target, qint64 pixels, Decode decode);
     const QList<QRgb> *paletteFor(bool paletteIndices) const { return paletteIndices ? &state_.palette : nullptr; }
     void fillWithRop(quint32 rop, const QRectF &target);
 
@@ -116,11 +126,12 @@ private:
     QBrush deviceBrush(const MetafileBrush &brush) const;
     void applyClip();
     void applyRop(int rop2);
+    void setMode(QPainter::CompositionMode mode);
 
     const MetafileReader &reader_;
     QRectF frame_;
     QSize imageSize_;
-    const QElapsedTimer &clock_;
+    MetafileBudget &budget_;
 
     // The frame is the bounds of what the file draws: the mapping starts as
     // the system's, one logical unit to a pixel, and the frame stays put.
@@ -141,6 +152,7 @@ private:
     double sx_ = 1, sy_ = 1, tx_ = 0, ty_ = 0;
     bool mapped_ = false;     // a record has used the mapping; the frame stays put
     bool outOfBounds_ = false; // a coordinate fell past the bounds
+    bool overBudget_ = false;  // the reading's work passed its bound
     bool clipDirty_ = false;
 };
 

@@ -11,7 +11,7 @@ namespace kelvarino {
 
 // The bounds a Windows metafile must keep to be drawn. Each is far past what a
 // real picture needs, and each keeps a damaged or hostile file from costing
-// more than a few seconds or a few hundred MB.
+// more than about a second of work or a few hundred MB.
 namespace MetafileLimits {
 // The file itself: a drawing exported as a metafile is a few MB at most.
 inline constexpr qsizetype MaxFileBytes = 64 * 1024 * 1024;
@@ -28,18 +28,57 @@ inline constexpr qint64 MaxHeldBitmapBytes = 32LL * 1024 * 1024;
 // A drawing coordinate, in pixels of the image drawn: a real picture draws
 // within its frame, a few image widths at most outside it.
 inline constexpr double MaxDeviceCoordinate = 262144.0;
-// The painter's work for one record, in pixels: the rows each edge of a
-// shape crosses plus the pen's width, or each character's square. A record is
-// drawn whole or not at all, so the time budget cannot stop it half-way; a
-// map's polygon of 10,000 points across a whole wallpaper needs 7 million.
-inline constexpr double MaxRecordWork = 32.0 * 1024 * 1024;
 // A region's rectangles: the regions metafiles hold have a handful.
 inline constexpr int MaxRegionRectangles = 2000;
 // The image drawn: a side, and its area (128 MB at four bytes a pixel).
 inline constexpr int MaxImageSide = 8192;
 inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
-// The time one reading may take, checking and drawing together.
-inline constexpr qint64 MaxMilliseconds = 3000;
+
+// The work one reading may do: what alone decides between drawn and refused.
+// Every record is counted, at the size asked for, before anything is drawn;
+// each kind of work weighs what it costs the painter, in units of about a
+// nanosecond of a Release build (a pixel filled from a pattern), measured in
+// bench/bench_metafile. The heaviest file the bound admits reads in about a
+// second; a plan exported with 92,000 records counts about a quarter of it,
+// a wallpaper-sized photograph a hundredth.
+inline constexpr double MaxWork = 1e9;
+namespace Work {
+// Reading and playing one record, whatever it draws.
+inline constexpr double Record = 100;
+// A shape drawn, and each of its points.
+inline constexpr double Shape = 500;
+inline constexpr double Edge = 20;
+// Each row an edge of a shape, or of a wide pen's outline, crosses. Within a
+// row, each pair of the edges filled crossing it (counting for each edge at
+// most 64 others: past that the cost of a crossing stops growing), and each
+// pair of the pixels a wide pen's outline touches in it.
+inline constexpr double EdgeCrossing = 60;
+inline constexpr double CrossingPair = 66;
+inline constexpr double CrossingPartners = 64;
+inline constexpr double OutlinePixelPair = 2;
+// Each pixel of the box around a closed shape outlined by a wide pen.
+inline constexpr double WidePenPixel = 4;
+// Each pixel a shape covers, filled with a solid colour or from a pattern
+// (hatches, pattern brushes).
+inline constexpr double SolidPixel = 0.25;
+inline constexpr double PatternPixel = 1;
+// Each pixel of length of a pen one pixel wide.
+inline constexpr double ThinPenPixel = 30;
+// Each pixel a bitmap, a text's box, a region or a wide pen's round ends cover.
+inline constexpr double CoveredPixel = 1;
+// Each pixel of a character's square: the glyph drawn at that size.
+inline constexpr double GlyphPixel = 6;
+// Each pixel of a bitmap decoded, as a whole bitmap or a brush's pattern.
+inline constexpr double DecodedPixel = 4;
+// Each pixel of the image a flood fill goes over: it marks, fills and
+// smooths against the whole picture.
+inline constexpr double FloodFillPixel = 8;
+// Each rectangle of a region built, combined with the clip, or painted.
+inline constexpr double RegionRectangle = 40;
+} // namespace Work
+// The time one reading may take, checking and drawing together: a last guard
+// only, well above what the work bound admits.
+inline constexpr qint64 MaxMilliseconds = 15000;
 } // namespace MetafileLimits
 
 // One record's parameters, read only within the record: a read past its end

@@ -3,7 +3,6 @@
 #include "pictures/metafileplayer.h"
 #include "pictures/metafilereader.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
 
@@ -16,22 +15,21 @@ bool looksLikeMetafile(const QByteArray &bytes)
 
 QImage readMetafile(const QByteArray &bytes, const QSize &size)
 {
-    QElapsedTimer clock;
-    clock.start();
+    MetafileBudget budget;
     const std::optional<MetafileReader> reader = MetafileReader::open(bytes);
     if (!reader)
         return {};
     // A file that declares no frame is framed by what it draws.
     std::optional<QRectF> frame = MetafilePlayer::frameOf(*reader);
     if (!frame)
-        frame = MetafilePlayer::drawnFrameOf(*reader, clock);
+        frame = MetafilePlayer::drawnFrameOf(*reader, budget);
     if (!frame)
         return {};
     if (!size.isEmpty()) {
         // A size past the image limits (a wallpaper on a very large screen)
         // is drawn within them and then stretched, like any other picture.
         const QSize drawn = MetafilePlayer::withinImageLimits(size.width(), size.height());
-        const QImage picture = MetafilePlayer(*reader, *frame, drawn, clock).draw();
+        const QImage picture = MetafilePlayer(*reader, *frame, drawn, budget).draw();
         if (picture.isNull() || drawn == size)
             return picture;
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -39,7 +37,7 @@ QImage readMetafile(const QByteArray &bytes, const QSize &size)
     const QSize natural = MetafilePlayer::naturalSize(*reader, *frame, MetafileDotsPerInch);
     if (natural.isEmpty())
         return {};
-    return MetafilePlayer(*reader, *frame, natural, clock).draw();
+    return MetafilePlayer(*reader, *frame, natural, budget).draw();
 }
 
 QImage read(const QString &path, const QSize &size)

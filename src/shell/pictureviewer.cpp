@@ -236,8 +236,7 @@ void pictureViewer::fillFiles()
 void pictureViewer::locateStoredPicture()
 {
     // Until a file is found the preview shows no picture.
-    openImage_->clear();
-    label1_->clear();
+    clearPreviewPicture();
     setPreviewColour(edited_.Background);
     const QString path = edited_.PicturePath.trimmed();
     if (path.isEmpty() || !showFolder(QFileInfo(path).absolutePath())) {
@@ -257,14 +256,20 @@ void pictureViewer::previewFile(const QString &fileName)
 {
     setPreviewColour(edited_.Background);
     if (fileName.isEmpty()) {
-        label1_->clear();
-        openImage_->clear();
+        clearPreviewPicture();
         return;
     }
     const QString path = FolderWithSeparator(folder_.absolutePath()) + fileName;
     label1_->setText(path);
     if (loadPreviewPicture(path))
         edited_.PicturePath.set(path);
+}
+
+void pictureViewer::clearPreviewPicture()
+{
+    shownPath_.clear();
+    label1_->clear();
+    openImage_->clear();
 }
 
 void pictureViewer::refusePicture()
@@ -281,6 +286,9 @@ bool pictureViewer::loadPreviewPicture(const QString &path)
         picture = PictureReader::read(path);
     }
     if (picture.isNull()) {
+        // The path goes back to the picture still shown, so that both, and
+        // what "Εφαρμογή" applies, name the same file.
+        label1_->setText(shownPath_);
         refusePicture();
         return false;
     }
@@ -288,6 +296,7 @@ bool pictureViewer::loadPreviewPicture(const QString &path)
     fitPreviewImage(picture.size());
     openImage_->setPixmap(QPixmap::fromImage(picture));
     openImage_->show();
+    shownPath_ = path;
     return true;
 }
 

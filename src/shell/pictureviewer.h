@@ -54,6 +54,8 @@ private:
     void arrangeForChoice(int mode);
     void fitPreviewImage(const QSize &pictureSize);
     bool loadPreviewPicture(const QString &path);
+    // Shows no picture and no path.
+    void clearPreviewPicture();
     // The message for a picture file the program cannot read.
     void refusePicture();
     void locateStoredPicture();
@@ -71,6 +73,9 @@ private:
     QLabel *openColor_;
     QLabel *openImage_;
     QLabel *label1_;
+    // The file of the picture the preview shows; empty when it shows none
+    // (or the built-in one). The path under the preview names it.
+    QString shownPath_;
     QLabel *folderLabel_;
     QWidget *listsPanel_;
 };

@@ -204,14 +204,19 @@ private slots:
         QCOMPARE(previewed(), QColor(Qt::red));
 
         // In the list filled anew the first key chooses the first file; a
-        // file the keys reach that holds no picture is refused once.
+        // file the keys reach that holds no picture is refused once, and the
+        // preview and the path under it stay with the picture last shown.
         chooser->fileTypes()->setCurrentIndex(0);
         QTest::keyClick(files, Qt::Key_End);
         QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
         QTest::keyClick(files, Qt::Key_End);
-        QCOMPARE(shownPath(), QStringLiteral("broken.jpg"));
         QCOMPARE(f.doubles.messages.shown.size(), 1);
+        QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
+        QCOMPARE(previewed(), QColor(Qt::red));
         QCOMPARE(QFileInfo(chooser->editedWallpaper().PicturePath.trimmed()).fileName(), QStringLiteral("a.bmp"));
+        chooser->mnuApply_Click();
+        QCOMPARE(f.doubles.messages.shown.size(), 1);
+        QCOMPARE(QFileInfo(f.state.Wallpaper.PicturePath.trimmed()).fileName(), QStringLiteral("a.bmp"));
     }
 
     void aMetafileIsDrawnAtTheSizeAsked_data()
@@ -290,6 +295,9 @@ private slots:
         QCOMPARE(f.doubles.messages.shown.first().text,
                  QStringLiteral("Δεν υποστηρίζεται το αρχείο αυτό από την εφαρμογή."));
         QVERIFY(chooser->editedWallpaper().PicturePath.isBlank());
+        // No picture was shown before: the preview shows none, and no path.
+        QVERIFY(chooser->pathLabel()->text().isEmpty());
+        QVERIFY(chooser->previewImage()->pixmap().isNull());
         chooser->mnuApply_Click();
         QCOMPARE(f.doubles.messages.shown.size(), 2);
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
