@@ -892,16 +892,18 @@ MetafilePlayer::Corners MetafilePlayer::Corners::ofPoints(const QList<QPolygonF>
 // What the painter does for a shape. Filling it, each edge costs as it
 // crosses rows, and more in a row crossed by more than the shape's two sides
 // (the rasterizer keeps each row's crossings in order); then the pixels it
-// covers, solid, or from a pattern, which costs for each row too. A pen one
-// pixel wide costs by its points, and by the columns or rows it runs along
-// (a column of a shallow line costs more than a row of a steep one). A wider one strokes its
-// outline: at each join and each end the stroker builds the pen's shape; the
-// outline's two sides touch about twice the pixels of each segment, spread
-// over its rows and the pen's (costing with their number in a row squared);
-// on an open line each segment's round ends and joins cost as the pixels of
-// its box, around a closed shape the pixels of the shape's. (Measured in a
-// Release build against the painter; bench/bench_metafile keeps the heaviest
-// cases.)
+// covers, solid, or from a pattern, which costs for each row too. Any pen
+// costs for each outline it strokes. A pen one pixel wide costs by its
+// points, and by the columns or rows it runs along (a column of a shallow
+// line costs more than a row of a steep one). A wider one costs again for
+// each outline, each join and each end, where the stroker builds the pen's
+// shape; its outline's two sides touch about twice the pixels of each
+// segment, spread over the segment's rows and the pen's (costing with their
+// number in a row squared; around a closed shape each costs less than on an
+// open line); on an open line each segment's round ends and joins cost as
+// the pixels of its box, around a closed shape the pixels of the shape's.
+// (Measured in a Release build against the painter over small and large
+// shapes; bench/bench_metafile keeps the heaviest cases.)
 void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed, Corners corners)
 {
     if (!counting() || outOfBounds_)
@@ -939,8 +941,9 @@ void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed, C
         });
     } else if (pen > 1) {
         const double half = pen / 2;
-        work += Work::WidePenOutline * double(outlines.size()) + Work::PenJoin * corners.joins +
-                Work::PenEnd * corners.ends;
+        work += (Work::WidePenOutline + Work::PenWidthPixel * pen) * double(outlines.size()) +
+                (Work::PenJoin + Work::PenWidthPixel * pen) * corners.joins +
+                (Work::PenEnd + Work::PenWidthPixel * pen) * corners.ends;
         RowCrossings rows(bounds.top() - half, bounds.bottom() + half, imageSize_.height());
         forEachSegment([&](QPointF a, QPointF b) {
             const double top = std::min(a.y(), b.y()) - half, bottom = std::max(a.y(), b.y()) + half;
@@ -1092,7 +1095,9 @@ bool MetafilePlayer::arcShape(const MetafileRecord &r)
     }
     // A pie joins its two radii at the centre and to the arc; a chord joins
     // its line to the arc; an arc has two ends.
-    const Corners corners = r.function() == Pie ? Corners{3, 0} : r.function() == Chord ? Corners{2, 0} : Corners{0, 2};
+    const Corners corners = r.function() == Pie     ? Corners{3, 0}
+                            : r.function() == Chord ? Corners{2, 0}
+                                                    : Corners{0, 2};
     countPath(path, r.function() != Arc, corners);
     paintShape(r.function() != Arc, [&] { painter_->drawPath(path); });
     return true;

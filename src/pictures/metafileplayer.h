@@ -93,9 +93,9 @@ private:
     // collects the drawn frame.
     bool counting() const { return !painter_ && !collecting_; }
     void count(double work);
-    // A shape's outlines; `corners`: where a wide pen joins two of their
-    // segments, and `ends`: where it caps an open one (every point of a
-    // polygon or a line is one or the other; curves have none within).
+    // Where a pen joins two segments of a shape's outlines (`joins`), and
+    // where it caps an open one (`ends`): every point of a polygon or a line
+    // is one or the other; a curve has none along it.
     struct Corners
     {
         double joins = 0, ends = 0;

@@ -62,12 +62,14 @@ inline constexpr double OutlinePixelPair = 2;
 // line, each costs as an edge's crossing).
 inline constexpr double ClosedOutlinePixel = 20;
 // Each outline a pen strokes, and a pen wider than a pixel again; each join
-// of two segments, and each end of an open line, such a pen draws.
+// of two segments, and each end of an open line, such a pen draws; for each
+// of those, each pixel of that pen's width.
 inline constexpr double PenOutline = 1000;
 inline constexpr double WidePenOutline = 2500;
 inline constexpr double PenJoin = 3000;
 inline constexpr double PenEnd = 1000;
-// Each point a pen one pixel wide draws through.
+inline constexpr double PenWidthPixel = 150;
+// Each join and end a pen one pixel wide draws.
 inline constexpr double ThinPenPoint = 250;
 // Each pixel of the box around a closed shape outlined by a wide pen.
 inline constexpr double WidePenPixel = 4;
@@ -79,7 +81,7 @@ inline constexpr double PatternPixel = 1;
 inline constexpr double PatternRow = 1200;
 // Each column a pen one pixel wide runs along, on a line more across than
 // down; each row, on one more down than across.
-inline constexpr double ThinPenColumn = 90;
+inline constexpr double ThinPenColumn = 100;
 inline constexpr double ThinPenRow = 30;
 // Each pixel a bitmap, a text's box, a region or a wide pen's round ends cover.
 inline constexpr double CoveredPixel = 1;
