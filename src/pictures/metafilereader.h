@@ -39,8 +39,9 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // each kind of work weighs what it costs the painter, in units of about a
 // nanosecond of a Release build (a pixel filled from a pattern), measured in
 // bench/bench_metafile. The heaviest file the bound admits reads in about a
-// second; a plan exported with 92,000 records counts about a quarter of it,
-// a wallpaper-sized photograph a hundredth.
+// second; a plan exported with 92,000 records counts about a fifth of it, a
+// wallpaper-sized photograph a hundredth, 50,000 small circles with pens two
+// pixels wide two thirds at 1280 x 720.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
 // Reading and playing one record, whatever it draws.
@@ -81,7 +82,7 @@ inline constexpr double PatternPixel = 1;
 inline constexpr double PatternRow = 1200;
 // Each column a pen one pixel wide runs along, on a line more across than
 // down; each row, on one more down than across.
-inline constexpr double ThinPenColumn = 100;
+inline constexpr double ThinPenColumn = 110;
 inline constexpr double ThinPenRow = 30;
 // Each pixel a bitmap, a text's box, a region or a wide pen's round ends cover.
 inline constexpr double CoveredPixel = 1;
