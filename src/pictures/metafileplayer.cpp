@@ -81,8 +81,7 @@ public:
     // An edge from `y0` to `y1`, crossing each row `times` over.
     void add(double y0, double y1, double times)
     {
-        const int from = int(std::max(double(first_), std::floor(std::min(y0, y1))));
-        const int to = int(std::min(double(last_), std::floor(std::max(y0, y1))));
+        const auto [from, to] = span(std::min(y0, y1), std::max(y0, y1));
         if (from > to)
             return;
         changes_[std::size_t(from - first_)] += times;
@@ -90,19 +89,37 @@ public:
     }
 
     // Each crossing, and each pair of crossings within a row, weighing
-    // `pair`: pairs of each crossing with at most `partners` others.
-    double work(double pair, double partners) const
+    // `pair`: pairs of each crossing with at most `partners` others, past the
+    // `alone` crossings any row has (the two sides of a plain shape cost as
+    // their crossings only).
+    double work(double each, double pair, double partners, double alone) const
     {
         double crossing = 0, crossings = 0, pairs = 0;
         for (std::size_t row = 0; row + 1 < changes_.size(); ++row) {
             crossing += changes_[row];
             crossings += crossing;
-            pairs += crossing * std::min(crossing, partners);
+            pairs += crossing * std::clamp(crossing - alone, 0.0, partners);
         }
-        return crossings * MetafileLimits::Work::EdgeCrossing + pairs * pair;
+        return crossings * each + pairs * pair;
+    }
+
+    // The rows from `top` to `bottom`.
+    int rows(double top, double bottom) const
+    {
+        const auto [from, to] = span(top, bottom);
+        return std::max(0, to - from + 1);
     }
 
 private:
+    // The first and last row from `top` to `bottom`: a row the span only
+    // touches at its edge is not crossed (a row ending where the next starts
+    // is crossed by the edge that runs on).
+    std::pair<int, int> span(double top, double bottom) const
+    {
+        const double last = std::max(std::floor(top), std::ceil(bottom) - 1);
+        return {int(std::max(double(first_), std::floor(top))), int(std::min(double(last_), last))};
+    }
+
     int first_, last_;
     std::vector<double> changes_;
 };
@@ -857,18 +874,37 @@ void MetafilePlayer::count(double work)
         overBudget_ = true;
 }
 
+MetafilePlayer::Corners MetafilePlayer::Corners::ofPoints(const QList<QPolygonF> &outlines, bool closed)
+{
+    Corners corners;
+    for (const QPolygonF &points : outlines) {
+        const double n = double(points.size());
+        if (closed)
+            corners.joins += n;
+        else if (n >= 2) {
+            corners.joins += n - 2;
+            corners.ends += 2;
+        }
+    }
+    return corners;
+}
+
 // What the painter does for a shape. Filling it, each edge costs as it
-// crosses rows, and more in a row crossed by many (the rasterizer keeps each
-// row's crossings in order); then the pixels it covers, from a pattern
-// costing more than a solid colour. A pen one pixel wide costs by its length.
-// A wider one fills its outline: two sides along each segment, as high as the
-// segment and the pen together, which on a shallow segment touch as many
-// pixels of each row as the segment runs along it (costing with their number
-// in a row squared); on an open line each segment's round ends and joins cost
-// as the pixels of its box, around a closed shape the pixels of the shape's.
-// (Measured in a Release build against the painter; bench/bench_metafile
-// keeps the heaviest cases.)
-void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed)
+// crosses rows, and more in a row crossed by more than the shape's two sides
+// (the rasterizer keeps each row's crossings in order); then the pixels it
+// covers, solid, or from a pattern, which costs for each row too. Any pen
+// costs for each outline it strokes. A pen one pixel wide costs by its
+// points, and by the columns or rows it runs along (a column of a shallow
+// line costs more than a row of a steep one). A wider one costs again for
+// each outline, each join and each end, where the stroker builds the pen's
+// shape; its outline's two sides touch about twice the pixels of each
+// segment, spread over the segment's rows and the pen's (costing with their
+// number in a row squared; around a closed shape each costs less than on an
+// open line); on an open line each segment's round ends and joins cost as
+// the pixels of its box, around a closed shape the pixels of the shape's.
+// (Measured in a Release build against the painter over small and large
+// shapes; bench/bench_metafile keeps the heaviest cases.)
+void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed, Corners corners)
 {
     if (!counting() || outOfBounds_)
         return;
@@ -889,20 +925,30 @@ void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed)
         forEachSegment([&](QPointF a, QPointF b) { rows.add(a.y(), b.y(), 1); });
         const bool solid = state_.brush.style == SolidBrush;
         const int passes = state_.brush.style == HatchedBrush && state_.opaqueBackground ? 2 : 1;
-        work += rows.work(Work::CrossingPair, Work::CrossingPartners) +
+        work += rows.work(Work::EdgeCrossing, Work::CrossingPair, Work::CrossingPartners, Work::ShapeSides) +
                 passes * coveredPixels(bounds) * (solid ? Work::SolidPixel : Work::PatternPixel);
+        if (!solid)
+            work += Work::PatternRow * rows.rows(bounds.top(), bounds.bottom());
     }
     const double pen = penPixels();
+    if (pen > 0)
+        work += Work::PenOutline * double(outlines.size());
     if (pen > 0 && pen <= 1) {
+        work += Work::ThinPenPoint * (corners.joins + corners.ends);
         forEachSegment([&](QPointF a, QPointF b) {
-            work += Work::ThinPenPixel * std::hypot(b.x() - a.x(), b.y() - a.y());
+            const double across = std::abs(b.x() - a.x()), down = std::abs(b.y() - a.y());
+            work += across >= down ? Work::ThinPenColumn * across : Work::ThinPenRow * down;
         });
     } else if (pen > 1) {
         const double half = pen / 2;
+        work += (Work::WidePenOutline + Work::PenWidthPixel * pen) * double(outlines.size()) +
+                (Work::PenJoin + Work::PenWidthPixel * pen) * corners.joins +
+                (Work::PenEnd + Work::PenWidthPixel * pen) * corners.ends;
         RowCrossings rows(bounds.top() - half, bounds.bottom() + half, imageSize_.height());
         forEachSegment([&](QPointF a, QPointF b) {
-            const double along = std::abs(b.x() - a.x()) / (std::abs(b.y() - a.y()) + pen);
-            rows.add(std::min(a.y(), b.y()) - half, std::max(a.y(), b.y()) + half, 2 * std::max(1.0, along));
+            const double top = std::min(a.y(), b.y()) - half, bottom = std::max(a.y(), b.y()) + half;
+            const double touched = 2 * std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+            rows.add(top, bottom, touched / std::max(1, rows.rows(top, bottom)));
             if (!closed) {
                 const QRectF ends = QRectF(a, b).normalized().adjusted(-half, -half, half, half);
                 work += Work::CoveredPixel * coveredPixels(ends);
@@ -910,15 +956,16 @@ void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed)
         });
         if (closed)
             work += Work::WidePenPixel * coveredPixels(bounds.adjusted(-half, -half, half, half));
-        work += rows.work(Work::OutlinePixelPair, std::numeric_limits<double>::infinity());
+        const double touch = closed ? Work::ClosedOutlinePixel : Work::EdgeCrossing;
+        work += rows.work(touch, Work::OutlinePixelPair, std::numeric_limits<double>::infinity(), 0);
     }
     count(work);
 }
 
-void MetafilePlayer::countPath(const QPainterPath &path, bool closed)
+void MetafilePlayer::countPath(const QPainterPath &path, bool closed, Corners corners)
 {
     if (counting())
-        countShape(path.toSubpathPolygons(), closed);
+        countShape(path.toSubpathPolygons(), closed, corners);
 }
 
 // A region built, combined or painted: its rectangles, `passes` times over.
@@ -941,7 +988,7 @@ bool MetafilePlayer::lineTo(const MetafileRecord &r)
     const QPointF from = toDevice(state_.position);
     state_.position = point(r, 0);
     const QPointF to = toDevice(state_.position);
-    countShape({QPolygonF{from, to}}, false);
+    countShape({QPolygonF{from, to}}, false, {0, 2});
     paintShape(false, [&] { painter_->drawLine(from, to); });
     return true;
 }
@@ -955,7 +1002,7 @@ bool MetafilePlayer::polygon(const MetafileRecord &r, bool closed)
     points.reserve(qsizetype(count));
     for (qsizetype i = 0; i < count; ++i)
         points.append(toDevice(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i))));
-    countShape({points}, closed);
+    countShape({points}, closed, Corners::ofPoints({points}, closed));
     const Qt::FillRule rule = state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill;
     if (closed)
         paintShape(true, [&] { painter_->drawPolygon(points, rule); });
@@ -988,7 +1035,7 @@ bool MetafilePlayer::polyPolygon(const MetafileRecord &r)
         path.closeSubpath();
         outlines.append(std::move(points));
     }
-    countShape(outlines, true);
+    countShape(outlines, true, Corners::ofPoints(outlines, true));
     paintShape(true, [&] { painter_->drawPath(path); });
     return true;
 }
@@ -1003,7 +1050,7 @@ bool MetafilePlayer::boxShape(const MetafileRecord &r)
         if (counting()) {
             QPainterPath outline;
             outline.addEllipse(rect);
-            countPath(outline, true);
+            countPath(outline, true, {});
         }
         paintShape(true, [&] { painter_->drawEllipse(rect); });
     } else if (rounded) {
@@ -1012,11 +1059,11 @@ bool MetafilePlayer::boxShape(const MetafileRecord &r)
         if (counting()) {
             QPainterPath outline;
             outline.addRoundedRect(rect, rx, ry);
-            countPath(outline, true);
+            countPath(outline, true, {});
         }
         paintShape(true, [&] { painter_->drawRoundedRect(rect, rx, ry); });
     } else {
-        countShape({QPolygonF(rect)}, true);
+        countShape({QPolygonF(rect)}, true, {4, 0});
         paintShape(true, [&] { painter_->drawRect(rect); });
     }
     return true;
@@ -1046,7 +1093,12 @@ bool MetafilePlayer::arcShape(const MetafileRecord &r)
         if (r.function() == Chord)
             path.closeSubpath();
     }
-    countPath(path, r.function() != Arc);
+    // A pie joins its two radii at the centre and to the arc; a chord joins
+    // its line to the arc; an arc has two ends.
+    const Corners corners = r.function() == Pie     ? Corners{3, 0}
+                            : r.function() == Chord ? Corners{2, 0}
+                                                    : Corners{0, 2};
+    countPath(path, r.function() != Arc, corners);
     paintShape(r.function() != Arc, [&] { painter_->drawPath(path); });
     return true;
 }

@@ -93,8 +93,16 @@ private:
     // collects the drawn frame.
     bool counting() const { return !painter_ && !collecting_; }
     void count(double work);
-    void countShape(const QList<QPolygonF> &outlines, bool closed);
-    void countPath(const QPainterPath &path, bool closed);
+    // Where a pen joins two segments of a shape's outlines (`joins`), and
+    // where it caps an open one (`ends`): every point of a polygon or a line
+    // is one or the other; a curve has none along it.
+    struct Corners
+    {
+        double joins = 0, ends = 0;
+        static Corners ofPoints(const QList<QPolygonF> &outlines, bool closed);
+    };
+    void countShape(const QList<QPolygonF> &outlines, bool closed, Corners corners);
+    void countPath(const QPainterPath &path, bool closed, Corners corners);
     void countRegion(const QRegion &region, int passes = 1);
     double coveredPixels(const QRectF &device) const;
     double fontPixels() const;

@@ -39,8 +39,9 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // each kind of work weighs what it costs the painter, in units of about a
 // nanosecond of a Release build (a pixel filled from a pattern), measured in
 // bench/bench_metafile. The heaviest file the bound admits reads in about a
-// second; a plan exported with 92,000 records counts about a quarter of it,
-// a wallpaper-sized photograph a hundredth.
+// second; a plan exported with 92,000 records counts about a fifth of it, a
+// wallpaper-sized photograph a hundredth, 50,000 small circles with pens two
+// pixels wide two thirds at 1280 x 720.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
 // Reading and playing one record, whatever it draws.
@@ -49,21 +50,40 @@ inline constexpr double Record = 100;
 inline constexpr double Shape = 500;
 inline constexpr double Edge = 20;
 // Each row an edge of a shape, or of a wide pen's outline, crosses. Within a
-// row, each pair of the edges filled crossing it (counting for each edge at
-// most 64 others: past that the cost of a crossing stops growing), and each
-// pair of the pixels a wide pen's outline touches in it.
+// row, each pair of the edges filled crossing it past the shape's two sides
+// (counting for each edge at most 64 others: past that the cost of a crossing
+// stops growing), and each pair of the pixels a wide pen's outline touches in
+// it.
 inline constexpr double EdgeCrossing = 60;
 inline constexpr double CrossingPair = 66;
 inline constexpr double CrossingPartners = 64;
+inline constexpr double ShapeSides = 2;
 inline constexpr double OutlinePixelPair = 2;
+// Each pixel a wide pen's outline touches around a closed shape (on an open
+// line, each costs as an edge's crossing).
+inline constexpr double ClosedOutlinePixel = 20;
+// Each outline a pen strokes, and a pen wider than a pixel again; each join
+// of two segments, and each end of an open line, such a pen draws; for each
+// of those, each pixel of that pen's width.
+inline constexpr double PenOutline = 1000;
+inline constexpr double WidePenOutline = 2500;
+inline constexpr double PenJoin = 3000;
+inline constexpr double PenEnd = 1000;
+inline constexpr double PenWidthPixel = 150;
+// Each join and end a pen one pixel wide draws.
+inline constexpr double ThinPenPoint = 250;
 // Each pixel of the box around a closed shape outlined by a wide pen.
 inline constexpr double WidePenPixel = 4;
 // Each pixel a shape covers, filled with a solid colour or from a pattern
 // (hatches, pattern brushes).
 inline constexpr double SolidPixel = 0.25;
 inline constexpr double PatternPixel = 1;
-// Each pixel of length of a pen one pixel wide.
-inline constexpr double ThinPenPixel = 30;
+// Each row a shape filled from a pattern covers.
+inline constexpr double PatternRow = 1200;
+// Each column a pen one pixel wide runs along, on a line more across than
+// down; each row, on one more down than across.
+inline constexpr double ThinPenColumn = 110;
+inline constexpr double ThinPenRow = 30;
 // Each pixel a bitmap, a text's box, a region or a wide pen's round ends cover.
 inline constexpr double CoveredPixel = 1;
 // Each pixel of a character's square: the glyph drawn at that size.

@@ -855,6 +855,12 @@ private slots:
                  for (int i = 0; i < 20000; ++i)
                      w.ellipse(QRect(-3000, -3000, 7000, 7000));
              }), Refused);
+        // A plan as drawings are exported: many small shapes with pens of two pixels.
+        both("50,000 small circles with pens two pixels wide", file([](MetafileWriter &w) {
+                 w.pen(PenSolid, 2, Ink).select(0).brush(BrushSolid, Fill).select(1);
+                 for (int i = 0; i < 50000; ++i)
+                     w.ellipse(QRect((i * 37) % 980, (i * 53) % 980, 12, 12));
+             }), Drawn);
         both("pens 32767 units wide", file([](MetafileWriter &w) {
                  w.pen(PenSolid | 0x2000, 32767, Ink).select(0);
                  for (int i = 0; i < 20; ++i)
