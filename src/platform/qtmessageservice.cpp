@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace kelvarino {
@@ -104,19 +105,29 @@ private:
     {
         if (!isVisible())
             return;
-        const int wanted = std::min(MessageBoxWidthForTitle(windowTitle()), screenWidth());
+        const QRect available = availableArea();
+        const int wanted = std::min(MessageBoxWidthForTitle(windowTitle()), available.width());
         if (width() >= wanted)
             return;
+        // The box was centred on its owner at its natural width, which it
+        // takes again at each layout change: it stays centred where it was
+        // first placed, and on the screen.
+        if (!centreX_)
+            centreX_ = geometry().center().x();
         // The text may now need fewer lines.
         QLayout *grid = layout();
         setFixedSize(wanted, grid && grid->hasHeightForWidth() ? grid->totalHeightForWidth(wanted) : height());
+        const int left = std::clamp(*centreX_ - wanted / 2, available.left(), available.right() + 1 - wanted);
+        move(left + pos().x() - geometry().x(), pos().y());
     }
 
-    int screenWidth() const
+    QRect availableArea() const
     {
         const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-        return where ? where->availableGeometry().width() : width();
+        return where ? where->availableGeometry() : geometry();
     }
+
+    std::optional<int> centreX_;
 };
 
 } // namespace

@@ -111,13 +111,23 @@ private slots:
     void aMessageBoxIsAsWideAsItsTitle()
     {
         const QString title = QStringLiteral("Πρόβλημα στον ορισμό νέου κωδικού προσπέλασης των δεδομένων σας");
+        // An owner narrower than the widened box, in the middle of the screen.
+        QWidget owner;
+        owner.setGeometry(QRect(QPoint(0, 0), QSize(300, 200)));
+        owner.move(owner.screen()->availableGeometry().center() - owner.rect().center());
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
         QtMessageService messages;
-        int width = 0;
-        const auto box = OnModal<QMessageBox>([&width](QMessageBox *b) { width = b->width(); });
+        messages.setOwner(&owner);
+        QRect box;
+        const auto shown = OnModal<QMessageBox>([&box](QMessageBox *b) { box = b->frameGeometry(); });
         messages.error(title, QStringLiteral("Στις 2 φορές δεν εισήγατε τον ίδιο κωδικό."));
-        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance(title),
-                 qPrintable(QString::number(width)));
-        QVERIFY(width >= MessageBoxWidthForTitle(title));
+        QVERIFY2(box.width() >= QFontMetrics(QApplication::font()).horizontalAdvance(title),
+                 qPrintable(QString::number(box.width())));
+        QVERIFY(box.width() >= MessageBoxWidthForTitle(title));
+        // Widened, it stays centred on its owner.
+        QVERIFY2(std::abs(box.center().x() - owner.frameGeometry().center().x()) <= 2,
+                 qPrintable(QStringLiteral("%1 against %2").arg(box.center().x()).arg(owner.frameGeometry().center().x())));
     }
 
     void theBuiltInPrinterIsAlwaysThere()
