@@ -246,9 +246,11 @@ FontCommonSearch::FontCommonSearch(const PrintingContext &context, QWidget *pare
     addAction(help);
     connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(690); });
 
+    // The list the start-up has just asked for: the print system is not
+    // asked (and waited for) again.
     AppState &state = context_.state;
     PrinterService &printers = *context_.platform.printers;
-    if (state.SystemPrinter != state.ProgramPrinter && printers.printerNames().contains(state.ProgramPrinter))
+    if (state.SystemPrinter != state.ProgramPrinter && printers.knownPrinters().names.contains(state.ProgramPrinter))
         printers.setCurrentPrinter(state.ProgramPrinter);
 }
 
@@ -258,7 +260,8 @@ void FontCommonSearch::firstTick()
     busy_ = true;
     CheckFontCounts(context_);
     busy_ = false;
-    close();
+    // Done: the window closes, also when the work ran before it showed.
+    closeWhenShown();
 }
 
 
