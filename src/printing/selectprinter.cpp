@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -113,6 +114,11 @@ void SelectPrinter::showPrinters(const PrinterList &installed)
     cbProgramPrinter_->setCurrentIndex(-1);
     lPrintSystem_->setText(installed.answered ? QString() : PrintSystemSilentText());
     lPrintSystem_->setVisible(!installed.answered);
+    // The window grows by the wrapped lines of the word, which its minimum
+    // size does not count.
+    layout()->activate();
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
 }
 
 void SelectPrinter::choosePrinter(int index)
