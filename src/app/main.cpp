@@ -85,8 +85,8 @@ int main(int argc, char *argv[])
             });
     });
     splash.show();
-    // While the splash waits, other threads paint the wallpaper and load the
-    // printer support. They start only now: beside the making of the splash
+    // While the splash waits, other threads paint the wallpaper and read the
+    // print system's printers. They start only now: beside the making of the splash
     // they would slow it down.
     wallpaper = std::async(std::launch::async, [wallpaperSize] { return BuiltInPictures::wallpaper(wallpaperSize); });
     desktop.prepare();

@@ -112,7 +112,8 @@ private slots:
     // A print system that does not answer: the printer window says so in the
     // print dialog's words and offers the built-in printer with its fonts.
     // Closed without a choice it changes nothing; the built-in printer can be
-    // chosen. The print system is asked once the window shows.
+    // chosen. The print system is asked once the window shows. The font
+    // overview says so too.
     void aSilentPrintSystemLeavesTheChoiceToTheUser()
     {
         FontFixture f;
@@ -131,6 +132,15 @@ private slots:
             QCOMPARE(selection.commonFonts()->count(), 4);
             QCOMPARE(selection.commonFonts()->currentText(), QStringLiteral("DejaVu Sans"));
             selection.done(0);
+        }
+        // The font overview says the same in place of the printer's name.
+        {
+            fontsfrm overview(f.withCaptions());
+            overview.firstTick();
+            QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")),
+                     QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή "
+                                    "επιλέξτε τον εκτυπωτή PDF."));
+            overview.done(0);
         }
         QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
         QVERIFY(!QFile::exists(f.autoloadPath()));
