@@ -49,8 +49,9 @@ private:
     bool silent_ = false;
 };
 
-// The list is read where nobody can type a password: a server that asks for
-// one is answered with none instead of a prompt on the terminal.
+// The program asks nobody for a print system's password: a server that asks
+// for one is answered with none instead of a prompt on the terminal, and its
+// refusal is what the user is shown.
 const char *noPassword(const char *, http_t *, const char *, const char *, void *)
 {
     return nullptr;
@@ -162,6 +163,7 @@ PrinterList ReadPrintSystemPrinters(double silenceSeconds)
 
 PrintSystemAnswer SubmitToPrintSystem(const PrintSystemJob &job, double silenceSeconds)
 {
+    cupsSetPasswordCB2(noPassword, nullptr);
     const Connection connection(silenceSeconds);
     if (!connection.http())
         return {false, false, QString::fromUtf8(cupsLastErrorString())};
