@@ -63,7 +63,14 @@ int main(int argc, char *argv[])
         mainWindow->usePreparedWallpaper(wallpaperSize, wallpaper);
         desktop.setOwner(mainWindow.get());
         choices.setOwner(mainWindow.get());
-        QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [] { QCoreApplication::exit(0); });
+        // The start-up may run before the application's event loop does (the
+        // splash's showing runs pending timers), and an exit asked for then
+        // would be forgotten when the loop starts: it is asked again from
+        // inside the loop.
+        QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [&app] {
+            QCoreApplication::exit(0);
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+        });
         mainWindow->layOutHidden();
     };
     promotion splash(!state.CommandLinePath.isEmpty(), [&] {
@@ -78,8 +85,8 @@ int main(int argc, char *argv[])
             });
     });
     splash.show();
-    // While the splash waits, other threads paint the wallpaper and load the
-    // printer support. They start only now: beside the making of the splash
+    // While the splash waits, other threads paint the wallpaper and read the
+    // print system's printers. They start only now: beside the making of the splash
     // they would slow it down.
     wallpaper = std::async(std::launch::async, [wallpaperSize] { return BuiltInPictures::wallpaper(wallpaperSize); });
     desktop.prepare();

@@ -2,7 +2,13 @@
 
 #include <cups/cups.h>
 
+#include <QPageSize>
+#include <QRegularExpression>
+#include <QSizeF>
+
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace kelvarino {
 
@@ -43,8 +49,9 @@ private:
     bool silent_ = false;
 };
 
-// The list is read where nobody can type a password: a server that asks for
-// one is answered with none instead of a prompt on the terminal.
+// The program asks nobody for a print system's password: a server that asks
+// for one is answered with none instead of a prompt on the terminal, and its
+// refusal is what the user is shown.
 const char *noPassword(const char *, http_t *, const char *, const char *, void *)
 {
     return nullptr;
@@ -58,32 +65,74 @@ QString deviceName(const cups_dest_t &dest)
     return name;
 }
 
-// The print system's own words on a printer's state, e.g. why it rejects jobs.
-QString stateMessage(http_t *http, const char *printerUri)
+// What the print system says of one printer beside the list: its own words
+// on its state (e.g. why it rejects jobs) and its papers.
+struct PrinterDetails
 {
+    QString stateMessage;
+    PrinterPapers papers;
+};
+
+PrinterDetails printerDetails(http_t *http, const char *printerUri)
+{
+    PrinterDetails details;
     if (!printerUri)
-        return {};
+        return details;
+    static const char *const wanted[] = {"printer-state-message", "media-default", "media-supported"};
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-state-message");
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)),
+                  nullptr, wanted);
     ipp_t *response = cupsDoRequest(http, request, "/");
-    QString message;
-    if (response) {
-        if (ipp_attribute_t *attribute = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
-            message = QString::fromUtf8(ippGetString(attribute, 0, nullptr)).trimmed();
-        ippDelete(response);
+    if (!response)
+        return details;
+    if (ipp_attribute_t *attribute = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+        details.stateMessage = QString::fromUtf8(ippGetString(attribute, 0, nullptr)).trimmed();
+    if (ipp_attribute_t *attribute = ippFindAttribute(response, "media-default", IPP_TAG_ZERO))
+        details.papers.defaultCode = PaperCodeOfMedia(QString::fromUtf8(ippGetString(attribute, 0, nullptr)));
+    if (ipp_attribute_t *attribute = ippFindAttribute(response, "media-supported", IPP_TAG_ZERO)) {
+        for (int i = 0; i < ippGetCount(attribute); ++i) {
+            const int code = PaperCodeOfMedia(QString::fromUtf8(ippGetString(attribute, i, nullptr)));
+            if (code > 0 && !details.papers.supported.contains(code))
+                details.papers.supported.append(code);
+        }
     }
-    return message;
+    ippDelete(response);
+    return details;
 }
 
 } // namespace
+
+int PaperCodeOfMedia(const QString &media)
+{
+    // A self-describing name ends in the size: "iso_a4_210x297mm", "na_letter_8.5x11in".
+    static const QRegularExpression sized(QStringLiteral("_([0-9.]+)x([0-9.]+)(mm|in)$"));
+    QPageSize size;
+    if (const QRegularExpressionMatch match = sized.match(media); match.hasMatch()) {
+        const QPageSize::Unit unit = match.captured(3) == QStringLiteral("in") ? QPageSize::Inch : QPageSize::Millimeter;
+        size = QPageSize(QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()), unit, QString(),
+                         QPageSize::FuzzyMatch);
+    } else {
+        // An older name of the paper itself: "A4", "Letter".
+        for (int id = 0; id <= int(QPageSize::LastPageSize); ++id) {
+            if (QPageSize::key(QPageSize::PageSizeId(id)).compare(media, Qt::CaseInsensitive) == 0) {
+                size = QPageSize(QPageSize::PageSizeId(id));
+                break;
+            }
+        }
+    }
+    if (!size.isValid() || size.id() == QPageSize::Custom)
+        return 0;
+    return std::max(0, size.windowsId());
+}
 
 PrinterList ReadPrintSystemPrinters(double silenceSeconds)
 {
     cupsSetPasswordCB2(noPassword, nullptr);
     PrinterList list;
+    list.answered = false;
     const Connection connection(silenceSeconds);
+    // A print system that cannot be reached has said nothing of its printers.
     if (!connection.http())
         return list;
     cups_dest_t *dests = nullptr;
@@ -94,19 +143,27 @@ PrinterList ReadPrintSystemPrinters(double silenceSeconds)
         list.names.append(name);
         if (dest.is_default)
             list.defaultName = name;
+        const PrinterDetails details = printerDetails(
+            connection.http(), cupsGetOption("printer-uri-supported", dest.num_options, dest.options));
+        list.papers.insert(name, details.papers);
         const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest.num_options, dest.options);
         if (accepting && std::strcmp(accepting, "false") == 0)
-            list.refusing.insert(name, stateMessage(connection.http(), cupsGetOption("printer-uri-supported",
-                                                                                     dest.num_options, dest.options)));
+            list.refusing.insert(name, details.stateMessage);
     }
     cupsFreeDests(count, dests);
-    if (connection.silent())
-        return {{}, {}, {}, false};
+    // An empty list is an answer only when the print system gave it ("not
+    // found" is its answer of no printers).
+    const ipp_status_t status = cupsLastError();
+    if (connection.silent()
+        || (count == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND))
+        return PrinterList{{}, {}, {}, false, {}};
+    list.answered = true;
     return list;
 }
 
 PrintSystemAnswer SubmitToPrintSystem(const PrintSystemJob &job, double silenceSeconds)
 {
+    cupsSetPasswordCB2(noPassword, nullptr);
     const Connection connection(silenceSeconds);
     if (!connection.http())
         return {false, false, QString::fromUtf8(cupsLastErrorString())};

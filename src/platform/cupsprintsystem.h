@@ -13,10 +13,15 @@ namespace kelvarino {
 // cannot hold the caller for long.
 
 // The print system's printers (without the built-in one), its default
-// printer, and the printers that take no jobs now with their reasons. A print
-// system that cannot be reached has no printers; one that stays silent is
-// reported as not answering.
+// printer, the printers that take no jobs now with their reasons, and each
+// printer's papers. A print system that stays silent or cannot be reached at
+// all is reported as not answering.
 PrinterList ReadPrintSystemPrinters(double silenceSeconds);
+
+// The printer paper code of a paper as the print system names it, by its
+// self-describing name ("iso_a4_210x297mm") or its older one ("A4"); 0 for a
+// paper that has no code.
+int PaperCodeOfMedia(const QString &media);
 
 // A laid-out PDF file handed to a printer of the print system.
 struct PrintSystemJob

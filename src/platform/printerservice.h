@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,14 @@ struct PrinterJobRequest
     double paperHeightTwips = 0;
 };
 
+// The papers of a printer by printer paper code, as the print system states
+// them; a code of 0 or an empty list: it did not say.
+struct PrinterPapers
+{
+    int defaultCode = 0;
+    QList<int> supported;
+};
+
 // What the print system answered when asked for its printers.
 struct PrinterList
 {
@@ -47,9 +56,12 @@ struct PrinterList
     // The printers that take no jobs now, each with the print system's reason
     // (empty when it gives none).
     QMap<QString, QString> refusing;
-    // False when the print system did not answer within the time limit: the
-    // list then holds the built-in printer only, which needs no print system.
+    // False when the print system did not answer within the time limit or
+    // could not be reached at all: the list then holds the built-in printer
+    // only, which needs no print system, and says nothing of the others.
     bool answered = true;
+    // Each printer's papers, read with the list.
+    QMap<QString, PrinterPapers> papers;
 };
 
 // One document on one printer. The device's origin is the paper's top-left
@@ -87,6 +99,9 @@ public:
     virtual PrinterList listPrinters() const = 0;
     // The installed printers in the platform's order, the built-in one last.
     QStringList printerNames() const { return listPrinters().names; }
+    // The list as the print system last gave it, without asking again: never
+    // waits, but for the first question when none was asked yet.
+    virtual PrinterList knownPrinters() const = 0;
     // The device name of the current printer (at first the platform's default).
     virtual QString currentPrinterName() const = 0;
     virtual void setCurrentPrinter(const QString &name) = 0;
@@ -129,6 +144,7 @@ public:
     };
 
     PrinterList listPrinters() const override;
+    PrinterList knownPrinters() const override;
     QString currentPrinterName() const override { return current; }
     void setCurrentPrinter(const QString &name) override;
     int paperCode() const override { return paper; }
@@ -151,9 +167,14 @@ public:
     QMap<QString, QStringList> printerFontLists;
     // Printers the print system refuses jobs for, with its reason.
     QMap<QString, QString> refusingPrinters;
-    // False: the print system never answers (the list holds the built-in
-    // printer only).
+    // False: the print system never answers or cannot be reached (the list
+    // holds the built-in printer only).
     bool printSystemAnswers = true;
+    // How many times the print system was asked for its list.
+    mutable int listQuestions = 0;
+    // Runs while the list is asked for, where the desktop's print system lets
+    // the windows' events run as it waits.
+    std::function<void()> whileAsked;
     bool failJobStart = false;
     bool failJobEnd = false;
     // When set, a failed end is the print system's refusal with this reason.

@@ -3,14 +3,11 @@
 #include "platform/cupsprintsystem.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPicture>
-#include <QPluginLoader>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QSizeF>
 #include <QTemporaryFile>
@@ -24,20 +21,6 @@
 namespace kelvarino {
 
 namespace {
-
-// Loading the printer support plugin with the print system's client library
-// and all it needs is the slow part of the first question about papers.
-// Only the loading happens here: the plugin itself is made on the GUI thread
-// by that first question, so the password prompt it installs serves the
-// printing done there.
-void loadPrinterSupportLibraries(const QStringList &pluginFolders)
-{
-    for (const QString &folder : pluginFolders) {
-        const QDir printSupport(folder + QStringLiteral("/printsupport"));
-        for (const QString &file : printSupport.entryList(QDir::Files))
-            QPluginLoader(printSupport.filePath(file)).load();
-    }
-}
 
 // A printer paper code as a page size; A4 for a code the platform does not know.
 QPageSize pageSizeOf(int paperCode)
@@ -144,13 +127,6 @@ std::unique_ptr<PrinterJob> StartPdfJob(const PrinterJobRequest &request)
 void QtPrinterService::prepare()
 {
     startReading();
-    loading_ = std::async(std::launch::async, loadPrinterSupportLibraries, QCoreApplication::libraryPaths());
-}
-
-void QtPrinterService::awaitPrinterSupport() const
-{
-    if (loading_.valid())
-        loading_.wait();
 }
 
 struct QtPrinterService::ListReading
@@ -226,16 +202,29 @@ PrinterList QtPrinterService::listPrinters() const
     }
     if (!list.names.contains(BuiltInPdfPrinterName()))
         list.names.append(BuiltInPdfPrinterName());
+    if (list.answered)
+        papers_ = list.papers;
+    known_ = list;
     return list;
+}
+
+PrinterList QtPrinterService::knownPrinters() const
+{
+    return known_ ? *known_ : listPrinters();
 }
 
 QString QtPrinterService::currentPrinterName() const
 {
     if (current_.isEmpty()) {
-        const QString name = listPrinters().defaultName;
+        const QString name = knownPrinters().defaultName;
         current_ = name.isEmpty() ? BuiltInPdfPrinterName() : name;
     }
     return current_;
+}
+
+PrinterPapers QtPrinterService::papersOf(const QString &name) const
+{
+    return papers_.value(name);
 }
 
 void QtPrinterService::setCurrentPrinter(const QString &name)
@@ -251,14 +240,8 @@ int QtPrinterService::paperCode() const
 {
     if (paper_ == 0) {
         const QString name = currentPrinterName();
-        int code = 9;
-        if (name != BuiltInPdfPrinterName()) {
-            awaitPrinterSupport();
-            const int id = QPrinterInfo::printerInfo(name).defaultPageSize().windowsId();
-            if (id > 0)
-                code = id;
-        }
-        paper_ = code;
+        const int stated = name == BuiltInPdfPrinterName() ? 0 : papersOf(name).defaultCode;
+        paper_ = stated > 0 ? stated : 9;
     }
     return paper_;
 }
@@ -273,15 +256,10 @@ void QtPrinterService::setPaperCode(int code)
     const QPageSize size = pageSizeOf(code);
     if (size.windowsId() != code)
         return; // a paper no printer here knows
-    const QString name = currentPrinterName();
-    if (name != BuiltInPdfPrinterName()) {
-        awaitPrinterSupport();
-        const QList<QPageSize> supported = QPrinterInfo::printerInfo(name).supportedPageSizes();
-        const bool known = std::any_of(supported.begin(), supported.end(),
-                                       [&](const QPageSize &s) { return s.isEquivalentTo(size); });
-        if (!supported.isEmpty() && !known)
-            return;
-    }
+    // A printer whose papers the print system has not stated is not refused one.
+    const QList<int> supported = papersOf(currentPrinterName()).supported;
+    if (!supported.isEmpty() && !supported.contains(code))
+        return;
     paper_ = code;
 }
 
@@ -388,6 +366,14 @@ private:
 } // namespace
 
 PrinterList FixedPrinterService::listPrinters() const
+{
+    ++listQuestions;
+    if (whileAsked)
+        whileAsked();
+    return knownPrinters();
+}
+
+PrinterList FixedPrinterService::knownPrinters() const
 {
     if (!printSystemAnswers)
         return {{BuiltInPdfPrinterName()}, QString(), {}, false};

@@ -2,8 +2,10 @@
 
 #include "platform/printerservice.h"
 
-#include <future>
+#include <QMap>
+
 #include <memory>
+#include <optional>
 
 namespace kelvarino {
 
@@ -17,8 +19,9 @@ public:
     static constexpr int ListTimeLimitMs = 6000;
 
     PrinterList listPrinters() const override;
+    PrinterList knownPrinters() const override;
     // The current printer: the desktop's default printer at first, the
-    // built-in one when there is none.
+    // built-in one when there is none or the print system did not answer.
     QString currentPrinterName() const override;
     void setCurrentPrinter(const QString &name) override;
     int paperCode() const override;
@@ -29,21 +32,25 @@ public:
     QStringList printerFonts() const override;
     std::unique_ptr<PrinterJob> startJob(const PrinterJobRequest &request) override;
 
-    // Starts reading the printer list, and loads the toolkit's printer support
-    // (which reads the papers), on other threads ahead of the first question.
+    // Starts reading the printer list on another thread ahead of the first
+    // question.
     void prepare();
 
     struct ListReading;
 
 private:
     void startReading() const;
-    void awaitPrinterSupport() const;
+    // The papers of a printer as the print system last stated them.
+    PrinterPapers papersOf(const QString &name) const;
 
-    std::future<void> loading_;
     // The reading of the list under way, shared with its thread; a reading
     // that outlived the time limit is waited for again by the next question
     // rather than started a second time.
     mutable std::shared_ptr<ListReading> reading_;
+    // The outcome of the last question, and the papers of the last answer:
+    // what the windows' thread knows of the print system without asking it.
+    mutable std::optional<PrinterList> known_;
+    mutable QMap<QString, PrinterPapers> papers_;
     mutable QString current_;
     mutable int paper_ = 0; // 0: not yet read from the printer
     int orientation_ = PortraitOrientation;

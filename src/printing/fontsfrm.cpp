@@ -97,15 +97,17 @@ void fontsfrm::firstTick()
     const WaitCursor hourglass;
     const AppState &state = context_.state;
     PrinterService &printers = *context_.platform.printers;
-    // A program printer that is not installed (any more) counts as none.
-    const bool installed = !state.ProgramPrinter.isEmpty() && printers.printerNames().contains(state.ProgramPrinter);
+    // A program printer that is not installed (any more) counts as none; one
+    // of a print system that does not answer is not known to be there.
+    const PrinterList list = printers.listPrinters();
+    const bool installed = !state.ProgramPrinter.isEmpty() && list.names.contains(state.ProgramPrinter);
     QStringList printerFonts;
     if (installed) {
         lPrinterName_->setText(QStringLiteral("Εκτυπωτής: ") + state.ProgramPrinter);
         printers.setCurrentPrinter(state.ProgramPrinter);
         printerFonts = printers.printerFonts();
     } else {
-        lPrinterName_->setText(QStringLiteral("Δεν υπάρχει εκτυπωτής"));
+        lPrinterName_->setText(list.answered ? QStringLiteral("Δεν υπάρχει εκτυπωτής") : PrintSystemSilentText());
     }
     lCurrentFont_->setText(QStringLiteral("Προτιμώμενη Γραμματοσειρά: ") + state.PreferredFont);
     const QStringList screen = printers.screenFonts();
@@ -246,9 +248,11 @@ FontCommonSearch::FontCommonSearch(const PrintingContext &context, QWidget *pare
     addAction(help);
     connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(690); });
 
+    // The list the start-up has just asked for: the print system is not
+    // asked (and waited for) again.
     AppState &state = context_.state;
     PrinterService &printers = *context_.platform.printers;
-    if (state.SystemPrinter != state.ProgramPrinter && printers.printerNames().contains(state.ProgramPrinter))
+    if (state.SystemPrinter != state.ProgramPrinter && printers.knownPrinters().names.contains(state.ProgramPrinter))
         printers.setCurrentPrinter(state.ProgramPrinter);
 }
 
@@ -258,7 +262,8 @@ void FontCommonSearch::firstTick()
     busy_ = true;
     CheckFontCounts(context_);
     busy_ = false;
-    close();
+    // Done: the window closes, also when the work ran before it showed.
+    closeWhenShown();
 }
 
 

@@ -196,7 +196,29 @@ PrinterWindow::PrinterWindow(const PrintingContext &context, QWidget *parent)
         if (!busy_)
             firstTick();
     });
-    timer_.start();
+}
+
+void PrinterWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (closeOnShow_) {
+        // Closed once the showing is over, from the window's own event loop.
+        QMetaObject::invokeMethod(this, [this] { accept(); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!started_) {
+        started_ = true;
+        timer_.start();
+    }
+}
+
+void PrinterWindow::closeWhenShown()
+{
+    closeOnShow_ = true;
+    started_ = true; // the work is done: it is not started again
+    timer_.stop();
+    if (isVisible())
+        accept();
 }
 
 void PrinterWindow::setBusy(bool busy)

@@ -60,9 +60,10 @@ QString PrinterCaptionOf(const QString &programPrinter);
 void CheckFontCounts(const PrintingContext &context);
 
 // The printer selection, the font overview and the start-up font check: each
-// does its work from the first tick of a 1 ms timer started when it opens, and
-// keeps a busy flag meanwhile. Closing closes the help windows, is refused
-// while busy and makes the system printer current again.
+// does its work from the first tick of a 1 ms timer started when it first
+// shows (so the work never runs before its window can be closed), and keeps a
+// busy flag meanwhile. Closing closes the help windows, is refused while busy
+// and makes the system printer current again.
 //
 // While busy the window repaints (its progress bar), but the user's clicks and
 // keys wait until the work is done: none is handled half-way through it, and
@@ -76,7 +77,11 @@ public:
 
 protected:
     PrinterWindow(const PrintingContext &context, QWidget *parent);
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // For a window that closes itself when its work is done: closes now when
+    // shown, else as soon as it shows (its work may have been run before).
+    void closeWhenShown();
     // Busy: the busy parts are disabled. Done: they are enabled again and the
     // keyboard focus goes back to where it was (disabling took it away).
     void setBusy(bool busy);
@@ -88,6 +93,8 @@ protected:
 
 private:
     QPointer<QWidget> focusBeforeBusy_;
+    bool started_ = false;
+    bool closeOnShow_ = false;
 };
 
 // picfonts: the sample alphabet in one font at 16 points, word-wrapped and

@@ -42,7 +42,8 @@ void RestoreSystemPrinter(const AppState &state, const Platform &platform)
 {
     if (state.SystemPrinter == state.ProgramPrinter || !platform.printers)
         return;
-    if (platform.printers->printerNames().contains(state.SystemPrinter))
+    // What the print system last said: closing a window never waits for it.
+    if (platform.printers->knownPrinters().names.contains(state.SystemPrinter))
         platform.printers->setCurrentPrinter(state.SystemPrinter);
 }
 
@@ -51,11 +52,15 @@ void ShowPrinterProblem(const Platform &platform)
     platform.messages->error(QStringLiteral("Εκτυπωτές"), QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
 }
 
+QString PrintSystemSilentText()
+{
+    return QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή επιλέξτε τον "
+                          "εκτυπωτή PDF.");
+}
+
 void ShowPrintSystemSilent(const Platform &platform)
 {
-    platform.messages->error(QStringLiteral("Εκτυπωτές"),
-                             QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο "
-                                            "ή επιλέξτε τον εκτυπωτή PDF."));
+    platform.messages->error(QStringLiteral("Εκτυπωτές"), PrintSystemSilentText());
 }
 
 void ShowPrintSystemRefusal(const Platform &platform, const QString &what, const QString &reason)

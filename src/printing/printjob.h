@@ -42,8 +42,9 @@ bool PrintDocument(const PrintingContext &context, const PrintSetting &slot, int
 // The message of a printer that cannot print.
 void ShowPrinterProblem(const Platform &platform);
 
-// The message of a print system that did not answer in time.
+// The message of a print system that did not answer in time, and its words.
 void ShowPrintSystemSilent(const Platform &platform);
+QString PrintSystemSilentText();
 
 // The message of a job the print system does not take: what happened, then
 // the print system's own reason when it gave one.

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -47,6 +48,10 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     lSystemPrinter_ = new QLabel(QStringLiteral("Εκτυπωτής Συστήματος: ") + state.SystemPrinter, this);
     lPreferedFont_ = new QLabel(QStringLiteral("Προτιμώμενη Γραμματοσειρά: ") + state.PreferredFont, this);
     acceptFont_ = new QPushButton(QStringLiteral("Ορισμός προτιμώμενων: γραμματοσειράς και εκτυπωτή προγράμματος"), this);
+    lPrintSystem_ = new QLabel(this);
+    lPrintSystem_->setWordWrap(true);
+    lPrintSystem_->setStyleSheet(QStringLiteral("color: #b00000"));
+    lPrintSystem_->hide();
     picfonts_ = new FontSample(this);
     picfonts_->setMinimumSize(560, 200);
     scalepic_ = new ComparisonProgress(picfonts_);
@@ -57,27 +62,23 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     connect(acceptFont_, &QPushButton::clicked, this, [this] { acceptFont(); });
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Προγράμματος:"), this), 0, 0);
-    grid->addWidget(cbProgramPrinter_, 0, 1);
-    grid->addWidget(lSystemPrinter_, 1, 0, 1, 2);
-    grid->addWidget(lmatched_, 2, 0, 1, 2);
-    grid->addWidget(cbmatched_, 3, 0, 1, 2);
-    grid->addWidget(lscreen_, 4, 0, 1, 2);
-    grid->addWidget(cbscreen_, 5, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("16 pt"), this), 6, 0);
-    grid->addWidget(picfonts_, 7, 0, 1, 2);
-    grid->addWidget(lPreferedFont_, 8, 0, 1, 2);
-    grid->addWidget(acceptFont_, 9, 0, 1, 2);
+    grid->addWidget(lPrintSystem_, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Προγράμματος:"), this), 1, 0);
+    grid->addWidget(cbProgramPrinter_, 1, 1);
+    grid->addWidget(lSystemPrinter_, 2, 0, 1, 2);
+    grid->addWidget(lmatched_, 3, 0, 1, 2);
+    grid->addWidget(cbmatched_, 4, 0, 1, 2);
+    grid->addWidget(lscreen_, 5, 0, 1, 2);
+    grid->addWidget(cbscreen_, 6, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("16 pt"), this), 7, 0);
+    grid->addWidget(picfonts_, 8, 0, 1, 2);
+    grid->addWidget(lPreferedFont_, 9, 0, 1, 2);
+    grid->addWidget(acceptFont_, 10, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addLayout(grid);
 
-    const QStringList names = context_.platform.printers->printerNames();
-    cbProgramPrinter_->addItems(names);
-    // A program printer that is no longer installed: the first printer.
-    programPrinterIndex_ = std::max<qsizetype>(0, names.indexOf(state.ProgramPrinter));
-    cbProgramPrinter_->setCurrentIndex(-1);
     busyParts_ = {acceptFont_, cbProgramPrinter_, cbscreen_, cbmatched_, printersMenu_};
 }
 
@@ -86,9 +87,38 @@ SelectPrinter::~SelectPrinter() = default;
 void SelectPrinter::firstTick()
 {
     timer_.stop();
+    if (busy_)
+        return;
+    // The print system is asked once the window shows, which says it waits.
+    PrinterList installed;
+    {
+        const WaitCursor hourglass;
+        setBusy(true);
+        installed = context_.platform.printers->listPrinters();
+        setBusy(false);
+    }
+    showPrinters(installed);
     if (cbProgramPrinter_->count() == 0)
         return;
     choosePrinter(std::min(programPrinterIndex_, cbProgramPrinter_->count() - 1));
+}
+
+void SelectPrinter::showPrinters(const PrinterList &installed)
+{
+    cbProgramPrinter_->clear();
+    cbProgramPrinter_->addItems(installed.names);
+    // A program printer that is no longer installed, or of a print system
+    // that does not answer: the first printer, the stored choice unchanged
+    // until another is made.
+    programPrinterIndex_ = std::max<qsizetype>(0, installed.names.indexOf(context_.state.ProgramPrinter));
+    cbProgramPrinter_->setCurrentIndex(-1);
+    lPrintSystem_->setText(installed.answered ? QString() : PrintSystemSilentText());
+    lPrintSystem_->setVisible(!installed.answered);
+    // The window grows by the wrapped lines of the word, which its minimum
+    // size does not count.
+    layout()->activate();
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
 }
 
 void SelectPrinter::choosePrinter(int index)
@@ -224,6 +254,8 @@ QString SelectPrinter::labelText(const QString &name) const
         return lSystemPrinter_->text();
     if (name == QStringLiteral("lPreferedFont"))
         return lPreferedFont_->text();
+    if (name == QStringLiteral("lPrintSystem"))
+        return lPrintSystem_->text();
     return {};
 }
 

@@ -19,8 +19,9 @@ public:
     SelectPrinter(const PrintingContext &context, QWidget *parent = nullptr);
     ~SelectPrinter() override;
 
-    // The first tick of the timer: the program printer (the first printer when
-    // it is no longer installed) is chosen and compared.
+    // The first tick of the timer: the print system's printers are listed
+    // (with a word when it does not answer), and the program printer (the
+    // first printer when it is not in the list) is chosen and compared.
     void firstTick() override;
     // A printer chosen in the list: its fonts are compared with the screen's.
     void choosePrinter(int index);
@@ -37,6 +38,7 @@ public:
     QString sampleFont() const;
 
 private:
+    void showPrinters(const PrinterList &installed);
     void compare();
 
     QMenu *printersMenu_ = nullptr;
@@ -47,6 +49,7 @@ private:
     QLabel *lscreen_ = nullptr;
     QLabel *lSystemPrinter_ = nullptr;
     QLabel *lPreferedFont_ = nullptr;
+    QLabel *lPrintSystem_ = nullptr; // the print system's silence, when it is silent
     QPushButton *acceptFont_ = nullptr;
     FontSample *picfonts_ = nullptr;
     ComparisonProgress *scalepic_ = nullptr;

@@ -411,6 +411,9 @@ void MainFrm::MDIForm_Load()
     files_.ResetToNew();
     const bool recent = LoadAutoloadParameters();
     InitPrinters();
+    // The program was ended while the start-up waited: nothing more starts.
+    if (ending_)
+        return;
     const bool opened = !context_.state.CommandLinePath.isEmpty() && files_.OpenCommandLineFile();
     if (recent && !opened) {
         const MessageAnswer answer = context_.platform.messages->show(
@@ -501,11 +504,14 @@ void MainFrm::InitPrinters()
         return;
     }
     state.SystemPrinter = context_.platform.printers->currentPrinterName();
-    // A print system that did not answer has not said that the program
-    // printer is gone: it stays the program printer.
-    if (!printers.contains(state.ProgramPrinter) && installed.answered)
+    // A print system that did not answer (or could not be reached) has not
+    // said that the program printer is gone: it stays the program printer.
+    // Without a stored one, the system printer is taken.
+    if (state.ProgramPrinter.isEmpty() || (!printers.contains(state.ProgramPrinter) && installed.answered))
         state.ProgramPrinter = state.SystemPrinter;
     setPrinterCaption(PrinterCaptionOf(state.ProgramPrinter));
+    if (ending_)
+        return;
     // The start-up font check counts the fonts of the screen and of the
     // program printer, sets PrintingPossible and the font-overview caption.
     FontCommonSearch check(PrintingContextOf(context_, this), this);

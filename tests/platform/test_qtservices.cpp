@@ -136,7 +136,7 @@ private slots:
         QVERIFY(printers.printerNames().contains(BuiltInPdfPrinterName()));
         QVERIFY(!printers.currentPrinterName().isEmpty());
         QVERIFY(printers.printerNames().contains(printers.currentPrinterName()));
-        // Loading the printer support ahead of time changes no answer.
+        // Reading the list ahead of the first question changes no answer.
         QtPrinterService prepared;
         prepared.prepare();
         QCOMPARE(prepared.printerNames(), printers.printerNames());

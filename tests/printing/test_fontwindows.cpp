@@ -6,6 +6,7 @@
 #include "printing/fontsfrm.h"
 #include "printing/fontwindows.h"
 #include "printing/selectprinter.h"
+#include "modalwindow.h"
 #include "testprogram.h"
 
 #include <QApplication>
@@ -91,6 +92,67 @@ private slots:
         QCOMPARE(h.doubles.printers.currentPrinterName(), BuiltInPdfPrinterName());
     }
 
+    // The start-up check closes itself when its work is done, whether the work
+    // ran once it showed or before: no window is left waiting.
+    void theStartupCheckClosesWhenItsWorkIsDone()
+    {
+        FontFixture f;
+        const auto nothingWaits = NoModalLeftOpen();
+        FontCommonSearch shown(f.withCaptions());
+        QCOMPARE(shown.exec(), int(QDialog::Accepted));
+        QCOMPARE(f.captions.fonts, QStringLiteral("Επισκόπιση γραμματοσειρών (DejaVu Sans)"));
+
+        FontFixture g;
+        FontCommonSearch doneBefore(g.withCaptions());
+        doneBefore.firstTick();
+        QCOMPARE(doneBefore.exec(), int(QDialog::Accepted));
+        QVERIFY(!doneBefore.isVisible());
+    }
+
+    // A print system that does not answer: the printer window says so in the
+    // print dialog's words and offers the built-in printer with its fonts.
+    // Closed without a choice it changes nothing; the built-in printer can be
+    // chosen. The print system is asked once the window shows. The font
+    // overview says so too.
+    void aSilentPrintSystemLeavesTheChoiceToTheUser()
+    {
+        FontFixture f;
+        f.doubles.printers.printSystemAnswers = false;
+        f.state.ProgramPrinter = QStringLiteral("Office");
+        {
+            SelectPrinter selection(f.withCaptions());
+            QCOMPARE(f.doubles.printers.listQuestions, 0);
+            selection.firstTick();
+            QCOMPARE(f.doubles.printers.listQuestions, 1);
+            QCOMPARE(ItemsOf(*selection.printers()), QStringList{BuiltInPdfPrinterName()});
+            QCOMPARE(selection.printers()->currentText(), BuiltInPdfPrinterName());
+            QCOMPARE(selection.labelText(QStringLiteral("lPrintSystem")),
+                     QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή "
+                                    "επιλέξτε τον εκτυπωτή PDF."));
+            QCOMPARE(selection.commonFonts()->count(), 4);
+            QCOMPARE(selection.commonFonts()->currentText(), QStringLiteral("DejaVu Sans"));
+            selection.done(0);
+        }
+        // The font overview says the same in place of the printer's name.
+        {
+            fontsfrm overview(f.withCaptions());
+            overview.firstTick();
+            QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")),
+                     QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή "
+                                    "επιλέξτε τον εκτυπωτή PDF."));
+            overview.done(0);
+        }
+        QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
+        QVERIFY(!QFile::exists(f.autoloadPath()));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+
+        SelectPrinter again(f.withCaptions());
+        again.firstTick();
+        again.makeProgramPrinter();
+        QCOMPARE(f.state.ProgramPrinter, BuiltInPdfPrinterName());
+        QVERIFY(QFile::exists(f.autoloadPath()));
+    }
+
     void printerSelectionComparesFontsExactly()
     {
         FontFixture f;
@@ -98,6 +160,7 @@ private slots:
         SelectPrinter selection(f.withCaptions());
         selection.firstTick();
         QCOMPARE(selection.printers()->currentText(), QStringLiteral("Office"));
+        QVERIFY(selection.labelText(QStringLiteral("lPrintSystem")).isEmpty());
         QCOMPARE(selection.labelText(QStringLiteral("lmatched")),
                  QStringLiteral("2 κοινές γραμματοσειρές οθόνης/εκτυπωτή"));
         QCOMPARE(selection.labelText(QStringLiteral("lscreen")), QStringLiteral("2 γραμματοσειρές μόνο οθόνης"));

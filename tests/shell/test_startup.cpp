@@ -6,9 +6,11 @@
 #include "shell/promotion.h"
 #include "shell/wallpaperarea.h"
 #include "shell/wallpaperreadingmark.h"
+#include "modalwindow.h"
 #include "testprogram.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -253,27 +255,70 @@ private slots:
                  QStringLiteral("Επιλογή εκτυπωτή (Δεν υπάρχουν)"));
     }
 
-    // A print system that does not answer at start-up has not said that the
-    // program printer is gone: it stays the program printer. One that answers
-    // without it has, and the system printer takes its place.
+    // A print system that does not answer at start-up (or cannot be reached)
+    // has not said that the program printer is gone: it stays the program
+    // printer, also in the autoload file the opening writes. One that answers
+    // without it has, and the system printer takes its place; so it does when
+    // none was stored. Either way the start-up asks once, opens its file and
+    // leaves no window waiting.
     void aSilentPrintSystemKeepsTheProgramPrinter_data()
     {
         QTest::addColumn<bool>("answers");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("programPrinter");
-        QTest::newRow("silent") << false << QStringLiteral("Office");
-        QTest::newRow("answering without it") << true << BuiltInPdfPrinterName();
+        QTest::newRow("silent") << false << QStringLiteral("Office") << QStringLiteral("Office");
+        QTest::newRow("silent, none stored") << false << QString() << BuiltInPdfPrinterName();
+        QTest::newRow("answering without it") << true << QStringLiteral("Office") << BuiltInPdfPrinterName();
     }
     void aSilentPrintSystemKeepsTheProgramPrinter()
     {
         QFETCH(bool, answers);
+        QFETCH(QString, stored);
         QFETCH(QString, programPrinter);
         ShellFixture f;
         f.doubles.printers.printSystemAnswers = answers;
-        writeAutoload(f, QString(), [](AppState &saved) { saved.ProgramPrinter = QStringLiteral("Office"); });
-        f.window->MDIForm_Load();
+        writeAutoload(f, QString(), [&](AppState &saved) { saved.ProgramPrinter = stored; });
+        f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
+        {
+            const auto nothingWaits = NoModalLeftOpen();
+            f.window->MDIForm_Load();
+        }
+        QCOMPARE(f.doubles.printers.listQuestions, 1);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        for (const QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible() || top == f.window.get(), qPrintable(top->windowTitle()));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - given.s43"));
+        QCOMPARE(f.state.Building.FlatCount(), 5);
         QCOMPARE(f.state.ProgramPrinter, programPrinter);
         QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
                  QStringLiteral("Επιλογή εκτυπωτή (%1)").arg(programPrinter));
+        AppState next;
+        next.ProgramFolder = f.programFolder();
+        QVERIFY(LoadAutoloadFile(next));
+        QCOMPARE(next.RecentFiles[0].FileName.trimmed(), QStringLiteral("given.s43"));
+        QCOMPARE(next.ProgramPrinter, programPrinter);
+    }
+
+    // Exit given while the start-up waits for the print system ends the
+    // program there: no window opens after it and no file is read.
+    void exitWhileThePrintSystemIsAskedEndsTheStart()
+    {
+        ShellFixture f;
+        f.doubles.printers.printSystemAnswers = false;
+        f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
+        f.doubles.printers.whileAsked = [&f] {
+            f.doubles.printers.whileAsked = nullptr;
+            f.window->runCommand(QStringLiteral("mnuExit"));
+        };
+        f.doubles.messages.script = {MessageAnswer::Yes};
+        {
+            const auto nothingOpens = NoModal();
+            f.window->MDIForm_Load();
+        }
+        QCOMPARE(f.endings, 1);
+        QCOMPARE(f.messageTitles(), QStringList{QStringLiteral("Έξοδος από το πρόγραμμα")});
+        QCOMPARE(f.state.Building.FlatCount(), 0);
+        QVERIFY(!f.window->isVisible());
     }
 
     void theCommandLineNamesADataFile_data()

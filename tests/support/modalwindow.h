@@ -47,6 +47,7 @@ public:
         std::function<bool(QWidget *)> ready;
         std::function<void(QWidget *)> act;
         bool expected = true; // false: no modal window may open
+        bool mayOpen = false; // with expected false: modal windows may open, but none may stay open
         std::source_location where;
     };
 
@@ -98,12 +99,15 @@ private:
         bool acted = false;
         QPointer<QWidget> closing; // the window being closed
         qint64 closingSince = 0;
+        QPointer<QWidget> open; // the modal window open now, when windows may open
+        qint64 openSince = 0;
 
         void fail(const QString &what)
         {
             failed = true;
             const QString message = (e.expected ? QStringLiteral("the modal window ") + e.kind + QLatin1Char(' ')
-                                                : QStringLiteral("a modal window opened where none was expected: "))
+                                     : e.mayOpen ? QStringLiteral("a modal window was left open: ")
+                                                 : QStringLiteral("a modal window opened where none was expected: "))
                 + what;
             QTest::qFail(qPrintable(message), e.where.file_name(), int(e.where.line()));
         }
@@ -133,6 +137,10 @@ private:
                 timer.stop();
                 return;
             }
+            if (!e.expected && e.mayOpen) {
+                watchOpen(modal);
+                return;
+            }
             if (!e.expected) {
                 if (modal) {
                     fail(modal->windowTitle());
@@ -160,6 +168,19 @@ private:
                                          : QString()));
                 if (modal)
                     beginClosing(modal);
+            }
+        }
+
+        // A modal window may open and close by itself; one still open after
+        // the bound is left waiting: the test fails and it is closed.
+        void watchOpen(QWidget *modal)
+        {
+            if (modal != open) {
+                open = modal;
+                openSince = clock.elapsed();
+            } else if (modal && clock.elapsed() - openSince > BoundMs) {
+                fail(QStringLiteral("\"%1\" stayed open for %2 s").arg(modal->windowTitle()).arg(BoundMs / 1000));
+                beginClosing(modal);
             }
         }
 
@@ -221,6 +242,17 @@ template <class W>
 {
     ModalDriver::Expectation e;
     e.expected = false;
+    e.where = where;
+    return ModalDriver(std::move(e));
+}
+
+// While it lives, modal windows may open but none may be left open: one still
+// open after the bound is closed and the test fails.
+[[nodiscard]] inline ModalDriver NoModalLeftOpen(std::source_location where = std::source_location::current())
+{
+    ModalDriver::Expectation e;
+    e.expected = false;
+    e.mayOpen = true;
     e.where = where;
     return ModalDriver(std::move(e));
 }
