@@ -1,7 +1,8 @@
 // The help pages against the program: every topic the program opens has its
 // page, every link between pages reaches a page and a section that exist, and
 // the main window's page leads to every section of the guide to the data
-// windows in one link.
+// windows in one link, and F1 opens each window's topic at the window's own
+// section.
 
 #include "accounts/dat08_expensechanges.h"
 #include "accounts/dat08_expensefilters.h"
@@ -34,7 +35,6 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -59,7 +59,6 @@ struct SourceTopics
 {
     QSet<int> topics;
     QHash<int, QSet<QString>> sections; // named with their topic in a call
-
     // Where a topic is named in a way this scan cannot read: the test fails on
     // it rather than miss a topic.
     QStringList unreadable;
