@@ -63,7 +63,7 @@ private:
 class NoHelp final : public HelpService
 {
 public:
-    void showTopic(int) override {}
+    void showTopic(int, const QString &) override {}
     void closeAll() override {}
 };
 

@@ -44,6 +44,7 @@ public:
     bool canClose() override;
     void show_data() override;
     int helpTopic() const override { return 12015; }
+    QString helpSection() const override { return QStringLiteral("permille"); }
 
     // The column operations, on the column shown in the slot.
     void addCOM_Click(int slot);

@@ -55,6 +55,7 @@ ListTexts Texts()
                                 "Η νέα δαπάνη δεν καταχωρήθηκε.")
                      .arg(MaxListCount);
     t.rowToolTip = QStringLiteral("κλικ για αλλαγή/διαγραφή");
+    t.helpSection = QStringLiteral("expenses");
     return t;
 }
 

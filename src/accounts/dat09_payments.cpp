@@ -55,6 +55,7 @@ ListTexts Texts()
                                 "Η νέα πληρωμή δεν καταχωρήθηκε.")
                      .arg(MaxListCount);
     t.rowToolTip = QStringLiteral("κλικ για αλλαγή/διαγραφή");
+    t.helpSection = QStringLiteral("payments");
     return t;
 }
 

@@ -105,7 +105,7 @@ FilterDialog::FilterDialog(const Platform &platform, const QString &title, QSize
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] {
         if (platform_.help)
-            platform_.help->showTopic(5305);
+            platform_.help->showTopic(5305, QStringLiteral("filters"));
     });
     CentreOnScreen(this);
 }

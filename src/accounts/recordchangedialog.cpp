@@ -63,7 +63,7 @@ RecordChangeDialog::RecordChangeDialog(const Platform &platform, const QString &
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] {
         if (platform_.help)
-            platform_.help->showTopic(300);
+            platform_.help->showTopic(300, QStringLiteral("change"));
     });
     CentreOnScreen(this);
 }

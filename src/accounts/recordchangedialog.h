@@ -17,7 +17,7 @@ namespace kelvarino {
 // and "Άκυρο". The answer, ChangeResult, is -1 delete, 1 changed, 0 nothing
 // (also when the dialog is closed in any other way). The dialog never deletes
 // a record and never marks the work changed itself. It stands centred on the
-// screen; F1 shows topic 300.
+// screen; F1 shows topic 300 at its section on changing a record.
 class RecordChangeDialog : public QDialog
 {
 public:

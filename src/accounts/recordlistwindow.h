@@ -42,6 +42,7 @@ struct ListTexts
     QString fullTitle;         // an add to a list at its limit
     QString fullText;
     QString rowToolTip;
+    QString helpSection; // of the guide to the data windows (topic 12015), which F1 opens
 };
 
 // Where the parts stand in the window (twips).
@@ -94,6 +95,7 @@ public:
     // Redraws the rows; rebuilds the window first when the data changed behind it.
     void show_data() override;
     int helpTopic() const override { return 12015; }
+    QString helpSection() const override { return texts_.helpSection; }
 
     // The pattern's commands.
     void addRecord();

@@ -77,6 +77,7 @@ ListTexts Texts()
                                 "Η νέα έκδοση δεν καταχωρήθηκε.")
                      .arg(MaxListCount);
     t.rowToolTip = QStringLiteral("κλικ για αλλαγή/διαγραφή");
+    t.helpSection = QStringLiteral("issues");
     return t;
 }
 

@@ -29,6 +29,7 @@ public:
     int slot() const override;
     QString title() const override;
     int helpTopic() const override { return 5020; }
+    QString helpSection() const override { return QStringLiteral("statement"); }
     ReportSizes bestBoxSizes(PageSurface &target) override;
     QStringList widthNames() const override;
     QStringList heightNames() const override;

@@ -57,6 +57,11 @@ int prn02_Notifications::helpTopic() const
     return 5020;
 }
 
+QString prn02_Notifications::helpSection() const
+{
+    return QStringLiteral("notifications");
+}
+
 QString prn02_Notifications::FitMessage()
 {
     return QStringLiteral("Τα ειδοποιητήρια δεν χωράνε στο πλάτος τους σε 1 ολόκληρη σελίδα. Δοκιμάσαμε οριζόντια "

@@ -52,6 +52,7 @@ public:
     int slot() const override;
     QString title() const override;
     int helpTopic() const override;
+    QString helpSection() const override;
     ReportSizes bestBoxSizes(PageSurface &target) override;
     QStringList widthNames() const override;
     QStringList heightNames() const override;

@@ -160,6 +160,7 @@ OccupancyTexts ownerTexts()
                         QStringLiteral("Θέλω να κλείσω το παράθυρο ορισμού ιδιοκτητών χωρίς να προσθέσω άλλους "
                                        "ιδιοκτήτες.")};
     t.helpTopic = 300;
+    t.helpSection = QStringLiteral("owners");
     return t;
 }
 

@@ -19,6 +19,7 @@ struct OccupancyTexts
     QStringList withoutLines;
     QStringList withoutOptions;
     int helpTopic = 0;
+    QString helpSection; // of the topic's page, which F1 opens
 };
 
 // Who owned, or lived in, each flat, as dated periods: a flat selector above
@@ -29,6 +30,7 @@ class OccupancyWindow : public PeriodEditor<OccupancyPeriod>
 {
 public:
     int helpTopic() const override { return texts_.helpTopic; }
+    QString helpSection() const override { return texts_.helpSection; }
 
     // Shows the periods of flat `flat` from the first, with an empty new-entry row.
     void chooseFlat(int flat);

@@ -77,7 +77,10 @@ class HelpService
 {
 public:
     virtual ~HelpService() = default;
-    virtual void showTopic(int topic) = 0;
+    // Shows the topic's page at the section named (an anchor of the page), or
+    // at its top when none is named.
+    virtual void showTopic(int topic, const QString &section) = 0;
+    void showTopic(int topic) { showTopic(topic, QString()); }
     virtual void closeAll() = 0;
 };
 
@@ -143,9 +146,15 @@ public:
 class RecordingHelpService final : public HelpService
 {
 public:
-    void showTopic(int topic) override { topics.append(topic); }
+    using HelpService::showTopic;
+    void showTopic(int topic, const QString &section) override
+    {
+        topics.append(topic);
+        sections.append(section);
+    }
     void closeAll() override { ++closeAllCount; }
     QList<int> topics;
+    QStringList sections; // of the topics, in step; empty for a page's top
     int closeAllCount = 0;
 };
 

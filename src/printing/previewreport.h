@@ -130,6 +130,8 @@ public:
     // Follows DataFileName and "/" in the window's caption.
     virtual QString title() const = 0;
     virtual int helpTopic() const = 0;
+    // The section of the topic's page that the help opens, empty for its top.
+    virtual QString helpSection() const { return {}; }
 
     // Measures the defaults. The surface is set to the preferred font, 8
     // points, bold; the report may change it.

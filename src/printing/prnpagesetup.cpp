@@ -99,7 +99,7 @@ prnPageSetup::prnPageSetup(const PrintingContext &context, int slot, QWidget *pa
     auto *help = new QAction(this);
     help->setShortcut(Qt::Key_F1);
     addAction(help);
-    connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(5305); });
+    connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(5305, QStringLiteral("pagesetup")); });
 
     prepareForm();
 }

@@ -214,7 +214,9 @@ void ReportPreview::buildMenus()
     helpAction_ = menuBar_->addAction(QStringLiteral("Βοήθεια"));
     helpAction_->setObjectName(QStringLiteral("mnuHelp"));
     actions_.insert(QStringLiteral("mnuHelp"), helpAction_);
-    connect(helpAction_, &QAction::triggered, this, [this] { context_.platform.help->showTopic(report_.helpTopic()); });
+    connect(helpAction_, &QAction::triggered, this, [this] {
+        context_.platform.help->showTopic(report_.helpTopic(), report_.helpSection());
+    });
     auto *f1 = new QAction(this);
     f1->setShortcut(Qt::Key_F1);
     addAction(f1);

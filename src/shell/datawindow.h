@@ -23,8 +23,10 @@ public:
     virtual bool canClose() { return true; }
     // Rebuilds the window from the shared data.
     virtual void show_data() {}
-    // The help topic of F1, 0 for none.
+    // The help topic of F1, 0 for none, and the section of its page that F1
+    // opens (an anchor of the page), empty for the page's top.
     virtual int helpTopic() const { return 0; }
+    virtual QString helpSection() const { return {}; }
 
 protected:
     AppContext &context() const { return context_; }

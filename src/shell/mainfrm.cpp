@@ -331,8 +331,9 @@ void MainFrm::writeAutoloadFile()
 void MainFrm::showHelpOfActiveWindow()
 {
     if (menusOf_) {
-        if (const int topic = menusOf_->window()->helpTopic())
-            context_.platform.help->showTopic(topic);
+        const DataWindow *window = menusOf_->window();
+        if (const int topic = window->helpTopic())
+            context_.platform.help->showTopic(topic, window->helpSection());
         return;
     }
     context_.platform.help->showTopic(MainHelpTopic);

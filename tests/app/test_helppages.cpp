@@ -1,9 +1,23 @@
 // The help pages against the program: every topic the program opens has its
 // page, every link between pages reaches a page and a section that exist, and
 // the main window's page leads to every section of the guide to the data
-// windows in one link.
+// windows in one link, and F1 opens each window's topic at the window's own
+// section.
 
+#include "accounts/dat08_expensechanges.h"
+#include "accounts/dat08_expensefilters.h"
+#include "accounts/dat08_expenses.h"
+#include "accounts/dat09_paymentchanges.h"
+#include "accounts/dat09_payments.h"
+#include "issues/dat10_issuedforms.h"
+#include "issues/dat10_issuedformschanges.h"
 #include "platform/qthelpservice.h"
+#include "printing/prnpagesetup.h"
+#include "printing/reportpreview.h"
+#include "register/windowopener.h"
+#include "shell/reportopeners.h"
+
+#include "modalwindow.h"
 #include "programtest.h"
 #include "testprogram.h"
 
@@ -12,6 +26,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -20,6 +35,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include <functional>
 #include <utility>
 
 using namespace kelvarino;
@@ -42,6 +58,7 @@ QString ReadText(const QString &path)
 struct SourceTopics
 {
     QSet<int> topics;
+    QHash<int, QSet<QString>> sections; // named with their topic in a call
     // Where a topic is named in a way this scan cannot read: the test fails on
     // it rather than miss a topic.
     QStringList unreadable;
@@ -57,16 +74,35 @@ bool IsForwarded(const QString &argument)
     return forwarded.contains(argument);
 }
 
-void Note(SourceTopics &found, const QString &value, const QString &where)
+void Note(SourceTopics &found, const QString &value, const QString &where, const QString &section = {})
 {
     bool number = false;
     const int topic = value.toInt(&number);
     if (number) {
         if (topic != 0) // 0 stands for "no topic"
             found.topics.insert(topic);
+        if (!section.isEmpty())
+            found.sections[topic].insert(section);
     } else if (!IsForwarded(value)) {
         found.unreadable << where + QStringLiteral(": ") + value;
     }
+}
+
+// A call's topic and, when it is written out, its section: showTopic(5305,
+// QStringLiteral("pagesetup")); a section handed on is checked where F1 is
+// pressed in each window.
+void NoteCall(SourceTopics &found, const QString &arguments, const QString &where)
+{
+    static const QRegularExpression literal(QStringLiteral("^QStringLiteral\\(\"([^\"]*)\"\\)$"));
+    const qsizetype comma = arguments.indexOf(u',');
+    if (comma < 0) {
+        Note(found, arguments, where);
+        return;
+    }
+    const QString topic = arguments.left(comma).trimmed();
+    const QString section = arguments.mid(comma + 1).trimmed();
+    const QRegularExpressionMatch named = literal.match(section);
+    Note(found, topic, where, named.hasMatch() ? named.captured(1) : QString());
 }
 
 // Reads every topic number of src: the arguments of showTopic, what the
@@ -87,7 +123,7 @@ SourceTopics ScanSources()
         for (const QRegularExpressionMatch &m : calls.globalMatch(text)) {
             // The declarations and definitions of showTopic itself name a parameter.
             if (!m.captured(1).startsWith(QStringLiteral("int ")))
-                Note(found, m.captured(1), where);
+                NoteCall(found, m.captured(1), where);
         }
         for (const QRegularExpressionMatch &m : returns.globalMatch(text))
             Note(found, m.captured(1), where);
@@ -128,15 +164,95 @@ QStringList HelpPages()
     return QDir(HelpFolder()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
+const QString ExampleName = QStringLiteral("Πολυκατοικία Παραδείγματος.s43");
+
+// The topmost visible button of a window with a caption.
+QPushButton *FirstButton(const QWidget *window, const QString &caption)
+{
+    QPushButton *first = nullptr;
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        if (b->text() == caption && b->isVisible() && (!first || b->y() < first->y()))
+            first = b;
+    return first;
+}
+
 } // namespace
 
 class TestHelpPages : public ProgramTest
 {
     Q_OBJECT
 
+    void closeDataWindows()
+    {
+        for (DataWindow *open : window_->childWindows())
+            QVERIFY2(CloseDataWindow(open), qPrintable(open->windowTitle()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // F1 in the data window that a main menu command opens.
+    std::function<void()> inDataWindow(const char *command)
+    {
+        return [this, command] {
+            window_->runCommand(QString::fromLatin1(command));
+            QVERIFY2(!window_->childWindows().isEmpty(), command);
+            QTest::keyClick(window_.get(), Qt::Key_F1);
+            closeDataWindows();
+        };
+    }
+
+    // F1 in the modal window M that `open` opens from the data window L.
+    template <class L, class M>
+    std::function<void()> inModalOf(const char *command, std::function<void(L *)> open)
+    {
+        return [this, command, open] {
+            window_->runCommand(QString::fromLatin1(command));
+            L *list = openWindow<L>();
+            QVERIFY2(list, command);
+            {
+                const auto modal = OnModal<M>([](M *m) { QTest::keyClick(m, Qt::Key_F1); });
+                open(list);
+            }
+            closeDataWindows();
+        };
+    }
+
+    // `act` in the report that the first issue row's button opens; F1 first.
+    std::function<void()> inReport(const char *button, std::function<void(ReportPreview *)> act)
+    {
+        return [this, button, act] {
+            window_->runCommand(QStringLiteral("mnuIssueForms"));
+            auto *issues = openWindow<dat10_IssuedForms>();
+            QVERIFY(issues);
+            QPushButton *first = FirstButton(issues, QString::fromUtf8(button));
+            QVERIFY2(first, button);
+            {
+                const auto modal = OnModal<ReportPreview>([act](ReportPreview *preview) {
+                    QTest::keyClick(preview, Qt::Key_F1);
+                    act(preview);
+                });
+                QTest::mouseClick(first, Qt::LeftButton);
+            }
+            closeDataWindows();
+        };
+    }
+
 private slots:
-    void initTestCase() { startProgram(); }
-    void cleanupTestCase() { stopProgram(); }
+    // The example building, in which every window with a help topic opens.
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        const QString path = dir_.filePath(ExampleName);
+        QVERIFY(QFile::copy(QStringLiteral(KV_SOURCE_DIR "/examples/") + ExampleName, path));
+        state_.CommandLinePath = path;
+        startProgram(QSize(1280, 800));
+        QCOMPARE(state_.DataFileName, ExampleName);
+    }
+
+    void cleanupTestCase()
+    {
+        stopProgram();
+        ProgramReportOpeners() = {};
+    }
 
     void everyTopicTheProgramOpensHasItsPage()
     {
@@ -162,6 +278,16 @@ private slots:
             if (!QFile::exists(HelpFolder() + QStringLiteral("/%1.html").arg(topic)))
                 missing << QString::number(topic);
         QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no page for topics ") + missing.join(u", ")));
+        // A section named with its topic is one of the topic's page.
+        QVERIFY(found.sections.value(5305).contains(QStringLiteral("pagesetup")));
+        QStringList unknown;
+        for (auto it = found.sections.cbegin(); it != found.sections.cend(); ++it) {
+            const QSet<QString> anchors = AnchorsOf(ReadText(HelpFolder() + QStringLiteral("/%1.html").arg(it.key())));
+            for (const QString &section : it.value())
+                if (!anchors.contains(section))
+                    unknown << QStringLiteral("%1#%2").arg(it.key()).arg(section);
+        }
+        QVERIFY2(unknown.isEmpty(), qPrintable(QStringLiteral("no such section: ") + unknown.join(u", ")));
     }
 
     void everyLinkBetweenPagesReachesAPageAndItsSection()
@@ -207,6 +333,63 @@ private slots:
         }
         QVERIFY(sections >= 12);
         QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(u", ")));
+    }
+
+    // F1 opens each window's topic at the window's own section of its page.
+    void f1OpensEachWindowsTopicAtItsSection()
+    {
+        struct Case
+        {
+            const char *window;
+            std::function<void()> pressF1; // in the window, opened for it and closed after
+            const char *place;             // "topic#section", "topic" for a page's top, "" for none
+        };
+        const auto change = [](auto *list) { list->openRow(0); };
+        const auto preview = [](ReportPreview *) {};
+        const Case cases[] = {
+            {"main window", [this] { QTest::keyClick(window_.get(), Qt::Key_F1); }, "15"},
+            {"flats", inDataWindow("mnuFlats"), ""},
+            {"owners", inDataWindow("mnuOwners"), "300#owners"},
+            // (a category whose per-mille values let the window close without a question)
+            {"per-mille", inDataWindow("mnuPercentagesOfTypeOfExpense(1)"), "12015#permille"},
+            {"expenses", inDataWindow("mnuExpenses"), "12015#expenses"},
+            {"payments", inDataWindow("mnuPayments"), "12015#payments"},
+            {"issues", inDataWindow("mnuIssueForms"), "12015#issues"},
+            {"expense change", inModalOf<dat08_Expenses, dat08_ExpenseChanges>("mnuExpenses", change), "300#change"},
+            {"payment change", inModalOf<dat09_Payments, dat09_PaymentChanges>("mnuPayments", change), "300#change"},
+            {"issue change", inModalOf<dat10_IssuedForms, dat10_IssuedFormsChanges>("mnuIssueForms", change),
+             "300#change"},
+            {"expense filters",
+             inModalOf<dat08_Expenses, dat08_ExpenseFilters>("mnuExpenses", [](dat08_Expenses *l) { l->setFilters(); }),
+             "5305#filters"},
+            {"collective statement", inReport("Συγκεντρωτική", preview), "5020#statement"},
+            {"notifications", inReport("Ειδοποιητήρια", preview), "5020#notifications"},
+            {"page setup over the notifications", inReport("Ειδοποιητήρια", [](ReportPreview *p) {
+                 const auto setup = OnModal<prnPageSetup>([](prnPageSetup *d) { QTest::keyClick(d, Qt::Key_F1); });
+                 p->action(QStringLiteral("mnuPageSetup"))->trigger();
+             }), "5020#notifications 5305#pagesetup"},
+        };
+        for (const Case &c : cases) {
+            doubles_.help.topics.clear();
+            doubles_.help.sections.clear();
+            c.pressF1();
+            QStringList places;
+            for (qsizetype k = 0; k < doubles_.help.topics.size(); ++k) {
+                const QString section = doubles_.help.sections.value(k);
+                places << QString::number(doubles_.help.topics[k]) + (section.isEmpty() ? QString() : u'#' + section);
+            }
+            QVERIFY2(places.join(u' ') == QString::fromUtf8(c.place),
+                     qPrintable(QStringLiteral("%1: %2").arg(QString::fromUtf8(c.window), places.join(u' '))));
+            // Each section is one of its page's.
+            for (const QString &place : std::as_const(places)) {
+                const qsizetype hash = place.indexOf(u'#');
+                if (hash > 0) {
+                    const QString page = HelpFolder() + u'/' + place.left(hash) + QStringLiteral(".html");
+                    QVERIFY2(AnchorsOf(ReadText(page)).contains(place.mid(hash + 1)), qPrintable(place));
+                }
+            }
+        }
+        QVERIFY(doubles_.messages.shown.isEmpty());
     }
 
     void theHelpWindowFollowsALinkToASection()

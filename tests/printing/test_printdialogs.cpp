@@ -3,6 +3,8 @@
 
 #include "printingfixture.h"
 
+#include "platform/qthelpservice.h"
+
 #include "printing/prninterface.h"
 #include "printing/prnpagesetup.h"
 #include "printing/selectprinter.h"
@@ -15,14 +17,25 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTextBrowser>
+#include <QWindow>
 #include <QtTest>
 
 using namespace kelvarino;
 
 namespace test_printdialogs {
+
+// Whether the help window stands above every window of the program through
+// the window system: it asks to stay on top, while it takes input.
+bool staysAbove(const QTextBrowser *help)
+{
+    return help->isVisible() && !help->isMinimized()
+        && help->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 class TestPrintDialogs : public QObject
 {
@@ -339,6 +352,75 @@ private slots:
         QCOMPARE(clamped.valueText(), QStringLiteral("6"));
         clamped.confirm();
         QCOMPARE(slot.ExpenseColumnsPerPage, qint16(6));
+    }
+
+    // F1 in the page setup over a preview that covers the screen: the help
+    // opens at the page setup's section, takes keys and stands above both
+    // however the dialog is clicked; a message box of the dialog comes above
+    // it until answered. The desktop ties it to no window, so minimising it
+    // minimises it alone; F1 brings it back. The page setup closes it.
+    void helpOfThePageSetupOverAPreviewStaysAboveIt()
+    {
+        QWidget mainWindow;
+        mainWindow.resize(900, 700);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        QtHelpService help(QStringLiteral(KV_SOURCE_DIR "/help"));
+        help.setOwner(&mainWindow);
+        PrintingFixture f;
+        PrintingContext context = f.context();
+        context.platform.help = &help;
+        context.dialogs = nullptr; // the program's own page setup
+        context.owner = &mainWindow;
+        ReportPreview preview(context, f.report, &mainWindow);
+        bool reached = false;
+        const auto inPreview = OnModal<ReportPreview>([&](ReportPreview *open) {
+            const auto inSetup = OnModal<prnPageSetup>([&](prnPageSetup *setup) {
+                QTest::keyClick(setup, Qt::Key_F1);
+                QTextBrowser *window = help.window();
+                QVERIFY(window && window->isVisible());
+                QCOMPARE(window->source().fragment(), QStringLiteral("pagesetup"));
+                QTRY_VERIFY(window->verticalScrollBar()->value() > 0);
+                // An ordinary window of the desktop, the page setup's own within the program.
+                QCOMPARE(window->windowHandle()->type(), Qt::Window);
+                QCOMPARE(window->windowHandle()->transientParent(), setup->windowHandle());
+                QVERIFY(staysAbove(window));
+                // A click on the dialog, then on the preview behind it.
+                QTest::mouseClick(setup->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+                QVERIFY(staysAbove(window));
+                QTest::mouseClick(open->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+                QVERIFY(staysAbove(window));
+                // It takes keys sent through the window system.
+                window->verticalScrollBar()->setValue(0);
+                window->setFocus();
+                QTest::keyClick(window->windowHandle(), Qt::Key_PageDown);
+                QVERIFY(window->verticalScrollBar()->value() > 0);
+                // A message box of the dialog comes above it while it is open.
+                bool belowTheBox = false;
+                {
+                    const auto box = OnModal<QMessageBox>([&](QMessageBox *) { belowTheBox = !staysAbove(window); });
+                    QMessageBox(QMessageBox::Warning, QStringLiteral("Διαμόρφωση σελίδας"), QStringLiteral("x"),
+                                QMessageBox::Ok, setup)
+                        .exec();
+                }
+                QVERIFY(belowTheBox);
+                QVERIFY(staysAbove(window));
+                // Minimised, it goes alone; F1 brings it back.
+                window->showMinimized();
+                QVERIFY(window->isMinimized());
+                QVERIFY(!setup->isMinimized() && !open->isMinimized() && !mainWindow.isMinimized());
+                setup->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(setup));
+                QTest::keyClick(setup, Qt::Key_F1);
+                QVERIFY(staysAbove(window));
+                reached = true;
+            });
+            open->action(QStringLiteral("mnuPageSetup"))->trigger();
+            // Closing, the page setup closed the help window.
+            QTRY_VERIFY(!help.window());
+        });
+        preview.showModal();
+        QVERIFY(reached);
     }
 };
 
