@@ -10,18 +10,6 @@
 
 namespace kelvarino {
 
-namespace {
-
-QString WithoutLeadingBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    while (begin < text.size() && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    return text.mid(begin);
-}
-
-} // namespace
-
 QStringList SplitPastedNames(const QString &clipboardText)
 {
     // Spreadsheets end their lines with CR LF, most programs here with LF;
@@ -31,7 +19,7 @@ QStringList SplitPastedNames(const QString &clipboardText)
     for (const QString &line : TrimBlanks(clipboardText).split(lineEnd)) {
         const QString name = WithoutLeadingBlanks(line.section(QLatin1Char('\t'), 0, 0));
         if (!name.isEmpty())
-            names << Cp1253::decode(Cp1253::encode(name));
+            names << Cp1253::storable(name);
     }
     return names;
 }
