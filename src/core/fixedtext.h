@@ -24,15 +24,6 @@ inline QString TrimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-// Removes the blanks (character 32 only) at the start.
-inline QString WithoutLeadingBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    while (begin < text.size() && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    return text.mid(begin);
-}
-
 // A text field of exactly N characters, held as the code-page bytes that the
 // data file stores. Assignment cuts at N characters and pads with blanks; the
 // padding is kept, and whoever shows or compares the field trims it.

@@ -49,6 +49,13 @@ void WidenToTitle(QWidget &window, std::optional<int> centreX)
     const QLayout *layout = window.layout();
     const int height =
         layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(wanted) : window.height();
+    // A window whose controls were placed by hand keeps them in its middle.
+    if (!layout) {
+        const int shift = (wanted - window.width()) / 2;
+        for (QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow())
+                child->move(child->pos() + QPoint(shift, 0));
+    }
     if (window.minimumWidth() == window.maximumWidth()) {
         window.setFixedSize(wanted, window.minimumHeight() == window.maximumHeight() ? height : window.height());
     } else {

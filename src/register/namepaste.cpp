@@ -10,6 +10,18 @@
 
 namespace kelvarino {
 
+namespace {
+
+QString WithoutLeadingBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    return text.mid(begin);
+}
+
+} // namespace
+
 QStringList SplitPastedNames(const QString &clipboardText)
 {
     // Spreadsheets end their lines with CR LF, most programs here with LF;

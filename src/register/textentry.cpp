@@ -21,17 +21,13 @@ QString Converted(const QString &typed, TypedTextRule rule)
     return Cp1253::storable(text);
 }
 
-// Where the caret stands in the converted text: after what stood before it,
-// converted alone (an emoji before it is one "?" now, a letter and its accent
-// one letter, removed blanks are gone).
-qsizetype CaretAfterConversion(const QString &typed, int caret, TypedTextRule rule)
+// Where the caret stands once the code page's conversion has shortened what
+// stood before it (an emoji before it is one "?" now, a letter and its accent
+// one letter); the blank rules leave it where it was.
+qsizetype CaretAfterConversion(const QString &typed, int caret)
 {
-    QString before = typed.left(caret);
-    if (rule == TypedTextRule::RemoveSpaces)
-        before = RemoveSpaces(before);
-    else if (rule == TypedTextRule::TrimLeadingBlank && typed.startsWith(QLatin1Char(' ')))
-        before = WithoutLeadingBlanks(before);
-    return Cp1253::storable(before).size();
+    const QString before = typed.left(caret);
+    return caret - (before.size() - Cp1253::storable(before).size());
 }
 
 } // namespace
@@ -43,7 +39,7 @@ QString ApplyTypedTextRule(QLineEdit *box, int width, TypedTextRule rule)
     if (text.size() > width)
         text.truncate(width);
     if (text != typed) {
-        const qsizetype caret = CaretAfterConversion(typed, box->cursorPosition(), rule);
+        const qsizetype caret = CaretAfterConversion(typed, box->cursorPosition());
         box->setText(text);
         box->setCursorPosition(int(std::min(caret, text.size())));
     }
