@@ -14,8 +14,10 @@
 #include "printing/printingcontext.h"
 #include "printing/prninterface.h"
 #include "printing/settingvaluedialog.h"
+#include "shell/frmabout.h"
 #include "shell/password_change.h"
 #include "shell/password_read.h"
+#include "shell/programtitle.h"
 
 #include "modalwindow.h"
 #include "testprogram.h"
@@ -141,7 +143,6 @@ const char *const Titles[] = {
         "Αριθμός στηλών δαπανών ανά σελίδα",
         "Πραγματική μεγέθυνση",
         "Επιβεβαίωση αποθήκευσης",
-        "Τερματισμός του Κελβαρίνο",
 };
 
 int ScreenWidth()
@@ -169,8 +170,12 @@ private slots:
     void everyTitleFits_data()
     {
         QTest::addColumn<QString>("title");
+        QStringList titles{QStringLiteral("Τερματισμός του ") + ProgramTitle(),
+                           MakerName() + QLatin1Char('/') + ProgramTitle()};
         for (const char *title : Titles)
-            QTest::newRow(title) << QString::fromUtf8(title);
+            titles << QString::fromUtf8(title);
+        for (const QString &title : titles)
+            QTest::newRow(qPrintable(title)) << title;
     }
 
     void everyTitleFits()
@@ -212,7 +217,7 @@ private slots:
     }
 
     // The program's dialogs as they open: the filters, the change dialogs,
-    // the print parameters, the value and password dialogs.
+    // the print parameters, the value and password dialogs, the about box.
     void theProgramsDialogsAreAsWideAsTheirTitles()
     {
         RegisterFixture f;
@@ -235,6 +240,7 @@ private slots:
             [&] { return std::make_unique<SettingValueDialog>(SettingValueDialog::ExpenseColumns, printing, 0); },
             [&] { return std::make_unique<password_change>(f.state, platform); },
             [&] { return std::make_unique<password_read>(FixedText<8>(QStringLiteral("a")), platform); },
+            [&] { return std::make_unique<frmAbout>(f.context); },
         };
         for (const auto &make : makers) {
             const std::unique_ptr<QDialog> dialog = make();
