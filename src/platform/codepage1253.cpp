@@ -1,5 +1,7 @@
 #include "platform/codepage1253.h"
 
+#include <QTextBoundaryFinder>
+
 #include <array>
 
 namespace kelvarino::Cp1253 {
@@ -69,24 +71,66 @@ QString decode(const QByteArray &bytes)
     return decode(bytes.constData(), bytes.size());
 }
 
-QByteArray encode(const QString &text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar ch : text) {
-        const int b = encodeChar(ch);
-        out.append(b < 0 ? '?' : static_cast<char>(b));
-    }
-    return out;
-}
+namespace {
 
-bool canEncode(const QString &text)
+// True when each UTF-16 unit has a byte: such a text is already composed
+// (the code page has no combining marks), so it needs no further work.
+bool everyUnitEncodes(const QString &text)
 {
     for (QChar ch : text) {
         if (encodeChar(ch) < 0)
             return false;
     }
     return true;
+}
+
+// The bytes of a text, one per character as the user sees it (a grapheme
+// cluster of the composed text): the cluster's leading characters that have a
+// byte keep it, and whatever is left of the cluster becomes one '?'. So "ε"
+// with a tilde that has no composed form keeps its "ε", and an emoji made of
+// several code points is one '?'.
+QByteArray encodeClusters(const QString &text)
+{
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    QByteArray out;
+    out.reserve(composed.size());
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, composed);
+    qsizetype start = 0;
+    while (start < composed.size()) {
+        qsizetype end = clusters.toNextBoundary();
+        if (end <= start)
+            end = composed.size();
+        qsizetype i = start;
+        for (int b; i < end && (b = encodeChar(composed.at(i))) >= 0; ++i)
+            out.append(static_cast<char>(b));
+        if (i < end)
+            out.append('?');
+        start = end;
+    }
+    return out;
+}
+
+} // namespace
+
+QByteArray encode(const QString &text)
+{
+    if (!everyUnitEncodes(text))
+        return encodeClusters(text);
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text)
+        out.append(static_cast<char>(encodeChar(ch)));
+    return out;
+}
+
+QString storable(const QString &text)
+{
+    return everyUnitEncodes(text) ? text : decode(encodeClusters(text));
+}
+
+bool canEncode(const QString &text)
+{
+    return everyUnitEncodes(text) || everyUnitEncodes(text.normalized(QString::NormalizationForm_C));
 }
 
 } // namespace kelvarino::Cp1253

@@ -1,6 +1,7 @@
 #include "platform/qtfiledialogservice.h"
 
 #include "platform/qtmodalcursor.h"
+#include "platform/titlewidth.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -116,10 +117,10 @@ void showGreekDetails(QFileDialog &dialog)
 // Asked before a save dialog's choice replaces an existing file.
 bool confirmReplace(QWidget *owner, const QString &path)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Επιβεβαίωση αποθήκευσης"),
-                    QStringLiteral("Το αρχείο %1 υπάρχει ήδη.\nΘέλετε να το αντικαταστήσετε;")
-                        .arg(QFileInfo(path).fileName()),
-                    QMessageBox::Yes | QMessageBox::No, owner);
+    TitledMessageBox box(QMessageBox::Warning, QStringLiteral("Επιβεβαίωση αποθήκευσης"),
+                         QStringLiteral("Το αρχείο %1 υπάρχει ήδη.\nΘέλετε να το αντικαταστήσετε;")
+                             .arg(QFileInfo(path).fileName()),
+                         QMessageBox::Yes | QMessageBox::No, owner);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ναι"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Όχι"));
     box.setDefaultButton(QMessageBox::No);

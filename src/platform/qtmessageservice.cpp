@@ -1,17 +1,12 @@
 #include "platform/qtmessageservice.h"
 
 #include "platform/qtmodalcursor.h"
+#include "platform/titlewidth.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
-#include <QFontMetrics>
-#include <QLayout>
 #include <QMessageBox>
-#include <QScreen>
 
-#include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace kelvarino {
@@ -76,72 +71,7 @@ void setGreekButtonTexts(QMessageBox &box)
     }
 }
 
-// A message box at least as wide as its title, so that a window manager's
-// title bar shows the whole title: a box is otherwise only as wide as its text.
-// The box sizes itself when it shows and whenever its layout changes; the
-// width is raised after each of those, never beyond the screen.
-class TitledMessageBox final : public QMessageBox
-{
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QMessageBox::showEvent(event);
-        widenToTitle();
-    }
-
-    bool event(QEvent *event) override
-    {
-        const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::LayoutRequest)
-            widenToTitle();
-        return handled;
-    }
-
-private:
-    void widenToTitle()
-    {
-        if (!isVisible())
-            return;
-        const QRect available = availableArea();
-        const int wanted = std::min(MessageBoxWidthForTitle(windowTitle()), available.width());
-        if (width() >= wanted)
-            return;
-        // The box was centred on its owner at its natural width, which it
-        // takes again at each layout change: it stays centred where it was
-        // first placed, and on the screen.
-        if (!centreX_)
-            centreX_ = geometry().center().x();
-        // The text may now need fewer lines.
-        QLayout *grid = layout();
-        setFixedSize(wanted, grid && grid->hasHeightForWidth() ? grid->totalHeightForWidth(wanted) : height());
-        const int left = std::clamp(*centreX_ - wanted / 2, available.left(), available.right() + 1 - wanted);
-        move(left + pos().x() - geometry().x(), pos().y());
-    }
-
-    QRect availableArea() const
-    {
-        const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-        return where ? where->availableGeometry() : geometry();
-    }
-
-    std::optional<int> centreX_;
-};
-
 } // namespace
-
-int MessageBoxWidthForTitle(const QString &title)
-{
-    // Title bars commonly set the title in bold, beside the window's icon and
-    // its minimise, maximise and close buttons with margins: room for six
-    // squares of a line's height.
-    QFont font = QApplication::font();
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(title) + 6 * metrics.height();
-}
 
 MessageAnswer QtMessageService::show(const MessageRequest &request)
 {

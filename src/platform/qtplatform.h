@@ -7,11 +7,13 @@
 #include "platform/qthelpservice.h"
 #include "platform/qtmessageservice.h"
 #include "platform/qtprinterservice.h"
+#include "platform/titlewidth.h"
 
 namespace kelvarino {
 
 // The desktop's services, wired into one Platform. The choice dialog is the
-// shell's own window, so its service is handed in.
+// shell's own window, so its service is handed in. While it lives, every
+// dialog is as wide as its title.
 class QtPlatform
 {
 public:
@@ -34,6 +36,7 @@ public:
     }
 
 private:
+    DialogTitleWidths titleWidths_;
     QtMessageService messages_;
     QtClipboardService clipboard_;
     QtDesktopService desktop_;

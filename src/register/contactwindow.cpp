@@ -164,7 +164,7 @@ void ContactWindow::boxChanged(int field)
     if (contactIndex_ < 0 || contactIndex_ >= recordCount())
         return;
     QString text = TrimBlanks(boxText(field));
-    text = Cp1253::decode(Cp1253::encode(text));
+    text = Cp1253::storable(text);
     const int width = fields_[std::size_t(field)].width;
     if (text.size() > width) {
         text.truncate(width);

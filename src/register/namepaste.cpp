@@ -31,7 +31,7 @@ QStringList SplitPastedNames(const QString &clipboardText)
     for (const QString &line : TrimBlanks(clipboardText).split(lineEnd)) {
         const QString name = WithoutLeadingBlanks(line.section(QLatin1Char('\t'), 0, 0));
         if (!name.isEmpty())
-            names << Cp1253::decode(Cp1253::encode(name));
+            names << Cp1253::storable(name);
     }
     return names;
 }

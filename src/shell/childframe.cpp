@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 namespace kelvarino {
 
@@ -43,6 +45,7 @@ void ChildFrame::closeEvent(QCloseEvent *event)
 {
     if (!unchecked_ && !window_->canClose()) {
         event->ignore();
+        followPointer();
         return;
     }
     closing_ = true;
@@ -53,6 +56,22 @@ void ChildFrame::closeEvent(QCloseEvent *event)
         if (closed_)
             closed_(this);
     }
+}
+
+void ChildFrame::followPointer()
+{
+    // A message box of the closing steps took the pointer from the frame (it
+    // heard the pointer leave). Answered by keyboard, the box closes under a
+    // pointer that never moves, so the frame hears of no move: it would take
+    // the next press on its close box for a press on nothing, and only the
+    // release would tell it where the pointer is. It is told now.
+    const QPoint global = QCursor::pos();
+    const QPoint at = mapFromGlobal(global);
+    if (!isVisible() || !rect().contains(at))
+        return;
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, QGuiApplication::mouseButtons(),
+                     QGuiApplication::keyboardModifiers());
+    QCoreApplication::sendEvent(this, &move);
 }
 
 bool LeavesBox(const QWidget *box, const QFocusEvent *event)

@@ -29,6 +29,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Tells the frame where the pointer stands after a refused closing.
+    void followPointer();
+
     DataWindow *window_;
     std::function<void(ChildFrame *)> closed_;
     bool unchecked_ = false;

@@ -31,6 +31,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 
@@ -1143,6 +1144,49 @@ private slots:
         QCOMPARE(TitlesOf(shown), QStringList());
         QVERIFY(!frame || frame->isClosed());
         QCOMPARE(c.records(f), c.expected);
+    }
+
+    // A message of the closing steps answered by keyboard closes under a
+    // pointer that never moved: the next click on the close box, at the same
+    // place, acts all the same (the window closes, or asks again).
+    void closeBoxActsAfterAKeyboardAnswer_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("key");
+        QTest::newRow("the repair's message, Return") << false << int(Qt::Key_Return);
+        QTest::newRow("the new-record question, Escape") << true << int(Qt::Key_Escape);
+    }
+
+    void closeBoxActsAfterAKeyboardAnswer()
+    {
+        QFETCH(bool, typed);
+        QFETCH(int, key);
+        RegisterFixture f;
+        DesktopFirstMessage desktop(f.platform.messages); // outlives the window
+        QWidget *w = typed ? FlatTypedAndOneNameCleared<Framed<dat01_Flats>>(f) : FramedFlatNameCleared(f);
+        const QPointer<ChildFrame> frame = static_cast<ChildFrame *>(w->parentWidget());
+        const std::unique_ptr<QMdiArea> area(frame->mdiArea());
+        if (QTest::currentTestFailed())
+            return;
+        f.context.platform.messages = &desktop;
+        // Whatever fails, the window closes without the desktop's boxes.
+        const auto recorded = qScopeGuard([&f] { f.context.platform.messages = &f.platform.messages; });
+        QList<MessageRequest> &shown = f.platform.messages.shown;
+        shown.clear();
+        // The pointer moves onto the close box as the desktop moves it.
+        const QPoint at = CloseBoxOf(frame);
+        QTest::mouseMove(frame, at + QPoint(-40, 40));
+        QTest::mouseMove(frame, at);
+        {
+            const auto box = OnModal<QMessageBox>([key](QMessageBox *b) { QTest::keyClick(b, Qt::Key(key)); });
+            QTest::mouseClick(frame, Qt::LeftButton, {}, at);
+        }
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(frame && !frame->isClosed());
+        f.platform.messages.script = {MessageAnswer::No};
+        const auto none = NoModal();
+        QTest::mouseClick(frame, Qt::LeftButton, {}, at);
+        QVERIFY2(shown.size() > 1 || !frame || frame->isClosed(), "the click on the close box did nothing");
     }
 
     // A press on another box of the window is leaving the blank name's box.

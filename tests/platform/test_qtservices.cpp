@@ -2,6 +2,7 @@
 #include "platform/qthelpservice.h"
 #include "platform/qtmessageservice.h"
 #include "platform/qtprinterservice.h"
+#include "platform/titlewidth.h"
 
 #include "modalwindow.h"
 #include "testprogram.h"
@@ -124,7 +125,7 @@ private slots:
         messages.error(title, QStringLiteral("Στις 2 φορές δεν εισήγατε τον ίδιο κωδικό."));
         QVERIFY2(box.width() >= QFontMetrics(QApplication::font()).horizontalAdvance(title),
                  qPrintable(QString::number(box.width())));
-        QVERIFY(box.width() >= MessageBoxWidthForTitle(title));
+        QVERIFY(box.width() >= WindowWidthForTitle(title));
         // Widened, it stays centred on its owner.
         QVERIFY2(std::abs(box.center().x() - owner.frameGeometry().center().x()) <= 2,
                  qPrintable(QStringLiteral("%1 against %2").arg(box.center().x()).arg(owner.frameGeometry().center().x())));

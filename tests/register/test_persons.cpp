@@ -72,6 +72,32 @@ private slots:
         QCOMPARE(f.state.Building.Persons[0].Female, qint16(1));
     }
 
+    // Keys as the desktop sends them: an emoji is one key whose text is two
+    // UTF-16 units, a combining accent a key of its own after the letter.
+    // Each character is one "?" or its own letter, and the caret follows.
+    void typedCharactersAreComposedAndEachIsOneQuestionMark()
+    {
+        RegisterFixture f;
+        f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Α")));
+        dat02_Persons window(f.context);
+        ShowActive(&window);
+        QLineEdit *name = window.textCell(0, 0);
+        FocusBox(name);
+        ClearBox(name);
+        const QStringList keys{"Z", "o", QStringLiteral("ë"), " ", QStringLiteral("Ł"), "x", " ", QStringLiteral("😀"),
+                               " ", QStringLiteral("α"), QStringLiteral("\u0301"), QStringLiteral("κ")};
+        for (const QString &key : keys)
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, key, Qt::NoModifier);
+        QCOMPARE(name->text(), QStringLiteral("Zo? ?x ? άκ"));
+        QCOMPARE(f.state.Building.Persons[0].Name.trimmed(), QStringLiteral("Zo? ?x ? άκ"));
+        // Typed in the middle: the caret stays after what it followed.
+        name->setCursorPosition(2);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("😀"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("ε"), Qt::NoModifier);
+        QCOMPARE(name->text(), QStringLiteral("Zo?ε? ?x ? άκ"));
+        QCOMPARE(name->cursorPosition(), 4);
+    }
+
     void theWheelScrollsTheRecordsAndNeverTurnsASexBox()
     {
         RegisterFixture f;
