@@ -196,6 +196,10 @@ private slots:
             [&](QFileDialog *dialog) {
                 pdf = RowOf(dialog, pdfWithoutName);
                 notes = RowOf(dialog, text);
+                // The empty folder the dialog is made in is not offered as a
+                // place to go back to.
+                auto *back = dialog->findChild<QWidget *>(QStringLiteral("backButton"));
+                QVERIFY(back && !back->isEnabled());
             },
             // The listing's details come for every entry of the folder at
             // once, the FIFO's (which the dialog does not show) among them.
