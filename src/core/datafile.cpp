@@ -490,10 +490,18 @@ DataFileOpening OpenDataFile(const QString &path)
     opening.problem = problemOf(refusal, path);
     if (opening.problem != DataFileProblem::None)
         return opening;
-    if (refusal != BoundedFile::Refusal::None) // not a file of ours whatever it holds
+    if (refusal != BoundedFile::Refusal::None) { // not a file of ours whatever it holds
         opening.reader.emplace(QByteArray());
-    else
-        opening.reader.emplace(std::make_unique<DataFileSource>(std::move(file)));
+        return opening;
+    }
+    auto source = std::make_unique<DataFileSource>(std::move(file));
+    DataFileSource &reading = *source;
+    opening.reader.emplace(std::move(source));
+    // Its first bytes must come from the disk for the file to be judged at all.
+    if (reading.readFailed()) {
+        opening.reader.reset();
+        opening.problem = DataFileProblem::Unreadable;
+    }
     return opening;
 }
 

@@ -56,6 +56,8 @@ std::optional<QByteArray> DataFileSource::take(qint64 n)
 
 QByteArray DataFileSource::upTo(qint64 n) { return read(std::clamp(n, qint64(0), remaining())); }
 
+bool DataFileSource::readFailed() const { return file_ && file_->failed(); }
+
 FileStamp DataFileSource::finish()
 {
     FileStamp stamp;

@@ -58,6 +58,8 @@ public:
     std::optional<QByteArray> take(qint64 n);
     // Up to n more bytes, fewer at the end.
     QByteArray upTo(qint64 n);
+    // Whether the disk failed a read (not the end of the file).
+    bool readFailed() const;
     // Ends the reading: the size and time at opening and the digest of every
     // byte given. Nothing more is given afterwards.
     FileStamp finish();
