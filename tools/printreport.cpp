@@ -90,24 +90,25 @@ QString usage()
 
 bool openDataFile(AppState &state, const QString &path, QString &error)
 {
-    std::optional<QByteArray> bytes = ReadDataFileBytes(path);
-    if (!bytes) {
-        error = QStringLiteral("Δεν μπορεί να διαβαστεί το αρχείο ") + path;
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    DataFileOpening opening = OpenDataFile(path);
+    if (!opening.reader) {
+        error = DataFileMessages::unreadableFile(fullPath, opening.problem);
         return false;
     }
-    DataFileReader reader(std::move(*bytes));
+    DataFileReader &reader = *opening.reader;
     const int version = reader.CheckDataFileVersion();
     if (version < 0) {
-        error = DataFileMessages::foreignFile(QFileInfo(path).absoluteFilePath());
+        error = DataFileMessages::foreignFile(fullPath);
         return false;
     }
     if (!UnpackPassword(reader.PackedPassword()).isBlank()) {
-        error = QStringLiteral("Το αρχείο έχει κωδικό πρόσβασης.");
+        error = QStringLiteral("Το αρχείο ") + fullPath + QStringLiteral(" έχει κωδικό πρόσβασης.");
         return false;
     }
     if (!ReadIntoStaging(state, reader, version)) {
         ClearStaging(state);
-        error = DataFileMessages::damaged();
+        error = DataFileMessages::damagedFile(fullPath);
         return false;
     }
     CommitLoaded(state);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/buildingdata.h"
+#include "core/datafilesource.h"
 #include "core/listfilters.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kelvarino {
 
@@ -59,6 +61,10 @@ struct AppState
     QString ProgramFolder; // ends with '/'
     QString DataFolder;    // ends with '/'; the program folder at start-up
     QString DataFileName;  // empty for a work never saved
+    // The data file as it was read or last saved, so that a save does not
+    // silently write over what another writer put there meanwhile; none for
+    // a work never saved.
+    std::optional<FileStamp> DataFileStamp;
     FixedText<8> AccessPassword; // all blanks: none
     bool PasswordSet = false;
     bool DataChanged = false;

@@ -19,8 +19,8 @@ namespace kelvarino {
 // The call operator reads one field; the same layout functions that drive
 // ByteWriter drive this class, so a record's field order is written down once.
 //
-// With Checked false the reader tests nothing: it only ever comes from
-// trusted(n) of a checking reader, which has made sure the n bytes exist.
+// With Checked false the reader tests nothing: it only ever reads a section
+// that holds exactly the fields its caller reads from it.
 template <bool Checked>
 class BasicByteReader
 {
@@ -43,15 +43,6 @@ public:
     qsizetype remaining() const { return size_ - pos_; }
     // Whether n more bytes can still be read (false after a failure).
     bool has(qint64 n) const { return ok_ && n >= 0 && n <= qint64(size_ - pos_); }
-
-    // A reader without checks over the next n bytes, which this reader skips;
-    // none when they are not there (this reader has then failed).
-    std::optional<BasicByteReader<false>> trusted(qint64 n)
-    {
-        if (!has(n) || !take(qsizetype(n)))
-            return std::nullopt;
-        return BasicByteReader<false>(data_ + pos_ - qsizetype(n), qsizetype(n));
-    }
 
     void operator()(qint16 &value) { readInteger(value); }
     void operator()(qint32 &value) { readInteger(value); }

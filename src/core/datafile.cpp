@@ -8,6 +8,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 namespace kelvarino {
@@ -200,26 +202,59 @@ private:
     std::size_t flats_;
 };
 
-// Reads a count and that many records, each checked as soon as it is read
-// (while it is still at hand); the bytes they need are counted first.
-template <class Record, class Layout>
-bool readList(ByteReader &in, std::vector<Record> &list, const Layout &layout, const ReferenceCheck &valid)
+// Records are read in sections of about this size, so that no buffer follows
+// a list's length.
+constexpr qint64 SectionBytes = qint64(1) << 20;
+
+// A count of records; none when the file ends first or it is negative.
+std::optional<qint16> readCount(DataFileSource &in)
 {
-    const qint16 count = in.i16();
-    if (!in.ok() || count < 0)
-        return false;
-    // Once the records' bytes are known to be there, they are read without a
-    // test per field.
-    auto records = in.trusted(qint64(count) * recordBytes<Record>(layout));
-    if (!records)
+    const std::optional<QByteArray> bytes = in.take(qint64(sizeof(qint16)));
+    if (!bytes)
+        return std::nullopt;
+    const qint16 count = ByteReader(*bytes).i16();
+    return count < 0 ? std::nullopt : std::optional<qint16>(count);
+}
+
+// Reads a count and that many records, each checked as soon as it is read
+// (while it is still at hand). The records' bytes must be in the file before
+// the list is made.
+template <class Record, class Layout>
+bool readList(DataFileSource &in, std::vector<Record> &list, const Layout &layout, const ReferenceCheck &valid)
+{
+    const std::optional<qint16> count = readCount(in);
+    const qint64 size = recordBytes<Record>(layout);
+    if (!count || qint64(*count) * size > in.remaining())
         return false;
     // Blank records first: a field the format lacks keeps its default.
-    list.assign(std::size_t(count), Record());
-    for (Record &record : list) {
-        layout(*records, record);
-        if (!valid(record))
+    list.assign(std::size_t(*count), Record());
+    const std::size_t perSection = std::size_t(std::max<qint64>(1, SectionBytes / size));
+    for (std::size_t first = 0; first < list.size(); first += perSection) {
+        const std::size_t n = std::min(perSection, list.size() - first);
+        const std::optional<QByteArray> bytes = in.take(qint64(n) * size);
+        if (!bytes)
             return false;
+        // The section holds exactly its records: no test per field.
+        BasicByteReader<false> records(bytes->constData(), bytes->size());
+        for (std::size_t k = first; k < first + n; ++k) {
+            layout(records, list[k]);
+            if (!valid(list[k]))
+                return false;
+        }
     }
+    return true;
+}
+
+// Reads a fixed-size group of fields, such as the header or the print
+// settings, from one section.
+template <class Target, class Layout>
+bool readFixed(DataFileSource &in, Target &target, const Layout &layout, qint64 size)
+{
+    const std::optional<QByteArray> bytes = in.take(size);
+    if (!bytes)
+        return false;
+    BasicByteReader<false> fields(bytes->constData(), bytes->size());
+    layout(fields, target);
     return true;
 }
 
@@ -243,31 +278,38 @@ qsizetype columnBytes(std::size_t flatCount)
     return recordBytes<ShareColumn>(columnLayout(0)) + qsizetype(flatCount) * BytesPerFlatInColumn;
 }
 
-bool readColumns(ByteReader &in, BuildingData &staging)
+bool readColumns(DataFileSource &in, BuildingData &staging)
 {
     std::array<qint16, CategoryCount> counts{};
     qint64 total = 0;
     for (qint16 &count : counts) {
-        in(count);
+        const std::optional<qint16> read = readCount(in);
+        if (!read)
+            return false;
+        count = *read;
         total += count;
     }
-    if (!in.ok() || std::any_of(counts.begin(), counts.end(), [](qint16 count) { return count < 0; }))
-        return false;
     const std::size_t flatCount = staging.Flats.size();
     if (flatCount == 0) // no column block follows, so no column can be stored
         return total == 0;
     // With flats, every category needs a column to share its expenses by.
+    const qint64 size = columnBytes(flatCount);
     if (std::any_of(counts.begin(), counts.end(), [](qint16 count) { return count == 0; })
-        || !in.has(total * columnBytes(flatCount)))
+        || total * size > in.remaining())
         return false;
     const auto layout = columnLayout(flatCount);
     for (int c = 0; c < CategoryCount; ++c) {
         auto &columns = staging.ShareColumns[c];
-        columns.assign(std::size_t(counts[c]), ShareColumn::zeros(int(flatCount)));
-        for (ShareColumn &column : columns)
-            layout(in, column);
+        columns.clear();
+        columns.reserve(std::size_t(counts[c]));
+        for (int k = 0; k < counts[c]; ++k) {
+            ShareColumn column = ShareColumn::zeros(int(flatCount));
+            if (!readFixed(in, column, layout, size))
+                return false;
+            columns.push_back(std::move(column));
+        }
     }
-    return in.ok();
+    return true;
 }
 
 void writeColumns(ByteWriter &out, const BuildingData &work)
@@ -366,6 +408,36 @@ QString damaged()
 {
     return QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα.");
 }
+QString damagedFile(const QString &fullPath)
+{
+    return damaged() + QStringLiteral("\n\nΑρχείο: ") + fullPath;
+}
+QString unreadableFile(const QString &fullPath, DataFileProblem problem)
+{
+    const QString cannot = QStringLiteral("δεν μπορεί να διαβαστεί, διότι ");
+    QString why;
+    switch (problem) {
+    case DataFileProblem::Missing:
+        why = QStringLiteral("δεν υπάρχει. Είτε το σβήσατε, είτε το μετακινήσατε.");
+        break;
+    case DataFileProblem::NoPermission:
+        why = cannot + QStringLiteral("δεν έχετε δικαίωμα να το διαβάσετε.");
+        break;
+    case DataFileProblem::TooManyLinks:
+        why = cannot + QStringLiteral("οι συντομεύσεις (σύνδεσμοι) που οδηγούν σε αυτό σχηματίζουν κύκλο ή είναι "
+                                      "υπερβολικά πολλές.");
+        break;
+    case DataFileProblem::UnreadableName:
+        why = cannot + QStringLiteral("το όνομά του περιέχει χαρακτήρες που δεν αναγνωρίζονται. Δώστε του άλλο "
+                                      "όνομα και ανοίξτε το ξανά.");
+        break;
+    case DataFileProblem::None:
+    case DataFileProblem::Unreadable:
+        why = QStringLiteral("δεν μπορεί να διαβαστεί. Μάλλον, το μέσον στο οποίο βρίσκεται δεν είναι διαθέσιμο.");
+        break;
+    }
+    return QStringLiteral("Το αρχείο δεδομένων:\n\n") + fullPath + QStringLiteral("\n\n") + why;
+}
 } // namespace DataFileMessages
 
 bool IsStorableWork(const BuildingData &work)
@@ -389,36 +461,67 @@ qint64 LargestDataFileSize()
     return fixedParts + most * recordsOfEveryList + CategoryCount * most * qint64(columnBytes(std::size_t(most)));
 }
 
-std::optional<QByteArray> ReadDataFileBytes(const QString &path)
+namespace {
+
+DataFileProblem problemOf(BoundedFile::Refusal refusal, const QString &path)
 {
-    BoundedFile file(path, LargestDataFileSize());
-    switch (file.open()) {
+    switch (refusal) {
     case BoundedFile::Refusal::None:
-        break;
     case BoundedFile::Refusal::NotRegular:
-    case BoundedFile::Refusal::TooLarge:
-        return QByteArray();
+    case BoundedFile::Refusal::TooLarge: return DataFileProblem::None;
     case BoundedFile::Refusal::Missing:
-    case BoundedFile::Refusal::Unreadable:
-        return std::nullopt;
+        // A name whose bytes were no text reached the program with stand-ins
+        // for them, and no file has the name it was given.
+        return path.contains(QChar::ReplacementCharacter) ? DataFileProblem::UnreadableName : DataFileProblem::Missing;
+    case BoundedFile::Refusal::NoPermission: return DataFileProblem::NoPermission;
+    case BoundedFile::Refusal::TooManyLinks: return DataFileProblem::TooManyLinks;
+    case BoundedFile::Refusal::Unreadable: return DataFileProblem::Unreadable;
     }
-    // The magic first: a large file of another program is refused after its
-    // first bytes, not after all of them are in memory.
-    const QByteArray magic = file.peek(MagicBytes);
-    const QByteArray bytes = DataFileReader(magic).CheckDataFileVersion() > 0 ? file.readRest() : magic;
-    if (file.failed())
-        return std::nullopt;
-    return bytes;
+    return DataFileProblem::Unreadable;
+}
+
+} // namespace
+
+DataFileOpening OpenDataFile(const QString &path)
+{
+    auto file = std::make_unique<BoundedFile>(path, LargestDataFileSize());
+    const BoundedFile::Refusal refusal = file->open();
+    DataFileOpening opening;
+    opening.problem = problemOf(refusal, path);
+    if (opening.problem != DataFileProblem::None)
+        return opening;
+    if (refusal != BoundedFile::Refusal::None) { // not a file of ours whatever it holds
+        opening.reader.emplace(QByteArray());
+        return opening;
+    }
+    auto source = std::make_unique<DataFileSource>(std::move(file));
+    DataFileSource &reading = *source;
+    opening.reader.emplace(std::move(source));
+    // Its first bytes must come from the disk for the file to be judged at all.
+    if (reading.readFailed()) {
+        opening.reader.reset();
+        opening.problem = DataFileProblem::Unreadable;
+    }
+    return opening;
 }
 
 DataFileReader::DataFileReader(QByteArray bytes)
-    : bytes_(std::move(bytes))
+    : DataFileReader(std::make_unique<DataFileSource>(std::move(bytes)))
 {
 }
 
+DataFileReader::DataFileReader(std::unique_ptr<DataFileSource> source)
+    : source_(std::move(source)), prologue_(source_->upTo(WorkOffset))
+{
+}
+
+DataFileReader::DataFileReader(DataFileReader &&) noexcept = default;
+DataFileReader &DataFileReader::operator=(DataFileReader &&) noexcept = default;
+DataFileReader::~DataFileReader() = default;
+
 int DataFileReader::CheckDataFileVersion() const
 {
-    const QByteArrayView magic = QByteArrayView(bytes_).first(std::min(bytes_.size(), MagicBytes));
+    const QByteArrayView magic = QByteArrayView(prologue_).first(std::min(prologue_.size(), MagicBytes));
     if (magic == QByteArrayView(MagicV2))
         return 2;
     if (magic == QByteArrayView(MagicV1))
@@ -428,7 +531,7 @@ int DataFileReader::CheckDataFileVersion() const
 
 PackedPasswordPair DataFileReader::PackedPassword() const
 {
-    ByteReader in(bytes_, MagicBytes);
+    ByteReader in(prologue_, MagicBytes);
     PackedPasswordPair packed{};
     in(packed[0]);
     in(packed[1]);
@@ -438,42 +541,51 @@ PackedPasswordPair DataFileReader::PackedPassword() const
 bool DataFileReader::ReadDataFile(int version, BuildingData &staging)
 {
     fontField_.clear();
-    if (version != 1 && version != 2)
+    if ((version != 1 && version != 2) || prologue_.size() != WorkOffset)
         return false;
+    // A count may declare, and the file hold, more than memory takes.
+    try {
+        DataFileSource &in = *source_;
+        staging.CategoryLabels[0].set(FixedCategoryLabel());
+        if (!readFixed(in, staging, HeaderLayout, recordBytes<BuildingData>(HeaderLayout)))
+            return false;
 
-    ByteReader in(bytes_, WorkOffset);
-    staging.CategoryLabels[0].set(FixedCategoryLabel());
-    HeaderLayout(in, staging);
-
-    // Flats and persons come first, so every later reference is checked
-    // against them as it is read.
-    const ReferenceCheck nothingToRefer(0, 0);
-    bool ok = in.ok() && readList(in, staging.Flats, FlatLayout, nothingToRefer)
-        && readList(in, staging.Persons, PersonLayout, nothingToRefer);
-    const ReferenceCheck valid(staging);
-    if (version >= 2)
-        ok = ok && readList(in, staging.Professionals, ProfessionalLayout, valid);
-    else
-        staging.Professionals.clear();
-    ok = ok && readList(in, staging.Administrators, AdministratorLayout, valid)
-        && readList(in, staging.Owners, OccupancyLayout, valid) && readList(in, staging.Residents, OccupancyLayout, valid)
-        && readList(in, staging.Expenses, expenseLayout(version), valid)
-        && readList(in, staging.Payments, PaymentLayout, valid) && readColumns(in, staging)
-        && readList(in, staging.Issues, IssueLayout, valid);
-    if (!ok)
+        // Flats and persons come first, so every later reference is checked
+        // against them as it is read.
+        const ReferenceCheck nothingToRefer(0, 0);
+        bool ok = readList(in, staging.Flats, FlatLayout, nothingToRefer)
+            && readList(in, staging.Persons, PersonLayout, nothingToRefer);
+        const ReferenceCheck valid(staging);
+        if (version >= 2)
+            ok = ok && readList(in, staging.Professionals, ProfessionalLayout, valid);
+        else
+            staging.Professionals.clear();
+        ok = ok && readList(in, staging.Administrators, AdministratorLayout, valid)
+            && readList(in, staging.Owners, OccupancyLayout, valid)
+            && readList(in, staging.Residents, OccupancyLayout, valid)
+            && readList(in, staging.Expenses, expenseLayout(version), valid)
+            && readList(in, staging.Payments, PaymentLayout, valid) && readColumns(in, staging)
+            && readList(in, staging.Issues, IssueLayout, valid);
+        PrintSettingSlots settings{};
+        const auto everySlot = [](auto &io, auto &all) {
+            for (auto &slot : all)
+                PrintSettingLayout(io, slot);
+        };
+        if (!ok || !readFixed(in, settings, everySlot, recordBytes<PrintSettingSlots>(everySlot)))
+            return false;
+        staging.PrintSettings = settings;
+        // The preferred font of the writer's installation; a short or missing
+        // field at the very end is tolerated, and anything after it ignored.
+        fontField_ = in.upTo(qint64(FontFieldWidth));
+        return true;
+    } catch (const std::bad_alloc &) {
         return false;
-
-    PrintSettingSlots settings{};
-    for (PrintSetting &slot : settings)
-        PrintSettingLayout(in, slot);
-    if (!in.ok())
+    } catch (const std::length_error &) {
         return false;
-    staging.PrintSettings = settings;
-    // The preferred font of the writer's installation; a short or missing
-    // field at the very end is tolerated, and anything after it ignored.
-    fontField_ = in.upTo(qsizetype(FontFieldWidth));
-    return true;
+    }
 }
+
+FileStamp DataFileReader::finish() { return source_->finish(); }
 
 QByteArray WriteDataFile(const BuildingData &work, const FixedText<8> &password, const QString &preferredFont)
 {

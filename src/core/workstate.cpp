@@ -45,6 +45,7 @@ void CommitLoaded(AppState &state)
 void ResetToNewWork(AppState &state)
 {
     state.DataFileName.clear();
+    state.DataFileStamp.reset();
     state.AccessPassword = FixedText<8>();
     state.PasswordSet = false;
 

@@ -23,7 +23,14 @@ Refusal judge(const struct stat &info, qint64 maxBytes)
 
 Refusal failureOf(int error)
 {
-    return error == ENOENT || error == ENOTDIR ? Refusal::Missing : Refusal::Unreadable;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return Refusal::Missing;
+    case EACCES:
+    case EPERM: return Refusal::NoPermission;
+    case ELOOP: return Refusal::TooManyLinks;
+    default: return Refusal::Unreadable;
+    }
 }
 
 } // namespace
@@ -64,6 +71,7 @@ BoundedFile::Refusal BoundedFile::open()
         return refusal;
     }
     size_ = qint64(info.st_size);
+    modified_ = qint64(info.st_mtim.tv_sec) * 1000000000 + qint64(info.st_mtim.tv_nsec);
     return Refusal::None;
 }
 

@@ -21,7 +21,9 @@ public:
         Missing,    // nothing of that name
         NotRegular, // a FIFO, device, socket or folder; a link counts as what it points to
         TooLarge,   // more bytes than the bound
-        Unreadable, // it cannot be opened
+        NoPermission, // the user may not read it (or search a folder on its way)
+        TooManyLinks, // its symbolic links go round in a loop or are too many
+        Unreadable,   // it cannot be opened for another reason
     };
 
     BoundedFile(const QString &path, qint64 maxBytes);
@@ -33,6 +35,10 @@ public:
     Refusal open();
     // The file's size when it was opened.
     qint64 size() const { return size_; }
+    // Its last modification when it was opened, in nanoseconds since 1970.
+    qint64 modified() const { return modified_; }
+    // The bytes read so far.
+    qint64 position() const { return bytesRead_; }
     // Up to n more bytes: fewer at the end of the file, and never more than
     // the size at opening in all.
     QByteArray read(qint64 n);
@@ -50,6 +56,7 @@ private:
     QString path_;
     qint64 maxBytes_;
     qint64 size_ = 0;
+    qint64 modified_ = 0;
     qint64 bytesRead_ = 0;
     QFile file_;
 };

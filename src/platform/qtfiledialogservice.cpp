@@ -11,10 +11,13 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QMimeDatabase>
+#include <QAbstractFileIconProvider>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
 
@@ -114,6 +117,44 @@ void showGreekDetails(QFileDialog &dialog)
     });
 }
 
+// Names a file's kind and icon from its name alone. The toolkit's own provider
+// reads a file's first bytes when its name does not tell its kind, and a file
+// whose reading blocks (a FIFO, a link to /proc/kmsg) would then hold the
+// dialog's listing, and the dialog with it, for good. Folders, drives and
+// links keep the toolkit's names, which it gives without reading anything.
+class NameOnlyFileKinds final : public QAbstractFileIconProvider
+{
+public:
+    using QAbstractFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        if (info.isDir())
+            return icon(Folder);
+        const QMimeType kind = kindOf(info);
+        const QIcon themed = QIcon::fromTheme(kind.iconName(), QIcon::fromTheme(kind.genericIconName()));
+        return themed.isNull() ? icon(File) : themed;
+    }
+
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QAbstractFileIconProvider::type(info);
+        const QMimeType kind = kindOf(info);
+        return kind.comment().isEmpty() ? kind.name() : kind.comment();
+    }
+
+private:
+    QMimeType kindOf(const QFileInfo &info) const
+    {
+        return kinds_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+
+    QMimeDatabase kinds_;
+};
+
 // Asked before a save dialog's choice replaces an existing file.
 bool confirmReplace(QWidget *owner, const QString &path)
 {
@@ -129,7 +170,19 @@ bool confirmReplace(QWidget *owner, const QString &path)
 
 QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(owner, request.title, request.folder, request.filter);
+    // The dialog starts listing the folder it is made with at once, on a
+    // thread of its own, with the toolkit's provider of kinds: it is made in
+    // an empty folder and sent to the one asked for once it names kinds by
+    // name alone.
+    NameOnlyFileKinds kinds;
+    const QTemporaryDir emptyFolder;
+    QFileDialog dialog(owner, request.title, emptyFolder.isValid() ? emptyFolder.path() : request.folder,
+                       request.filter);
+    dialog.setIconProvider(&kinds);
+    dialog.setDirectory(request.folder);
+    // The empty folder is no place to go back to.
+    if (auto *back = dialog.findChild<QWidget *>(QStringLiteral("backButton")))
+        back->setEnabled(false);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -3,6 +3,7 @@
 #include "core/autoloadfile.h"
 #include "core/datafile.h"
 #include "core/workstate.h"
+#include "platform/boundedfile.h"
 #include "platform/qtmodalcursor.h"
 #include "shell/password_change.h"
 #include "shell/password_read.h"
@@ -112,7 +113,10 @@ void FileCommands::mnuUsedFile_Click(int index)
     const QString folder = entry.Folder.trimmed();
     const QString name = entry.FileName.trimmed();
     const QString path = folder + name;
-    if (name.isEmpty() || !QFileInfo(path).isFile()) {
+    // A file that is there but cannot be read is named with the reason by the
+    // opening; only one that is gone leaves the list.
+    const BoundedFile::Refusal found = BoundedFile::inspect(path, LargestDataFileSize());
+    if (name.isEmpty() || found == BoundedFile::Refusal::Missing || found == BoundedFile::Refusal::NotRegular) {
         context_.platform.messages->error(QStringLiteral("Άνοιγμα αρχείου δεδομένων"),
                                           QStringLiteral("Το αρχείο δεδομένων του προγράμματος:") + LineFeed
                                               + LineFeed + path + LineFeed + LineFeed
@@ -133,22 +137,21 @@ bool FileCommands::OpenCommandLineFile()
     return openSequence(path.left(slash + 1), path.mid(slash + 1), Way::CommandLine);
 }
 
-void FileCommands::unexpectedReadError(Way way)
+QString FileCommands::readErrorTitle(Way way)
 {
-    context_.platform.messages->error(way == Way::CommandLine
-                                          ? QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT")
-                                          : QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου δεδομένων"),
-                                      DataFileMessages::damaged());
+    return way == Way::CommandLine ? QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT")
+                                   : QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου δεδομένων");
 }
 
-std::optional<FixedText<8>> FileCommands::stage(const QString &path, Way way, bool askPassword, int recentIndex)
+std::optional<FileCommands::StagedFile> FileCommands::stage(const QString &path, Way way, bool askPassword,
+                                                            int recentIndex)
 {
-    std::optional<QByteArray> bytes = ReadDataFileBytes(path);
-    if (!bytes) {
-        unexpectedReadError(way);
+    DataFileOpening opening = OpenDataFile(path);
+    if (!opening.reader) {
+        context_.platform.messages->error(readErrorTitle(way), DataFileMessages::unreadableFile(path, opening.problem));
         return std::nullopt;
     }
-    DataFileReader reader(std::move(*bytes));
+    DataFileReader &reader = *opening.reader;
     const int version = reader.CheckDataFileVersion();
     if (version < 0) {
         context_.platform.messages->error(DataFileMessages::readTitle(), DataFileMessages::foreignFile(path));
@@ -167,10 +170,10 @@ std::optional<FixedText<8>> FileCommands::stage(const QString &path, Way way, bo
             return std::nullopt;
     }
     if (!ReadIntoStaging(context_.state, reader, version)) {
-        context_.platform.messages->error(DataFileMessages::readTitle(), DataFileMessages::damaged());
+        context_.platform.messages->error(DataFileMessages::readTitle(), DataFileMessages::damagedFile(path));
         return std::nullopt;
     }
-    return password;
+    return StagedFile{password, reader.finish()};
 }
 
 bool FileCommands::settleUnsavedChanges(Way way)
@@ -196,8 +199,8 @@ bool FileCommands::openSequence(const QString &folder, const QString &fileName, 
 {
     AppState &state = context_.state;
     const QString path = folder + fileName;
-    std::optional<FixedText<8>> password = stage(path, way, true, recentIndex);
-    if (!password)
+    std::optional<StagedFile> staged = stage(path, way, true, recentIndex);
+    if (!staged)
         return false;
     if (!settleUnsavedChanges(way)) {
         ClearStaging(state);
@@ -207,14 +210,15 @@ bool FileCommands::openSequence(const QString &folder, const QString &fileName, 
     // before the save is stale, so the file is read again.
     if (!state.DataFileName.isEmpty() && QFileInfo(state.dataFilePath()) == QFileInfo(path)) {
         ClearStaging(state);
-        password = stage(path, way, false, recentIndex);
-        if (!password)
+        staged = stage(path, way, false, recentIndex);
+        if (!staged)
             return false;
     }
     state.DataFolder = folder;
     state.DataFileName = fileName;
-    state.AccessPassword = *password;
-    state.PasswordSet = !password->isBlank();
+    state.DataFileStamp = staged->stamp;
+    state.AccessPassword = staged->password;
+    state.PasswordSet = !staged->password.isBlank();
     CommitLoaded(state);
     view_.showWorkCaption();
     view_.updateMenuCounts();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datafilesource.h"
 #include "core/fixedtext.h"
 #include "shell/appcontext.h"
 
@@ -39,12 +40,18 @@ private:
     enum class Way { Dialog, Example, Recent, CommandLine };
     void openFromDialog(const QString &startFolder, Way way);
     bool openSequence(const QString &folder, const QString &fileName, Way way, int recentIndex = -1);
+    // A file read into the staging copy: its password and its stamp.
+    struct StagedFile
+    {
+        FixedText<8> password;
+        FileStamp stamp;
+    };
     // Reads the file into the staging copy; nothing when it was refused (its
     // message shown) or its password not given.
-    std::optional<FixedText<8>> stage(const QString &path, Way way, bool askPassword, int recentIndex);
+    std::optional<StagedFile> stage(const QString &path, Way way, bool askPassword, int recentIndex);
     // The question about unsaved changes; false when the opening must end.
     bool settleUnsavedChanges(Way way);
-    void unexpectedReadError(Way way);
+    static QString readErrorTitle(Way way);
 
     AppContext &context_;
     WorkView &view_;

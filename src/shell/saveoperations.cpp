@@ -42,6 +42,32 @@ QString saveAsFailedText()
 
 } // namespace
 
+QString SaveOperations::changedOnDiskTitle() { return QStringLiteral("Αντικατάσταση αρχείου δεδομένων"); }
+
+QString SaveOperations::changedOnDiskText(const QString &path)
+{
+    const QString lf = QStringLiteral("\n");
+    return QStringLiteral("Το αρχείο δεδομένων:") + lf + lf + path + lf + lf
+        + QStringLiteral("άλλαξε από τη στιγμή που το ανοίξατε ή το αποθηκεύσατε τελευταία φορά. Μάλλον, κάποιο άλλο "
+                         "πρόγραμμα ή ένα δεύτερο αντίγραφο του προγράμματος έγραψε σε αυτό.")
+        + lf + lf
+        + QStringLiteral("Αν το αντικαταστήσετε με τα δεδομένα σας, οι αλλαγές εκείνες θα χαθούν ανεπιστρεπτί. Αν όχι, "
+                         "τα δεδομένα σας δεν αποθηκεύονται αλλά μένουν ανοιχτά, ώστε να τα αποθηκεύσετε σε άλλο "
+                         "αρχείο με την «Αποθήκευση ως ...».")
+        + lf + lf + QStringLiteral("Θέλετε να αντικαταστήσετε το αρχείο;");
+}
+
+bool SaveOperations::mayWriteOver(const QString &path)
+{
+    const AppState &state = context_.state;
+    if (!state.DataFileStamp || CompareWithDisk(path, *state.DataFileStamp) != FileOnDisk::Changed)
+        return true;
+    const MessageAnswer answer = context_.platform.messages->show(
+        {changedOnDiskTitle(), changedOnDiskText(path), MessageIcon::Exclamation, MessageButtons::YesNo,
+         MessageAnswer::No});
+    return answer == MessageAnswer::Yes;
+}
+
 QString SaveOperations::unchangedText()
 {
     return QStringLiteral("Τα δεδομένα σας δεν έχουν αλλάξει από την τελευταία φορά που τα αποθηκεύσατε. ")
@@ -77,11 +103,12 @@ bool SaveOperations::ConfirmSaveWithoutRegister()
 
 bool SaveOperations::writeWork(const QString &path, Caller caller)
 {
-    const AppState &state = context_.state;
-    const SaveOutcome outcome =
-        SaveFileAtomically(path, WriteDataFile(state.Building, state.AccessPassword, state.PreferredFont));
-    switch (outcome) {
-    case SaveOutcome::Saved: return true;
+    AppState &state = context_.state;
+    const QByteArray bytes = WriteDataFile(state.Building, state.AccessPassword, state.PreferredFont);
+    switch (SaveFileAtomically(path, bytes)) {
+    case SaveOutcome::Saved:
+        state.DataFileStamp = StampOfWrittenFile(path, bytes);
+        return true;
     case SaveOutcome::OpenFailed: context_.platform.messages->error(openFailedTitle(), openFailedText()); break;
     case SaveOutcome::WriteFailed:
         if (caller == Caller::Save)
@@ -112,7 +139,10 @@ bool SaveOperations::SaveDataFile(QWidget *window)
     }
     if (state.DataFileName.isEmpty())
         return SaveDataFileAs(window);
-    if (!writeWork(state.DataFolder + state.DataFileName, Caller::Save))
+    const QString path = state.DataFolder + state.DataFileName;
+    if (!mayWriteOver(path))
+        return failed();
+    if (!writeWork(path, Caller::Save))
         return false;
     state.DataChanged = false;
     if (state.EndAfterSave)

@@ -153,6 +153,11 @@ private slots:
         QCOMPARE(DataFileMessages::foreignFile(QStringLiteral("/home/user/a.s43")),
                  QStringLiteral("Το αρχείο /home/user/a.s43 δεν είναι αρχείο του προγράμματος."));
         QCOMPARE(DataFileMessages::damaged(), QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα."));
+        QCOMPARE(DataFileMessages::damagedFile(QStringLiteral("/home/user/a.s43")),
+                 QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα.\n\nΑρχείο: /home/user/a.s43"));
+        QCOMPARE(DataFileMessages::unreadableFile(QStringLiteral("/home/user/a.s43"), DataFileProblem::NoPermission),
+                 QStringLiteral("Το αρχείο δεδομένων:\n\n/home/user/a.s43\n\nδεν μπορεί να διαβαστεί, διότι δεν "
+                                "έχετε δικαίωμα να το διαβάσετε."));
     }
 };
 

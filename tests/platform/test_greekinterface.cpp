@@ -1,6 +1,7 @@
 #include "platform/localeservice.h"
 #include "platform/qtfiledialogservice.h"
 #include "platform/qttranslation.h"
+#include "fifowatch.h"
 #include "modalwindow.h"
 #include "testprogram.h"
 
@@ -12,12 +13,16 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
 #include <optional>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace kelvarino;
 
@@ -159,6 +164,55 @@ private slots:
             QVERIFY2(row.sizeWidth >= row.sizeNeeds, qPrintable(QStringLiteral("%1 < %2").arg(row.sizeWidth).arg(row.sizeNeeds)));
             QVERIFY2(row.typeWidth >= row.typeNeeds, qPrintable(QStringLiteral("%1 < %2").arg(row.typeWidth).arg(row.typeNeeds)));
         }
+    }
+
+    // Browsing names a file's kind from its name and reads nothing: neither a
+    // FIFO, whose opening would wait for a writer, nor a file whose bytes say
+    // another kind than its name.
+    void theFileDialogNamesKindsWithoutOpeningFiles()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        kvtest::FifoWatch fifo(folder.filePath(QStringLiteral("kmsg")));
+        QVERIFY(fifo.made());
+        const QString pdfWithoutName = QStringLiteral("report");
+        const QString text = QStringLiteral("notes.txt");
+        for (const QString &name : {pdfWithoutName, text}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< >>\nendobj\n");
+        }
+
+        // Whatever opens the files from now on is told.
+        const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(opens >= 0);
+        const auto closeWatch = qScopeGuard([opens] { ::close(opens); });
+        for (const QString &name : {pdfWithoutName, text})
+            QVERIFY(::inotify_add_watch(opens, QFile::encodeName(folder.filePath(name)).constData(), IN_OPEN) >= 0);
+
+        QtFileDialogService dialogs;
+        std::optional<SeenRow> pdf, notes;
+        const auto modal = OnModal<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                pdf = RowOf(dialog, pdfWithoutName);
+                notes = RowOf(dialog, text);
+                // The empty folder the dialog is made in is not offered as a
+                // place to go back to.
+                auto *back = dialog->findChild<QWidget *>(QStringLiteral("backButton"));
+                QVERIFY(back && !back->isEnabled());
+            },
+            // The listing's details come for every entry of the folder at
+            // once, the FIFO's (which the dialog does not show) among them.
+            [&](QFileDialog *dialog) { return RowOf(dialog, pdfWithoutName) && RowOf(dialog, text); });
+        QVERIFY(dialogs.openFile({QStringLiteral("Άνοιγμα"), folder.path(), QStringLiteral("Όλα (*)"), {}}).isEmpty());
+        QVERIFY(pdf && notes);
+        QVERIFY2(!fifo.openedByOthers(), "the dialog opened the FIFO");
+        char events[4096];
+        QVERIFY2(::read(opens, events, sizeof events) < 0, "the dialog opened a file");
+        const QMimeDatabase kinds;
+        QCOMPARE(pdf->type, kinds.mimeTypeForFile(pdfWithoutName, QMimeDatabase::MatchExtension).comment());
+        QVERIFY(pdf->type != kinds.mimeTypeForName(QStringLiteral("application/pdf")).comment());
+        QCOMPARE(notes->type, kinds.mimeTypeForName(QStringLiteral("text/plain")).comment());
     }
 };
 

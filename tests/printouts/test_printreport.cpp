@@ -1,12 +1,22 @@
 // Every printout of the example building printed through printreport: its
 // page count and a few exact texts of its pages; the issues and payments
 // named by their numbers in their windows (1 the oldest).
+#include "oddfile.h"
 #include "testprogram.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
 
 namespace test_printreport {
 
@@ -26,6 +36,46 @@ ToolRun PrintReport(const QStringList &arguments)
     tool.start(QStringLiteral(KV_PRINTREPORT), QStringList{Example} + arguments);
     tool.waitForFinished(60000);
     return {tool.exitCode(), QString::fromLocal8Bit(tool.readAllStandardError())};
+}
+
+// A run of the tool on the given file, with the most memory it held, as the
+// system measured it for that one process.
+struct MeasuredRun
+{
+    int exitCode = -1;
+    QString errors;
+    qint64 peakMemory = -1; // bytes
+};
+
+MeasuredRun MeasuredPrintReport(const QString &file, const QStringList &arguments, const QString &errorsPath)
+{
+    QList<QByteArray> words{QByteArray(KV_PRINTREPORT), QFile::encodeName(file)};
+    for (const QString &argument : arguments)
+        words.append(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const QByteArray errors = QFile::encodeName(errorsPath);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    MeasuredRun run;
+    pid_t child = -1;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return run;
+    int status = 0;
+    struct rusage usage {};
+    if (wait4(child, &status, 0, &usage) != child)
+        return run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakMemory = qint64(usage.ru_maxrss) * 1024;
+    QFile written(errorsPath);
+    if (written.open(QIODevice::ReadOnly))
+        run.errors = QString::fromLocal8Bit(written.readAll()).trimmed();
+    return run;
 }
 
 QString Output(const QString &program, const QStringList &arguments)
@@ -151,6 +201,71 @@ private slots:
     }
 
     // Without its number a report prints the usage, which says how numbers go.
+    // A file that starts as the example and goes on for gigabytes is read
+    // as the example: the tool holds no more memory for it than for the
+    // example itself. One that starts with the magic alone is refused for its
+    // password (all its bytes are nothing) at no more cost.
+    void aLongFileCostsTheToolWhatItsWorkHolds()
+    {
+        QTemporaryDir dir;
+        QFile example(Example);
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray bytes = example.readAll();
+        const QString errors = dir.filePath(QStringLiteral("errors.txt"));
+        const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
+        const MeasuredRun plain = MeasuredPrintReport(Example, {QStringLiteral("permille"), pdf}, errors);
+        QCOMPARE(plain.exitCode, 0);
+        const qint64 bound = plain.peakMemory + (qint64(16) << 20);
+
+        const QString extended = dir.filePath(QStringLiteral("extended.s43"));
+        QVERIFY(kvtest::OddFile(kvtest::OddFile::Sparse, extended, qint64(3) << 30, bytes).made());
+        const MeasuredRun run = MeasuredPrintReport(extended, {QStringLiteral("permille"), pdf}, errors);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(PageText(pdf, 1).contains(QStringLiteral("ΧΙΛΙΟΣΤΑ")));
+        QVERIFY2(run.peakMemory < bound, qPrintable(QStringLiteral("%1 > %2").arg(run.peakMemory).arg(bound)));
+
+        const QString magicOnly = dir.filePath(QStringLiteral("magic.s43"));
+        QVERIFY(kvtest::OddFile(kvtest::OddFile::Sparse, magicOnly, qint64(3) << 30, bytes.left(20)).made());
+        const MeasuredRun refused = MeasuredPrintReport(magicOnly, {QStringLiteral("permille"), pdf}, errors);
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.errors, QStringLiteral("Το αρχείο ") + magicOnly + QStringLiteral(" έχει κωδικό πρόσβασης."));
+        QVERIFY2(refused.peakMemory < bound, qPrintable(QStringLiteral("%1 > %2").arg(refused.peakMemory).arg(bound)));
+    }
+
+    // A file that cannot be read is named with the reason, as the program
+    // names it; only a file read and found wanting is called damaged.
+    void aFileThatCannotBeReadIsNamedWithWhy()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("missing.s43"));
+        const QString loop = dir.filePath(QStringLiteral("loop.s43"));
+        const QString other = dir.filePath(QStringLiteral("other.s43"));
+        QVERIFY(QFile::link(other, loop) && QFile::link(loop, other));
+        const QString damaged = dir.filePath(QStringLiteral("damaged.s43"));
+        QFile example(Example);
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray head = example.read(1000);
+        QVERIFY(kvtest::OddFile(kvtest::OddFile::Sparse, damaged, head.size(), head).made());
+        const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
+        const auto lines = [](const QString &path, const QString &why) {
+            return QStringLiteral("Το αρχείο δεδομένων:\n\n") + path + QStringLiteral("\n\n") + why;
+        };
+        const QString cannot = QStringLiteral("δεν μπορεί να διαβαστεί, διότι ");
+        const QList<std::pair<QString, QString>> cases{
+            {missing, lines(missing, QStringLiteral("δεν υπάρχει. Είτε το σβήσατε, είτε το μετακινήσατε."))},
+            {loop, lines(loop, cannot + QStringLiteral("οι συντομεύσεις (σύνδεσμοι) που οδηγούν σε αυτό σχηματίζουν "
+                                                       "κύκλο ή είναι υπερβολικά πολλές."))},
+            {damaged, QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα.\n\nΑρχείο: ") + damaged},
+        };
+        for (const auto &[path, message] : cases) {
+            QProcess tool;
+            tool.start(QStringLiteral(KV_PRINTREPORT), {path, QStringLiteral("permille"), pdf});
+            QVERIFY(tool.waitForFinished(60000));
+            QCOMPARE(tool.exitCode(), 1);
+            QCOMPARE(QString::fromLocal8Bit(tool.readAllStandardError()).trimmed(), message);
+        }
+    }
+
     void aMissingNumberShowsTheUsage()
     {
         QTemporaryDir dir;

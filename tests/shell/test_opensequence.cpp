@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace kelvarino;
 
 namespace test_opensequence {
@@ -164,8 +166,60 @@ private slots:
         QCOMPARE(first.icon, MessageIcon::Critical);
         const MessageRequest &second = f.doubles.messages.shown.at(1);
         QCOMPARE(second.title, DataFileMessages::readTitle());
-        QCOMPARE(second.text, QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα."));
+        QCOMPARE(second.text, QStringLiteral("Τα αποθηκευμένα δεδομένα μπορεί να είναι κατεστραμμένα.\n\nΑρχείο: ")
+                                  + damaged);
         verifyLiveWorkUntouched(f);
+    }
+
+    // Whatever way it was chosen, a file that cannot be read is named with
+    // the reason, under the way's title; it is not called damaged.
+    void anUnreadableFileIsNamedWithWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("missing") << QStringLiteral("missing.s43") << int(DataFileProblem::Missing);
+        QTest::newRow("link loop") << QStringLiteral("loop.s43") << int(DataFileProblem::TooManyLinks);
+        QTest::newRow("name not text") << QStringLiteral("\uFFFD\uFFFD.s43") << int(DataFileProblem::UnreadableName);
+        QTest::newRow("no permission") << QStringLiteral("locked.s43") << int(DataFileProblem::NoPermission);
+    }
+    void anUnreadableFileIsNamedWithWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, problem);
+        if (problem == int(DataFileProblem::NoPermission) && ::geteuid() == 0)
+            QSKIP("the administrator may read every file");
+        ShellFixture f;
+        makeLiveChanges(f);
+        const QString path = f.dir.filePath(name);
+        const QString other = f.dir.filePath(QStringLiteral("other.s43"));
+        if (problem == int(DataFileProblem::TooManyLinks))
+            QVERIFY(QFile::link(other, path) && QFile::link(path, other));
+        if (problem == int(DataFileProblem::NoPermission)) {
+            f.writeWork(name, 1, 1);
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        }
+        const QString expected = DataFileMessages::unreadableFile(path, DataFileProblem(problem));
+        QVERIFY2(expected.contains(QStringLiteral("\n\n") + path + QStringLiteral("\n\n")), qPrintable(expected));
+
+        f.state.CommandLinePath = path;
+        QVERIFY(!f.window->files().OpenCommandLineFile());
+        f.doubles.fileDialogs.openAnswers = {path};
+        f.window->runCommand(QStringLiteral("mnuOpen"));
+        QCOMPARE(f.doubles.messages.shown.size(), 2);
+        QCOMPARE(f.doubles.messages.shown.at(0).title, QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT"));
+        QCOMPARE(f.doubles.messages.shown.at(1).title, QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου δεδομένων"));
+        for (const MessageRequest &message : f.doubles.messages.shown) {
+            QCOMPARE(message.text, expected);
+            QCOMPARE(message.icon, MessageIcon::Critical);
+        }
+        verifyLiveWorkUntouched(f);
+        if (problem == int(DataFileProblem::TooManyLinks) || problem == int(DataFileProblem::NoPermission)) {
+            // Such a file is still there: its recent entry stays for when it can be read.
+            f.setRecent(0, path);
+            f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+            QCOMPARE(f.doubles.messages.shown.last().text, expected);
+            QVERIFY(!f.state.RecentFiles[0].isEmpty());
+        }
     }
 
     void aMissingRecentFileIsReportedAndRemoved()

@@ -1,5 +1,6 @@
 #include "support_shellfixture.h"
 
+#include "core/datafile.h"
 #include "shell/saveoperations.h"
 #include "testprogram.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kelvarino;
@@ -15,6 +18,10 @@ using namespace kelvarino;
 namespace test_saving {
 
 namespace {
+
+// Where the building's identifier starts in a data file: after the magic, the
+// password and the five stored category labels.
+constexpr int WorkIdOffset = 20 + 8 + 5 * 30 + 1;
 
 QByteArray contents(const QString &path)
 {
@@ -31,6 +38,36 @@ QString openChangedWork(ShellFixture &f, const QString &folder = {})
     f.state.Building.BuildingId.set(QStringLiteral("Αλλαγμένο"));
     f.state.DataChanged = true;
     return path;
+}
+
+// What the save writes for the work as it stands.
+QByteArray ourBytes(const ShellFixture &f)
+{
+    return WriteDataFile(f.state.Building, f.state.AccessPassword, f.state.PreferredFont);
+}
+
+enum class OtherWriter { WritesMore, SameSizeAndTime, SecondCopy };
+
+// Another writer changes the file. With SameSizeAndTime only a byte of the
+// building's identifier differs and the time is put back to the nanosecond,
+// so that only the bytes tell.
+void changeBehindTheProgram(const QString &path, OtherWriter how)
+{
+    struct stat before {};
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &before) == 0);
+    QByteArray bytes = contents(path);
+    if (how == OtherWriter::WritesMore)
+        bytes.append(WriteDataFile(ShellFixture::work(3, 3), FixedText<8>(), QString()));
+    else
+        bytes[WorkIdOffset] = bytes[WorkIdOffset] == 'X' ? 'Y' : 'X';
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    if (how == OtherWriter::SameSizeAndTime) {
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+    }
 }
 
 } // namespace
@@ -158,6 +195,88 @@ private slots:
         QVERIFY(f.state.DataChanged);
         QVERIFY(!f.state.EndAfterSave);
         QCOMPARE(f.endings, 0);
+    }
+
+    // The file was changed by another writer since it was opened: the save
+    // asks, No keeps the other writer's bytes and the work unsaved and open
+    // (and the program running), Yes writes the work over them.
+    void aFileChangedByAnotherWriterIsWrittenOverOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<bool>("overwrite");
+        for (const bool overwrite : {false, true}) {
+            const char *answer = overwrite ? "Yes" : "No";
+            QTest::addRow("the file grew, %s", answer) << int(OtherWriter::WritesMore) << overwrite;
+            QTest::addRow("same size and time, other bytes, %s", answer)
+                << int(OtherWriter::SameSizeAndTime) << overwrite;
+            QTest::addRow("a second copy of the program saved, %s", answer) << int(OtherWriter::SecondCopy) << overwrite;
+        }
+    }
+    void aFileChangedByAnotherWriterIsWrittenOverOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, overwrite);
+        ShellFixture f;
+        const QString path = openChangedWork(f);
+        if (OtherWriter(how) == OtherWriter::SecondCopy) {
+            ShellFixture second;
+            second.state.CommandLinePath = path;
+            QVERIFY(second.window->files().OpenCommandLineFile());
+            second.state.Building.BuildingId.set(QStringLiteral("Το δεύτερο αντίγραφο"));
+            second.state.DataChanged = true;
+            QVERIFY(second.window->saveDataFile(second.window.get()));
+            QVERIFY(second.doubles.messages.shown.isEmpty());
+        } else {
+            changeBehindTheProgram(path, OtherWriter(how));
+        }
+        const QByteArray theirs = contents(path);
+        f.state.EndAfterSave = true;
+        f.doubles.messages.script = {overwrite ? MessageAnswer::Yes : MessageAnswer::No};
+
+        QCOMPARE(f.window->saveDataFile(f.window.get()), overwrite);
+
+        QCOMPARE(f.doubles.messages.shown.size(), 1);
+        const MessageRequest &question = f.doubles.messages.shown.first();
+        QCOMPARE(question.title, QStringLiteral("Αντικατάσταση αρχείου δεδομένων"));
+        QCOMPARE(question.text, SaveOperations::changedOnDiskText(path));
+        QVERIFY(question.text.contains(path));
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.defaultAnswer, MessageAnswer::No);
+        QCOMPARE(question.icon, MessageIcon::Exclamation);
+        QCOMPARE(contents(path), overwrite ? ourBytes(f) : theirs);
+        QCOMPARE(f.state.DataChanged, !overwrite);
+        QCOMPARE(f.endings, overwrite ? 1 : 0);
+        QCOMPARE(f.state.DataFileName, QStringLiteral("work.s43"));
+    }
+
+    // The file as the program read or last saved it, or no file at all, is
+    // written without a question.
+    void theProgramsOwnFileOrNoneIsWrittenWithoutAQuestion()
+    {
+        ShellFixture f;
+        const QString path = openChangedWork(f);
+        QVERIFY(f.window->saveDataFile(f.window.get()));
+        f.state.Building.BuildingId.set(QStringLiteral("Πάλι αλλαγμένο"));
+        f.state.DataChanged = true;
+        QVERIFY(f.window->saveDataFile(f.window.get()));
+        QCOMPARE(contents(path), ourBytes(f));
+        QVERIFY(QFile::remove(path));
+        f.state.DataChanged = true;
+        QVERIFY(f.window->saveDataFile(f.window.get()));
+        QCOMPARE(contents(path), ourBytes(f));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        // After "Αποθήκευση ως ..." the new file is the one compared.
+        const QString other = f.dir.filePath(QStringLiteral("other.s43"));
+        f.doubles.fileDialogs.saveAnswers = {other};
+        QVERIFY(f.window->saveDataFileAs(f.window.get()));
+        f.state.DataChanged = true;
+        QVERIFY(f.window->saveDataFile(f.window.get()));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        changeBehindTheProgram(other, OtherWriter::WritesMore);
+        f.state.DataChanged = true;
+        f.doubles.messages.script = {MessageAnswer::No};
+        QVERIFY(!f.window->saveDataFile(f.window.get()));
+        QCOMPARE(f.doubles.messages.shown.size(), 1);
     }
 
     void cancellingTheSaveDialogFailsAndClearsEndAfterSave()
