@@ -901,10 +901,12 @@ template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
 
 // ---- Work ------------------------------------------------------------------
 
-// Adds a record's work to the reading's. Work is counted while checking, at
-// the size drawn; the drawing that follows does the same work and counts
-// nothing. Collecting the drawn bounds maps the records one to one, not as
-// they are drawn, and counts only the records read.
+// Adds a record's work to the reading's. The drawing's work is counted while
+// checking, at the size drawn; the drawing that follows does the same work
+// and counts nothing (but a flood fill's runs). Collecting the drawn bounds
+// maps the records one to one, not as they are drawn, and counts the records
+// read and what it does with them as every pass does: regions combined,
+// fonts matched, text laid out (countState).
 void MetafilePlayer::count(double work)
 {
     if (counting())
@@ -1045,7 +1047,7 @@ bool MetafilePlayer::lineTo(const MetafileRecord &r)
     const QPointF from = toDevice(state_.position);
     state_.position = point(r, 0);
     const QPointF to = toDevice(state_.position);
-    countShape({QPolygonF{from, to}}, false, {0, 2});
+    countShape({QPolygonF{from, to}}, false, {0, 2, true});
     paintShape(false, [&] { painter_->drawLine(from, to); });
     return true;
 }

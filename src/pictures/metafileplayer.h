@@ -42,7 +42,8 @@ public:
 
     // Null when a record is damaged or the reading's work, memory or last
     // guard of time is spent. The work of every record is counted, at this
-    // size, before anything is drawn.
+    // size, before anything is drawn; only flood fills count their runs as
+    // they find them.
     QImage draw();
 
 private:
@@ -154,7 +155,7 @@ private:
     // the system's, one logical unit to a pixel, and the frame stays put.
     bool drawnFrame_ = false;
     // Collecting those bounds (`drawnFrameOf`): the pass maps the frame one
-    // to one onto the image, and leaves the work bounds to the drawing.
+    // to one onto the image, and counts only the work it does itself.
     bool collecting_ = false;
     bool touching_ = true; // the points mapped are drawn (not a clip's)
     std::optional<QRectF> drawn_;

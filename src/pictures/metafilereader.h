@@ -96,7 +96,7 @@ inline constexpr double DecodedPixel = 10;
 // Each pixel of the image a flood fill goes over: it marks, fills and
 // smooths against the whole picture; then, as it fills, each run of a row it
 // finds and paints, and each pixel of the border it smooths.
-inline constexpr double FloodFillPixel = 8;
+inline constexpr double FloodFillPixel = 13;
 inline constexpr double FloodFillSpan = 300;
 inline constexpr double FloodFillBlend = 300;
 // Each rectangle of a region built, combined with the clip, or painted; and
