@@ -82,13 +82,20 @@ void DrawMetafile(benchmark::State &state)
 {
     int records = 0;
     const QByteArray file = sceneMetafile(scene(), records);
+    qint64 nanoseconds = 0;
+    QElapsedTimer clock;
     for (auto _ : state) {
+        clock.start();
         const QImage image = PictureReader::readMetafile(file, Wallpaper);
+        nanoseconds += clock.nsecsElapsed();
         if (image.isNull())
             state.SkipWithError("the metafile was not drawn");
         benchmark::DoNotOptimize(image.constBits());
     }
+    const double work = HeavyMetafiles::workOf(file, Wallpaper);
     state.counters["records"] = records;
+    state.counters["work"] = work;
+    state.counters["ns_per_unit"] = double(nanoseconds) / (work * double(state.iterations()));
 }
 
 void readMetafile(benchmark::State &state, const QByteArray &file, QSize size, bool drawn)

@@ -822,20 +822,27 @@ QBrush MetafilePlayer::deviceBrush(const MetafileBrush &brush)
     default:
         break;
     }
-    if (!brush.monochrome)
-        return brush.pattern.isNull() ? QBrush(brush.colour) : QBrush(brush.pattern);
-    // A monochrome pattern on a colour picture: its 0 bits take the text
-    // colour, its 1 bits the background colour. Turned into them once for
-    // as long as neither the pattern nor the colours change (in every pass,
-    // so that the passes that do not draw count each time it is done).
-    const ConvertedPattern wanted{brush.patternId, state_.textColour.rgb(), state_.backColour.rgb(), {}};
-    if (wanted.id != converted_.id || wanted.text != converted_.text || wanted.back != converted_.back) {
-        converted_ = wanted;
-        count(double(brush.patternBytes / 4) * MetafileLimits::Work::ConvertedPixel);
-        if (!brush.pattern.isNull()) {
+    // A pattern the file's colours cannot show (see createPatternBrush).
+    if (brush.patternId == 0)
+        return brush.colour;
+    // The pattern is made into the painter's brush once for as long as it
+    // stays the brush, the painter keeping what it derives from it. A
+    // monochrome pattern on a colour picture takes the colours too: its 0
+    // bits the text colour, its 1 bits the background colour, turned into
+    // them again when they change (in every pass, so that the passes that do
+    // not draw count each time it is done).
+    const QRgb text = brush.monochrome ? state_.textColour.rgb() : 0;
+    const QRgb back = brush.monochrome ? state_.backColour.rgb() : 0;
+    if (brush.patternId != converted_.id || text != converted_.text || back != converted_.back) {
+        converted_ = ConvertedPattern{brush.patternId, text, back, {}};
+        if (brush.monochrome)
+            count(double(brush.patternBytes / 4) * MetafileLimits::Work::ConvertedPixel);
+        if (!brush.pattern.isNull() && brush.monochrome) {
             QImage pattern = brush.pattern;
-            pattern.setColorTable({wanted.text, wanted.back});
+            pattern.setColorTable({text, back});
             converted_.brush = QBrush(pattern.convertToFormat(QImage::Format_RGB32));
+        } else if (!brush.pattern.isNull()) {
+            converted_.brush = QBrush(brush.pattern);
         }
     }
     return brush.pattern.isNull() ? QBrush(brush.colour) : converted_.brush;
@@ -1167,7 +1174,8 @@ bool MetafilePlayer::setPixel(const MetafileRecord &r)
     if (!r.hasWords(4))
         return false;
     const QPointF at = toDevice(point(r, 2));
-    count(MetafileLimits::Work::CoveredPixel * std::max(1.0, std::abs(sx_)) * std::max(1.0, std::abs(sy_)));
+    count(MetafileLimits::Work::PainterCall +
+          MetafileLimits::Work::CoveredPixel * std::max(1.0, std::abs(sx_)) * std::max(1.0, std::abs(sy_)));
     applyClip();
     if (painter_) {
         setMode(QPainter::CompositionMode_SourceOver);
@@ -1262,7 +1270,7 @@ bool MetafilePlayer::invertRegion(const MetafileRecord &r)
 
 void MetafilePlayer::paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode)
 {
-    count(double(area.rectCount()) * MetafileLimits::Work::RegionRectangle +
+    count(MetafileLimits::Work::PainterCall + double(area.rectCount()) * MetafileLimits::Work::RegionRectangle +
           coveredPixels(area.boundingRect()) * MetafileLimits::Work::CoveredPixel);
     applyClip();
     if (!painter_)
@@ -1537,7 +1545,7 @@ bool MetafilePlayer::patternBlt(const MetafileRecord &r)
 
 void MetafilePlayer::fillWithRop(quint32 rop, const QRectF &target)
 {
-    count(coveredPixels(target) * MetafileLimits::Work::CoveredPixel);
+    count(MetafileLimits::Work::PainterCall + coveredPixels(target) * MetafileLimits::Work::CoveredPixel);
     if (rop == NoOperation)
         return;
     applyClip();
@@ -1590,7 +1598,7 @@ template <typename Decode>
 bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, qint64 pixels, Decode decode)
 {
     const QPointF a = toDevice(target.topLeft()), b = toDevice(target.bottomRight());
-    count(double(pixels) * MetafileLimits::Work::DecodedPixel +
+    count(MetafileLimits::Work::PainterCall + double(pixels) * MetafileLimits::Work::DecodedPixel +
           coveredPixels(QRectF(a, b)) * MetafileLimits::Work::CoveredPixel);
     if (rop == NoOperation)
         return true;

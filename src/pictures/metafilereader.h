@@ -46,8 +46,10 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // pixels wide two thirds at 1280 x 720.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
-// Reading and playing one record, whatever it draws.
-inline constexpr double Record = 100;
+// Reading and playing one record, whatever it draws; and asking the painter
+// for a fill, a pixel, a bitmap or a region (with what it sets up for it).
+inline constexpr double Record = 300;
+inline constexpr double PainterCall = 1000;
 // A shape drawn, and each of its points.
 inline constexpr double Shape = 500;
 inline constexpr double Edge = 20;
@@ -92,7 +94,7 @@ inline constexpr double CoveredPixel = 1;
 inline constexpr double GlyphPixel = 6;
 // Each pixel of a bitmap decoded, as a whole bitmap or a brush's pattern
 // (into memory the system gives the image anew each time).
-inline constexpr double DecodedPixel = 10;
+inline constexpr double DecodedPixel = 12;
 // Each pixel of the image a flood fill goes over: it marks, fills and
 // smooths against the whole picture; then, as it fills, each run of a row it
 // finds and paints, and each pixel of the border it smooths.

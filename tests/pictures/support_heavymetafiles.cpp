@@ -95,6 +95,15 @@ std::vector<Kind> kinds()
                    }
                }).file(Frame);
     }});
+    // Pixels filled one a record: what each record and each call to the
+    // painter costs, whatever it draws.
+    all.push_back({"a pixel filled by each record", [](int count) {
+        MetafileWriter w;
+        w.brush(0, QColor(200, 40, 90)).select(0);
+        for (int i = 0; i < count; ++i)
+            w.record(PatBlt, {0x0021, 0x00F0, 1, 1, i % 700, i % 1200});
+        return w.file(Frame);
+    }});
     // A one-bit pattern of 4096 x 2048 painting single pixels, its colours
     // changed each time.
     all.push_back({"a large one-bit pattern in new colours", [](int count) {
@@ -159,7 +168,7 @@ const std::vector<Kind> &dearKinds()
     return all;
 }
 
-double workOf(const QByteArray &file)
+double workOf(const QByteArray &file, QSize size)
 {
     using namespace kelvarino;
     MetafileBudget budget;
@@ -167,7 +176,7 @@ double workOf(const QByteArray &file)
     std::optional<QRectF> frame = MetafilePlayer::frameOf(*reader);
     if (!frame)
         frame = MetafilePlayer::drawnFrameOf(*reader, budget);
-    MetafilePlayer(*reader, *frame, Size, budget).draw();
+    MetafilePlayer(*reader, *frame, size, budget).draw();
     return budget.spent();
 }
 

@@ -25,8 +25,8 @@ const std::vector<Kind> &dearKinds();
 // A kind's file with as many copies as the work bound admits at Size, and
 // `extra` more.
 QByteArray atTheBound(const Kind &kind, int extra = 0);
-// The work a file counts when read at Size.
-double workOf(const QByteArray &file);
+// The work a file counts when read at `size`.
+double workOf(const QByteArray &file, QSize size = Size);
 
 // Flood fills over the whole picture, as many as the bound admits and `extra`
 // more; polygons zigzagging across every row drawn in XOR, among the quickest
