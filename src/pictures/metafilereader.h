@@ -40,10 +40,10 @@ inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 // its spans as it goes), and so is the work of collecting the frame of a file
 // that declares none; each kind of work weighs at least what it costs the
 // painter, in units of about a nanosecond of a Release build (a pixel filled
-// from a pattern), measured in bench/bench_metafile. The heaviest file the bound admits reads in about a
-// second; a plan exported with 92,000 records counts about a fifth of it, a
-// wallpaper-sized photograph a hundredth, 50,000 small circles with pens two
-// pixels wide two thirds at 1280 x 720.
+// from a pattern), measured in bench/bench_metafile. The heaviest file the
+// bound admits, of any kind, reads in about a second; 92,000 records of short
+// lines count about a sixth of it, a wallpaper-sized photograph a hundredth,
+// 50,000 small circles with pens two pixels wide three quarters at 1280 x 720.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
 // Reading and playing one record, whatever it draws; and asking the painter
@@ -103,11 +103,11 @@ inline constexpr double FloodFillSpan = 300;
 inline constexpr double FloodFillBlend = 300;
 // Each rectangle of a region built, combined with the clip, or painted; and
 // each rectangle of the clip the painter is given, each time it is given one.
-inline constexpr double RegionRectangle = 40;
-inline constexpr double ClipRectangle = 200;
+inline constexpr double RegionRectangle = 80;
+inline constexpr double ClipRectangle = 250;
 // Each pixel of a one-bit pattern turned into the picture's colours (done
 // again only when the pattern or the colours change).
-inline constexpr double ConvertedPixel = 16;
+inline constexpr double ConvertedPixel = 20;
 // Each text drawn; each font it needs that the reading has not used before
 // (the system matches a face to it and loads it); each character laid out
 // in a run, and each one drawn alone at the advance the record gives it.
