@@ -1,10 +1,14 @@
 // A metafile of about 10,000 records drawn at the wallpaper's size by the
 // program's metafile reader (checking every record, then drawing it), against
 // a bare QPainter drawing the same shapes and texts into an image of the same
-// size, in one run. Beside them, read as ratios against the bare painter: the
-// heaviest file the work bound admits (MetafileLimits::MaxWork: about a
-// second), the first one past it (refused before anything is drawn), and the
-// slowest of the tests' hostile files.
+// size, in one run. Beside them, the calibration of the work bound
+// (MetafileLimits::MaxWork): for each kind of work that is dear to draw for
+// what it counts (tests/pictures/support_heavymetafiles), the heaviest file
+// the bound admits (about a second at most) and the first one past it, each
+// with the work it counts and its time as nanoseconds for each unit of work
+// (ns_per_unit: about 2 at most); the heaviest flood fills over the whole
+// picture, the first refused, the slowest of the tests' hostile files, and a
+// plan of thin-pen ellipses that must be drawn.
 
 #include "pictures/picturereader.h"
 #include "platform/codepage1253.h"
@@ -14,11 +18,13 @@
 #include "guimain.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <vector>
 
 using namespace kelvarino;
@@ -76,13 +82,20 @@ void DrawMetafile(benchmark::State &state)
 {
     int records = 0;
     const QByteArray file = sceneMetafile(scene(), records);
+    qint64 nanoseconds = 0;
+    QElapsedTimer clock;
     for (auto _ : state) {
+        clock.start();
         const QImage image = PictureReader::readMetafile(file, Wallpaper);
+        nanoseconds += clock.nsecsElapsed();
         if (image.isNull())
             state.SkipWithError("the metafile was not drawn");
         benchmark::DoNotOptimize(image.constBits());
     }
+    const double work = HeavyMetafiles::workOf(file, Wallpaper);
     state.counters["records"] = records;
+    state.counters["work"] = work;
+    state.counters["ns_per_unit"] = double(nanoseconds) / (work * double(state.iterations()));
 }
 
 void readMetafile(benchmark::State &state, const QByteArray &file, QSize size, bool drawn)
@@ -95,14 +108,57 @@ void readMetafile(benchmark::State &state, const QByteArray &file, QSize size, b
     }
 }
 
+// Reads `file` at the bound's size, reporting its work and the time each unit of it takes.
+void readAtTheBound(benchmark::State &state, const QByteArray &file, bool drawn)
+{
+    // The benchmark calls again for as many iterations as it needs: the work is counted once.
+    static std::map<QByteArray, double> works;
+    if (!works.count(file))
+        works[file] = HeavyMetafiles::workOf(file);
+    const double work = works[file];
+    qint64 nanoseconds = 0;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        const QImage image = PictureReader::readMetafile(file, HeavyMetafiles::Size);
+        nanoseconds += clock.nsecsElapsed();
+        if (image.isNull() == drawn)
+            state.SkipWithError(drawn ? "the metafile was not drawn" : "the metafile was drawn");
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["work"] = work;
+    state.counters["ns_per_unit"] = double(nanoseconds) / (work * double(state.iterations()));
+}
+
+void registerDearKinds()
+{
+    for (const HeavyMetafiles::Kind &kind : HeavyMetafiles::dearKinds()) {
+        for (const int extra : {0, 1}) {
+            const std::string name = std::string("Kind/") + kind.name + (extra ? "/first refused" : "/heaviest admitted");
+            benchmark::RegisterBenchmark(name.c_str(), [&kind, extra](benchmark::State &state) {
+                static std::map<std::pair<const HeavyMetafiles::Kind *, int>, QByteArray> files;
+                QByteArray &file = files[{&kind, extra}];
+                if (file.isEmpty())
+                    file = HeavyMetafiles::atTheBound(kind, extra);
+                readAtTheBound(state, file, extra == 0);
+            })->Unit(benchmark::kMillisecond)->MinTime(2);
+        }
+    }
+}
+
 void HeaviestAdmitted(benchmark::State &state)
 {
-    readMetafile(state, HeavyMetafiles::wholePictureFloodFills(), HeavyMetafiles::Size, true);
+    readAtTheBound(state, HeavyMetafiles::wholePictureFloodFills(), true);
+}
+
+void ThinPenPlan(benchmark::State &state)
+{
+    readAtTheBound(state, HeavyMetafiles::thinPenPlan(), true);
 }
 
 void FirstRefused(benchmark::State &state)
 {
-    readMetafile(state, HeavyMetafiles::wholePictureFloodFills(1), HeavyMetafiles::Size, false);
+    readAtTheBound(state, HeavyMetafiles::wholePictureFloodFills(1), false);
 }
 
 void SlowestHostile(benchmark::State &state)
@@ -149,8 +205,10 @@ BENCHMARK(BarePainter)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(HeaviestAdmitted)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(FirstRefused)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(SlowestHostile)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(ThinPenPlan)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {
+    registerDearKinds();
     return kelvarino::RunGuiBenchmarks(argc, argv);
 }

@@ -32,6 +32,7 @@ public:
     // others index the palette of the display that wrote the file.
     bool isDrawable() const { return valid_ && planes_ == 1 && (bits_ == 1 || bits_ == 24 || bits_ == 32); }
     qint64 decodedBytes() const { return qint64(width_) * height_ * 4; }
+    bool isMonochrome() const { return bits_ == 1; }
     // The bitmap; a monochrome one is a one-bit image whose colour table holds
     // `zeros` and `ones`. Null when not drawable.
     QImage decode(QRgb zeros, QRgb ones) const;

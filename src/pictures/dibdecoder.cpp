@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <array>
 #include <bit>
 
 namespace kelvarino {
@@ -144,37 +145,47 @@ QImage DibDecoder::decodeRows() const
     if (image.isNull())
         return {};
     const qsizetype stride = qsizetype((qint64(width_) * bits_ + 31) / 32 * 4);
-    const auto colour = [this](unsigned index) { return index < unsigned(colours_.size()) ? colours_[index] : qRgb(0, 0, 0); };
-    for (int row = 0; row < height_; ++row) {
-        const auto *in = reinterpret_cast<const uchar *>(bytes_.data() + pixelsAt_ + row * stride);
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(topDown_ ? row : height_ - 1 - row));
-        for (int x = 0; x < width_; ++x) {
-            switch (bits_) {
-            case 1:
-                out[x] = colour((in[x / 8] >> (7 - x % 8)) & 1);
-                break;
-            case 4:
-                out[x] = colour((in[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
-                break;
-            case 8:
-                out[x] = colour(in[x]);
-                break;
-            case 16: {
-                const quint16 value = quint16(in[2 * x] | in[2 * x + 1] << 8);
-                out[x] = compression_ == Bitfields ? bitfieldColour(value)
-                                                   : qRgb(channel(value, 0x7C00), channel(value, 0x03E0), channel(value, 0x001F));
-                break;
-            }
-            case 24:
-                out[x] = qRgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]);
-                break;
-            default: {
-                const quint32 value = qFromLittleEndian<quint32>(in + 4 * x);
-                out[x] = compression_ == Bitfields ? bitfieldColour(value) : qRgb(in[4 * x + 2], in[4 * x + 1], in[4 * x]);
-                break;
-            }
-            }
+    // Every index a pixel of 8 bits or fewer can hold, to its colour: black
+    // past the colour table.
+    std::array<QRgb, 256> table;
+    for (unsigned index = 0; index < table.size(); ++index)
+        table[index] = index < unsigned(colours_.size()) ? colours_[index] : qRgb(0, 0, 0);
+    const auto colour = [&table](unsigned index) { return table[index & 0xFF]; };
+    // One loop for each depth: the depth is chosen once, not at every pixel.
+    const auto eachRow = [&](auto pixel) {
+        for (int row = 0; row < height_; ++row) {
+            const auto *in = reinterpret_cast<const uchar *>(bytes_.data() + pixelsAt_ + row * stride);
+            auto *out = reinterpret_cast<QRgb *>(image.scanLine(topDown_ ? row : height_ - 1 - row));
+            for (int x = 0; x < width_; ++x)
+                out[x] = pixel(in, x);
         }
+    };
+    switch (bits_) {
+    case 1:
+        eachRow([&](const uchar *in, int x) { return colour((in[x / 8] >> (7 - x % 8)) & 1); });
+        break;
+    case 4:
+        eachRow([&](const uchar *in, int x) { return colour((in[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); });
+        break;
+    case 8:
+        eachRow([&](const uchar *in, int x) { return colour(in[x]); });
+        break;
+    case 16:
+        eachRow([&](const uchar *in, int x) {
+            const quint16 value = quint16(in[2 * x] | in[2 * x + 1] << 8);
+            return compression_ == Bitfields ? bitfieldColour(value)
+                                             : qRgb(channel(value, 0x7C00), channel(value, 0x03E0), channel(value, 0x001F));
+        });
+        break;
+    case 24:
+        eachRow([](const uchar *in, int x) { return qRgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
+        break;
+    default:
+        eachRow([&](const uchar *in, int x) {
+            const quint32 value = qFromLittleEndian<quint32>(in + 4 * x);
+            return compression_ == Bitfields ? bitfieldColour(value) : qRgb(in[4 * x + 2], in[4 * x + 1], in[4 * x]);
+        });
+        break;
     }
     return image;
 }

@@ -81,12 +81,12 @@ bool MetafileFloodFill::fillable(int x, int y) const
     return pixel == seedColour_ || !blocksAsBorder(pixel);
 }
 
-bool MetafileFloodFill::inTime(int calls, const MetafileBudget &budget)
+bool MetafileFloodFill::goOn(int calls, double work, MetafileBudget &budget)
 {
-    return calls % CallsBetweenClockChecks != 0 || budget.inTime();
+    return budget.spend(work) && (calls % CallsBetweenClockChecks != 0 || budget.inTime());
 }
 
-bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const MetafileBudget &budget)
+bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, MetafileBudget &budget)
 {
     if (!image_.rect().contains(seed) || image_.depth() != 32)
         return true;
@@ -126,7 +126,7 @@ bool MetafileFloodFill::fill(QPoint seed, QRgb colour, Mode mode, const Metafile
                     ++at;
             }
         }
-        if (!inTime(++spans, budget))
+        if (!goOn(++spans, MetafileLimits::Work::FloodFillSpan, budget))
             return false;
     }
     return true;

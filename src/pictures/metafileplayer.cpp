@@ -237,6 +237,12 @@ void MetafilePlayer::reset()
     objects_.emplace(reader_.header().objectCount);
     mapped_ = outOfBounds_ = overBudget_ = false;
     clipDirty_ = true;
+    usedClip_.reset();
+    patternsCreated_ = 0;
+    converted_ = ConvertedPattern{};
+    fontsUsed_.clear();
+    fontKey_.clear();
+    font_.reset();
     updateTransform();
 }
 
@@ -520,6 +526,8 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
         if (painter_)
             brush.pattern = bitmap.decode(0, 1);
         brush.patternBytes = bitmap.decodedBytes();
+        brush.monochrome = bitmap.isMonochrome();
+        brush.patternId = ++patternsCreated_;
         return createObject(brush);
     }
     if (r.u16(0) == 3)
@@ -533,6 +541,7 @@ bool MetafilePlayer::createPatternBrush(const MetafileRecord &r)
     if (painter_)
         brush.pattern = dib.decode();
     brush.patternBytes = dib.decodedBytes();
+    brush.patternId = ++patternsCreated_;
     return createObject(brush);
 }
 
@@ -636,7 +645,7 @@ const MetafileRegion *MetafilePlayer::regionAt(int slot) const
 
 QRegion MetafilePlayer::deviceRegion(const MetafileRegion &region)
 {
-    count(double(region.rectangles.size()) * MetafileLimits::Work::RegionRectangle);
+    countState(double(region.rectangles.size()) * MetafileLimits::Work::RegionRectangle);
     QRegion result;
     for (const QRect &rect : region.rectangles) {
         const QRectF device = toDevice(QRectF(rect));
@@ -696,15 +705,25 @@ bool MetafilePlayer::selectClipRegion(const MetafileRecord &r)
     return true;
 }
 
+// Gives the painter the clip before it draws, in every pass at the same
+// records (the passes that do not draw count it). The painter takes a region
+// a rectangle at a time, each time it is given one: a clip restored as it
+// was when last given is not given again.
 void MetafilePlayer::applyClip()
 {
     if (!clipDirty_)
+        return;
+    clipDirty_ = false;
+    if (state_.clip == usedClip_)
+        return;
+    usedClip_ = state_.clip;
+    count(double(state_.clip ? state_.clip->rectCount() : 0) * MetafileLimits::Work::ClipRectangle);
+    if (!painter_)
         return;
     if (state_.clip)
         painter_->setClipRegion(*state_.clip);
     else
         painter_->setClipping(false);
-    clipDirty_ = false;
 }
 
 // ---- Mapping ---------------------------------------------------------------
@@ -760,14 +779,18 @@ QRectF MetafilePlayer::box(const MetafileRecord &r, qsizetype bottomWord)
     return toDevice(QRectF(topLeft, bottomRight));
 }
 
-// The pen's width in the image's pixels; zero for the null pen. A pen wider
-// than the picture's diagonal covers no more than that.
+// The pen's width in the image's pixels; zero for the null pen. A pen that
+// comes to less than a pixel and a half is drawn one pixel wide, as the
+// system draws it (and the painter draws that as a thin line, not as an
+// outline filled); a pen wider than the picture's diagonal covers no more
+// than that.
 double MetafilePlayer::penPixels() const
 {
     if ((state_.pen.style & 0xF) == 5)
         return 0;
     const double most = std::hypot(imageSize_.width(), imageSize_.height());
-    return std::max(1.0, std::min(most, std::abs(state_.pen.width) * std::abs(sx_)));
+    const double pixels = std::min(most, std::abs(state_.pen.width) * std::abs(sx_));
+    return pixels < 1.5 ? 1.0 : pixels;
 }
 
 QPen MetafilePlayer::devicePen() const
@@ -787,7 +810,7 @@ QPen MetafilePlayer::devicePen() const
     return pen;
 }
 
-QBrush MetafilePlayer::deviceBrush(const MetafileBrush &brush) const
+QBrush MetafilePlayer::deviceBrush(const MetafileBrush &brush)
 {
     switch (brush.style) {
     case SolidBrush:
@@ -799,15 +822,30 @@ QBrush MetafilePlayer::deviceBrush(const MetafileBrush &brush) const
     default:
         break;
     }
-    if (brush.pattern.isNull())
+    // A pattern the file's colours cannot show (see createPatternBrush).
+    if (brush.patternId == 0)
         return brush.colour;
-    if (brush.pattern.format() != QImage::Format_Mono)
-        return QBrush(brush.pattern);
-    // A monochrome pattern on a colour picture: its 0 bits take the text
-    // colour, its 1 bits the background colour.
-    QImage pattern = brush.pattern;
-    pattern.setColorTable({state_.textColour.rgb(), state_.backColour.rgb()});
-    return QBrush(pattern.convertToFormat(QImage::Format_RGB32));
+    // The pattern is made into the painter's brush once for as long as it
+    // stays the brush, the painter keeping what it derives from it. A
+    // monochrome pattern on a colour picture takes the colours too: its 0
+    // bits the text colour, its 1 bits the background colour, turned into
+    // them again when they change (in every pass, so that the passes that do
+    // not draw count each time it is done).
+    const QRgb text = brush.monochrome ? state_.textColour.rgb() : 0;
+    const QRgb back = brush.monochrome ? state_.backColour.rgb() : 0;
+    if (brush.patternId != converted_.id || text != converted_.text || back != converted_.back) {
+        converted_ = ConvertedPattern{brush.patternId, text, back, {}};
+        if (brush.monochrome)
+            count(double(brush.patternBytes / 4) * MetafileLimits::Work::ConvertedPixel);
+        if (!brush.pattern.isNull() && brush.monochrome) {
+            QImage pattern = brush.pattern;
+            pattern.setColorTable({text, back});
+            converted_.brush = QBrush(pattern.convertToFormat(QImage::Format_RGB32));
+        } else if (!brush.pattern.isNull()) {
+            converted_.brush = QBrush(brush.pattern);
+        }
+    }
+    return brush.pattern.isNull() ? QBrush(brush.colour) : converted_.brush;
 }
 
 void MetafilePlayer::applyRop(int rop2)
@@ -839,9 +877,15 @@ void MetafilePlayer::setMode(QPainter::CompositionMode mode)
 
 template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
 {
-    if (!painter_ || state_.rop2 == 11) // drawing with "no operation" leaves the picture as it is
+    if (state_.rop2 == 11) // drawing with "no operation" leaves the picture as it is
         return;
     applyClip();
+    if (!painter_) {
+        // What drawing does before it paints, counted.
+        if (filled)
+            deviceBrush(state_.brush);
+        return;
+    }
     applyRop(state_.rop2);
     if (filled && state_.brush.style == HatchedBrush && state_.opaqueBackground) {
         painter_->setPen(Qt::NoPen);
@@ -864,19 +908,34 @@ template <typename Draw> void MetafilePlayer::paintShape(bool filled, Draw draw)
 
 // ---- Work ------------------------------------------------------------------
 
-// Adds a record's work to the reading's. Work is counted while checking, at
-// the size drawn; the drawing that follows does the same work and counts
-// nothing. Collecting the drawn bounds maps the records one to one, not as
-// they are drawn, and counts only the records read.
+// Adds a record's work to the reading's. The drawing's work is counted while
+// checking, at the size drawn; the drawing that follows does the same work
+// and counts nothing (but a flood fill's runs). Collecting the drawn bounds
+// maps the records one to one, not as they are drawn, and counts the records
+// read and what it does with them as every pass does: regions combined,
+// fonts matched, text laid out (countState).
 void MetafilePlayer::count(double work)
 {
-    if (counting() && !budget_.spend(work))
+    if (counting())
+        spend(work);
+}
+
+void MetafilePlayer::countState(double work)
+{
+    if (!painter_)
+        spend(work);
+}
+
+void MetafilePlayer::spend(double work)
+{
+    if (!budget_.spend(work))
         overBudget_ = true;
 }
 
 MetafilePlayer::Corners MetafilePlayer::Corners::ofPoints(const QList<QPolygonF> &outlines, bool closed)
 {
     Corners corners;
+    corners.atPoints = true;
     for (const QPolygonF &points : outlines) {
         const double n = double(points.size());
         if (closed)
@@ -900,7 +959,8 @@ MetafilePlayer::Corners MetafilePlayer::Corners::ofPoints(const QList<QPolygonF>
 // shape; its outline's two sides touch about twice the pixels of each
 // segment, spread over the segment's rows and the pen's (costing with their
 // number in a row squared; around a closed shape each costs less than on an
-// open line); on an open line each segment's round ends and joins cost as
+// open line), and so do those of each join and end at a point, which go round
+// the pen's width; on an open line each segment's round ends and joins cost as
 // the pixels of its box, around a closed shape the pixels of the shape's.
 // (Measured in a Release build against the painter over small and large
 // shapes; bench/bench_metafile keeps the heaviest cases.)
@@ -954,6 +1014,12 @@ void MetafilePlayer::countShape(const QList<QPolygonF> &outlines, bool closed, C
                 work += Work::CoveredPixel * coveredPixels(ends);
             }
         });
+        // A join's or an end's outline goes round the pen's width: about
+        // three of its pixels in each row it crosses.
+        if (corners.atPoints)
+            for (const QPolygonF &points : outlines)
+                for (const QPointF &p : points)
+                    rows.add(p.y() - half, p.y() + half, M_PI);
         if (closed)
             work += Work::WidePenPixel * coveredPixels(bounds.adjusted(-half, -half, half, half));
         const double touch = closed ? Work::ClosedOutlinePixel : Work::EdgeCrossing;
@@ -968,10 +1034,10 @@ void MetafilePlayer::countPath(const QPainterPath &path, bool closed, Corners co
         countShape(path.toSubpathPolygons(), closed, corners);
 }
 
-// A region built, combined or painted: its rectangles, `passes` times over.
+// A region built or combined, in every pass: its rectangles, `passes` times over.
 void MetafilePlayer::countRegion(const QRegion &region, int passes)
 {
-    count(double(passes) * region.rectCount() * MetafileLimits::Work::RegionRectangle);
+    countState(double(passes) * region.rectCount() * MetafileLimits::Work::RegionRectangle);
 }
 
 // The pixels of the image a rectangle in its pixels covers.
@@ -988,7 +1054,7 @@ bool MetafilePlayer::lineTo(const MetafileRecord &r)
     const QPointF from = toDevice(state_.position);
     state_.position = point(r, 0);
     const QPointF to = toDevice(state_.position);
-    countShape({QPolygonF{from, to}}, false, {0, 2});
+    countShape({QPolygonF{from, to}}, false, {0, 2, true});
     paintShape(false, [&] { painter_->drawLine(from, to); });
     return true;
 }
@@ -1108,9 +1174,10 @@ bool MetafilePlayer::setPixel(const MetafileRecord &r)
     if (!r.hasWords(4))
         return false;
     const QPointF at = toDevice(point(r, 2));
-    count(MetafileLimits::Work::CoveredPixel * std::max(1.0, std::abs(sx_)) * std::max(1.0, std::abs(sy_)));
+    count(MetafileLimits::Work::PainterCall +
+          MetafileLimits::Work::CoveredPixel * std::max(1.0, std::abs(sx_)) * std::max(1.0, std::abs(sy_)));
+    applyClip();
     if (painter_) {
-        applyClip();
         setMode(QPainter::CompositionMode_SourceOver);
         painter_->fillRect(QRectF(at, QSizeF(std::max(1.0, std::abs(sx_)), std::max(1.0, std::abs(sy_)))), colourAt(r, 0));
     }
@@ -1130,8 +1197,10 @@ bool MetafilePlayer::floodFill(const MetafileRecord &r)
     const QPointF at = toDevice(point(r, first + 2));
     // The fill goes over the whole picture, whatever it covers.
     count(MetafileLimits::Work::FloodFillPixel * imageSize_.width() * imageSize_.height());
-    if (!painter_ || !canvas_ || state_.rop2 == 11)
+    if (!painter_ || !canvas_ || state_.rop2 == 11) {
+        paintShape(true, [] {});
         return true;
+    }
     const QPoint seed(int(std::floor(at.x())), int(std::floor(at.y())));
     MetafileFloodFill fill(*canvas_, state_.clip);
     if (!fill.fill(seed, colourAt(r, first).rgb(), mode, budget_))
@@ -1201,14 +1270,21 @@ bool MetafilePlayer::invertRegion(const MetafileRecord &r)
 
 void MetafilePlayer::paintRegion(const QRegion &area, const QBrush &brush, QPainter::CompositionMode mode)
 {
-    countRegion(area);
-    count(coveredPixels(area.boundingRect()) * MetafileLimits::Work::CoveredPixel);
+    count(MetafileLimits::Work::PainterCall + double(area.rectCount()) * MetafileLimits::Work::RegionRectangle +
+          coveredPixels(area.boundingRect()) * MetafileLimits::Work::CoveredPixel);
+    applyClip();
     if (!painter_)
         return;
-    applyClip();
     setMode(mode);
-    for (const QRect &rect : area)
+    int painted = 0;
+    for (const QRect &rect : area) {
         painter_->fillRect(rect, brush);
+        // The last guard of time acts within the region too.
+        if (++painted % 256 == 0 && !budget_.inTime()) {
+            overBudget_ = true;
+            return;
+        }
+    }
 }
 
 // ---- Text ------------------------------------------------------------------
@@ -1250,6 +1326,33 @@ std::optional<QFont> MetafilePlayer::deviceFont() const
     return font;
 }
 
+// What sets a text's font apart: the record's font and what maps it to pixels.
+QString MetafilePlayer::fontKey() const
+{
+    const MetafileFont &f = state_.font;
+    const QChar separator(u'|');
+    return f.face + separator + QString::number(f.height) + separator + QString::number(f.width) + separator +
+           QString::number(f.weight) + separator + QString::number(int(f.italic) | int(f.underline) << 1 | int(f.strikeOut) << 2) +
+           separator + QString::number(sx_) + separator + QString::number(sy_) + separator + QString::number(state_.textExtra);
+}
+
+// The font of the texts that follow, set up once while it stays the same. A
+// font the reading has not used before is counted in every pass that does not
+// draw: the system matches a face to it and loads it.
+const std::optional<QFont> &MetafilePlayer::textFont()
+{
+    const QString key = fontKey();
+    if (key != fontKey_) {
+        fontKey_ = key;
+        if (!fontsUsed_.contains(key)) {
+            fontsUsed_.insert(key);
+            countState(MetafileLimits::Work::NewFont);
+        }
+        font_ = deviceFont();
+    }
+    return font_;
+}
+
 bool MetafilePlayer::textOut(const MetafileRecord &r)
 {
     // Length, the characters (padded to a word), then y and x.
@@ -1289,29 +1392,39 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
 {
     const bool updateCp = state_.textAlign & UpdateCp;
     const QPointF origin = toDevice(updateCp ? state_.position : at);
+    using namespace MetafileLimits;
     // Each character may cover its square, wherever the advances put it.
     const double glyph = std::min(fontPixels() * fontPixels(), double(imageSize_.width()) * imageSize_.height());
-    count(double(bytes.size()) * glyph * MetafileLimits::Work::GlyphPixel);
+    count(double(bytes.size()) * glyph * Work::GlyphPixel);
     if (box && (options & Opaque))
-        count(coveredPixels(*box) * MetafileLimits::Work::CoveredPixel);
-    if (!painter_ && !collecting_)
-        return true;
+        count(coveredPixels(*box) * Work::CoveredPixel);
+    applyClip();
     if (painter_) {
-        applyClip();
         setMode(QPainter::CompositionMode_SourceOver);
         if (box && (options & Opaque))
             painter_->fillRect(*box, state_.backColour);
     }
-    const std::optional<QFont> font = deviceFont();
+    const std::optional<QFont> font = textFont();
     if (!font || bytes.isEmpty())
         return true;
     const QString text = MetafileText::decode(bytes, state_.font.charset);
+    // The characters are laid out as one run, or each drawn alone at the
+    // advance the record gives it; collecting the frame lays out a run too.
+    const bool placed = r && text.size() == bytes.size();
+    const double characters = double(text.size());
+    count(Work::Text + characters * (placed ? Work::PlacedGlyph : Work::Glyph));
+    if (box && (options & Clipped) && state_.clip)
+        count(double(state_.clip->rectCount()) * Work::ClipRectangle);
+    if (collecting_ && !placed)
+        spend(characters * Work::Glyph);
+    if (!painter_ && !collecting_)
+        return true;
     const QFontMetricsF metrics(*font);
     // Each character's advance, from the record when it gives them for every
     // character, otherwise the font's own.
     QList<qreal> advances;
     qreal width = 0;
-    if (r && text.size() == bytes.size()) {
+    if (placed) {
         for (qsizetype i = 0; i < text.size(); ++i) {
             advances.append(r->s16(qsizetype(dxAt / 2 + i)) * std::abs(sx_));
             width += advances.last();
@@ -1348,6 +1461,11 @@ bool MetafilePlayer::drawText(QPointF at, QByteArrayView bytes, const MetafileRe
         for (qsizetype i = 0; i < text.size(); ++i) {
             painter_->drawText(QPointF(along, baseline), QString(text[i]));
             along += advances[i];
+            // The last guard of time acts between the characters too.
+            if ((i + 1) % 256 == 0 && !budget_.inTime()) {
+                overBudget_ = true;
+                break;
+            }
         }
     }
     painter_->restore();
@@ -1427,11 +1545,13 @@ bool MetafilePlayer::patternBlt(const MetafileRecord &r)
 
 void MetafilePlayer::fillWithRop(quint32 rop, const QRectF &target)
 {
-    count(coveredPixels(target) * MetafileLimits::Work::CoveredPixel);
-    if (!painter_ || rop == NoOperation)
+    count(MetafileLimits::Work::PainterCall + coveredPixels(target) * MetafileLimits::Work::CoveredPixel);
+    if (rop == NoOperation)
         return;
     applyClip();
     QBrush brush = deviceBrush(state_.brush);
+    if (!painter_)
+        return;
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     if (rop == Blackness)
         brush = QBrush(Qt::black);
@@ -1478,9 +1598,12 @@ template <typename Decode>
 bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, qint64 pixels, Decode decode)
 {
     const QPointF a = toDevice(target.topLeft()), b = toDevice(target.bottomRight());
-    count(double(pixels) * MetafileLimits::Work::DecodedPixel +
+    count(MetafileLimits::Work::PainterCall + double(pixels) * MetafileLimits::Work::DecodedPixel +
           coveredPixels(QRectF(a, b)) * MetafileLimits::Work::CoveredPixel);
-    if (!painter_ || rop == NoOperation)
+    if (rop == NoOperation)
+        return true;
+    applyClip();
+    if (!painter_)
         return true;
     QImage image = decode();
     if (image.isNull())
@@ -1494,7 +1617,6 @@ bool MetafilePlayer::placeBitmap(quint32 rop, QRectF source, QRectF target, qint
         image = image.copy(source.toAlignedRect()).mirrored(mirrorX, mirrorY);
         source = QRectF(image.rect());
     }
-    applyClip();
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
     case SrcAnd: mode = QPainter::RasterOp_SourceAndDestination; break;

@@ -4,10 +4,12 @@
 #include "pictures/metafilereader.h"
 #include "pictures/metafilestate.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
+#include <QSet>
 #include <QSize>
 
 #include <optional>
@@ -40,7 +42,8 @@ public:
 
     // Null when a record is damaged or the reading's work, memory or last
     // guard of time is spent. The work of every record is counted, at this
-    // size, before anything is drawn.
+    // size, before anything is drawn; only flood fills count their runs as
+    // they find them.
     QImage draw();
 
 private:
@@ -73,6 +76,7 @@ private:
     bool offsetClip(const MetafileRecord &r);
     bool selectClipRegion(const MetafileRecord &r);
     QRegion deviceRegion(const MetafileRegion &region);
+    void applyClip();
 
     // Shapes
     bool lineTo(const MetafileRecord &r);
@@ -89,16 +93,21 @@ private:
     template <typename Draw> void paintShape(bool filled, Draw draw);
     double penPixels() const;
 
-    // Work: counted by the checking pass only, the one that neither draws nor
-    // collects the drawn frame.
+    // Work: what the drawing does, counted by the checking pass only, the one
+    // that neither draws nor collects the drawn frame; and what every pass
+    // does that does not draw (regions combined, fonts matched, text laid
+    // out), counted by the collecting pass as well.
     bool counting() const { return !painter_ && !collecting_; }
     void count(double work);
+    void countState(double work);
+    void spend(double work);
     // Where a pen joins two segments of a shape's outlines (`joins`), and
     // where it caps an open one (`ends`): every point of a polygon or a line
     // is one or the other; a curve has none along it.
     struct Corners
     {
         double joins = 0, ends = 0;
+        bool atPoints = false; // at the outlines' points (not along curves)
         static Corners ofPoints(const QList<QPolygonF> &outlines, bool closed);
     };
     void countShape(const QList<QPolygonF> &outlines, bool closed, Corners corners);
@@ -113,6 +122,8 @@ private:
     bool drawText(QPointF at, QByteArrayView bytes, const MetafileRecord *r, qint64 dxAt, int options,
                   std::optional<QRectF> box);
     std::optional<QFont> deviceFont() const;
+    const std::optional<QFont> &textFont();
+    QString fontKey() const;
 
     // Bitmaps
     bool bitmapBlt(const MetafileRecord &r);
@@ -131,8 +142,7 @@ private:
     QPointF point(const MetafileRecord &r, qsizetype yWord);
     QRectF box(const MetafileRecord &r, qsizetype bottomWord);
     QPen devicePen() const;
-    QBrush deviceBrush(const MetafileBrush &brush) const;
-    void applyClip();
+    QBrush deviceBrush(const MetafileBrush &brush);
     void applyRop(int rop2);
     void setMode(QPainter::CompositionMode mode);
 
@@ -145,7 +155,7 @@ private:
     // the system's, one logical unit to a pixel, and the frame stays put.
     bool drawnFrame_ = false;
     // Collecting those bounds (`drawnFrameOf`): the pass maps the frame one
-    // to one onto the image, and leaves the work bounds to the drawing.
+    // to one onto the image, and counts only the work it does itself.
     bool collecting_ = false;
     bool touching_ = true; // the points mapped are drawn (not a clip's)
     std::optional<QRectF> drawn_;
@@ -162,6 +172,22 @@ private:
     bool outOfBounds_ = false; // a coordinate fell past the bounds
     bool overBudget_ = false;  // the reading's work passed its bound
     bool clipDirty_ = false;
+    // The clip the painter was last given (none: unclipped); the same one is
+    // not given again.
+    std::optional<QRegion> usedClip_;
+    // The pattern brushes created, and the one-bit pattern last turned into
+    // the picture's colours, kept for the shapes that follow.
+    quint64 patternsCreated_ = 0;
+    struct ConvertedPattern
+    {
+        quint64 id = 0;
+        QRgb text = 0, back = 0;
+        QBrush brush;
+    } converted_;
+    // The fonts the reading's texts used, and the last one set up.
+    QSet<QString> fontsUsed_;
+    QString fontKey_;
+    std::optional<QFont> font_;
 };
 
 } // namespace kelvarino

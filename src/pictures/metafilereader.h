@@ -35,17 +35,21 @@ inline constexpr int MaxImageSide = 8192;
 inline constexpr qint64 MaxImagePixels = 32LL * 1024 * 1024;
 
 // The work one reading may do: what alone decides between drawn and refused.
-// Every record is counted, at the size asked for, before anything is drawn;
-// each kind of work weighs what it costs the painter, in units of about a
-// nanosecond of a Release build (a pixel filled from a pattern), measured in
-// bench/bench_metafile. The heaviest file the bound admits reads in about a
-// second; a plan exported with 92,000 records counts about a fifth of it, a
-// wallpaper-sized photograph a hundredth, 50,000 small circles with pens two
-// pixels wide two thirds at 1280 x 720.
+// Every record is counted, at the size asked for, before anything is drawn
+// (but a flood fill, whose cost depends on what was drawn before it, counts
+// its spans as it goes), and so is the work of collecting the frame of a file
+// that declares none; each kind of work weighs at least what it costs the
+// painter, in units of about a nanosecond of a Release build (a pixel filled
+// from a pattern), measured in bench/bench_metafile. The heaviest file the
+// bound admits, of any kind, reads in about a second; 92,000 records of short
+// lines count about a sixth of it, a wallpaper-sized photograph a hundredth,
+// 50,000 small circles with pens two pixels wide three quarters at 1280 x 720.
 inline constexpr double MaxWork = 1e9;
 namespace Work {
-// Reading and playing one record, whatever it draws.
-inline constexpr double Record = 100;
+// Reading and playing one record, whatever it draws; and asking the painter
+// for a fill, a pixel, a bitmap or a region (with what it sets up for it).
+inline constexpr double Record = 300;
+inline constexpr double PainterCall = 1000;
 // A shape drawn, and each of its points.
 inline constexpr double Shape = 500;
 inline constexpr double Edge = 20;
@@ -88,17 +92,41 @@ inline constexpr double ThinPenRow = 30;
 inline constexpr double CoveredPixel = 1;
 // Each pixel of a character's square: the glyph drawn at that size.
 inline constexpr double GlyphPixel = 6;
-// Each pixel of a bitmap decoded, as a whole bitmap or a brush's pattern.
-inline constexpr double DecodedPixel = 4;
+// Each pixel of a bitmap decoded, as a whole bitmap or a brush's pattern
+// (into memory the system gives the image anew each time).
+inline constexpr double DecodedPixel = 12;
 // Each pixel of the image a flood fill goes over: it marks, fills and
-// smooths against the whole picture.
-inline constexpr double FloodFillPixel = 8;
-// Each rectangle of a region built, combined with the clip, or painted.
-inline constexpr double RegionRectangle = 40;
+// smooths against the whole picture; then, as it fills, each run of a row it
+// finds and paints, and each pixel of the border it smooths.
+inline constexpr double FloodFillPixel = 13;
+inline constexpr double FloodFillSpan = 300;
+inline constexpr double FloodFillBlend = 300;
+// Each rectangle of a region built, combined with the clip, or painted; and
+// each rectangle of the clip the painter is given, each time it is given one.
+inline constexpr double RegionRectangle = 80;
+inline constexpr double ClipRectangle = 250;
+// Each pixel of a one-bit pattern turned into the picture's colours (done
+// again only when the pattern or the colours change).
+inline constexpr double ConvertedPixel = 20;
+// Each text drawn; each font it needs that the reading has not used before
+// (the system matches a face to it and loads it); each character laid out
+// in a run, and each one drawn alone at the advance the record gives it.
+inline constexpr double Text = 5000;
+inline constexpr double NewFont = 500000;
+inline constexpr double Glyph = 150;
+inline constexpr double PlacedGlyph = 2000;
 } // namespace Work
-// The time one reading may take, checking and drawing together: a last guard
-// only, well above what the work bound admits.
+// The processor time one reading may take, checking and drawing together: a
+// last guard only, well above what the work bound admits, looked at between
+// records and within the long ones (between a fill's runs, a region's
+// rectangles, a text's characters).
+#ifdef QT_NO_DEBUG
 inline constexpr qint64 MaxMilliseconds = 15000;
+#else
+// A build without optimization (with the toolkit's checks, and the tests'
+// sanitizers) runs the reader's own loops many times slower.
+inline constexpr qint64 MaxMilliseconds = 150000;
+#endif
 } // namespace MetafileLimits
 
 // One record's parameters, read only within the record: a read past its end

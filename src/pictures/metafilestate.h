@@ -32,6 +32,11 @@ struct MetafileBrush
     // What the pattern takes decoded; counted in the checking pass too,
     // where the pattern itself is not decoded.
     qint64 patternBytes = 0;
+    // A one-bit pattern, which takes the text and background colours each
+    // time it paints; and which pattern of the reading it is, the same in
+    // every pass (1 for the first created), for the converted pattern kept.
+    bool monochrome = false;
+    quint64 patternId = 0;
 };
 
 struct MetafileFont

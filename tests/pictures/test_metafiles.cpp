@@ -808,14 +808,16 @@ private slots:
         // within the bound: the same answer on any machine, however busy.
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("outcome");
+        QTest::addColumn<QList<QSize>>("sizes");
         const QRect frame(0, 0, 1000, 1000);
         const auto file = [&frame](auto add) {
             MetafileWriter w;
             add(w);
             return w.file(frame, 96);
         };
+        // Read at their natural size and a wallpaper's.
         const auto both = [](const char *name, const QByteArray &bytes, int outcome) {
-            QTest::newRow(name) << bytes << outcome;
+            QTest::newRow(name) << bytes << outcome << QList<QSize>{QSize(), QSize(1280, 720)};
         };
         both("poly-polygon counts past 65535 in a small record", file([](MetafileWriter &w) {
                  w.record(0x0538, MetafileWriter::words({3, 40000, 40000, 3, 0, 0, 10, 10, 0, 10}));
@@ -950,13 +952,25 @@ private slots:
                  w.mapMode(8).record(0x020E, {16, 16}).rectangle(QRect(0, 0, 32000, 32000));
              }), Refused);
         both("no frame, drawing across the whole 16-bit range", HeavyMetafiles::wholeSixteenBitRange(), Drawn);
+        // Each kind of work as dear to draw for what it counts as a file can
+        // make it: the heaviest file the bound admits is drawn (in about a
+        // second), one more copy of the dear records is refused.
+        const QList<QSize> atTheBound{HeavyMetafiles::Size};
+        for (const HeavyMetafiles::Kind &kind : HeavyMetafiles::dearKinds()) {
+            QTest::addRow("%s, the heaviest admitted", kind.name) << HeavyMetafiles::atTheBound(kind) << int(Drawn) << atTheBound;
+            QTest::addRow("%s, the first refused", kind.name) << HeavyMetafiles::atTheBound(kind, 1) << int(Refused) << atTheBound;
+        }
+        // A plan drawn quickly, its pens thin at either size.
+        QTest::newRow("2,500 large ellipses with pens a unit wide") << HeavyMetafiles::thinPenPlan() << int(Drawn)
+                                                                    << QList<QSize>{QSize(), HeavyMetafiles::Size};
     }
 
     void damagedAndHostileFilesAreDrawnOrRefused()
     {
         QFETCH(QByteArray, file);
         QFETCH(int, outcome);
-        for (const QSize size : {QSize(), QSize(1280, 720)}) {
+        QFETCH(QList<QSize>, sizes);
+        for (const QSize size : sizes) {
             QElapsedTimer clock;
             clock.start();
             const QImage image = PictureReader::readMetafile(file, size);
