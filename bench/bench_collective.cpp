@@ -8,7 +8,7 @@
 #include "barefloor.h"
 #include "core/issuecommands.h"
 #include "core/workstate.h"
-#include "issues/prn01_analysisofcommonexpenses.h"
+#include "issues/collectivestatementreport.h"
 #include "largebuilding.h"
 #include "platform/localeservice.h"
 #include "platform/platform.h"
@@ -65,7 +65,7 @@ Statement &TheStatement()
 std::pair<RecordedPages, int> RecordPages()
 {
     Statement &s = TheStatement();
-    prn01_AnalysisOfCommonExpenses report(s.state, s.results, 0);
+    CollectiveStatementReport report(s.state, s.results, 0);
     ReportPreview preview(s.context(), report);
     preview.load();
     RecordedPages pages;
@@ -82,7 +82,7 @@ void CollectiveStatementToPdf(benchmark::State &bench)
     Statement &s = TheStatement();
     int pages = 0;
     for (auto _ : bench) {
-        prn01_AnalysisOfCommonExpenses report(s.state, s.results, 0);
+        CollectiveStatementReport report(s.state, s.results, 0);
         ReportPreview preview(s.context(), report);
         preview.load();
         s.doubles.fileDialogs.saveAnswers = {s.pdf};

@@ -8,7 +8,7 @@
 #include "core/issuecommands.h"
 #include "core/printsettings.h"
 #include "core/workstate.h"
-#include "notifications/prn02_notifications.h"
+#include "notifications/notificationswindow.h"
 #include "printing/pagesurface.h"
 #include "printing/reportpreview.h"
 #include "guimain.h"
@@ -101,7 +101,7 @@ struct Issue
         state.PreferredFont = QStringLiteral("Arial Greek");
         if (PrepareNotifications(state.Building, 0, doubles.messages, results) != CommandOutcome::OpenReport)
             qFatal("the benchmark's issue did not open");
-        window = std::make_unique<prn02_Notifications>(PrintingContext{state, doubles.platform()},
+        window = std::make_unique<NotificationsWindow>(PrintingContext{state, doubles.platform()},
                                                        NotificationSource{state.Building, results, 0});
         window->load();
     }
@@ -109,7 +109,7 @@ struct Issue
     AppState state;
     TestPlatform doubles;
     PeriodResults results;
-    std::unique_ptr<prn02_Notifications> window;
+    std::unique_ptr<NotificationsWindow> window;
 };
 
 Issue &TheIssue()
@@ -141,13 +141,13 @@ const RecordedPages &Recorded()
         Issue &issue = TheIssue();
         RecordedPages recorded;
         for (int flat = 0; flat < Flats; ++flat) {
-            issue.window->mnuFlat_Click(flat);
+            issue.window->showFlat(flat);
             for (int page = 1; page <= issue.window->window().pageRows(); ++page) {
                 recorded.emplace_back().setOnPaper(true);
                 issue.window->window().paintPage(recorded.back(), 0, 0, page, 1, 1);
             }
         }
-        issue.window->mnuFlat_Click(0);
+        issue.window->showFlat(0);
         return recorded;
     }();
     return pages;

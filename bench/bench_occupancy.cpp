@@ -77,7 +77,7 @@ void OpenOwnersWindow(benchmark::State &bench)
     BenchShell shell;
     AppContext context{state, doubles.platform(), &shell};
     for (auto _ : bench) {
-        dat05_Owners window(context);
+        OwnersWindow window(context);
         benchmark::DoNotOptimize(window.rowCount());
     }
 }

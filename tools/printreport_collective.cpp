@@ -1,7 +1,7 @@
 #include "printreport.h"
 
 #include "core/issuecommands.h"
-#include "issues/prn01_analysisofcommonexpenses.h"
+#include "issues/collectivestatementreport.h"
 
 using namespace kelvarino;
 
@@ -14,6 +14,6 @@ KV_PRINT_REPORT(collective, "collective", true, [](PrintReportRun &run) {
     if (PrepareCollectiveStatement(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)
         return false;
-    prn01_AnalysisOfCommonExpenses report(run.state, results, run.index);
+    CollectiveStatementReport report(run.state, results, run.index);
     return PrintReportToPdf(run, report);
 })

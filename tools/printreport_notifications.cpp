@@ -4,7 +4,7 @@
 #include "printreport.h"
 
 #include "core/issuecommands.h"
-#include "notifications/prn02_notifications.h"
+#include "notifications/notificationswindow.h"
 #include "printing/reportpreview.h"
 
 using namespace kelvarino;
@@ -16,7 +16,7 @@ KV_PRINT_REPORT(notifications, "notifications", true, [](PrintReportRun &run) {
     if (PrepareNotifications(run.state.Building, run.index, *run.platform.messages, results)
         != CommandOutcome::OpenReport)
         return false;
-    prn02_Notifications window(run.printing, {run.state.Building, results, run.index});
+    NotificationsWindow window(run.printing, {run.state.Building, results, run.index});
     window.load();
     return window.printAllFlats(PrintChoice{true, 1, true});
 })

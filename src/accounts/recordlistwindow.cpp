@@ -357,17 +357,17 @@ void RecordListWindow::rebuildList()
     listed_ = listRecords();
     listSignature_ = listSignature();
     firstShown_ = 0;
-    show_data();
+    showData();
 }
 
 void RecordListWindow::keepPosition(int wanted)
 {
     const int count = int(listed_.size());
     firstShown_ = count <= visibleRows_ ? 0 : std::clamp(wanted, 0, count - visibleRows_);
-    show_data();
+    showData();
 }
 
-void RecordListWindow::show_data()
+void RecordListWindow::showData()
 {
     if (rows_.empty())
         return;
@@ -425,7 +425,7 @@ void RecordListWindow::onScroll(int value)
     if (redrawing_ || scroll_->isHidden())
         return;
     firstShown_ = value;
-    show_data();
+    showData();
 }
 
 void RecordListWindow::wheelEvent(QWheelEvent *event)

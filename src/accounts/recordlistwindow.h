@@ -93,7 +93,7 @@ public:
 
     QList<QMenu *> menus() const override { return menus_; }
     // Redraws the rows; rebuilds the window first when the data changed behind it.
-    void show_data() override;
+    void showData() override;
     int helpTopic() const override { return 12015; }
     QString helpSection() const override { return texts_.helpSection; }
 

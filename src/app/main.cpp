@@ -6,8 +6,8 @@
 #include "shell/builtinpictures.h"
 #include "shell/commandline.h"
 #include "shell/dialogchoiceservice.h"
-#include "shell/mainfrm.h"
-#include "shell/promotion.h"
+#include "shell/mainwindow.h"
+#include "shell/splashwindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -49,16 +49,16 @@ int main(int argc, char *argv[])
 
     // The built-in wallpaper for a main window that covers the screen.
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize wallpaperSize = MainFrm::stretchedSize(screen ? screen->availableGeometry().width() : 1024, screen);
+    const QSize wallpaperSize = MainWindow::stretchedSize(screen ? screen->availableGeometry().width() : 1024, screen);
     std::shared_future<QImage> wallpaper;
 
     // The main window is made, hidden, while the splash waits; it shows itself
     // in its load, once the splash has closed.
-    std::unique_ptr<MainFrm> mainWindow;
+    std::unique_ptr<MainWindow> mainWindow;
     const auto makeMainWindow = [&] {
         if (mainWindow)
             return;
-        mainWindow = std::make_unique<MainFrm>(state, platform);
+        mainWindow = std::make_unique<MainWindow>(state, platform);
         BindProgramWindows(*mainWindow);
         mainWindow->usePreparedWallpaper(wallpaperSize, wallpaper);
         desktop.setOwner(mainWindow.get());
@@ -67,15 +67,15 @@ int main(int argc, char *argv[])
         // splash's showing runs pending timers), and an exit asked for then
         // would be forgotten when the loop starts: it is asked again from
         // inside the loop.
-        QObject::connect(mainWindow.get(), &MainFrm::programEnded, &app, [&app] {
+        QObject::connect(mainWindow.get(), &MainWindow::programEnded, &app, [&app] {
             QCoreApplication::exit(0);
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
         });
         mainWindow->layOutHidden();
     };
-    promotion splash(!state.CommandLinePath.isEmpty(), [&] {
+    SplashWindow splash(!state.CommandLinePath.isEmpty(), [&] {
         makeMainWindow();
-        mainWindow->MDIForm_Load();
+        mainWindow->finishStartUp();
         // For start-up measurements: say so and leave as soon as the program is idle.
         if (qEnvironmentVariableIsSet("KELVARINO_REPORT_IDLE"))
             QTimer::singleShot(0, &app, [] {

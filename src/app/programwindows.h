@@ -2,10 +2,10 @@
 
 namespace kelvarino {
 
-class MainFrm;
+class MainWindow;
 
 // Binds every menu command of the main window whose window exists to that
 // window, and lets data windows open one another inside the main window.
-void BindProgramWindows(MainFrm &mainWindow);
+void BindProgramWindows(MainWindow &mainWindow);
 
 } // namespace kelvarino

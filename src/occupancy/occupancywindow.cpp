@@ -56,7 +56,7 @@ void OccupancyWindow::chooseFlat(int flat)
     resetTemplate();
     listed_ = PeriodsOfFlat(records(), flat);
     setTopOffset(0);
-    show_data();
+    showData();
 }
 
 void OccupancyWindow::syncWithData()
@@ -197,12 +197,12 @@ OccupancyTexts residentTexts()
 
 } // namespace
 
-dat05_Owners::dat05_Owners(AppContext &context, QWidget *parent)
+OwnersWindow::OwnersWindow(AppContext &context, QWidget *parent)
     : OccupancyWindow(context, ownerTexts(), &BuildingData::Owners, parent)
 {
 }
 
-dat06_Residents::dat06_Residents(AppContext &context, QWidget *parent)
+ResidentsWindow::ResidentsWindow(AppContext &context, QWidget *parent)
     : OccupancyWindow(context, residentTexts(), &BuildingData::Residents, parent)
 {
 }

@@ -62,17 +62,17 @@ private:
 };
 
 // The owners of the flats (help topic 300).
-class dat05_Owners : public OccupancyWindow
+class OwnersWindow : public OccupancyWindow
 {
 public:
-    explicit dat05_Owners(AppContext &context, QWidget *parent = nullptr);
+    explicit OwnersWindow(AppContext &context, QWidget *parent = nullptr);
 };
 
 // The residents of the flats.
-class dat06_Residents : public OccupancyWindow
+class ResidentsWindow : public OccupancyWindow
 {
 public:
-    explicit dat06_Residents(AppContext &context, QWidget *parent = nullptr);
+    explicit ResidentsWindow(AppContext &context, QWidget *parent = nullptr);
 };
 
 } // namespace kelvarino

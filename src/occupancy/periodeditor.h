@@ -27,11 +27,11 @@ template <class R>
 class PeriodEditor : public TypedGridEditor<R>
 {
 public:
-    void show_data() override
+    void showData() override
     {
         if (this->changedElsewhere())
             syncWithData();
-        GridEditor::show_data();
+        GridEditor::showData();
     }
 
 protected:
@@ -110,7 +110,7 @@ protected:
         this->clearRecords();
         this->state().DataChanged = true;
         this->setTopOffset(0);
-        this->show_data();
+        this->showData();
     }
 
     const PeriodTexts &periodTexts() const { return periodTexts_; }

@@ -9,7 +9,7 @@ namespace kelvarino {
 
 class ReportPreview;
 
-// pic1: the surface the page is drawn on, in twips from its top-left corner.
+// the canvas: the surface the page is drawn on, in twips from its top-left corner.
 class PreviewCanvas : public QWidget
 {
 public:

@@ -1,22 +1,22 @@
 #include "printing/printingdialogs.h"
 
-#include "printing/fontsfrm.h"
-#include "printing/prninterface.h"
-#include "printing/prnpagesetup.h"
+#include "printing/fontoverviewwindow.h"
+#include "printing/pagesetupdialog.h"
+#include "printing/printparametersdialog.h"
 #include "printing/settingvaluedialog.h"
 
 namespace kelvarino {
 
 PrintChoice QtPrintingDialogs::askPrintParameters(int pageRows, int pageColumns)
 {
-    prninterface dialog(context_, pageRows, pageColumns);
+    PrintParametersDialog dialog(context_, pageRows, pageColumns);
     dialog.exec();
     return dialog.choice();
 }
 
 bool QtPrintingDialogs::pageSetup(int slot)
 {
-    prnPageSetup dialog(context_, slot);
+    PageSetupDialog dialog(context_, slot);
     dialog.exec();
     return dialog.confirmed();
 }
@@ -37,7 +37,7 @@ bool QtPrintingDialogs::expenseColumns(int slot)
 
 void QtPrintingDialogs::fontOverview()
 {
-    fontsfrm dialog(context_);
+    FontOverviewWindow dialog(context_);
     dialog.exec();
 }
 

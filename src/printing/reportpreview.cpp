@@ -158,27 +158,27 @@ void ReportPreview::buildMenus()
         return a;
     };
     optionsMenu_ = menuBar_->addMenu(QStringLiteral("Επιλογές"));
-    optionsMenu_->setObjectName(QStringLiteral("mnuOptions"));
-    QAction *coloured = add(optionsMenu_, QStringLiteral("mnuColoredPrint"), QStringLiteral("Έγχρωμη εκτύπωση"));
+    optionsMenu_->setObjectName(QStringLiteral("options"));
+    QAction *coloured = add(optionsMenu_, QStringLiteral("colouredPrint"), QStringLiteral("Έγχρωμη εκτύπωση"));
     coloured->setCheckable(true);
     connect(coloured, &QAction::triggered, this, [this] {
         PrintSetting &slot = settings();
         slot.ColouredPrint = slot.ColouredPrint != 0 ? 0 : -1;
-        action(QStringLiteral("mnuColoredPrint"))->setChecked(slot.ColouredPrint != 0);
+        action(QStringLiteral("colouredPrint"))->setChecked(slot.ColouredPrint != 0);
         context_.state.DataChanged = true;
         redrawPreview();
     });
-    QAction *numbers = add(optionsMenu_, QStringLiteral("mnuPageNumbers"), QStringLiteral("Αρίθμηση σελίδων"));
+    QAction *numbers = add(optionsMenu_, QStringLiteral("pageNumbers"), QStringLiteral("Αρίθμηση σελίδων"));
     numbers->setCheckable(true);
     connect(numbers, &QAction::triggered, this, [this] {
         PrintSetting &slot = settings();
         slot.PageNumbers = slot.PageNumbers != 0 ? 0 : -1;
-        action(QStringLiteral("mnuPageNumbers"))->setChecked(slot.PageNumbers != 0);
+        action(QStringLiteral("pageNumbers"))->setChecked(slot.PageNumbers != 0);
         context_.state.DataChanged = true;
         redrawPreview();
     });
     optionsMenu_->addSeparator();
-    connect(add(optionsMenu_, QStringLiteral("mnuChooseFont"), QStringLiteral("Γραμματοσειρά")), &QAction::triggered,
+    connect(add(optionsMenu_, QStringLiteral("chooseFont"), QStringLiteral("Γραμματοσειρά")), &QAction::triggered,
             this, [this] {
                 const QString font = context_.state.PreferredFont;
                 dialogs().fontOverview();
@@ -186,34 +186,34 @@ void ReportPreview::buildMenus()
                     redrawPreview();
             });
     optionsMenu_->addSeparator();
-    connect(add(optionsMenu_, QStringLiteral("mnuBestParameters"), QStringLiteral("Προτεινόμενες παράμετροι")),
+    connect(add(optionsMenu_, QStringLiteral("bestParameters"), QStringLiteral("Προτεινόμενες παράμετροι")),
             &QAction::triggered, this, [this] {
                 report_.restoreDefaultSizes(settings(), defaults_);
                 report_.defaultPrintParameters(settings());
-                action(QStringLiteral("mnuColoredPrint"))->setChecked(settings().ColouredPrint != 0);
-                action(QStringLiteral("mnuPageNumbers"))->setChecked(settings().PageNumbers != 0);
+                action(QStringLiteral("colouredPrint"))->setChecked(settings().ColouredPrint != 0);
+                action(QStringLiteral("pageNumbers"))->setChecked(settings().PageNumbers != 0);
                 context_.state.DataChanged = true;
                 layoutPreview();
             });
     optionsMenu_->addSeparator();
-    connect(add(optionsMenu_, QStringLiteral("mnuExit"), QStringLiteral("Κλείσιμο του παραθύρου"),
+    connect(add(optionsMenu_, QStringLiteral("exit"), QStringLiteral("Κλείσιμο του παραθύρου"),
                 QKeySequence(Qt::CTRL | Qt::Key_F4)),
             &QAction::triggered, this, [this] { close(); });
 
     printMenu_ = menuBar_->addMenu(QStringLiteral("Εκτύπωση"));
-    printMenu_->setObjectName(QStringLiteral("mnuPrint"));
-    connect(add(printMenu_, QStringLiteral("mnuSendToPrinter"), QStringLiteral("Αποστολή στον εκτυπωτή"),
+    printMenu_->setObjectName(QStringLiteral("print"));
+    connect(add(printMenu_, QStringLiteral("sendToPrinter"), QStringLiteral("Αποστολή στον εκτυπωτή"),
                 QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { sendToPrinter(); });
-    connect(add(printMenu_, QStringLiteral("mnuPageSetup"), QStringLiteral("Διαμόρφωση σελίδας")),
+    connect(add(printMenu_, QStringLiteral("pageSetup"), QStringLiteral("Διαμόρφωση σελίδας")),
             &QAction::triggered, this, [this] {
                 if (dialogs().pageSetup(report_.slot()))
                     layoutPreview();
             });
 
     helpAction_ = menuBar_->addAction(QStringLiteral("Βοήθεια"));
-    helpAction_->setObjectName(QStringLiteral("mnuHelp"));
-    actions_.insert(QStringLiteral("mnuHelp"), helpAction_);
+    helpAction_->setObjectName(QStringLiteral("help"));
+    actions_.insert(QStringLiteral("help"), helpAction_);
     connect(helpAction_, &QAction::triggered, this, [this] {
         context_.platform.help->showTopic(report_.helpTopic(), report_.helpSection());
     });
@@ -364,12 +364,12 @@ void ReportPreview::load()
     PrintSetting &slot = settings();
     if (!(slot.Magnification >= 0.5f && slot.Magnification <= 2.0f))
         slot.Magnification = 1.0f;
-    action(QStringLiteral("mnuColoredPrint"))->setChecked(slot.ColouredPrint != 0);
-    action(QStringLiteral("mnuPageNumbers"))->setChecked(slot.PageNumbers != 0);
+    action(QStringLiteral("colouredPrint"))->setChecked(slot.ColouredPrint != 0);
+    action(QStringLiteral("pageNumbers"))->setChecked(slot.PageNumbers != 0);
     // The controls take their places for the window's size before the first
-    // page is fitted to pic1.
+    // page is fitted to the canvas.
     layout()->activate();
-    prepareForm();
+    prepareWindow();
     currentColumn_ = 1;
     currentRow_ = 1;
     zoom_ = 1;
@@ -390,7 +390,7 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
     if (isVisible())
         fitToShownCanvas();
     else
-        prepareForm();
+        prepareWindow();
 }
 
 void ReportPreview::showEvent(QShowEvent *event)
@@ -405,9 +405,9 @@ void ReportPreview::showEvent(QShowEvent *event)
 
 void ReportPreview::fitToShownCanvas()
 {
-    // The window's frame may leave pic1 smaller than at the opening: the page
+    // The window's frame may leave the canvas smaller than at the opening: the page
     // is fitted to what the user sees.
-    prepareForm();
+    prepareWindow();
     if (hasPages_ && canvas_->size() != fittedCanvas_)
         drawCenteredPage();
 }
@@ -427,7 +427,7 @@ void ReportPreview::done(int result)
     QDialog::done(result);
 }
 
-void ReportPreview::prepareForm()
+void ReportPreview::prepareWindow()
 {
     if (!client_)
         return;
@@ -566,7 +566,7 @@ bool ReportPreview::layoutPreview()
         laidOut = true;
     }
     updateMagnificationLabel();
-    prepareForm();
+    prepareWindow();
     return laidOut;
 }
 
@@ -588,7 +588,7 @@ void ReportPreview::updateZoomLabel()
     setLabel(QStringLiteral("lsm"), QStringLiteral("μεγέθυνση: %1%").arg(int(std::floor(percent))));
 }
 
-// ---------------------------------------------------------------- the page on pic1
+// ---------------------------------------------------------------- the page on the canvas
 
 void ReportPreview::drawCenteredPage()
 {
@@ -901,7 +901,7 @@ void ReportPreview::nextWidth()
         return;
     selectedWidth_ = (selectedWidth_ + 1) % int(names.size());
     setLabel(QStringLiteral("lbwidth"), names.value(selectedWidth_));
-    prepareForm();
+    prepareWindow();
 }
 
 void ReportPreview::nextHeight()
@@ -911,7 +911,7 @@ void ReportPreview::nextHeight()
         return;
     selectedHeight_ = (selectedHeight_ + 1) % int(names.size());
     setLabel(QStringLiteral("lbheight"), names.value(selectedHeight_));
-    prepareForm();
+    prepareWindow();
 }
 
 void ReportPreview::sizeButtonPressed(int code)

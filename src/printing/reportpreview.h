@@ -71,13 +71,13 @@ public:
     void drawCenteredPage();
     void redrawPreview();
     void updatePageButtons();
-    // Places pic1, the labels and the images for the window's size.
-    void prepareForm();
+    // Places the canvas, the labels and the images for the window's size.
+    void prepareWindow();
     // Shows another page of the grid (clamped; no page: nothing).
     void showPage(int row, int column);
 
     // ---- drawing
-    // What pic1 shows: the red outline of the paper and the current page.
+    // What the canvas shows: the red outline of the paper and the current page.
     void paintView(PageSurface &surface);
     // One page with its footer at an origin and zoom (on paper: 0, 0, 1).
     void paintPage(PageSurface &surface, double x0, double y0, int row, int column, double zoom);
@@ -93,7 +93,7 @@ public:
 
     // ---- the user's actions, also for tests
     void zoomImagePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    // A press on the page at (x, y) twips of pic1.
+    // A press on the page at (x, y) twips of the canvas.
     void pagePressed(QPointF twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void pageDown();
     void pageUp();
@@ -114,7 +114,7 @@ public:
 
     // ---- widgets and menus
     PreviewCanvas *canvas() const { return canvas_; }
-    // pic1's inner size in twips.
+    // the canvas's inner size in twips.
     QSizeF canvasTwips() const;
     QMenuBar *menus() const { return menuBar_; }
     QMenu *optionsMenu() const { return optionsMenu_; }
@@ -122,7 +122,7 @@ public:
     // A top-level menu or entry of the report, placed before "Εκτύπωση".
     void insertTopLevel(QMenu *menu);
     void insertTopLevel(QAction *action);
-    // An action by its name (mnuColoredPrint, mnuSendToPrinter, ...).
+    // An action by its name (colouredPrint, sendToPrinter, ...).
     QAction *action(const QString &name) const;
     // A label's text by its name (lRealMagnification, lsm, lpage, lpages,
     // lbwidth, lbheight).
@@ -172,7 +172,7 @@ private:
     bool hasPages_ = false;
     LayoutFailureText lastFailure_;
     float zoom_ = 1;
-    QSize fittedCanvas_; // pic1's size when the page was last fitted
+    QSize fittedCanvas_; // the canvas's size when the page was last fitted
     double pageLeft_ = 0, pageTop_ = 0;
     int selectedWidth_ = 0, selectedHeight_ = 0;
     int sizeStep_ = 0;

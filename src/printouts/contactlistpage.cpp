@@ -25,7 +25,7 @@ namespace kelvarino {
 
 using namespace ContactPage;
 
-// pic1: the whole surface is the page, whatever its size in pixels.
+// the canvas: the whole surface is the page, whatever its size in pixels.
 class ContactListPage::Canvas : public QWidget
 {
 public:
@@ -116,28 +116,28 @@ void ContactListPage::buildMenus()
         return item;
     };
     QMenu *options = bar->addMenu(QStringLiteral("Επιλογές"));
-    orderAction_ = add(options, QStringLiteral("mnuOrderAB"), spec_.orderCaption, {});
+    orderAction_ = add(options, QStringLiteral("alphabeticalOrder"), spec_.orderCaption, {});
     orderAction_->setCheckable(true);
     connect(orderAction_, &QAction::triggered, this, [this](bool on) { setAlphabetical(on); });
     options->addSeparator();
-    connect(add(options, QStringLiteral("mnuChooseFont"), QStringLiteral("Γραμματοσειρά"), {}), &QAction::triggered,
+    connect(add(options, QStringLiteral("chooseFont"), QStringLiteral("Γραμματοσειρά"), {}), &QAction::triggered,
             this, [this] { chooseFont(); });
     options->addSeparator();
-    connect(add(options, QStringLiteral("mnuExit"), QStringLiteral("Κλείσιμο του παραθύρου"),
+    connect(add(options, QStringLiteral("exit"), QStringLiteral("Κλείσιμο του παραθύρου"),
                 QKeySequence(Qt::CTRL | Qt::Key_F4)),
             &QAction::triggered, this, &QDialog::close);
     QMenu *cells = bar->addMenu(QStringLiteral("Κελιά"));
-    connect(add(cells, QStringLiteral("mnuIncreaseHeight"), QStringLiteral("Αύξηση του ύψους των κελιών"),
+    connect(add(cells, QStringLiteral("increaseHeight"), QStringLiteral("Αύξηση του ύψους των κελιών"),
                 QKeySequence(Qt::Key_F5)),
             &QAction::triggered, this, [this] { increaseHeight(); });
-    connect(add(cells, QStringLiteral("mnuDecreaseHeight"), QStringLiteral("Μείωση του ύψους των κελιών"),
+    connect(add(cells, QStringLiteral("decreaseHeight"), QStringLiteral("Μείωση του ύψους των κελιών"),
                 QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, [this] { decreaseHeight(); });
     QMenu *print = bar->addMenu(QStringLiteral("Εκτύπωση"));
-    connect(add(print, QStringLiteral("mnuSendToPrinter"), QStringLiteral("Αποστολή στον εκτυπωτή"),
+    connect(add(print, QStringLiteral("sendToPrinter"), QStringLiteral("Αποστολή στον εκτυπωτή"),
                 QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { sendToPrinter(); });
-    connect(add(print, QStringLiteral("mnuPageSetup"), QStringLiteral("Διαμόρφωση σελίδας"), {}), &QAction::triggered,
+    connect(add(print, QStringLiteral("pageSetup"), QStringLiteral("Διαμόρφωση σελίδας"), {}), &QAction::triggered,
             this, [this] { showPageSetupNote(); });
     auto *help = new QAction(this);
     help->setShortcut(Qt::Key_F1);

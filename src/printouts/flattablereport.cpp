@@ -72,9 +72,9 @@ QAction *FlatTableReport::flagItem(const QString &name, const QString &caption, 
 void FlatTableReport::setUpWindow(ReportPreview &window)
 {
     window_ = &window;
-    independency_ = flagItem(QStringLiteral("mnuPageIndependency"), QStringLiteral("Ανεξαρτησία σελίδων"),
+    independency_ = flagItem(QStringLiteral("pageIndependence"), QStringLiteral("Ανεξαρτησία σελίδων"),
                              &PrintSetting::PageIndependency, true);
-    window.optionsMenu()->insertAction(window.action(QStringLiteral("mnuColoredPrint")), independency_);
+    window.optionsMenu()->insertAction(window.action(QStringLiteral("colouredPrint")), independency_);
     syncTicks();
 }
 

@@ -74,12 +74,12 @@ void PaymentReceiptReport::setUpWindow(ReportPreview &window)
     // One menu holds every command: printing first, then the page and the
     // font, the two ticks, the suggested parameters and closing.
     QMenu *options = window.optionsMenu();
-    QAction *coloured = window.action(QStringLiteral("mnuColoredPrint"));
-    QAction *font = window.action(QStringLiteral("mnuChooseFont"));
+    QAction *coloured = window.action(QStringLiteral("colouredPrint"));
+    QAction *font = window.action(QStringLiteral("chooseFont"));
     options->removeAction(font);
-    options->insertAction(coloured, window.action(QStringLiteral("mnuSendToPrinter")));
+    options->insertAction(coloured, window.action(QStringLiteral("sendToPrinter")));
     options->insertSeparator(coloured);
-    options->insertAction(coloured, window.action(QStringLiteral("mnuPageSetup")));
+    options->insertAction(coloured, window.action(QStringLiteral("pageSetup")));
     options->insertAction(coloured, font);
     options->insertSeparator(coloured);
     window.printMenu()->menuAction()->setVisible(false);

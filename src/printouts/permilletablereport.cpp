@@ -53,10 +53,10 @@ TableProblem PerMilleTableReport::problem(int code) const
 void PerMilleTableReport::setUpWindow(ReportPreview &window)
 {
     FlatTableReport::setUpWindow(window);
-    QAction *font = window.action(QStringLiteral("mnuChooseFont"));
-    bold_ = flagItem(QStringLiteral("mnuPrintFlatBold"), QStringLiteral("Έντονη γραφή τίτλων"), &PrintSetting::BoldTitles,
+    QAction *font = window.action(QStringLiteral("chooseFont"));
+    bold_ = flagItem(QStringLiteral("boldTitles"), QStringLiteral("Έντονη γραφή τίτλων"), &PrintSetting::BoldTitles,
                      false);
-    variable_ = flagItem(QStringLiteral("mnuPrintFlatVariable"), QStringLiteral("Μεταβλητό μέγεθος γραμμάτων"),
+    variable_ = flagItem(QStringLiteral("variableFontSize"), QStringLiteral("Μεταβλητό μέγεθος γραμμάτων"),
                          &PrintSetting::VariableLetterSize, false);
     window.optionsMenu()->insertAction(font, bold_);
     window.optionsMenu()->insertAction(font, variable_);

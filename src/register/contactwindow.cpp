@@ -99,7 +99,7 @@ void ContactWindow::build()
     buttons->addStretch();
     buttons->addWidget(ok);
     grid->addLayout(buttons, int(fields_.size()) + 1, 0, 1, 2);
-    Show_Contact(contactIndex_);
+    showContact(contactIndex_);
 }
 
 void ContactWindow::addTool(QHBoxLayout *tools, QStyle::StandardPixmap icon, const QString &tip,
@@ -136,7 +136,7 @@ void ContactWindow::setBoxText(int field, const QString &text)
         textArea(field)->setPlainText(ShownLineBreaks(text));
 }
 
-void ContactWindow::Show_Contact(int k)
+void ContactWindow::showContact(int k)
 {
     if (k < 0 || k >= recordCount())
         return;
@@ -180,13 +180,13 @@ void ContactWindow::boxChanged(int field)
 void ContactWindow::previous()
 {
     if (contactIndex_ != 0)
-        Show_Contact(contactIndex_ - 1);
+        showContact(contactIndex_ - 1);
 }
 
 void ContactWindow::next()
 {
     if (contactIndex_ + 1 < recordCount())
-        Show_Contact(contactIndex_ + 1);
+        showContact(contactIndex_ + 1);
 }
 
 void ContactWindow::undo()

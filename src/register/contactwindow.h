@@ -38,7 +38,7 @@ class ContactWindow : public QDialog
 public:
     ~ContactWindow() override;
 
-    void Show_Contact(int k);
+    void showContact(int k);
     void previous();
     void next();
     void undo();

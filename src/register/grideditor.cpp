@@ -120,7 +120,7 @@ void GridEditor::buildMenu()
     connect(dataMenu_->addAction(texts_.deleteAllCaption), &QAction::triggered, this, [this] {
         commitFocusedCell();
         if (!inSync())
-            show_data();
+            showData();
         deleteAll();
     });
     dataMenu_->addSeparator();
@@ -177,7 +177,7 @@ void GridEditor::buildGrid()
         width = acceptLeft_ + AcceptWidth + 90 + ScrollWidth - gridLeft_ + 240;
     setFixedSize(Twips::toPixels(width), Twips::toPixels(clientHeight));
     topOffset_ = 0;
-    show_data();
+    showData();
 }
 
 void GridEditor::layoutHeaders()
@@ -270,7 +270,7 @@ GridEditor::Row GridEditor::makeRow(int row)
         connect(r.action, &QToolButton::clicked, this, [this, row] {
             commitFocusedCell();
             if (!inSync()) {
-                show_data();
+                showData();
                 return;
             }
             const int k = recordOf(row);
@@ -376,7 +376,7 @@ bool GridEditor::changedElsewhere() const
     return shownGeneration_ != ListGeneration();
 }
 
-void GridEditor::show_data()
+void GridEditor::showData()
 {
     if (rows_.empty())
         return;
@@ -462,7 +462,7 @@ void GridEditor::showEmptiedList()
 {
     setTopOffset(0);
     listChanged();
-    show_data();
+    showData();
 }
 
 void GridEditor::onScroll(int value)
@@ -471,7 +471,7 @@ void GridEditor::onScroll(int value)
         return;
     commitFocusedCell();
     topOffset_ = -value;
-    show_data();
+    showData();
     afterScroll();
 }
 
@@ -484,7 +484,7 @@ int GridEditor::editableRecord(int row)
         // is not written into a record that may now stand elsewhere (nor is
         // the box's text, which this key has just changed).
         pending_ = {};
-        show_data();
+        showData();
         return -1;
     }
     const int k = recordOf(row);
@@ -630,7 +630,7 @@ void GridEditor::onFocusOut(int row, int column)
     }
     if (!inSync()) {
         // The redraw stores the box's text while its row still shows its record.
-        show_data();
+        showData();
         return;
     }
     // A box stored already, or whose row now shows another record, writes nothing.
@@ -653,7 +653,7 @@ void GridEditor::commitFocusedCell()
     if (kind != GridColumn::Date && kind != GridColumn::Amount)
         return;
     if (!inSync()) {
-        show_data();
+        showData();
         return;
     }
     if (!takeBinding(row.toInt(), column))
@@ -761,7 +761,7 @@ bool GridEditor::onKey(int row, int column, int key)
 {
     const GridColumn::Kind kind = columns_[std::size_t(column)].kind;
     if (!inSync()) {
-        show_data();
+        showData();
         return true;
     }
     if (kind != GridColumn::Choice
@@ -853,7 +853,7 @@ bool GridEditor::createRecord()
 {
     commitFocusedCell();
     if (!inSync())
-        show_data();
+        showData();
     const int count = recordCount();
     const int row = newRecordRow();
     // What the boxes of the new-record row show becomes the template.
@@ -884,7 +884,7 @@ bool GridEditor::createRecord()
     afterCreate();
     offsetForNewRecordRow();
     listChanged();
-    show_data();
+    showData();
     focusNameCell(newRecordRow());
     return true;
 }
@@ -915,7 +915,7 @@ void GridEditor::deleteRow(int row)
 {
     commitFocusedCell();
     if (!inSync()) {
-        show_data();
+        showData();
         return;
     }
     const int k = recordOf(row);
@@ -927,7 +927,7 @@ void GridEditor::deleteRow(int row)
         holdUntouchedTemplate();
         if (redrawsAfterEveryDelete()) {
             correctOffsetAfterDelete(row);
-            show_data();
+            showData();
             return;
         }
         showNewRecordRow();
@@ -936,7 +936,7 @@ void GridEditor::deleteRow(int row)
     if (!confirmDelete(k)) {
         if (redrawsAfterEveryDelete()) {
             correctOffsetAfterDelete(row);
-            show_data();
+            showData();
         }
         return;
     }
@@ -945,7 +945,7 @@ void GridEditor::deleteRow(int row)
     unsetCursor();
     correctOffsetAfterDelete(row);
     listChanged();
-    show_data();
+    showData();
 }
 
 // ---- Closing -----------------------------------------------------------
@@ -961,7 +961,7 @@ bool GridEditor::canClose()
 {
     commitFocusedCell();
     if (!inSync())
-        show_data();
+        showData();
     closeApproved_ = false;
     const NewRecordAnswer answer = askAboutNewRecord();
     if (answer == NewRecordAnswer::Cancel)

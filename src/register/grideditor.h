@@ -123,7 +123,7 @@ public:
 
     QList<QMenu *> menus() const override;
     bool canClose() override;
-    void show_data() override;
+    void showData() override;
 
     // The pattern's commands. createRecord is false when a check refused the
     // new record (its message was shown).

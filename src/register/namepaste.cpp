@@ -43,7 +43,7 @@ void GridEditor::pasteNames()
 {
     commitFocusedCell();
     if (!inSync())
-        show_data();
+        showData();
     const int savedOffset = topOffset_;
     ClipboardService *clipboard = platform().clipboard;
     const QString text = clipboard->hasText() ? TrimBlanks(clipboard->text()) : QString();
@@ -95,22 +95,22 @@ void GridEditor::pasteNames()
         for (int k = count - 1; k >= p; --k)
             deleteRecord(k);
         topOffset_ = savedOffset;
-        show_data();
+        showData();
         enterAll();
     } else {
         for (int i = 0; i < n; ++i)
             deleteRecord(p);
         const int remaining = recordCount();
         topOffset_ = remaining > rowCount_ - 1 ? (rowCount_ - 1) - remaining : 0;
-        show_data();
+        showData();
         enterAll();
         for (int i = 0; i < n; ++i)
             moveRecord(recordCount() - 1, p);
         topOffset_ = savedOffset;
-        show_data();
+        showData();
     }
     listChanged();
-    show_data();
+    showData();
 }
 
 } // namespace kelvarino

@@ -96,7 +96,7 @@ void OrderWindow::buildRows()
             if (scroll_->isHidden())
                 return;
             topOffset_ = -value;
-            show_data();
+            showData();
         });
         floating_ = new QLabel(this);
         floating_->setAutoFillBackground(true);
@@ -158,7 +158,7 @@ void OrderWindow::buildRows()
     setFixedSize(Twips::toPixels(spec_.clientWidthTwips), Twips::toPixels(clientHeight));
     builtCount_ = count;
     topOffset_ = 0;
-    show_data();
+    showData();
 }
 
 void OrderWindow::clearRows()
@@ -180,11 +180,11 @@ void OrderWindow::rebuildIfChanged()
         buildRows();
     } else if (shownGeneration_ != ListGeneration()) {
         floating_->hide();
-        show_data();
+        showData();
     }
 }
 
-void OrderWindow::show_data()
+void OrderWindow::showData()
 {
     if (builtCount_ != recordCount()) {
         // Records were added or deleted elsewhere: the rows are built anew.
@@ -256,7 +256,7 @@ void OrderWindow::clickRow(int row)
         if (context().shell)
             context().shell->refreshOtherWindows(this);
     }
-    show_data();
+    showData();
     unsetCursor();
     moveBusy_ = false;
     dataMenu_->setEnabled(true);

@@ -42,7 +42,7 @@ public:
 
     QList<QMenu *> menus() const override { return menus_; }
     bool canClose() override { return !moveBusy_; }
-    void show_data() override;
+    void showData() override;
     int helpTopic() const override { return 8400; }
 
     // A click on the number or name cell of a row: picks, or drops the picked record.

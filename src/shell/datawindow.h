@@ -22,7 +22,7 @@ public:
     // message). The main window asks it before it closes the window and at shutdown.
     virtual bool canClose() { return true; }
     // Rebuilds the window from the shared data.
-    virtual void show_data() {}
+    virtual void showData() {}
     // The help topic of F1, 0 for none, and the section of its page that F1
     // opens (an anchor of the page), empty for the page's top.
     virtual int helpTopic() const { return 0; }

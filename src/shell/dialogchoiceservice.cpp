@@ -1,6 +1,6 @@
 #include "shell/dialogchoiceservice.h"
 
-#include "shell/dialogfrm.h"
+#include "shell/choicedialog.h"
 
 #include "platform/qtmodalcursor.h"
 
@@ -10,7 +10,7 @@ namespace kelvarino {
 
 int DialogChoiceService::ask(const ChoiceRequest &request)
 {
-    dialogfrm dialog(request, help_, owner_);
+    ChoiceDialog dialog(request, help_, owner_);
     const QtModalCursor pointer;
     dialog.exec();
     return dialog.answer();

@@ -5,8 +5,8 @@
 #include "core/workstate.h"
 #include "platform/boundedfile.h"
 #include "platform/qtmodalcursor.h"
-#include "shell/password_change.h"
-#include "shell/password_read.h"
+#include "shell/passwordchangedialog.h"
+#include "shell/passwordentrydialog.h"
 #include "shell/pathparts.h"
 #include "shell/saveoperations.h"
 #include "shell/waitcursor.h"
@@ -62,7 +62,7 @@ void FileCommands::ResetToNew()
     view_.updateMenuCounts();
 }
 
-void FileCommands::mnuNew_Click()
+void FileCommands::newWork()
 {
     AppState &state = context_.state;
     if (state.DataChanged) {
@@ -84,9 +84,9 @@ void FileCommands::mnuNew_Click()
                        "κατηγοριών των κοινών δαπανών."));
 }
 
-void FileCommands::mnuOpen_Click() { openFromDialog(context_.state.DataFolder, Way::Dialog); }
+void FileCommands::openWork() { openFromDialog(context_.state.DataFolder, Way::Dialog); }
 
-void FileCommands::mnuOpenExample_Click()
+void FileCommands::openExample()
 {
     openFromDialog(examplesFolder(context_.state.ProgramFolder), Way::Example);
 }
@@ -104,7 +104,7 @@ void FileCommands::openFromDialog(const QString &startFolder, Way way)
     openSequence(FolderOf(file.absoluteFilePath()), file.fileName(), way);
 }
 
-void FileCommands::mnuUsedFile_Click(int index)
+void FileCommands::openRecentFile(int index)
 {
     if (index < 0 || index >= RecentFileCount)
         return;
@@ -163,7 +163,7 @@ std::optional<FileCommands::StagedFile> FileCommands::stage(const QString &path,
     }
     const FixedText<8> password = UnpackPassword(reader.PackedPassword());
     if (askPassword && !password.isBlank()) {
-        password_read dialog(password, context_.platform, window_);
+        PasswordEntryDialog dialog(password, context_.platform, window_);
         const QtModalCursor pointer;
         dialog.exec();
         if (!dialog.passwordAccepted())
@@ -226,7 +226,7 @@ bool FileCommands::openSequence(const QString &folder, const QString &fileName, 
     return true;
 }
 
-void FileCommands::mnuPassword_Click()
+void FileCommands::changePassword()
 {
     AppState &state = context_.state;
     const QString twoLines = LineFeed + LineFeed;
@@ -255,7 +255,7 @@ void FileCommands::mnuPassword_Click()
     }
     if (context_.platform.messages->show(request) != MessageAnswer::Ok)
         return;
-    password_change dialog(state, context_.platform, window_);
+    PasswordChangeDialog dialog(state, context_.platform, window_);
     dialog.exec();
 }
 

@@ -25,12 +25,12 @@ public:
     {
     }
 
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuOpenExample_Click();
-    void mnuUsedFile_Click(int index);
+    void newWork();
+    void openWork();
+    void openExample();
+    void openRecentFile(int index);
     bool OpenCommandLineFile();
-    void mnuPassword_Click();
+    void changePassword();
     // An empty new work: caption, labels, counts, default print settings.
     void ResetToNew();
 

@@ -71,100 +71,100 @@ void MainMenus::addSeparator(QMenu *menu, const QString &name)
 
 void MainMenus::build()
 {
-    QMenu *files = addMenu(QStringLiteral("mnuFiles"), QStringLiteral("Αρχεία"), 50);
-    addItem(files, QStringLiteral("mnuNew"), QStringLiteral("Νέο"), QKeySequence(Qt::CTRL | Qt::Key_N), 51);
-    addSeparator(files, QStringLiteral("mnuSeperator11"));
-    addItem(files, QStringLiteral("mnuOpen"), QStringLiteral("Άνοιγμα ενός αρχείου κοινοχρήστων"),
+    QMenu *files = addMenu(QStringLiteral("files"), QStringLiteral("Αρχεία"), 50);
+    addItem(files, QStringLiteral("newWork"), QStringLiteral("Νέο"), QKeySequence(Qt::CTRL | Qt::Key_N), 51);
+    addSeparator(files, QStringLiteral("newWorkSeparator"));
+    addItem(files, QStringLiteral("open"), QStringLiteral("Άνοιγμα ενός αρχείου κοινοχρήστων"),
             QKeySequence(Qt::CTRL | Qt::Key_O), 53);
-    addItem(files, QStringLiteral("mnuOpenExample"), QStringLiteral("Άνοιγμα ενός αρχείου παραδείγματος"));
-    addSeparator(files, QStringLiteral("mnuSeperator12"));
-    addItem(files, QStringLiteral("mnuSave"), QStringLiteral("Αποθήκευση"), QKeySequence(Qt::CTRL | Qt::Key_S), 52);
-    addItem(files, QStringLiteral("mnuSaveAs"), QStringLiteral("Αποθήκευση ως ..."),
+    addItem(files, QStringLiteral("openExample"), QStringLiteral("Άνοιγμα ενός αρχείου παραδείγματος"));
+    addSeparator(files, QStringLiteral("openExampleSeparator"));
+    addItem(files, QStringLiteral("save"), QStringLiteral("Αποθήκευση"), QKeySequence(Qt::CTRL | Qt::Key_S), 52);
+    addItem(files, QStringLiteral("saveAs"), QStringLiteral("Αποθήκευση ως ..."),
             QKeySequence(Qt::CTRL | Qt::Key_A), 52);
-    addSeparator(files, QStringLiteral("mnuSeperator14"));
+    addSeparator(files, QStringLiteral("saveAsSeparator"));
     for (int k = 0; k < RecentFileCount; ++k) {
-        QAction *item = addItem(files, indexed(QStringLiteral("mnuUsedFile"), k),
+        QAction *item = addItem(files, indexed(QStringLiteral("recentFile"), k),
                                 QStringLiteral("%1. Αρχείο εργασίας").arg(k + 1), {}, 53);
         item->setVisible(false);
     }
-    addSeparator(files, QStringLiteral("mnuUsedFileSeperator"));
-    actions_.value(QStringLiteral("mnuUsedFileSeperator"))->setVisible(false);
-    addItem(files, QStringLiteral("mnuWallPaper"), QStringLiteral("Αλλαγή ταπετσαρίας"));
-    addSeparator(files, QStringLiteral("mnuSeperator16"));
-    addItem(files, QStringLiteral("mnuExit"), QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    addSeparator(files, QStringLiteral("recentFileSeparator"));
+    actions_.value(QStringLiteral("recentFileSeparator"))->setVisible(false);
+    addItem(files, QStringLiteral("wallpaper"), QStringLiteral("Αλλαγή ταπετσαρίας"));
+    addSeparator(files, QStringLiteral("wallpaperSeparator"));
+    addItem(files, QStringLiteral("exit"), QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_F4));
 
-    QMenu *data = addMenu(QStringLiteral("mnuData"), QStringLiteral("Στοιχεία"));
-    addItem(data, QStringLiteral("mnuTypesOfExpense"), QStringLiteral("1. Κατηγορίες κοινών Δαπανών (6)"));
-    addItem(data, QStringLiteral("mnuOrderTypesOfExpense"), QStringLiteral("Σειρά εμφάνισης κοινών δαπανών"));
-    addSeparator(data, QStringLiteral("mnuSeperator21"));
-    addItem(data, QStringLiteral("mnuFlats"), QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"));
-    addItem(data, QStringLiteral("mnuOrderFlats"), QStringLiteral("Σειρά εμφάνισης των διαμερισμάτων"), {}, 8435);
-    addSeparator(data, QStringLiteral("mnuSeperator22"));
-    addItem(data, QStringLiteral("mnuPersons"), QStringLiteral("3. Εμπλεκόμενα πρόσωπα"));
-    addItem(data, QStringLiteral("mnuOrderPersons"), QStringLiteral("Σειρά εμφάνισης των προσώπων"), {}, 8430);
-    addSeparator(data, QStringLiteral("mnuSeperator23"));
-    addItem(data, QStringLiteral("mnuBuildingName"), QStringLiteral("4. Αναγνωριστικό της πολυκατοικίας"));
-    addItem(data, QStringLiteral("mnuAdministrators"), QStringLiteral("5. Διαχειριστές"));
-    addSeparator(data, QStringLiteral("mnuSeperator24"));
-    addItem(data, QStringLiteral("mnuOwners"), QStringLiteral("6. Ιδιοκτήτες"));
-    addItem(data, QStringLiteral("mnuResidents"), QStringLiteral("7. Ένοικοι"));
-    addSeparator(data, QStringLiteral("mnuSeperator25"));
-    addItem(data, QStringLiteral("mnuProfessionals"), QStringLiteral("Επαγγελματίες"));
-    addItem(data, QStringLiteral("mnuOrderProfessionals"), QStringLiteral("Σειρά εμφάνισης των Επαγγελματιών"));
-    addSeparator(data, QStringLiteral("mnuSeperator26"));
-    addItem(data, QStringLiteral("mnuPassword"),
+    QMenu *data = addMenu(QStringLiteral("data"), QStringLiteral("Στοιχεία"));
+    addItem(data, QStringLiteral("expenseCategories"), QStringLiteral("1. Κατηγορίες κοινών Δαπανών (6)"));
+    addItem(data, QStringLiteral("expenseCategoryOrder"), QStringLiteral("Σειρά εμφάνισης κοινών δαπανών"));
+    addSeparator(data, QStringLiteral("expenseCategoryOrderSeparator"));
+    addItem(data, QStringLiteral("flats"), QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"));
+    addItem(data, QStringLiteral("flatOrder"), QStringLiteral("Σειρά εμφάνισης των διαμερισμάτων"), {}, 8435);
+    addSeparator(data, QStringLiteral("flatOrderSeparator"));
+    addItem(data, QStringLiteral("persons"), QStringLiteral("3. Εμπλεκόμενα πρόσωπα"));
+    addItem(data, QStringLiteral("personOrder"), QStringLiteral("Σειρά εμφάνισης των προσώπων"), {}, 8430);
+    addSeparator(data, QStringLiteral("personOrderSeparator"));
+    addItem(data, QStringLiteral("buildingId"), QStringLiteral("4. Αναγνωριστικό της πολυκατοικίας"));
+    addItem(data, QStringLiteral("administrators"), QStringLiteral("5. Διαχειριστές"));
+    addSeparator(data, QStringLiteral("administratorsSeparator"));
+    addItem(data, QStringLiteral("owners"), QStringLiteral("6. Ιδιοκτήτες"));
+    addItem(data, QStringLiteral("residents"), QStringLiteral("7. Ένοικοι"));
+    addSeparator(data, QStringLiteral("residentsSeparator"));
+    addItem(data, QStringLiteral("professionals"), QStringLiteral("Επαγγελματίες"));
+    addItem(data, QStringLiteral("professionalOrder"), QStringLiteral("Σειρά εμφάνισης των Επαγγελματιών"));
+    addSeparator(data, QStringLiteral("professionalOrderSeparator"));
+    addItem(data, QStringLiteral("password"),
             QStringLiteral("Ορισμός/Αλλαγή κωδικού για την προσπέλαση των στοιχείων"), {}, 70);
 
-    QMenu *shares = addMenu(QStringLiteral("mnuPercentages"), QStringLiteral("Χιλιοστά"));
+    QMenu *shares = addMenu(QStringLiteral("perMille"), QStringLiteral("Χιλιοστά"));
     for (int k = 0; k < CategoryCount; ++k)
-        addItem(shares, indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k), QStringLiteral("Κοινή χρήση"));
+        addItem(shares, indexed(QStringLiteral("categoryPerMille"), k), QStringLiteral("Κοινή χρήση"));
 
-    addBarItem(QStringLiteral("mnuExpenses"), QStringLiteral("Δαπάνες"));
-    addBarItem(QStringLiteral("mnuPayments"), QStringLiteral("Πληρωμές"));
+    addBarItem(QStringLiteral("expenses"), QStringLiteral("Δαπάνες"));
+    addBarItem(QStringLiteral("payments"), QStringLiteral("Πληρωμές"));
 
-    QMenu *prints = addMenu(QStringLiteral("mnuPrints"), QStringLiteral("Εκδόσεις/Εκτυπώσεις"));
-    addItem(prints, QStringLiteral("mnuIssueForms"), QStringLiteral("Έκδοση κοινοχρήστων"));
-    addSeparator(prints, QStringLiteral("mnuSeperator51"));
-    addItem(prints, QStringLiteral("mnuPrnExtra1"), QStringLiteral("Στοιχεία επικοινωνίας εμπλεκομένων προσώπων"));
-    addItem(prints, QStringLiteral("mnuPrnExtra2"), QStringLiteral("Χιλιοστά"));
-    addSeparator(prints, QStringLiteral("mnuSeperator53"));
-    addItem(prints, QStringLiteral("mnuSelectPrinter"), QStringLiteral("Επιλογή Εκτυπωτή"), {}, 5005);
-    addItem(prints, QStringLiteral("mnuFonts"), QStringLiteral("Επισκόπηση γραμματοσειρών"), {}, 5010);
-    addSeparator(prints, QStringLiteral("mnuSeperator52"));
-    addItem(prints, QStringLiteral("mnuMarginsCorrection"), QStringLiteral("Διόρθωση περιθωρίων εκτύπωσης"));
+    QMenu *prints = addMenu(QStringLiteral("prints"), QStringLiteral("Εκδόσεις/Εκτυπώσεις"));
+    addItem(prints, QStringLiteral("issues"), QStringLiteral("Έκδοση κοινοχρήστων"));
+    addSeparator(prints, QStringLiteral("issuesSeparator"));
+    addItem(prints, QStringLiteral("contactList"), QStringLiteral("Στοιχεία επικοινωνίας εμπλεκομένων προσώπων"));
+    addItem(prints, QStringLiteral("perMilleTable"), QStringLiteral("Χιλιοστά"));
+    addSeparator(prints, QStringLiteral("perMilleTableSeparator"));
+    addItem(prints, QStringLiteral("selectPrinter"), QStringLiteral("Επιλογή Εκτυπωτή"), {}, 5005);
+    addItem(prints, QStringLiteral("fonts"), QStringLiteral("Επισκόπηση γραμματοσειρών"), {}, 5010);
+    addSeparator(prints, QStringLiteral("fontsSeparator"));
+    addItem(prints, QStringLiteral("marginsCorrection"), QStringLiteral("Διόρθωση περιθωρίων εκτύπωσης"));
 
-    QMenu *help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("Βοήθεια"));
-    addItem(help, QStringLiteral("mnuHelpOnHelp"), QStringLiteral("Βοήθεια στη βοήθεια"));
-    addSeparator(help, QStringLiteral("mnuSeperator71"));
-    addItem(help, QStringLiteral("mnuHelp01"), QStringLiteral("Γνωριμία με το πρόγραμμα"));
-    addSeparator(help, QStringLiteral("mnuSeperator72"));
-    addItem(help, QStringLiteral("mnuHelpPrint"), QStringLiteral("Εκτυπώσεις"));
-    addSeparator(help, QStringLiteral("mnuSeperator79"));
-    addItem(help, QStringLiteral("mnuAbout"), QStringLiteral("Περί ..."));
-    addSeparator(help, QStringLiteral("mnuSeperator710"));
-    addItem(help, QStringLiteral("mnuSite"), QStringLiteral("Μετάβαση στην ιστοσελίδα της ") + MakerName());
-    addItem(help, QStringLiteral("mnuEmail"), QStringLiteral("Email στην ") + MakerName());
+    QMenu *help = addMenu(QStringLiteral("help"), QStringLiteral("Βοήθεια"));
+    addItem(help, QStringLiteral("helpOnHelp"), QStringLiteral("Βοήθεια στη βοήθεια"));
+    addSeparator(help, QStringLiteral("helpOnHelpSeparator"));
+    addItem(help, QStringLiteral("introduction"), QStringLiteral("Γνωριμία με το πρόγραμμα"));
+    addSeparator(help, QStringLiteral("introductionSeparator"));
+    addItem(help, QStringLiteral("printingHelp"), QStringLiteral("Εκτυπώσεις"));
+    addSeparator(help, QStringLiteral("printingHelpSeparator"));
+    addItem(help, QStringLiteral("about"), QStringLiteral("Περί ..."));
+    addSeparator(help, QStringLiteral("aboutSeparator"));
+    addItem(help, QStringLiteral("website"), QStringLiteral("Μετάβαση στην ιστοσελίδα της ") + MakerName());
+    addItem(help, QStringLiteral("email"), QStringLiteral("Email στην ") + MakerName());
 
     // The windows of later parts of the program are bound as they come; until
     // then their commands are visible and disabled.
     const QStringList windowCommands = {
-        QStringLiteral("mnuTypesOfExpense"), QStringLiteral("mnuOrderTypesOfExpense"), QStringLiteral("mnuFlats"),
-        QStringLiteral("mnuOrderFlats"), QStringLiteral("mnuPersons"), QStringLiteral("mnuOrderPersons"),
-        QStringLiteral("mnuBuildingName"), QStringLiteral("mnuAdministrators"), QStringLiteral("mnuOwners"),
-        QStringLiteral("mnuResidents"), QStringLiteral("mnuProfessionals"), QStringLiteral("mnuOrderProfessionals"),
-        QStringLiteral("mnuExpenses"), QStringLiteral("mnuPayments"), QStringLiteral("mnuIssueForms"),
-        QStringLiteral("mnuPrnExtra1"), QStringLiteral("mnuPrnExtra2"), QStringLiteral("mnuSelectPrinter"),
-        QStringLiteral("mnuFonts"), QStringLiteral("mnuMarginsCorrection"), QStringLiteral("mnuWallPaper")};
+        QStringLiteral("expenseCategories"), QStringLiteral("expenseCategoryOrder"), QStringLiteral("flats"),
+        QStringLiteral("flatOrder"), QStringLiteral("persons"), QStringLiteral("personOrder"),
+        QStringLiteral("buildingId"), QStringLiteral("administrators"), QStringLiteral("owners"),
+        QStringLiteral("residents"), QStringLiteral("professionals"), QStringLiteral("professionalOrder"),
+        QStringLiteral("expenses"), QStringLiteral("payments"), QStringLiteral("issues"),
+        QStringLiteral("contactList"), QStringLiteral("perMilleTable"), QStringLiteral("selectPrinter"),
+        QStringLiteral("fonts"), QStringLiteral("marginsCorrection"), QStringLiteral("wallpaper")};
     for (const QString &name : windowCommands)
         actions_.value(name)->setEnabled(false);
     for (int k = 0; k < CategoryCount; ++k)
-        actions_.value(indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k))->setEnabled(false);
+        actions_.value(indexed(QStringLiteral("categoryPerMille"), k))->setEnabled(false);
 
 }
 
 void MainMenus::enableCommand(const QString &command)
 {
-    if (command == QStringLiteral("mnuPercentagesOfTypeOfExpense")) {
+    if (command == QStringLiteral("categoryPerMille")) {
         for (int k = 0; k < CategoryCount; ++k)
             actions_.value(indexed(command, k))->setEnabled(true);
     } else if (QAction *item = actions_.value(command)) {
@@ -177,14 +177,14 @@ void MainMenus::showCounts(const BuildingData &work)
     auto caption = [this](const char *name, const QString &text, int count) {
         actions_.value(QString::fromLatin1(name))->setText(text + QStringLiteral(" (%1)").arg(count));
     };
-    caption("mnuFlats", QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"), work.FlatCount());
-    caption("mnuPersons", QStringLiteral("3. Εμπλεκόμενα πρόσωπα"), work.PersonCount());
-    caption("mnuAdministrators", QStringLiteral("5. Διαχειριστές"), work.AdministratorCount());
-    caption("mnuOwners", QStringLiteral("6. Ιδιοκτήτες"), work.OwnerCount());
-    caption("mnuResidents", QStringLiteral("7. Ένοικοι"), work.ResidentCount());
-    caption("mnuProfessionals", QStringLiteral("Επαγγελματίες"), work.ProfessionalCount());
+    caption("flats", QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία"), work.FlatCount());
+    caption("persons", QStringLiteral("3. Εμπλεκόμενα πρόσωπα"), work.PersonCount());
+    caption("administrators", QStringLiteral("5. Διαχειριστές"), work.AdministratorCount());
+    caption("owners", QStringLiteral("6. Ιδιοκτήτες"), work.OwnerCount());
+    caption("residents", QStringLiteral("7. Ένοικοι"), work.ResidentCount());
+    caption("professionals", QStringLiteral("Επαγγελματίες"), work.ProfessionalCount());
     for (int k = 0; k < CategoryCount; ++k)
-        actions_.value(indexed(QStringLiteral("mnuPercentagesOfTypeOfExpense"), k))
+        actions_.value(indexed(QStringLiteral("categoryPerMille"), k))
             ->setText(menuText(work.CategoryLabels[size_t(k)].text()));
 }
 
@@ -192,15 +192,15 @@ void MainMenus::showRecentFiles(const std::array<RecentFile, RecentFileCount> &r
 {
     for (int k = 0; k < RecentFileCount; ++k) {
         const QString path = recent[size_t(k)].Folder.trimmed() + recent[size_t(k)].FileName.trimmed();
-        QAction *item = actions_.value(indexed(QStringLiteral("mnuUsedFile"), k));
+        QAction *item = actions_.value(indexed(QStringLiteral("recentFile"), k));
         item->setText(menuText(path));
         item->setVisible(!path.isEmpty());
     }
-    actions_.value(QStringLiteral("mnuUsedFileSeperator"))
-        ->setVisible(actions_.value(indexed(QStringLiteral("mnuUsedFile"), 0))->isVisible());
+    actions_.value(QStringLiteral("recentFileSeparator"))
+        ->setVisible(actions_.value(indexed(QStringLiteral("recentFile"), 0))->isVisible());
 }
 
-bool MainMenus::recentFileShown() const { return actions_.value(indexed(QStringLiteral("mnuUsedFile"), 0))->isVisible(); }
+bool MainMenus::recentFileShown() const { return actions_.value(indexed(QStringLiteral("recentFile"), 0))->isVisible(); }
 
 bool MainMenus::eventFilter(QObject *watched, QEvent *event)
 {

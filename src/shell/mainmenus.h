@@ -22,7 +22,7 @@ namespace kelvarino {
 class MainMenus : public QObject
 {
 public:
-    // `run` receives the item's name when it is chosen ("mnuUsedFile(3)" for
+    // `run` receives the item's name when it is chosen ("recentFile(3)" for
     // the items of the two arrays); `showHelp` a help topic.
     MainMenus(QWidget *owner, std::function<void(const QString &)> run, std::function<void(int)> showHelp);
 

@@ -24,7 +24,7 @@ public:
 protected:
     // Controls placed in twips on the window's surface below its menu.
     QLabel *addLabel(const QString &text, int left, int top, int width, int height, Qt::Alignment alignment,
-                     QColor text_colour, QColor background = QColor());
+                     QColor textColour, QColor background = QColor());
     QLineEdit *addPasswordBox(int left, int top, int width, int height);
     QPushButton *addButton(const QString &text, int left, int top, int width, int height);
 

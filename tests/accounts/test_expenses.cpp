@@ -1,9 +1,9 @@
 #include "accountsfixture.h"
 
-#include "accounts/dat08_expensechanges.h"
-#include "accounts/dat08_expensefilters.h"
-#include "accounts/dat08_expenses.h"
 #include "accounts/entryboxes.h"
+#include "accounts/expensechangedialog.h"
+#include "accounts/expensefilterdialog.h"
+#include "accounts/expenseswindow.h"
 #include "accounts/recordchecks.h"
 #include "testprogram.h"
 
@@ -41,7 +41,7 @@ void Choose(QComboBox *box, int item)
 }
 
 // Fills the frame with a valid common expense of the given amount text.
-void FillFrame(dat08_Expenses &w, const QString &amount)
+void FillFrame(ExpensesWindow &w, const QString &amount)
 {
     ExpenseFields &f = w.frameFields();
     TypeIntoBox(f.xDate, QStringLiteral("3/2/2024"));
@@ -75,7 +75,7 @@ private slots:
     {
         const double d5 = Day(5, 1, 2024), d10 = Day(10, 1, 2024);
         f->state.Building.Expenses = {Expense("E0", d5), Expense("E1", d10), Expense("E2", d5), Expense("E3", d10)};
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         const QStringList expected = {"4 E3", "3 E1", "2 E2", "1 E0"};
         for (int row = 0; row < 4; ++row)
             QCOMPARE(w.cell(row, 0)->text() + QLatin1Char(' ') + w.cell(row, 3)->text().trimmed(), expected[row]);
@@ -89,7 +89,7 @@ private slots:
     {
         f->state.Building.Expenses = {Expense("a", Day(1, 1, 2024), 1, 7.5f), Expense("b", Day(2, 1, 2024))};
         f->state.Building.Expenses[0].NotPaidYet = True16;
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         QVERIFY(w.cell(1, 6)->styleSheet().contains(QStringLiteral("color: #ffffff; background-color: #ff0000")));
         QVERIFY(w.cell(0, 6)->styleSheet().contains(QStringLiteral("color: #ff0000; background-color: #ffffff")));
         QCOMPARE(w.cell(1, 4)->text(), QStringLiteral(" Δ2   , Όροφος 1                      "));
@@ -152,7 +152,7 @@ private slots:
     void addTakesTheFocusedBoxAndKeepsTheDate()
     {
         f->state.Building.Expenses = {Expense("old", Day(1, 1, 2020))};
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         FillFrame(w, QStringLiteral("12,5"));
         // The amount box still has the focus: the image takes none.
@@ -174,7 +174,7 @@ private slots:
 
     void enterReleasedInTheAmountAdds()
     {
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         FillFrame(w, QStringLiteral("-3"));
         f->platform.messages.script = {MessageAnswer::Yes};
@@ -185,7 +185,7 @@ private slots:
 
     void badDateEmptiesTheBoxAndRefusesTheAdd()
     {
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         for (const QString &bad : {QStringLiteral("31/2/2024"), QStringLiteral("1/1/1000"), QStringLiteral("χθες")}) {
             FillFrame(w, QStringLiteral("5"));
@@ -202,7 +202,7 @@ private slots:
     void fullListRefusesAndKeepsTheFrame()
     {
         f->state.Building.Expenses.assign(MaxListCount, Expense("x", Day(1, 1, 2024)));
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         FillFrame(w, QStringLiteral("5"));
         w.acceptButton()->click();
@@ -217,10 +217,10 @@ private slots:
         BuildingData &b = f->state.Building;
         b.Expenses = {Expense("a", Day(1, 1, 2024), 0), Expense("b", Day(1, 1, 2024), 1),
                       Expense("c", Day(2, 1, 2024), 0), Expense("d", Day(3, 1, 2024))};
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         bool centred = false;
-        const auto filters = OnModal<dat08_ExpenseFilters>([&centred](dat08_ExpenseFilters *d) {
+        const auto filters = OnModal<ExpenseFilterDialog>([&centred](ExpenseFilterDialog *d) {
             centred = CentredOnScreen(d);
             d->CheckRefersToAll->click();
             d->flats().box(1)->click();
@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(b.Expenses[0].Description.trimmed() + b.Expenses[1].Description.trimmed(), QStringLiteral("bd"));
         QCOMPARE(w.listed().size(), std::size_t(2)); // the filter was reset
 
-        const auto narrower = OnModal<dat08_ExpenseFilters>([](dat08_ExpenseFilters *d) {
+        const auto narrower = OnModal<ExpenseFilterDialog>([](ExpenseFilterDialog *d) {
             d->types().noneButton()->click();
             d->applyButton()->click();
         });
@@ -257,10 +257,10 @@ private slots:
     void changeDialogWritesBackWhatWasTyped()
     {
         f->state.Building.Expenses = {Expense("a", Day(1, 1, 2024), 0), Expense("b", Day(5, 1, 2024))};
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         bool centred = false;
-        const auto changes = OnModal<dat08_ExpenseChanges>([&centred](dat08_ExpenseChanges *d) {
+        const auto changes = OnModal<ExpenseChangeDialog>([&centred](ExpenseChangeDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Δαπάνη/Χρέωση"));
             centred = CentredOnScreen(d);
             QCOMPARE(d->indexLabel()->text(), QStringLiteral("0"));
@@ -282,11 +282,11 @@ private slots:
     void deletionAskedByTheWindow()
     {
         f->state.Building.Expenses = {Expense("a", Day(1, 1, 2024)), Expense("b", Day(5, 1, 2024))};
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         f->platform.messages.script = {MessageAnswer::No, MessageAnswer::Yes};
         for (int round = 0; round < 2; ++round) {
-            const auto changes = OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) { d->deleteButton()->click(); });
+            const auto changes = OnModal<ExpenseChangeDialog>([](ExpenseChangeDialog *d) { d->deleteButton()->click(); });
             w.openRow(0);
         }
         QCOMPARE(f->platform.messages.shown[0].title, QStringLiteral("Διαγραφή μιας δαπάνης"));
@@ -299,9 +299,9 @@ private slots:
     {
         f->state.Building.Expenses = {Expense("a", Day(1, 1, 2024))};
         const ExpenseRecord before = f->state.Building.Expenses[0];
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
-        const auto changes = OnModal<dat08_ExpenseChanges>([](dat08_ExpenseChanges *d) {
+        const auto changes = OnModal<ExpenseChangeDialog>([](ExpenseChangeDialog *d) {
             TypeIntoBox(d->fields().xAmount, QStringLiteral("99"));
             QTest::keyClick(d, Qt::Key_F1);
             d->cancelButton()->click();
@@ -336,7 +336,7 @@ private slots:
 
     void textsAreCutAndHeldInTheCodePage()
     {
-        dat08_Expenses w(f->context);
+        ExpensesWindow w(f->context);
         ShowActive(&w);
         QLineEdit *reason = w.frameFields().xReason;
         TypeIntoBox(reason, QString(105, QLatin1Char('x')));

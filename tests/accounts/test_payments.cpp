@@ -1,9 +1,9 @@
 #include "accountsfixture.h"
 
-#include "accounts/dat08_expenses.h"
-#include "accounts/dat09_paymentchanges.h"
-#include "accounts/dat09_paymentfilters.h"
-#include "accounts/dat09_payments.h"
+#include "accounts/expenseswindow.h"
+#include "accounts/paymentchangedialog.h"
+#include "accounts/paymentfilterdialog.h"
+#include "accounts/paymentswindow.h"
 #include "accounts/recordchecks.h"
 #include "shell/reportopeners.h"
 #include "testprogram.h"
@@ -76,7 +76,7 @@ private slots:
     {
         f->state.Building.Payments = {Payment(0, Day(1, 1, 2024), 10, 2.5f), Payment(1, Day(1, 1, 2024), 0, 4)};
         f->state.Building.Payments[1].ResidentNote.set(QStringLiteral("Έναντι"));
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         QCOMPARE(w.ownerTotal()->text(), QStringLiteral("10,00"));
         QCOMPARE(w.residentTotal()->text(), QStringLiteral("6,50"));
         QCOMPARE(w.total()->text(), QStringLiteral("16,50"));
@@ -88,7 +88,7 @@ private slots:
 
     void enterInAnAmountAddsAndNegativesBecomeZero()
     {
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         ShowActive(&w);
         PaymentFields &p = w.frameFields();
         p.xFlat->setCurrentIndex(2);
@@ -127,7 +127,7 @@ private slots:
         BuildingData &b = f->state.Building;
         for (int i = 0; i < 30; ++i)
             b.Payments.push_back(Payment(i % 3, Day(1, 1, 2024) + i % 7, 1));
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         QVERIFY(w.rowButtonAt(0)->isVisible() || !w.isVisible());
         QVERIFY(!w.rowButtonAt(0)->isEnabled());
         QCOMPARE(w.rowButtonAt(0)->text(), QStringLiteral("Απόδειξη"));
@@ -151,7 +151,7 @@ private slots:
             b.Payments.push_back(Payment(i % 3, Day(1, 1, 2024) + i, 1));
         int opened = -1;
         ProgramReportOpeners().paymentReceipt = [&opened](AppContext &, QWidget *, int index) { opened = index; };
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         ShowActive(&w);
         const int rows = w.visibleRows();
         const auto focused = [] { return QApplication::focusWidget(); };
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(focused(), w.cell(rows - 2, 0));
 
         double shownDate = 0;
-        const auto changes = OnModal<dat09_PaymentChanges>([&](dat09_PaymentChanges *d) {
+        const auto changes = OnModal<PaymentChangeDialog>([&](PaymentChangeDialog *d) {
             shownDate = d->editCopy().Date;
             d->reject();
         });
@@ -202,8 +202,8 @@ private slots:
         expense.Date = Day(1, 1, 2024);
         expense.Amount = 1;
         b.Expenses.assign(std::size_t(MaxListCount), expense);
-        const dat08_Expenses expenses(f->context);
-        const dat09_Payments payments(f->context);
+        const ExpensesWindow expenses(f->context);
+        const PaymentsWindow payments(f->context);
         for (const RecordListWindow *w : {static_cast<const RecordListWindow *>(&expenses),
                                            static_cast<const RecordListWindow *>(&payments)}) {
             const QLabel *number = w->cell(0, 0);
@@ -224,14 +224,14 @@ private slots:
         BuildingData &b = f->state.Building;
         for (int i = 0; i < 20; ++i)
             b.Payments.push_back(Payment(0, Day(1, 1, 2024) + i, 1));
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         ShowActive(&w);
         const int rows = w.visibleRows();
         QVERIFY(w.scrollBar()->isVisible());
         QCOMPARE(w.scrollBar()->maximum(), 20 - rows);
         w.scrollBar()->setValue(20 - rows);
         f->platform.messages.script = {MessageAnswer::Yes};
-        const auto changes = OnModal<dat09_PaymentChanges>([](dat09_PaymentChanges *d) {
+        const auto changes = OnModal<PaymentChangeDialog>([](PaymentChangeDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Πληρωμή"));
             d->deleteButton()->click();
         });
@@ -244,10 +244,10 @@ private slots:
     void changeDialogRefusesBothZero()
     {
         f->state.Building.Payments = {Payment(0, Day(1, 1, 2024), 5)};
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         ShowActive(&w);
         bool centred = false;
-        const auto changes = OnModal<dat09_PaymentChanges>([this, &centred](dat09_PaymentChanges *d) {
+        const auto changes = OnModal<PaymentChangeDialog>([this, &centred](PaymentChangeDialog *d) {
             centred = CentredOnScreen(d);
             TypeIntoBox(d->fields().xOwnerAmount, QStringLiteral("0"));
             d->okButton()->click();
@@ -266,10 +266,10 @@ private slots:
     {
         BuildingData &b = f->state.Building;
         b.Payments = {Payment(0, Day(1, 1, 2024), 1), Payment(20, Day(2, 1, 2024), 1)};
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         ShowActive(&w);
         bool centred = false;
-        const auto filters = OnModal<dat09_PaymentFilters>([this, &centred](dat09_PaymentFilters *d) {
+        const auto filters = OnModal<PaymentFilterDialog>([this, &centred](PaymentFilterDialog *d) {
             centred = CentredOnScreen(d);
             QVERIFY(d->flats().scrollBar()->isVisible());
             QCOMPARE(d->flats().scrollBar()->maximum(), 15);
@@ -289,7 +289,7 @@ private slots:
         QCOMPARE(f->platform.help.topics, QList<int>{5305});
         QVERIFY(f->platform.help.closeAllCount > 0);
 
-        const auto again = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+        const auto again = OnModal<PaymentFilterDialog>([](PaymentFilterDialog *d) {
             d->flats().noneButton()->click();
             QCOMPARE(d->flats().box(0)->isChecked(), false);
             TypeIntoBox(d->fromBox(), QStringLiteral("no date"));
@@ -306,11 +306,11 @@ private slots:
 
     void newFlatsAndPersonsShowChecked()
     {
-        dat09_Payments w(f->context);
+        PaymentsWindow w(f->context);
         f->state.PaymentFilter.Flats.assign(25, false);
         f->state.Building.Flats.push_back(MakeFlat(QStringLiteral("Νέο")));
         f->state.Building.Persons.push_back(MakePerson(QStringLiteral("Νέος")));
-        const auto filters = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *d) {
+        const auto filters = OnModal<PaymentFilterDialog>([](PaymentFilterDialog *d) {
             d->flats().scrollBar()->setValue(d->flats().scrollBar()->maximum());
             QCOMPARE(d->flats().box(9)->text(), QStringLiteral("Νέο"));
             QVERIFY(d->flats().box(9)->isChecked());

@@ -1,6 +1,6 @@
 #include "accountsfixture.h"
 
-#include "accounts/dat07_percentages.h"
+#include "accounts/permillewindow.h"
 #include "accounts/sharecolumnrules.h"
 #include "testprogram.h"
 
@@ -19,7 +19,7 @@ namespace test_percentages {
 
 namespace {
 
-using W = dat07_Percentages;
+using W = PerMilleWindow;
 
 ShareColumn Column(std::vector<float> perMille, double end = NotSetDate)
 {
@@ -62,12 +62,12 @@ private slots:
         QVERIFY(w.button(0, 0)->isHidden()); // fill: category 0 only
         QCOMPARE(w.totalLabel(0)->text(), QStringLiteral("1000,00"));
         QCOMPARE(w.flatLabel(0)->text(), QStringLiteral(" Δ1   , Όροφος 0"));
-        w.SubtractCom_Click(0);
+        w.removeColumn(0);
         QCOMPARE(f->platform.messages.shown.last().text,
                  QStringLiteral("Δεν μπορείτε να διαγράψετε τη μοναδική στήλη χιλιοστών που υπάρχει"));
         w.endDateBox(0)->setText(QStringLiteral("31/12/2023"));
         w.commentBox(0)->setText(QStringLiteral("παλιά"));
-        w.addCOM_Click(0);
+        w.addColumnCopy(0);
         QCOMPARE(w.slotCount(), 2);
         QCOMPARE(columns.size(), std::size_t(2));
         QCOMPARE(w.endDateBox(1)->text(), QString());
@@ -149,7 +149,7 @@ private slots:
     {
         AddFlatsAndPersons(f->state, 7);
         W w(f->context, 0);
-        w.fillCOM_Click(0);
+        w.fillEqualShares(0);
         const ShareColumn &column = f->state.Building.ShareColumns[0][0];
         for (int r = 0; r < 7; ++r) {
             QCOMPARE(w.box(W::PerMille, 0, r)->text(), QStringLiteral("142,86"));
@@ -166,8 +166,8 @@ private slots:
         columns[0].PerMille = {400, 600};
         W w(f->context, 1);
         ShowActive(&w);
-        w.addCOM_Click(0);
-        w.addCOM_Click(1);
+        w.addColumnCopy(0);
+        w.addColumnCopy(1);
         QCOMPARE(columns.size(), std::size_t(3));
         QVERIFY(w.horizontalBar()->isVisible());
         QCOMPARE(w.horizontalBar()->maximum(), 1);
@@ -280,11 +280,11 @@ private slots:
         QMdiSubWindow *frame = area.addSubWindow(w);
         area.show();
         const int margins = frame->width() - w->width();
-        w->addCOM_Click(0);
+        w->addColumnCopy(0);
         QCOMPARE(w->slotCount(), 2);
         QCOMPARE(frame->width(), w->width() + margins);
         f->platform.messages.script = {MessageAnswer::Yes};
-        w->SubtractCom_Click(1);
+        w->removeColumn(1);
         QCOMPARE(w->slotCount(), 1);
         QCOMPARE(frame->width(), w->width() + margins);
     }
@@ -296,7 +296,7 @@ private slots:
         f->state.Building.Flats.clear();
         for (auto &columns : f->state.Building.ShareColumns)
             columns.clear();
-        w.show_data();
+        w.showData();
         QCOMPARE(w.visibleRows(), 0);
         QVERIFY(w.canClose());
         QVERIFY(f->platform.messages.shown.isEmpty());

@@ -1,10 +1,10 @@
 #include "accountsfixture.h"
 
-#include "accounts/dat07_percentages.h"
-#include "accounts/dat08_expensechanges.h"
-#include "accounts/dat08_expensefilters.h"
-#include "accounts/dat08_expenses.h"
-#include "accounts/dat09_payments.h"
+#include "accounts/expensechangedialog.h"
+#include "accounts/expensefilterdialog.h"
+#include "accounts/expenseswindow.h"
+#include "accounts/paymentswindow.h"
+#include "accounts/permillewindow.h"
 #include "examplebuilding.h"
 #include "testprogram.h"
 
@@ -50,9 +50,9 @@ private slots:
         for (int c = 0; c < CategoryCount; ++c)
             if (f_.state.Building.ShareColumnCount(c) > f_.state.Building.ShareColumnCount(category))
                 category = c;
-        dat07_Percentages w(f_.context, category);
+        PerMilleWindow w(f_.context, category);
         while (f_.state.Building.ShareColumnCount(category) < 3)
-            w.addCOM_Click(0);
+            w.addColumnCopy(0);
         save(&w, QStringLiteral("percentages"));
     }
 
@@ -61,22 +61,22 @@ private slots:
         BuildingData &b = f_.state.Building;
         for (int i = 0; i < b.ExpenseCount(); i += 3)
             b.Expenses[std::size_t(i)].NotPaidYet = True16;
-        dat08_Expenses w(f_.context);
-        const auto filters = OnModal<dat08_ExpenseFilters>([this](dat08_ExpenseFilters *d) {
+        ExpensesWindow w(f_.context);
+        const auto filters = OnModal<ExpenseFilterDialog>([this](ExpenseFilterDialog *d) {
             d->types().box(0)->click();
             save(d, QStringLiteral("expensefilters"));
             d->applyButton()->click();
         });
         w.setFilters();
         save(&w, QStringLiteral("expenses"));
-        auto *dialog = new dat08_ExpenseChanges(f_.state, f_.platform.platform(), w.listed().front(), &w);
+        auto *dialog = new ExpenseChangeDialog(f_.state, f_.platform.platform(), w.listed().front(), &w);
         save(dialog, QStringLiteral("expensechanges"));
         delete dialog;
     }
 
     void payments()
     {
-        dat09_Payments w(f_.context);
+        PaymentsWindow w(f_.context);
         w.scrollBar()->setValue(std::min(5, w.scrollBar()->maximum()));
         save(&w, QStringLiteral("payments"));
     }

@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "shell/datawindow.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 
 #include <QObject>
 #include <QSize>
@@ -37,7 +37,7 @@ protected:
     QTemporaryDir dir_;
     TestPlatform doubles_;
     AppState state_;
-    std::unique_ptr<MainFrm> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 } // namespace kelvarino

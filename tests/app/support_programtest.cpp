@@ -13,9 +13,9 @@ void ProgramTest::startProgram(QSize size)
 {
     QVERIFY(dir_.isValid());
     state_.ProgramFolder = FolderWithSeparator(dir_.path());
-    window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
+    window_ = std::make_unique<MainWindow>(state_, doubles_.platform());
     BindProgramWindows(*window_);
-    window_->MDIForm_Load();
+    window_->finishStartUp();
     if (size.isValid())
         window_->resize(size);
     QApplication::setActiveWindow(window_.get());

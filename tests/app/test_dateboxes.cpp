@@ -1,15 +1,15 @@
 #include "registerfixture.h"
 
-#include "accounts/dat07_percentages.h"
-#include "accounts/dat08_expensechanges.h"
-#include "accounts/dat08_expensefilters.h"
-#include "accounts/dat08_expenses.h"
-#include "accounts/dat09_paymentchanges.h"
-#include "accounts/dat09_paymentfilters.h"
-#include "accounts/dat09_payments.h"
-#include "issues/dat10_issuedforms.h"
-#include "issues/dat10_issuedformschanges.h"
-#include "occupancy/dat04_administrators.h"
+#include "accounts/expensechangedialog.h"
+#include "accounts/expensefilterdialog.h"
+#include "accounts/expenseswindow.h"
+#include "accounts/paymentchangedialog.h"
+#include "accounts/paymentfilterdialog.h"
+#include "accounts/paymentswindow.h"
+#include "accounts/permillewindow.h"
+#include "issues/issuechangedialog.h"
+#include "issues/issueswindow.h"
+#include "occupancy/administratorswindow.h"
 #include "occupancy/occupancywindow.h"
 #include "platform/localeservice.h"
 #include "testprogram.h"
@@ -145,45 +145,45 @@ private slots:
 
     void filters()
     {
-        dat08_ExpenseFilters expenses(f_.state, f_.platform.platform());
+        ExpenseFilterDialog expenses(f_.state, f_.platform.platform());
         checkBoxes(&expenses, "expensefilters", 2);
-        dat09_PaymentFilters payments(f_.state, f_.platform.platform());
+        PaymentFilterDialog payments(f_.state, f_.platform.platform());
         checkBoxes(&payments, "paymentfilters", 2);
     }
 
     void entryFramesAndChangeDialogs()
     {
-        dat08_Expenses expenses(f_.context);
+        ExpensesWindow expenses(f_.context);
         checkBoxes(&expenses, "expenses", 1);
-        dat08_ExpenseChanges expense(f_.state, f_.platform.platform(), 0);
+        ExpenseChangeDialog expense(f_.state, f_.platform.platform(), 0);
         checkBoxes(&expense, "expense", 1);
-        dat09_Payments payments(f_.context);
+        PaymentsWindow payments(f_.context);
         checkBoxes(&payments, "payments", 1);
-        dat09_PaymentChanges payment(f_.state, f_.platform.platform(), 0);
+        PaymentChangeDialog payment(f_.state, f_.platform.platform(), 0);
         checkBoxes(&payment, "payment", 1);
     }
 
     void periodEditors()
     {
-        dat04_Administrators administrators(f_.context);
+        AdministratorsWindow administrators(f_.context);
         checkBoxes(&administrators, "administrators", 2);
-        dat05_Owners owners(f_.context);
+        OwnersWindow owners(f_.context);
         checkBoxes(&owners, "owners", 2);
-        dat06_Residents residents(f_.context);
+        ResidentsWindow residents(f_.context);
         checkBoxes(&residents, "residents", 2);
     }
 
     void issues()
     {
-        dat10_IssuedForms issues(f_.context);
+        IssuesWindow issues(f_.context);
         checkBoxes(&issues, "issues", 1);
-        dat10_IssuedFormsChanges issue(f_.context, 0);
+        IssueChangeDialog issue(f_.context, 0);
         checkBoxes(&issue, "issue", 3);
     }
 
     void perMille()
     {
-        dat07_Percentages perMille(f_.context, 0);
+        PerMilleWindow perMille(f_.context, 0);
         checkBoxes(&perMille, "permille", 2);
     }
 };

@@ -4,15 +4,15 @@
 // windows in one link, and F1 opens each window's topic at the window's own
 // section.
 
-#include "accounts/dat08_expensechanges.h"
-#include "accounts/dat08_expensefilters.h"
-#include "accounts/dat08_expenses.h"
-#include "accounts/dat09_paymentchanges.h"
-#include "accounts/dat09_payments.h"
-#include "issues/dat10_issuedforms.h"
-#include "issues/dat10_issuedformschanges.h"
+#include "accounts/expensechangedialog.h"
+#include "accounts/expensefilterdialog.h"
+#include "accounts/expenseswindow.h"
+#include "accounts/paymentchangedialog.h"
+#include "accounts/paymentswindow.h"
+#include "issues/issuechangedialog.h"
+#include "issues/issueswindow.h"
 #include "platform/qthelpservice.h"
-#include "printing/prnpagesetup.h"
+#include "printing/pagesetupdialog.h"
 #include "printing/reportpreview.h"
 #include "register/windowopener.h"
 #include "shell/reportopeners.h"
@@ -220,8 +220,8 @@ class TestHelpPages : public ProgramTest
     std::function<void()> inReport(const char *button, std::function<void(ReportPreview *)> act)
     {
         return [this, button, act] {
-            window_->runCommand(QStringLiteral("mnuIssueForms"));
-            auto *issues = openWindow<dat10_IssuedForms>();
+            window_->runCommand(QStringLiteral("issues"));
+            auto *issues = openWindow<IssuesWindow>();
             QVERIFY(issues);
             QPushButton *first = FirstButton(issues, QString::fromUtf8(button));
             QVERIFY2(first, button);
@@ -348,25 +348,25 @@ private slots:
         const auto preview = [](ReportPreview *) {};
         const Case cases[] = {
             {"main window", [this] { QTest::keyClick(window_.get(), Qt::Key_F1); }, "15"},
-            {"flats", inDataWindow("mnuFlats"), ""},
-            {"owners", inDataWindow("mnuOwners"), "300#owners"},
+            {"flats", inDataWindow("flats"), ""},
+            {"owners", inDataWindow("owners"), "300#owners"},
             // (a category whose per-mille values let the window close without a question)
-            {"per-mille", inDataWindow("mnuPercentagesOfTypeOfExpense(1)"), "12015#permille"},
-            {"expenses", inDataWindow("mnuExpenses"), "12015#expenses"},
-            {"payments", inDataWindow("mnuPayments"), "12015#payments"},
-            {"issues", inDataWindow("mnuIssueForms"), "12015#issues"},
-            {"expense change", inModalOf<dat08_Expenses, dat08_ExpenseChanges>("mnuExpenses", change), "300#change"},
-            {"payment change", inModalOf<dat09_Payments, dat09_PaymentChanges>("mnuPayments", change), "300#change"},
-            {"issue change", inModalOf<dat10_IssuedForms, dat10_IssuedFormsChanges>("mnuIssueForms", change),
+            {"per-mille", inDataWindow("categoryPerMille(1)"), "12015#permille"},
+            {"expenses", inDataWindow("expenses"), "12015#expenses"},
+            {"payments", inDataWindow("payments"), "12015#payments"},
+            {"issues", inDataWindow("issues"), "12015#issues"},
+            {"expense change", inModalOf<ExpensesWindow, ExpenseChangeDialog>("expenses", change), "300#change"},
+            {"payment change", inModalOf<PaymentsWindow, PaymentChangeDialog>("payments", change), "300#change"},
+            {"issue change", inModalOf<IssuesWindow, IssueChangeDialog>("issues", change),
              "300#change"},
             {"expense filters",
-             inModalOf<dat08_Expenses, dat08_ExpenseFilters>("mnuExpenses", [](dat08_Expenses *l) { l->setFilters(); }),
+             inModalOf<ExpensesWindow, ExpenseFilterDialog>("expenses", [](ExpensesWindow *l) { l->setFilters(); }),
              "5305#filters"},
             {"collective statement", inReport("Συγκεντρωτική", preview), "5020#statement"},
             {"notifications", inReport("Ειδοποιητήρια", preview), "5020#notifications"},
             {"page setup over the notifications", inReport("Ειδοποιητήρια", [](ReportPreview *p) {
-                 const auto setup = OnModal<prnPageSetup>([](prnPageSetup *d) { QTest::keyClick(d, Qt::Key_F1); });
-                 p->action(QStringLiteral("mnuPageSetup"))->trigger();
+                 const auto setup = OnModal<PageSetupDialog>([](PageSetupDialog *d) { QTest::keyClick(d, Qt::Key_F1); });
+                 p->action(QStringLiteral("pageSetup"))->trigger();
              }), "5020#notifications 5305#pagesetup"},
         };
         for (const Case &c : cases) {

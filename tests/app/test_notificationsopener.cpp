@@ -4,7 +4,7 @@
 #include "core/workstate.h"
 #include "printing/reportpreview.h"
 #include "shell/appcontext.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 #include "shell/reportopeners.h"
 
 #include "modalwindow.h"
@@ -43,7 +43,7 @@ private slots:
 
     void opensTheWindowModally()
     {
-        MainFrm main(state, doubles.platform());
+        MainWindow main(state, doubles.platform());
         QVERIFY(!ProgramReportOpeners().notifications);
         BindProgramWindows(main);
         QVERIFY(ProgramReportOpeners().notifications);

@@ -1,11 +1,11 @@
-#include "occupancy/dat04_administrators.h"
-#include "occupancy/dat11_contactprofessionals.h"
-#include "occupancy/dat11_orderprofessionals.h"
-#include "occupancy/dat11_professionals.h"
+#include "occupancy/administratorswindow.h"
 #include "occupancy/occupancywindow.h"
+#include "occupancy/professionalcontactwindow.h"
+#include "occupancy/professionalorderwindow.h"
+#include "occupancy/professionalswindow.h"
 #include "platform/localeservice.h"
 #include "programtest.h"
-#include "register/dat02_persons.h"
+#include "register/personswindow.h"
 #include "register/windowopener.h"
 #include "registerfixture.h"
 #include "testprogram.h"
@@ -79,15 +79,15 @@ private slots:
 
     void theCommandsNeedFlatsAndPersons()
     {
-        for (const char *command : {"mnuAdministrators", "mnuOwners", "mnuResidents", "mnuProfessionals",
-                                    "mnuOrderProfessionals"})
+        for (const char *command : {"administrators", "owners", "residents", "professionals",
+                                    "professionalOrder"})
             QVERIFY2(window_->menuAction(QString::fromLatin1(command))->isEnabled(), command);
-        window_->runCommand(QStringLiteral("mnuOwners"));
+        window_->runCommand(QStringLiteral("owners"));
         QVERIFY(window_->childWindows().isEmpty());
         QCOMPARE(doubles_.messages.shown.last().text,
                  QStringLiteral("Για να ορίσετε ιδιοκτήτες θα πρέπει πρώτα να έχετε ορίσει διαμερίσματα και πρόσωπα"));
-        window_->runCommand(QStringLiteral("mnuAdministrators"));
-        QVERIFY(openWindow<dat04_Administrators>());
+        window_->runCommand(QStringLiteral("administrators"));
+        QVERIFY(openWindow<AdministratorsWindow>());
         closeAll();
     }
 
@@ -106,8 +106,8 @@ private slots:
             p.Name.set(QString::fromUtf8(name));
             b.Persons.push_back(p);
         }
-        window_->runCommand(QStringLiteral("mnuOwners"));
-        auto *owners = openWindow<dat05_Owners>();
+        window_->runCommand(QStringLiteral("owners"));
+        auto *owners = openWindow<OwnersWindow>();
         QVERIFY(owners);
         QCOMPARE(owners->helpTopic(), 300);
         // Flat Α1: two owners one after the other.
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(CloseDataWindow(owners));
         QCOMPARE(doubles_.choices.asked.last().items, QStringList{QStringLiteral("Γ3   ")});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuOwners"))->text(), QStringLiteral("6. Ιδιοκτήτες (3)"));
+        QCOMPARE(window_->menuAction(QStringLiteral("owners"))->text(), QStringLiteral("6. Ιδιοκτήτες (3)"));
         QCOMPARE(b.Owners[1].FromDate, day(2020, 1, 1));
     }
 
@@ -149,16 +149,16 @@ private slots:
         b.Professionals[0].Mobile.set(QStringLiteral("6971234567"));
         b.Professionals[0].Email.set(QStringLiteral("info@ydraulikos.gr"));
         b.Professionals[0].Notes.set(QStringLiteral("Έρχεται μόνο πρωί.\r\nΚλειδιά στον ένοικο του Α1."));
-        window_->runCommand(QStringLiteral("mnuProfessionals"));
-        auto *grid = openWindow<dat11_Professionals>();
+        window_->runCommand(QStringLiteral("professionals"));
+        auto *grid = openWindow<ProfessionalsWindow>();
         QVERIFY(grid);
         {
-            dat11_ContactProfessionals contact(window_->context(), 0, grid);
+            ProfessionalContactWindow contact(window_->context(), 0, grid);
             contact.show();
             picture(QStringLiteral("professionals_contact"), &contact);
         }
-        window_->runCommand(QStringLiteral("mnuOrderProfessionals"));
-        auto *order = openWindow<dat11_OrderProfessionals>();
+        window_->runCommand(QStringLiteral("professionalOrder"));
+        auto *order = openWindow<ProfessionalOrderWindow>();
         QVERIFY(order);
         QCOMPARE(window_->childWindows().size(), 2);
         QTest::mouseClick(order->nameCell(2), Qt::LeftButton);
@@ -166,9 +166,9 @@ private slots:
         picture(QStringLiteral("order_professionals"));
         QTest::mouseClick(order->nameCell(0), Qt::LeftButton);
         QCOMPARE(b.Professionals[0].Activity.trimmed(), QStringLiteral("Ανελκυστήρας"));
-        QCOMPARE(grid->textCell(0, dat11_Professionals::NameColumn)->text(), QStringLiteral("Κανελλόπουλος Ανδρέας"));
+        QCOMPARE(grid->textCell(0, ProfessionalsWindow::NameColumn)->text(), QStringLiteral("Κανελλόπουλος Ανδρέας"));
         closeAll();
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuProfessionals"))->text(), QStringLiteral("Επαγγελματίες (4)"));
+        QCOMPARE(window_->menuAction(QStringLiteral("professionals"))->text(), QStringLiteral("Επαγγελματίες (4)"));
     }
 };
 

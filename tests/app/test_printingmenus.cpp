@@ -3,9 +3,9 @@
 // overview.
 
 #include "app/programwindows.h"
-#include "printing/fontsfrm.h"
+#include "printing/fontoverviewwindow.h"
 #include "printing/selectprinter.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 #include "shell/pathparts.h"
 
 #include "modalwindow.h"
@@ -30,7 +30,7 @@ private:
     QTemporaryDir dir_;
     AppState state_;
     TestPlatform doubles_;
-    std::unique_ptr<MainFrm> window_;
+    std::unique_ptr<MainWindow> window_;
 
     // Runs a menu command whose modal window is expected, and closes it once
     // its comparison is done.
@@ -47,27 +47,27 @@ private slots:
     {
         QVERIFY(dir_.isValid());
         state_.ProgramFolder = FolderWithSeparator(dir_.path());
-        window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
+        window_ = std::make_unique<MainWindow>(state_, doubles_.platform());
         BindProgramWindows(*window_);
-        window_->MDIForm_Load();
+        window_->finishStartUp();
     }
 
     void startupSetsThePrinterCaptions()
     {
         QVERIFY(state_.PrintingPossible);
         QCOMPARE(state_.ProgramPrinter, BuiltInPdfPrinterName());
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+        QCOMPARE(window_->menuAction(QStringLiteral("selectPrinter"))->text(),
                  QStringLiteral("Επιλογή εκτυπωτή (PDF)"));
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuFonts"))->text(),
+        QCOMPARE(window_->menuAction(QStringLiteral("fonts"))->text(),
                  QStringLiteral("Επισκόπιση γραμματοσειρών (Arial Greek)"));
     }
 
     void theCommandsOpenTheirWindows()
     {
-        QVERIFY(window_->menuAction(QStringLiteral("mnuSelectPrinter"))->isEnabled());
-        QVERIFY(window_->menuAction(QStringLiteral("mnuFonts"))->isEnabled());
-        QVERIFY(opensModal<SelectPrinter>(QStringLiteral("mnuSelectPrinter")));
-        QVERIFY(opensModal<fontsfrm>(QStringLiteral("mnuFonts")));
+        QVERIFY(window_->menuAction(QStringLiteral("selectPrinter"))->isEnabled());
+        QVERIFY(window_->menuAction(QStringLiteral("fonts"))->isEnabled());
+        QVERIFY(opensModal<SelectPrinter>(QStringLiteral("selectPrinter")));
+        QVERIFY(opensModal<FontOverviewWindow>(QStringLiteral("fonts")));
     }
 };
 

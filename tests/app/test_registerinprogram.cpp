@@ -1,9 +1,9 @@
 #include "programtest.h"
-#include "register/dat01_flats.h"
-#include "register/dat01_orderflats.h"
-#include "register/dat02_contactpersons.h"
-#include "register/dat02_orderpersons.h"
-#include "register/dat02_persons.h"
+#include "register/flatorderwindow.h"
+#include "register/flatswindow.h"
+#include "register/personcontactwindow.h"
+#include "register/personorderwindow.h"
+#include "register/personswindow.h"
 #include "register/windowopener.h"
 #include "registerfixture.h"
 
@@ -104,7 +104,7 @@ private:
             QCOMPARE(bar[i]->text(), window->menus()[i]->title());
             QCOMPARE(bar[i]->isEnabled(), window->menus()[i]->menuAction()->isEnabled());
         }
-        QVERIFY(!bar.contains(window_->mainMenu(QStringLiteral("mnuFiles"))->menuAction()));
+        QVERIFY(!bar.contains(window_->mainMenu(QStringLiteral("files"))->menuAction()));
     }
 
     void closeChild(DataWindow *window)
@@ -112,14 +112,14 @@ private:
         QVERIFY(CloseDataWindow(window));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window_->childWindows().isEmpty());
-        QVERIFY(window_->menuBar()->actions().contains(window_->mainMenu(QStringLiteral("mnuFiles"))->menuAction()));
+        QVERIFY(window_->menuBar()->actions().contains(window_->mainMenu(QStringLiteral("files"))->menuAction()));
     }
 
     void verifyCounts(int flats, int persons) const
     {
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuFlats"))->text(),
+        QCOMPARE(window_->menuAction(QStringLiteral("flats"))->text(),
                  QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία (%1)").arg(flats));
-        QCOMPARE(window_->menuAction(QStringLiteral("mnuPersons"))->text(),
+        QCOMPARE(window_->menuAction(QStringLiteral("persons"))->text(),
                  QStringLiteral("3. Εμπλεκόμενα πρόσωπα (%1)").arg(persons));
     }
 
@@ -164,8 +164,8 @@ private slots:
 
     void threeFlatsAreTypedInTheFlatsWindow()
     {
-        window_->runCommand(QStringLiteral("mnuFlats"));
-        auto *flats = activeWindow<dat01_Flats>();
+        window_->runCommand(QStringLiteral("flats"));
+        auto *flats = activeWindow<FlatsWindow>();
         QVERIFY(flats);
         verifyMenusOf(flats);
         // A window of fixed size is not offered a maximized frame.
@@ -194,8 +194,8 @@ private slots:
 
     void fourPersonsAreTypedWithAContactWindow()
     {
-        window_->runCommand(QStringLiteral("mnuPersons"));
-        auto *persons = activeWindow<dat02_Persons>();
+        window_->runCommand(QStringLiteral("persons"));
+        auto *persons = activeWindow<PersonsWindow>();
         QVERIFY(persons);
         verifyMenusOf(persons);
         // The print command opens the contact list: enabled on the bar too.
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(!persons->textCell(0, 0)->hasSelectedText());
 
         // The contact data of the second person, typed in its modal window.
-        const auto modal = OnModal<dat02_ContactPersons>([](dat02_ContactPersons *contact) {
+        const auto modal = OnModal<PersonContactWindow>([](PersonContactWindow *contact) {
             retype(contact->box(1), QStringLiteral("Πατησίων 112"));
             retype(contact->box(5), QStringLiteral("maria@example.gr"));
         });
@@ -234,8 +234,8 @@ private slots:
     void theOrderWindowsReorderInsideTheMainWindow()
     {
         // The flats' order from the main menu: the first flat goes third.
-        window_->runCommand(QStringLiteral("mnuOrderFlats"));
-        auto *flatOrder = activeWindow<dat01_OrderFlats>();
+        window_->runCommand(QStringLiteral("flatOrder"));
+        auto *flatOrder = activeWindow<FlatOrderWindow>();
         QVERIFY(flatOrder);
         verifyMenusOf(flatOrder);
         moveInOrderWindow(flatOrder, 0, 2);
@@ -245,12 +245,12 @@ private slots:
 
         // The persons' order from the persons window's menu: it closes and
         // the order window opens in its place inside the main window.
-        window_->runCommand(QStringLiteral("mnuPersons"));
-        auto *persons = activeWindow<dat02_Persons>();
+        window_->runCommand(QStringLiteral("persons"));
+        auto *persons = activeWindow<PersonsWindow>();
         QVERIFY(persons);
         persons->orderAction()->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        auto *personOrder = activeWindow<dat02_OrderPersons>();
+        auto *personOrder = activeWindow<PersonOrderWindow>();
         QVERIFY(personOrder);
         QVERIFY(personOrder->parentWidget() && personOrder->window() == window_.get());
         verifyMenusOf(personOrder);
@@ -274,12 +274,12 @@ private slots:
     void theSavedWorkComesBackFromItsFile()
     {
         QVERIFY(!savedPath_.isEmpty());
-        window_->runCommand(QStringLiteral("mnuNew"));
+        window_->runCommand(QStringLiteral("newWork"));
         verifyWork({}, {});
         verifyCounts(0, 0);
 
         doubles_.fileDialogs.openAnswers = {savedPath_};
-        window_->runCommand(QStringLiteral("mnuOpen"));
+        window_->runCommand(QStringLiteral("open"));
         QCOMPARE(doubles_.fileDialogs.openAnswers.size(), 0);
         verifyWork({1, 2, 0}, {3, 0, 1, 2});
         const PersonRecord &maria = state_.Building.Persons[2];
@@ -289,8 +289,8 @@ private slots:
         QVERIFY(!state_.DataChanged);
 
         // The flats window shows the file's flats in their new order.
-        window_->runCommand(QStringLiteral("mnuFlats"));
-        auto *flats = activeWindow<dat01_Flats>();
+        window_->runCommand(QStringLiteral("flats"));
+        auto *flats = activeWindow<FlatsWindow>();
         QVERIFY(flats);
         QCOMPARE(flats->textCell(0, 0)->text(), QStringLiteral("Β2"));
         QCOMPARE(flats->textCell(0, 3)->text(), QStringLiteral("1234,56"));

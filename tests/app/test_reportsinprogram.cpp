@@ -1,18 +1,18 @@
-#include "accounts/dat09_paymentfilters.h"
-#include "accounts/dat09_payments.h"
+#include "accounts/paymentfilterdialog.h"
+#include "accounts/paymentswindow.h"
 #include "app/programwindows.h"
 #include "core/formatting.h"
 #include "core/permillemessages.h"
-#include "issues/dat10_issuedforms.h"
-#include "occupancy/dat11_professionals.h"
+#include "issues/issueswindow.h"
+#include "occupancy/professionalswindow.h"
 #include "platform/localeservice.h"
 #include "printing/pagesurface.h"
-#include "printing/prninterface.h"
+#include "printing/printparametersdialog.h"
 #include "printing/reportpreview.h"
 #include "printouts/contactlistpage.h"
-#include "register/dat02_persons.h"
+#include "register/personswindow.h"
 #include "register/windowopener.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 #include "shell/pathparts.h"
 #include "shell/reportopeners.h"
 
@@ -86,7 +86,7 @@ private:
     QTemporaryDir dir_;
     TestPlatform doubles_;
     AppState state_;
-    std::unique_ptr<MainFrm> window_;
+    std::unique_ptr<MainWindow> window_;
 
     template <class W>
     W *open(const char *command)
@@ -116,9 +116,9 @@ private slots:
         QVERIFY(QFile::copy(QString::fromUtf8(KV_SOURCE_DIR "/examples/") + ExampleName, path));
         state_.ProgramFolder = FolderWithSeparator(dir_.path());
         state_.CommandLinePath = path;
-        window_ = std::make_unique<MainFrm>(state_, doubles_.platform());
+        window_ = std::make_unique<MainWindow>(state_, doubles_.platform());
         BindProgramWindows(*window_);
-        window_->MDIForm_Load();
+        window_->finishStartUp();
         window_->resize(1280, 800);
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -138,7 +138,7 @@ private slots:
     // issue; closing it leaves the issues window as it was.
     void issueRowButtonsOpenTheirReports()
     {
-        auto *issues = open<dat10_IssuedForms>("mnuIssueForms");
+        auto *issues = open<IssuesWindow>("issues");
         QVERIFY(issues);
         struct Case
         {
@@ -184,7 +184,7 @@ private slots:
             later.IssueDate = later.PeriodTo + 5;
             list.insert(list.begin(), later);
         }
-        auto *issues = open<dat10_IssuedForms>("mnuIssueForms");
+        auto *issues = open<IssuesWindow>("issues");
         QVERIFY(issues);
         QScrollBar *bar = issues->scrollBar();
         QVERIFY(bar->isVisible());
@@ -219,7 +219,7 @@ private slots:
         empty.PeriodTo = empty.PeriodFrom + 89;
         empty.IssueDate = empty.PeriodTo + 5;
         state_.Building.Issues.insert(state_.Building.Issues.begin(), empty);
-        auto *issues = open<dat10_IssuedForms>("mnuIssueForms");
+        auto *issues = open<IssuesWindow>("issues");
         QVERIFY(issues);
         for (const char *button : {"Συγκεντρωτική", "Ειδοποιητήρια"}) {
             doubles_.messages.shown.clear();
@@ -241,10 +241,10 @@ private slots:
     // "Απόδειξη" shows the receipt of exactly that row's payment.
     void receiptOfAFilteredScrolledRow()
     {
-        auto *payments = open<dat09_Payments>("mnuPayments");
+        auto *payments = open<PaymentsWindow>("payments");
         QVERIFY(payments);
         {
-            const auto modal = OnModal<dat09_PaymentFilters>([](dat09_PaymentFilters *filter) {
+            const auto modal = OnModal<PaymentFilterDialog>([](PaymentFilterDialog *filter) {
                 QTest::mouseClick(filter->fromBox(), Qt::LeftButton);
                 QTest::keyClicks(filter->fromBox(), QStringLiteral("1/4/2025"));
                 QTest::mouseClick(filter->applyButton(), Qt::LeftButton);
@@ -291,7 +291,7 @@ private slots:
         for (auto &columns : state_.Building.ShareColumns)
             for (ShareColumn &column : columns)
                 std::fill(column.PerMille.begin(), column.PerMille.end(), 0.0f);
-        for (const auto &[command, button] : {std::pair{"mnuIssueForms", "Ταμείο"}, {"mnuPayments", "Απόδειξη"}}) {
+        for (const auto &[command, button] : {std::pair{"issues", "Ταμείο"}, {"payments", "Απόδειξη"}}) {
             doubles_.messages.shown.clear();
             window_->runCommand(QString::fromLatin1(command));
             QCOMPARE(window_->childWindows().size(), 1);
@@ -321,10 +321,10 @@ private slots:
             int rows;
         };
         const Case cases[] = {
-            {"mnuPersons", "Εκτύπωση", "/Στοιχεία εμπλεκομένων προσώπων", state_.Building.PersonCount()},
-            {"mnuProfessionals", "Εκτύπωση", "/Στοιχεία Επαγγεματιών", state_.Building.ProfessionalCount()},
-            {"", "mnuPrnExtra1", "/Στοιχεία εμπλεκομένων προσώπων", state_.Building.PersonCount()},
-            {"", "mnuPrnExtra2", "/Χιλιοστά", 0},
+            {"persons", "Εκτύπωση", "/Στοιχεία εμπλεκομένων προσώπων", state_.Building.PersonCount()},
+            {"professionals", "Εκτύπωση", "/Στοιχεία Επαγγεματιών", state_.Building.ProfessionalCount()},
+            {"", "contactList", "/Στοιχεία εμπλεκομένων προσώπων", state_.Building.PersonCount()},
+            {"", "perMilleTable", "/Χιλιοστά", 0},
         };
         for (const Case &c : cases) {
             int listed = -1;
@@ -358,7 +358,7 @@ private slots:
     // page, the save dialog; one page per flat.
     void notificationsPrintedToPdf()
     {
-        auto *issues = open<dat10_IssuedForms>("mnuIssueForms");
+        auto *issues = open<IssuesWindow>("issues");
         QVERIFY(issues);
         const QString pdf = dir_.filePath(QStringLiteral("notifications.pdf"));
         doubles_.fileDialogs.saveAnswers = {pdf};
@@ -369,9 +369,9 @@ private slots:
             // The print-parameters dialog opens over the preview, from the preview's command.
             const auto preview = OnModal<ReportPreview>([&](ReportPreview *preview) {
                 shown = preview->windowTitle();
-                preview->action(QStringLiteral("mnuSendToPrinterAll"))->trigger();
+                preview->action(QStringLiteral("sendAllToPrinter"))->trigger();
             });
-            const auto parameters = OnModal<prninterface>([&](prninterface *dialog) {
+            const auto parameters = OnModal<PrintParametersDialog>([&](PrintParametersDialog *dialog) {
                 dialogPages = dialog->pagesText();
                 dialog->chooseAllPages(true);
                 dialog->confirm();
@@ -409,10 +409,10 @@ private slots:
             const char *text;
         };
         const Case cases[] = {
-            {"mnuPersons", "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας προσώπων",
+            {"persons", "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας προσώπων",
              "Για να προχωρήσετε σε εκτύπωση στοιχείων επικοινωνίας προσώπων θα πρέπει να έχετε ορίσει έστω και ένα "
              "πρόσωπο."},
-            {"mnuProfessionals", "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας επαγγελματιών",
+            {"professionals", "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας επαγγελματιών",
              "Για να προχωρήσετε σε εκτύπωση στοιχείων επικοινωνίας επαγγελματιών θα πρέπει να έχετε ορίσει έστω και "
              "ένα επαγγελματία."},
         };
@@ -436,10 +436,10 @@ private slots:
         doubles_.messages.shown.clear();
         {
             const auto none = NoModal();
-            window_->runCommand(QStringLiteral("mnuPrnExtra1"));
+            window_->runCommand(QStringLiteral("contactList"));
             state_.Building.Flats.clear();
             window_->updateMenuCounts();
-            window_->runCommand(QStringLiteral("mnuPrnExtra2"));
+            window_->runCommand(QStringLiteral("perMilleTable"));
         }
         QCOMPARE(doubles_.messages.shown.size(), 2);
         QCOMPARE(doubles_.messages.shown[0].title,

@@ -5,18 +5,18 @@
 
 #include "registerfixture.h"
 
-#include "accounts/dat08_expensechanges.h"
-#include "accounts/dat08_expensefilters.h"
-#include "accounts/dat09_paymentchanges.h"
-#include "accounts/dat09_paymentfilters.h"
+#include "accounts/expensechangedialog.h"
+#include "accounts/expensefilterdialog.h"
+#include "accounts/paymentchangedialog.h"
+#include "accounts/paymentfilterdialog.h"
 #include "platform/qtmessageservice.h"
 #include "platform/titlewidth.h"
 #include "printing/printingcontext.h"
-#include "printing/prninterface.h"
+#include "printing/printparametersdialog.h"
 #include "printing/settingvaluedialog.h"
-#include "shell/frmabout.h"
-#include "shell/password_change.h"
-#include "shell/password_read.h"
+#include "shell/aboutbox.h"
+#include "shell/passwordchangedialog.h"
+#include "shell/passwordentrydialog.h"
 #include "shell/programtitle.h"
 
 #include "modalwindow.h"
@@ -232,15 +232,15 @@ private slots:
         ScriptedPrintingDialogs dialogs(f.state, platform);
         const PrintingContext printing{f.state, platform, &dialogs};
         const std::function<std::unique_ptr<QDialog>()> makers[] = {
-            [&] { return std::make_unique<dat09_PaymentFilters>(f.state, platform); },
-            [&] { return std::make_unique<dat08_ExpenseFilters>(f.state, platform); },
-            [&] { return std::make_unique<dat08_ExpenseChanges>(f.state, platform, 0); },
-            [&] { return std::make_unique<dat09_PaymentChanges>(f.state, platform, 0); },
-            [&] { return std::make_unique<prninterface>(printing, 2, 3); },
+            [&] { return std::make_unique<PaymentFilterDialog>(f.state, platform); },
+            [&] { return std::make_unique<ExpenseFilterDialog>(f.state, platform); },
+            [&] { return std::make_unique<ExpenseChangeDialog>(f.state, platform, 0); },
+            [&] { return std::make_unique<PaymentChangeDialog>(f.state, platform, 0); },
+            [&] { return std::make_unique<PrintParametersDialog>(printing, 2, 3); },
             [&] { return std::make_unique<SettingValueDialog>(SettingValueDialog::ExpenseColumns, printing, 0); },
-            [&] { return std::make_unique<password_change>(f.state, platform); },
-            [&] { return std::make_unique<password_read>(FixedText<8>(QStringLiteral("a")), platform); },
-            [&] { return std::make_unique<frmAbout>(f.context); },
+            [&] { return std::make_unique<PasswordChangeDialog>(f.state, platform); },
+            [&] { return std::make_unique<PasswordEntryDialog>(FixedText<8>(QStringLiteral("a")), platform); },
+            [&] { return std::make_unique<AboutBox>(f.context); },
         };
         for (const auto &make : makers) {
             const std::unique_ptr<QDialog> dialog = make();

@@ -1,21 +1,21 @@
 #include "registerfixture.h"
 
-#include "accounts/dat07_percentages.h"
-#include "accounts/dat08_expenses.h"
-#include "accounts/dat09_payments.h"
+#include "accounts/permillewindow.h"
+#include "accounts/expenseswindow.h"
+#include "accounts/paymentswindow.h"
 #include "accounts/recordfields.h"
 #include "core/fixedtext.h"
-#include "issues/dat10_issuedforms.h"
+#include "issues/issueswindow.h"
 #include "issues/issuefields.h"
-#include "occupancy/dat04_administrators.h"
-#include "occupancy/dat11_professionals.h"
+#include "occupancy/administratorswindow.h"
+#include "occupancy/professionalswindow.h"
 #include "occupancy/occupancywindow.h"
 #include "platform/localeservice.h"
 #include "platform/qtmessageservice.h"
-#include "register/dat00_typesofexpense.h"
-#include "register/dat01_flats.h"
-#include "register/dat02_contactpersons.h"
-#include "register/dat02_persons.h"
+#include "register/expensecategorieswindow.h"
+#include "register/flatswindow.h"
+#include "register/personcontactwindow.h"
+#include "register/personswindow.h"
 #include "register/listgeneration.h"
 #include "register/windowopener.h"
 #include "shell/childframe.h"
@@ -243,7 +243,7 @@ QStringList PersonRecords(const RegisterFixture &f)
 
 // ---- The scenarios ---------------------------------------------------------
 
-using W07 = dat07_Percentages;
+using W07 = PerMilleWindow;
 
 // Two columns, the open one first: closing sorts the dated one before it.
 void PerMilleTypedThenSortedOnClose(RegisterFixture &f)
@@ -282,7 +282,7 @@ void PerMilleTypedThenFlatsChanged(RegisterFixture &f, int row, const QString &t
     ShowActive(w);
     TypeIntoBox(w->box(W07::PerMille, 0, row), text);
     change();
-    w->show_data();
+    w->showData();
     CloseAndDelete(w);
 }
 
@@ -310,7 +310,7 @@ ExpenseRecord Expense(const QString &text, double date)
     return e;
 }
 
-void FillExpenseFrame(dat08_Expenses &w, const QString &reason, const QString &amount)
+void FillExpenseFrame(ExpensesWindow &w, const QString &reason, const QString &amount)
 {
     ExpenseFields &fields = w.frameFields();
     TypeIntoBox(fields.xDate, QStringLiteral("3/2/2024"));
@@ -324,10 +324,10 @@ void ExpenseTypedThenFlatAddedElsewhereThenAdded(RegisterFixture &f)
     StartWork(f, 3);
     f.state.Building.Expenses = {Expense(QStringLiteral("Νερό"), Day(1, 1, 2024)),
                                  Expense(QStringLiteral("Ρεύμα"), Day(1, 3, 2024))};
-    auto *w = Opened<dat08_Expenses>(f);
+    auto *w = Opened<ExpensesWindow>(f);
     FillExpenseFrame(*w, QStringLiteral("Καθαρισμός"), QStringLiteral("12,5"));
     AddFlatElsewhere(f, 0, QStringLiteral("Α0"));
-    w->show_data();
+    w->showData();
     w->acceptButton()->click();
     CloseAndDelete(w);
 }
@@ -336,7 +336,7 @@ void ExpenseTypedThenClosed(RegisterFixture &f)
 {
     StartWork(f, 3);
     f.state.Building.Expenses = {Expense(QStringLiteral("Νερό"), Day(1, 1, 2024))};
-    auto *w = Opened<dat08_Expenses>(f);
+    auto *w = Opened<ExpensesWindow>(f);
     FillExpenseFrame(*w, QStringLiteral("Καθαρισμός"), QStringLiteral("12,5"));
     CloseAndDelete(w);
 }
@@ -354,13 +354,13 @@ void PaymentTypedThenListChangedElsewhereThenAdded(RegisterFixture &f)
 {
     StartWork(f, 3);
     f.state.Building.Payments = {Payment(0, 5)};
-    auto *w = Opened<dat09_Payments>(f);
+    auto *w = Opened<PaymentsWindow>(f);
     PaymentFields &fields = w->frameFields();
     Choose(fields.xFlat, 2);
     TypeIntoBox(fields.xOwnerComment, QStringLiteral("Εξόφληση"));
     TypeIntoBox(fields.xOwnerAmount, QStringLiteral("30"));
     f.state.Building.Payments.push_back(Payment(1, 7)); // another window adds one
-    w->show_data();
+    w->showData();
     w->acceptButton()->click();
     CloseAndDelete(w);
 }
@@ -380,13 +380,13 @@ void IssueTypedThenFlatAddedElsewhereThenAdded(RegisterFixture &f)
 {
     StartWork(f, 3);
     f.state.Building.Issues = {Issue(Day(1, 1, 2016), Day(31, 3, 2016), QStringLiteral("Παλιά"))};
-    auto *w = Opened<dat10_IssuedForms>(f);
+    auto *w = Opened<IssuesWindow>(f);
     TypeIntoBox(w->fields().dateFrom(), QStringLiteral("1/4/2016"));
     TypeIntoBox(w->fields().dateTo(), QStringLiteral("30/6/2016"));
     TypeIntoBox(w->fields().comment(), QStringLiteral("Νέα"));
     AddFlatElsewhere(f, 0, QStringLiteral("Α0"));
-    w->show_data();
-    w->accept_Click();
+    w->showData();
+    w->addIssue();
     TypeIntoBox(w->fields().comment(), QStringLiteral("Εκκρεμεί")); // typed, never added
     CloseAndDelete(w);
 }
@@ -394,7 +394,7 @@ void IssueTypedThenFlatAddedElsewhereThenAdded(RegisterFixture &f)
 void ContactTypedThenSteppedThenClosed(RegisterFixture &f)
 {
     StartWork(f, 1, 3);
-    auto *w = new dat02_ContactPersons(f.context, 0);
+    auto *w = new PersonContactWindow(f.context, 0);
     ShowActive(w);
     TypeIntoBox(w->box(1), QStringLiteral("Οδός Α 1"));
     w->next();
@@ -438,13 +438,13 @@ void ChangedElsewhere(GridEditor *w, const std::function<void()> &change)
 {
     change();
     NextListGeneration();
-    w->show_data();
+    w->showData();
 }
 
 void FlatTypedThenMovedElsewhere(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Framed<dat01_Flats>(f);
+    auto *w = Framed<FlatsWindow>(f);
     TypeIntoBox(w->textCell(2, 1), QStringLiteral("Ρετιρέ"));
     TypeIntoBox(w->textCell(2, 3), QStringLiteral("12,5"));
     // The order window puts Δ3 first: the typed row now shows Δ2.
@@ -456,7 +456,7 @@ void FlatTypedThenMovedElsewhere(RegisterFixture &f)
 void FlatRebuiltElsewhereThenTyped(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Framed<dat01_Flats>(f);
+    auto *w = Framed<FlatsWindow>(f);
     TypeIntoBox(w->textCell(1, 2), QStringLiteral("5"));
     ChangedElsewhere(w, [&f] { DeleteFlat(f.state, 0); });
     TypeIntoBox(w->textCell(1, 2), QStringLiteral("7"));
@@ -466,7 +466,7 @@ void FlatRebuiltElsewhereThenTyped(RegisterFixture &f)
 void PersonTypedThenOneBeforeDeletedElsewhere(RegisterFixture &f)
 {
     StartWork(f, 1, 3);
-    auto *w = Framed<dat02_Persons>(f);
+    auto *w = Framed<PersonsWindow>(f);
     TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νίκος"));
     ChangedElsewhere(w, [&f] { DeletePerson(f.state, 0); });
     CloseFrameAndDelete(w);
@@ -481,7 +481,7 @@ void ProfessionalTypedThenMovedElsewhere(RegisterFixture &f)
         p.Activity.set(QStringLiteral("Υδραυλικός"));
         f.state.Building.Professionals.push_back(p);
     }
-    auto *w = Framed<dat11_Professionals>(f);
+    auto *w = Framed<ProfessionalsWindow>(f);
     TypeIntoBox(w->textCell(0, 0), QStringLiteral("Ηλεκτρολόγος"));
     ChangedElsewhere(w, [&f] { MoveProfessional(f.state, 0, 2); });
     CloseFrameAndDelete(w);
@@ -509,17 +509,17 @@ void OccupancyLastEndTypedThenClosed(RegisterFixture &f, std::vector<OccupancyPe
 
 void OwnerEndClickedThenClosed(RegisterFixture &f)
 {
-    OccupancyLastEndTypedThenClosed<dat05_Owners>(f, f.state.Building.Owners, QString());
+    OccupancyLastEndTypedThenClosed<OwnersWindow>(f, f.state.Building.Owners, QString());
 }
 
 void OwnerEndTypedThenClosed(RegisterFixture &f)
 {
-    OccupancyLastEndTypedThenClosed<dat05_Owners>(f, f.state.Building.Owners, QStringLiteral("15/6/2021"));
+    OccupancyLastEndTypedThenClosed<OwnersWindow>(f, f.state.Building.Owners, QStringLiteral("15/6/2021"));
 }
 
 void ResidentEndTypedThenClosed(RegisterFixture &f)
 {
-    OccupancyLastEndTypedThenClosed<dat06_Residents>(f, f.state.Building.Residents, QStringLiteral("15/6/2021"));
+    OccupancyLastEndTypedThenClosed<ResidentsWindow>(f, f.state.Building.Residents, QStringLiteral("15/6/2021"));
 }
 
 // A person added in the persons' window: the rows stay, and the redraw stores
@@ -527,7 +527,7 @@ void ResidentEndTypedThenClosed(RegisterFixture &f)
 void OwnerEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
 {
     ThreeOccupancyPeriods(f, f.state.Building.Owners);
-    auto *w = Framed<dat05_Owners>(f);
+    auto *w = Framed<OwnersWindow>(f);
     TypeIntoBox(w->dateCell(2, 2), QStringLiteral("15/6/2021"));
     ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Δέλτα"))); });
     CloseFrameAndDelete(w);
@@ -541,7 +541,7 @@ void ResidentEndTypedThenRowMovedElsewhere(RegisterFixture &f)
     std::vector<OccupancyPeriod> &list = f.state.Building.Residents;
     std::swap(list[0], list[2]); // Γάμμα, Βήτα, Άλφα
     std::swap(list[0], list[1]); // Βήτα, Γάμμα, Άλφα
-    auto *w = Framed<dat06_Residents>(f);
+    auto *w = Framed<ResidentsWindow>(f);
     TypeIntoBox(w->dateCell(1, 2), QStringLiteral("15/6/2021"));
     ChangedElsewhere(w, [&f] { DeletePerson(f.state, 1); });
     CloseFrameAndDelete(w);
@@ -559,7 +559,7 @@ void TwoAdministrators(RegisterFixture &f)
 void AdministratorEndClickedThenClosed(RegisterFixture &f)
 {
     TwoAdministrators(f);
-    auto *w = Framed<dat04_Administrators>(f);
+    auto *w = Framed<AdministratorsWindow>(f);
     TypeIntoBox(w->dateCell(1, 2), QString());
     CloseFrameAndDelete(w);
 }
@@ -567,7 +567,7 @@ void AdministratorEndClickedThenClosed(RegisterFixture &f)
 void AdministratorEndTypedThenPersonAddedElsewhere(RegisterFixture &f)
 {
     TwoAdministrators(f);
-    auto *w = Framed<dat04_Administrators>(f);
+    auto *w = Framed<AdministratorsWindow>(f);
     TypeIntoBox(w->dateCell(1, 2), QStringLiteral("31/12/2020"));
     ChangedElsewhere(w, [&f] { f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Γάμμα"))); });
     CloseFrameAndDelete(w);
@@ -642,7 +642,7 @@ const QString NewRecordText = QStringLiteral(
 GridEditor *FlatNameTyped(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Opened<dat01_Flats>(f);
+    auto *w = Opened<FlatsWindow>(f);
     TypeIntoBox(w->textCell(3, 0), QStringLiteral("Δ4"));
     TypeIntoBox(w->textCell(3, 3), QStringLiteral("2,5"));
     return w;
@@ -652,7 +652,7 @@ GridEditor *FlatNameTyped(RegisterFixture &f)
 GridEditor *FlatDescriptionTyped(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Opened<dat01_Flats>(f);
+    auto *w = Opened<FlatsWindow>(f);
     TypeIntoBox(w->textCell(3, 1), QStringLiteral("Ρετιρέ"));
     return w;
 }
@@ -660,7 +660,7 @@ GridEditor *FlatDescriptionTyped(RegisterFixture &f)
 GridEditor *FlatSamplesOnly(RegisterFixture &f)
 {
     StartWork(f, 0);
-    auto *w = Opened<dat01_Flats>(f);
+    auto *w = Opened<FlatsWindow>(f);
     FocusBox(w->textCell(0, 1));
     return w;
 }
@@ -668,7 +668,7 @@ GridEditor *FlatSamplesOnly(RegisterFixture &f)
 GridEditor *PersonNameTyped(RegisterFixture &f)
 {
     StartWork(f, 1, 2);
-    auto *w = Opened<dat02_Persons>(f);
+    auto *w = Opened<PersonsWindow>(f);
     TypeIntoBox(w->textCell(2, 0), QStringLiteral("Νέο πρόσωπο"));
     return w;
 }
@@ -676,7 +676,7 @@ GridEditor *PersonNameTyped(RegisterFixture &f)
 GridEditor *PersonNothingTyped(RegisterFixture &f)
 {
     StartWork(f, 1, 2);
-    auto *w = Opened<dat02_Persons>(f);
+    auto *w = Opened<PersonsWindow>(f);
     FocusBox(w->textCell(2, 0));
     return w;
 }
@@ -684,7 +684,7 @@ GridEditor *PersonNothingTyped(RegisterFixture &f)
 GridEditor *ProfessionalTyped(RegisterFixture &f)
 {
     StartWork(f, 1);
-    auto *w = Opened<dat11_Professionals>(f);
+    auto *w = Opened<ProfessionalsWindow>(f);
     TypeIntoBox(w->textCell(0, 0), QStringLiteral("Ηλεκτρολόγος"));
     TypeIntoBox(w->textCell(0, 1), QStringLiteral("Νέος"));
     return w;
@@ -694,7 +694,7 @@ GridEditor *ProfessionalTyped(RegisterFixture &f)
 GridEditor *OwnerStartTyped(RegisterFixture &f)
 {
     ThreeOccupancyPeriods(f, f.state.Building.Owners);
-    auto *w = Opened<dat05_Owners>(f);
+    auto *w = Opened<OwnersWindow>(f);
     TypeIntoBox(w->dateCell(3, 1), QStringLiteral("1/1/2023"));
     return w;
 }
@@ -702,7 +702,7 @@ GridEditor *OwnerStartTyped(RegisterFixture &f)
 GridEditor *AdministratorNothingTyped(RegisterFixture &f)
 {
     TwoAdministrators(f);
-    auto *w = Opened<dat04_Administrators>(f);
+    auto *w = Opened<AdministratorsWindow>(f);
     FocusBox(w->dateCell(2, 1));
     return w;
 }
@@ -763,7 +763,7 @@ void TypeNewAndClearRow1(GridEditor *w, int newRecordRow, const QString &name)
 }
 
 // Opened as a window of its own, or in a frame.
-template <dat01_Flats *(*Open)(RegisterFixture &)>
+template <FlatsWindow *(*Open)(RegisterFixture &)>
 GridEditor *FlatTypedAndOneNameCleared(RegisterFixture &f)
 {
     StartWork(f, 3);
@@ -775,7 +775,7 @@ GridEditor *FlatTypedAndOneNameCleared(RegisterFixture &f)
 GridEditor *PersonTypedAndOneNameCleared(RegisterFixture &f)
 {
     StartWork(f, 1, 2);
-    auto *w = Opened<dat02_Persons>(f);
+    auto *w = Opened<PersonsWindow>(f);
     TypeNewAndClearRow1(w, 2, QStringLiteral("Νέο πρόσωπο"));
     return w;
 }
@@ -821,7 +821,7 @@ const QList<RepairCase> &RepairCases()
 {
     const QString flats = QStringLiteral("Προβλήματα με τον ορισμό διαμερισμάτων");
     const QString persons = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
-    const auto flatTyped = FlatTypedAndOneNameCleared<Opened<dat01_Flats>>;
+    const auto flatTyped = FlatTypedAndOneNameCleared<Opened<FlatsWindow>>;
     static const QList<RepairCase> cases = {
         {"flats", "yes: the name comes back, the new flat keeps its own", flatTyped, Reply::Yes,
          flats, 3, QStringLiteral("Δ2"), QStringLiteral("Δ4"), FlatRecords,
@@ -878,7 +878,7 @@ void ClickCloseBox(QWidget *w)
 QWidget *FramedFlatNameCleared(RegisterFixture &f)
 {
     StartWork(f, 3);
-    auto *w = Framed<dat01_Flats>(f);
+    auto *w = Framed<FlatsWindow>(f);
     FocusBox(w->textCell(1, 0));
     ClearBox(w->textCell(1, 0));
     return w;
@@ -887,7 +887,7 @@ QWidget *FramedFlatNameCleared(RegisterFixture &f)
 QWidget *FramedPersonNameCleared(RegisterFixture &f)
 {
     StartWork(f, 1, 2);
-    auto *w = Framed<dat02_Persons>(f);
+    auto *w = Framed<PersonsWindow>(f);
     FocusBox(w->textCell(1, 0));
     ClearBox(w->textCell(1, 0));
     return w;
@@ -902,9 +902,9 @@ QWidget *FramedProfessionalNameCleared(RegisterFixture &f)
         p.Activity.set(QStringLiteral("Υδραυλικός"));
         f.state.Building.Professionals.push_back(p);
     }
-    auto *w = Framed<dat11_Professionals>(f);
-    FocusBox(w->textCell(1, dat11_Professionals::NameColumn));
-    ClearBox(w->textCell(1, dat11_Professionals::NameColumn));
+    auto *w = Framed<ProfessionalsWindow>(f);
+    FocusBox(w->textCell(1, ProfessionalsWindow::NameColumn));
+    ClearBox(w->textCell(1, ProfessionalsWindow::NameColumn));
     return w;
 }
 
@@ -912,7 +912,7 @@ QWidget *FramedCategoryLabelCleared(RegisterFixture &f)
 {
     StartWork(f, 1);
     f.state.Building.CategoryLabels[2].set(QStringLiteral("Ανελκυστήρας"));
-    auto *w = Framed<dat00_TypesofExpense>(f);
+    auto *w = Framed<ExpenseCategoriesWindow>(f);
     FocusBox(w->labelBox(2));
     ClearBox(w->labelBox(2));
     return w;
@@ -942,16 +942,16 @@ QLineEdit *NameOnRow1(QWidget *w) { return static_cast<GridEditor *>(w)->textCel
 QLineEdit *NameOnRow3(QWidget *w) { return static_cast<GridEditor *>(w)->textCell(3, 0); }
 QLineEdit *ProfessionalRow1(QWidget *w)
 {
-    return static_cast<GridEditor *>(w)->textCell(1, dat11_Professionals::NameColumn);
+    return static_cast<GridEditor *>(w)->textCell(1, ProfessionalsWindow::NameColumn);
 }
-QLineEdit *CategoryBox2(QWidget *w) { return static_cast<dat00_TypesofExpense *>(w)->labelBox(2); }
+QLineEdit *CategoryBox2(QWidget *w) { return static_cast<ExpenseCategoriesWindow *>(w)->labelBox(2); }
 
 const QList<CloseBoxCase> &CloseBoxCases()
 {
     const QString flatsCaption = QStringLiteral("Διαχείριση στοιχείων Διαμερισμάτων");
     const QString flats = QStringLiteral("Προβλήματα με τον ορισμό διαμερισμάτων");
     const QString persons = QStringLiteral("Προβλήματα με τον ορισμό προσώπων");
-    const auto flatTyped = FlatTypedAndOneNameCleared<Framed<dat01_Flats>>;
+    const auto flatTyped = FlatTypedAndOneNameCleared<Framed<FlatsWindow>>;
     static const QList<CloseBoxCase> cases = {
         {"flats", "typed, no: the question, then the repair; the typed row goes", flatTyped,
          {MessageAnswer::No}, {flatsCaption, flats}, NameOnRow1, QStringLiteral("Δ2"), NameOnRow3, QString(),
@@ -1163,7 +1163,7 @@ private slots:
         QFETCH(int, key);
         RegisterFixture f;
         DesktopFirstMessage desktop(f.platform.messages); // outlives the window
-        QWidget *w = typed ? FlatTypedAndOneNameCleared<Framed<dat01_Flats>>(f) : FramedFlatNameCleared(f);
+        QWidget *w = typed ? FlatTypedAndOneNameCleared<Framed<FlatsWindow>>(f) : FramedFlatNameCleared(f);
         const QPointer<ChildFrame> frame = static_cast<ChildFrame *>(w->parentWidget());
         const std::unique_ptr<QMdiArea> area(frame->mdiArea());
         if (QTest::currentTestFailed())

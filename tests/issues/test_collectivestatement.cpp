@@ -2,7 +2,7 @@
 // failures on the layout model, and what its pages draw, on the recording
 // surface.
 
-#include "issues/prn01_analysisofcommonexpenses.h"
+#include "issues/collectivestatementreport.h"
 #include "core/printsettings.h"
 #include "core/workstate.h"
 #include "examplebuilding.h"
@@ -35,7 +35,7 @@ struct StatementFixture
         RecordingMessageService messages;
         if (PrepareCollectiveStatement(state.Building, issue, messages, results) != CommandOutcome::OpenReport)
             qFatal("the example's issue has no statement");
-        report = std::make_unique<prn01_AnalysisOfCommonExpenses>(state, results, issue);
+        report = std::make_unique<CollectiveStatementReport>(state, results, issue);
     }
     PrintSetting &slot() { return state.Building.PrintSettings[SlotCollectiveStatement]; }
     std::unique_ptr<ReportPreview> open()
@@ -75,7 +75,7 @@ struct StatementFixture
     TestPlatform doubles;
     ScriptedPrintingDialogs dialogs{state, doubles.platform()};
     PeriodResults results;
-    std::unique_ptr<prn01_AnalysisOfCommonExpenses> report;
+    std::unique_ptr<CollectiveStatementReport> report;
     RecordingSurface measure;
     PageGeometry geometry;
 };
@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(f.slot().Portrait, qint16(0));
         QCOMPARE(f.slot().Heights[1], 355.0f);
         QCOMPARE(f.slot().Widths[0], preview->defaultSizes().widths[0]);
-        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+        QCOMPARE(preview->action(QStringLiteral("expenseColumns"))->text(),
                  QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 4"));
         f.doubles.fileDialogs.saveAnswers = {QDir::temp().filePath(QStringLiteral("collective_test.pdf"))};
         QVERIFY(preview->printPages(PrintChoice{true, 1, true}));
@@ -176,11 +176,11 @@ private slots:
         f.slot().ExpenseColumnsPerPage = 9;
         auto preview = f.open();
         QCOMPARE(preview->pageColumns(), 1);
-        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+        QCOMPARE(preview->action(QStringLiteral("expenseColumns"))->text(),
                  QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 6"));
         f.dialogs.settingsChanges = {[](PrintSetting &s) { s.ExpenseColumnsPerPage = 1; }};
-        preview->action(QStringLiteral("mnuExpenseColumns"))->trigger();
-        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+        preview->action(QStringLiteral("expenseColumns"))->trigger();
+        QCOMPARE(preview->action(QStringLiteral("expenseColumns"))->text(),
                  QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 1"));
         QCOMPARE(f.report->listRows().back().ColumnInPage, 1);
     }
@@ -195,7 +195,7 @@ private slots:
         f.slot().ColouredPrint = 0;
         f.slot().PageNumbers = 0;
         auto preview = f.open();
-        preview->action(QStringLiteral("mnuBestParameters"))->trigger();
+        preview->action(QStringLiteral("bestParameters"))->trigger();
         const ReportSizes &defaults = preview->defaultSizes();
         QCOMPARE(f.slot().Widths[0], defaults.widths[0]);
         QCOMPARE(f.slot().Widths[2], defaults.widths[2]);
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(f.slot().Heights[1], 355.0f);
         QCOMPARE(f.slot().ExpenseColumnsPerPage, qint16(2));
         QVERIFY(f.slot().ColouredPrint != 0 && f.slot().PageNumbers != 0);
-        QCOMPARE(preview->action(QStringLiteral("mnuExpenseColumns"))->text(),
+        QCOMPARE(preview->action(QStringLiteral("expenseColumns"))->text(),
                  QStringLiteral("Αριθμός στηλών δαπανών ανά σελίδα = 2"));
         QVERIFY(f.state.DataChanged);
     }

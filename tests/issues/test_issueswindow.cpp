@@ -1,5 +1,5 @@
-#include "issues/dat10_issuedforms.h"
-#include "issues/dat10_issuedformschanges.h"
+#include "issues/issueswindow.h"
+#include "issues/issuechangedialog.h"
 #include "issues/issuefields.h"
 #include "issues/issueperiods.h"
 #include "core/administratorlines.h"
@@ -52,14 +52,14 @@ void TypeAndLeave(QLineEdit *box, const QString &text)
 }
 
 // Runs the change dialog of a row and acts on it while it is shown.
-void WithChangeDialog(dat10_IssuedForms &window, int row, const std::function<void(dat10_IssuedFormsChanges &)> &act)
+void WithChangeDialog(IssuesWindow &window, int row, const std::function<void(IssueChangeDialog &)> &act)
 {
-    const auto modal = OnModal<dat10_IssuedFormsChanges>([&](dat10_IssuedFormsChanges *dialog) {
+    const auto modal = OnModal<IssueChangeDialog>([&](IssueChangeDialog *dialog) {
         act(*dialog);
         if (dialog->isVisible())
             dialog->cancelButton()->click();
     });
-    window.Edit_Issue(row);
+    window.editIssue(row);
 }
 
 const QString Problem = QStringLiteral("Πρόβλημα");
@@ -101,13 +101,13 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(QString, message);
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         IssueFields &f = window.fields();
         f.issueDate()->setText(issued);
         f.dateFrom()->setText(from);
         f.dateTo()->setText(to);
         f.comment()->setText(QStringLiteral("Σημείωση"));
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->platform.messages.shown.size(), 1);
         const MessageRequest &shown = fx->platform.messages.shown.first();
         QCOMPARE(shown.title, Problem);
@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, message);
         const IssueRecord stored = Issue(Day(2015, 1, 1), Day(2015, 3, 31));
         fx->state.Building.Issues = {stored};
-        dat10_IssuedFormsChanges dialog(fx->context, 0);
+        IssueChangeDialog dialog(fx->context, 0);
         dialog.show();
         IssueFields &f = dialog.fields();
         f.issueDate()->setText(issued);
@@ -149,12 +149,12 @@ private slots:
     void newIssueOverlap()
     {
         fx->state.Building.Issues = {Issue(Day(2016, 1, 1), Day(2016, 3, 31))};
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         IssueFields &f = window.fields();
         f.dateFrom()->setText(QStringLiteral("31/3/2016"));
         f.dateTo()->setText(QStringLiteral("30/6/2016"));
         fx->platform.messages.script = {MessageAnswer::No};
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->platform.messages.shown.size(), 1);
         const MessageRequest &question = fx->platform.messages.shown.first();
         QCOMPARE(question.title, QStringLiteral("Μήπως υπάρχει πρόβλημα;"));
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(fx->state.Building.IssueCount(), 1);
 
         f.dateFrom()->setText(QStringLiteral("1/4/2016"));
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->platform.messages.shown.size(), 1);
         QCOMPARE(fx->state.Building.IssueCount(), 2);
         QCOMPARE(fx->state.Building.Issues.front().PeriodFrom, Day(2016, 4, 1));
@@ -183,7 +183,7 @@ private slots:
     {
         fx->state.Building.Issues = {Issue(Day(2016, 4, 1), Day(2016, 6, 30)), Issue(Day(2016, 1, 1), Day(2016, 3, 31))};
         {
-            dat10_IssuedFormsChanges dialog(fx->context, 0);
+            IssueChangeDialog dialog(fx->context, 0);
             dialog.fields().dateFrom()->setText(QStringLiteral("1/12/2015"));
             fx->platform.messages.script = {MessageAnswer::No};
             dialog.okButton()->click();
@@ -198,7 +198,7 @@ private slots:
         }
         fx->state.Building.Issues.pop_back();
         fx->platform.messages.shown.clear();
-        dat10_IssuedFormsChanges dialog(fx->context, 0);
+        IssueChangeDialog dialog(fx->context, 0);
         dialog.fields().dateFrom()->setText(QStringLiteral("1/12/2015"));
         dialog.okButton()->click();
         QVERIFY(fx->platform.messages.shown.isEmpty());
@@ -223,13 +223,13 @@ private slots:
     {
         fx->state.Building.Issues = {Issue(Day(2016, 4, 1), Day(2016, 6, 30), 0, "Β"),
                                      Issue(Day(2016, 1, 1), Day(2016, 3, 31), 0, "Α")};
-        dat10_IssuedForms window(fx->context);
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("2"));
-        QCOMPARE(window.row(1).aa->text(), QStringLiteral("1"));
+        IssuesWindow window(fx->context);
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("2"));
+        QCOMPARE(window.row(1).runningNumber->text(), QStringLiteral("1"));
         QCOMPARE(window.row(1).dateTo->text(), QStringLiteral("31/3/2016"));
         QCOMPARE(window.row(1).comment->text(), QStringLiteral("Α"));
-        QVERIFY(window.row(2).aa->isHidden());
-        WithChangeDialog(window, 0, [&](dat10_IssuedFormsChanges &dialog) {
+        QVERIFY(window.row(2).runningNumber->isHidden());
+        WithChangeDialog(window, 0, [&](IssueChangeDialog &dialog) {
             QCOMPARE(dialog.numberLabel()->text(), QStringLiteral("0"));
             QCOMPARE(dialog.fields().dateTo()->text(), QStringLiteral("30/6/2016"));
             dialog.fields().dateFrom()->setText(QStringLiteral("1/7/2015"));
@@ -244,7 +244,7 @@ private slots:
         // Cancel changes nothing.
         fx->state.DataChanged = false;
         const auto before = fx->state.Building.Issues;
-        WithChangeDialog(window, 1, [](dat10_IssuedFormsChanges &dialog) {
+        WithChangeDialog(window, 1, [](IssueChangeDialog &dialog) {
             dialog.fields().dateTo()->setText(QStringLiteral("1/1/2020"));
             dialog.cancelButton()->click();
         });
@@ -259,17 +259,17 @@ private slots:
         for (int i = 12; i >= 1; --i)
             fx->state.Building.Issues.push_back(Issue(Day(2000 + i, 1, 1), Day(2000 + i, 12, 31)));
         fx->shell.clientHeight = 6000; // too low for more than the ten rows every list has
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         QCOMPARE(window.visibleRows(), 10);
         QVERIFY(!window.scrollBar()->isHidden());
         QCOMPARE(window.scrollBar()->maximum(), 2);
         window.scrollBar()->setValue(2);
         QCOMPARE(window.firstShownIssue(), 2);
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("10"));
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("10"));
 
         const auto deleteRow = [&](int row, MessageAnswer answer) {
             fx->platform.messages.script = {answer};
-            WithChangeDialog(window, row, [](dat10_IssuedFormsChanges &d) { d.deleteButton()->click(); });
+            WithChangeDialog(window, row, [](IssueChangeDialog &d) { d.deleteButton()->click(); });
         };
         deleteRow(0, MessageAnswer::No);
         QCOMPARE(fx->state.Building.IssueCount(), 12);
@@ -281,15 +281,15 @@ private slots:
         QCOMPARE(fx->state.Building.IssueCount(), 11);
         QVERIFY(fx->state.DataChanged);
         QCOMPARE(window.firstShownIssue(), 1);
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("10"));
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("10"));
         QCOMPARE(window.row(0).dateTo->text(), QStringLiteral("31/12/2011"));
-        QCOMPARE(window.row(9).aa->text(), QStringLiteral("1"));
+        QCOMPARE(window.row(9).runningNumber->text(), QStringLiteral("1"));
 
         deleteRow(9, MessageAnswer::Yes);
         QCOMPARE(window.firstShownIssue(), 0);
         QVERIFY(window.scrollBar()->isHidden());
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("10"));
-        QVERIFY(!window.row(9).aa->isHidden());
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("10"));
+        QVERIFY(!window.row(9).runningNumber->isHidden());
     }
 
     // The list has no filter menu; an add leaves it where it was scrolled; a
@@ -300,20 +300,20 @@ private slots:
         for (int i = 12; i >= 1; --i)
             fx->state.Building.Issues.push_back(Issue(Day(2000 + i, 1, 1), Day(2000 + i, 12, 31)));
         fx->shell.clientHeight = 6000;
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         QCOMPARE(window.menus().size(), 1);
         window.scrollBar()->setValue(2);
         window.fields().dateFrom()->setText(QStringLiteral("1/1/1990"));
         window.fields().dateTo()->setText(QStringLiteral("31/12/1990"));
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->state.Building.IssueCount(), 13);
         QCOMPARE(window.firstShownIssue(), 2);
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("11"));
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("11"));
 
         fx->state.Building.Issues[2].Announcement.set(QStringLiteral("Αλλαγή"));
         {
             const auto none = NoModal();
-            window.Edit_Issue(0);
+            window.editIssue(0);
         }
         QCOMPARE(window.firstShownIssue(), 2);
         QCOMPARE(window.row(0).comment->text(), QStringLiteral("Αλλαγή"));
@@ -324,10 +324,10 @@ private slots:
     void fullList()
     {
         fx->state.Building.Issues.assign(std::size_t(MaxListCount), Issue(Day(2000, 1, 1), Day(2000, 12, 31)));
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         window.fields().dateFrom()->setText(QStringLiteral("1/1/1990"));
         window.fields().dateTo()->setText(QStringLiteral("31/12/1990"));
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->state.Building.IssueCount(), MaxListCount);
         QCOMPARE(fx->platform.messages.shown.size(), 1);
         QCOMPARE(fx->platform.messages.shown.first().text,
@@ -339,8 +339,8 @@ private slots:
 
     void deleteAll()
     {
-        dat10_IssuedForms window(fx->context);
-        window.mnuDeleteAll_Click();
+        IssuesWindow window(fx->context);
+        window.deleteAllIssues();
         QCOMPARE(fx->platform.messages.shown.last().text, QStringLiteral("Δεν υπάρχουν εκδόσεις για διαγραφή"));
         QCOMPARE(fx->platform.messages.shown.last().title, QStringLiteral("Διαγραφή όλων των εκδόσεων"));
         QCOMPARE(fx->platform.messages.shown.last().icon, MessageIcon::Information);
@@ -348,23 +348,23 @@ private slots:
 
         for (int i = 12; i >= 1; --i)
             fx->state.Building.Issues.push_back(Issue(Day(2000 + i, 1, 1), Day(2000 + i, 12, 31)));
-        window.show_data();
+        window.showData();
         window.scrollBar()->setValue(2);
         fx->platform.messages.script = {MessageAnswer::No};
-        window.mnuDeleteAll_Click();
+        window.deleteAllIssues();
         QCOMPARE(fx->platform.messages.shown.last().text,
                  QStringLiteral("Είστε σίγουροι ότι θέλετε να διαγράψετε όλες τις εκδόσεις;"));
         QCOMPARE(fx->state.Building.IssueCount(), 12);
-        window.mnuDeleteAll_Click();
+        window.deleteAllIssues();
         QCOMPARE(fx->state.Building.IssueCount(), 0);
         QCOMPARE(window.firstShownIssue(), 0);
         QVERIFY(fx->state.DataChanged);
         // A new issue shows at once in the first row.
         window.fields().dateFrom()->setText(QStringLiteral("1/1/2016"));
         window.fields().dateTo()->setText(QStringLiteral("31/3/2016"));
-        window.accept_Click();
-        QVERIFY(!window.row(0).aa->isHidden());
-        QCOMPARE(window.row(0).aa->text(), QStringLiteral("1"));
+        window.addIssue();
+        QVERIFY(!window.row(0).runningNumber->isHidden());
+        QCOMPARE(window.row(0).runningNumber->text(), QStringLiteral("1"));
     }
 
     // The new issue is dated today as a whole day, so an administrator whose
@@ -378,7 +378,7 @@ private slots:
         admin.FromDate = Day(2016, 1, 1);
         admin.ToDate = Day(2016, 3, 20);
         fx->state.Building.Administrators.push_back(admin);
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         ShowActive(&window);
         FocusBox(window.fields().issueDate());
         window.fields().dateFrom()->setText(QStringLiteral("1/1/2016"));
@@ -411,8 +411,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         fx->state.Building.Issues = {Issue(Day(2015, 1, 1), Day(2015, 3, 31))};
-        dat10_IssuedForms window(fx->context);
-        dat10_IssuedFormsChanges dialog(fx->context, 0);
+        IssuesWindow window(fx->context);
+        IssueChangeDialog dialog(fx->context, 0);
         for (IssueFields *f : {&window.fields(), &dialog.fields()})
             for (QLineEdit *box : {f->issueDate(), f->dateFrom(), f->dateTo()}) {
                 TypeAndLeave(box, typed);
@@ -423,7 +423,7 @@ private slots:
         window.fields().issueDate()->setText(QStringLiteral("1/4/2016"));
         window.fields().dateFrom()->setText(QStringLiteral("1/1/1900"));
         window.fields().dateTo()->setText(typed);
-        window.accept_Click();
+        window.addIssue();
         if (shown.isEmpty()) {
             QCOMPARE(fx->platform.messages.shown.size(), 1);
             QCOMPARE(fx->platform.messages.shown.first().text,
@@ -441,7 +441,7 @@ private slots:
     // data file cannot hold shows as "?".
     void announcement()
     {
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         ShowActive(&window);
         QLineEdit *box = window.fields().comment();
         FocusBox(box);
@@ -453,7 +453,7 @@ private slots:
         box->setText(QString(1030, QLatin1Char('x')));
         window.fields().dateFrom()->setText(QStringLiteral("1/1/2016"));
         window.fields().dateTo()->setText(QStringLiteral("31/3/2016"));
-        window.accept_Click();
+        window.addIssue();
         QCOMPARE(fx->state.Building.IssueCount(), 1);
         QCOMPARE(fx->state.Building.Issues.front().Announcement.trimmed(), QString(1024, QLatin1Char('x')));
     }
@@ -462,7 +462,7 @@ private slots:
     // release of that Enter (or of one that answered a message) does nothing.
     void enterInAnnouncement()
     {
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         ShowActive(&window);
         QLineEdit *box = window.fields().comment();
         FocusBox(box);
@@ -485,7 +485,7 @@ private slots:
     {
         fx->state.Building.Issues = {Issue(Day(2016, 4, 1), Day(2016, 6, 30)), Issue(Day(2016, 1, 1), Day(2016, 3, 31))};
         {
-            dat10_IssuedForms window(fx->context);
+            IssuesWindow window(fx->context);
             QVERIFY(!window.row(0).itemized->isEnabled());
             QVERIFY(!window.row(0).repository->isEnabled());
             QVERIFY(window.row(0).collective->isEnabled());
@@ -498,7 +498,7 @@ private slots:
             openedWith = &results;
             openedIndex = index;
         };
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         QVERIFY(!window.row(1).itemized->isEnabled());
         QVERIFY(window.row(1).repository->isEnabled());
         window.row(1).repository->click();
@@ -517,18 +517,18 @@ private slots:
         ProgramReportOpeners().cashStatement = [&](AppContext &, QWidget *, const PeriodResults &, int index) {
             openedIndex = index;
         };
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const auto focused = [] { return QApplication::focusWidget(); };
         window.fields().comment()->setFocus(Qt::TabFocusReason);
-        for (int step = 0; step < 10 && focused() != window.row(0).aa; ++step)
+        for (int step = 0; step < 10 && focused() != window.row(0).runningNumber; ++step)
             QTest::keyClick(focused(), Qt::Key_Tab);
         // "Ειδοποιητήρια" is disabled here (no opener bound) and left out.
         QVERIFY(!window.row(0).itemized->isEnabled());
-        const QList<QWidget *> order = {window.row(0).aa,         window.row(0).collective, window.row(0).repository,
-                                        window.row(1).aa,         window.row(1).collective, window.row(1).repository};
+        const QList<QWidget *> order = {window.row(0).runningNumber, window.row(0).collective, window.row(0).repository,
+                                        window.row(1).runningNumber, window.row(1).collective, window.row(1).repository};
         for (QWidget *expected : order) {
             QCOMPARE(focused(), expected);
             QTest::keyClick(focused(), Qt::Key_Tab);
@@ -537,9 +537,9 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(openedIndex, 1);
 
-        window.row(1).aa->setFocus(Qt::TabFocusReason);
+        window.row(1).runningNumber->setFocus(Qt::TabFocusReason);
         QString shownTo;
-        const auto modal = OnModal<dat10_IssuedFormsChanges>([&](dat10_IssuedFormsChanges *dialog) {
+        const auto modal = OnModal<IssueChangeDialog>([&](IssueChangeDialog *dialog) {
             shownTo = dialog->fields().dateTo()->text();
             dialog->cancelButton()->click();
         });
@@ -554,7 +554,7 @@ private slots:
         fx->state.Building = MakeExampleBuilding();
         fx->state.PrintingPossible = true;
         fx->state.PreferredFont = QStringLiteral("Arial Greek");
-        dat10_IssuedForms window(fx->context);
+        IssuesWindow window(fx->context);
         QString caption;
         int pages = 0;
         const auto modal = OnModal<ReportPreview>([&](ReportPreview *preview) {

@@ -21,9 +21,9 @@ NotificationsFixture::NotificationsFixture(PeriodBuilding building)
         qFatal("the test building's issue did not open");
 }
 
-std::unique_ptr<prn02_Notifications> NotificationsFixture::open()
+std::unique_ptr<NotificationsWindow> NotificationsFixture::open()
 {
-    auto window = std::make_unique<prn02_Notifications>(context(), source());
+    auto window = std::make_unique<NotificationsWindow>(context(), source());
     window->load();
     window->window().resize(1000, 760);
     return window;

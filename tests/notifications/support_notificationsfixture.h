@@ -2,7 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/issuecommands.h"
-#include "notifications/prn02_notifications.h"
+#include "notifications/notificationswindow.h"
 #include "platform/platform.h"
 #include "printing/printingcontext.h"
 #include "support_notificationbuilding.h"
@@ -22,7 +22,7 @@ struct NotificationsFixture
     NotificationSource source() const { return {state.Building, results, 0}; }
     PrintSetting &slot() { return state.Building.PrintSettings[3]; }
     // The window as the opener shows it, without the modal run.
-    std::unique_ptr<prn02_Notifications> open();
+    std::unique_ptr<NotificationsWindow> open();
 
     AppState state;
     TestPlatform doubles;

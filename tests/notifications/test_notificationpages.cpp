@@ -20,7 +20,7 @@ namespace {
 using Text = RecordingSurface::Text;
 
 // Page `row` of the shown flat as the printer gets it, footer included.
-RecordingSurface Page(prn02_Notifications &w, int row)
+RecordingSurface Page(NotificationsWindow &w, int row)
 {
     RecordingSurface page;
     page.setOnPaper(true);
@@ -37,14 +37,14 @@ QList<Text> All(const RecordingSurface &page, const QString &text)
     return found;
 }
 
-QRectF Printable(NotificationsFixture &f, prn02_Notifications &w)
+QRectF Printable(NotificationsFixture &f, NotificationsWindow &w)
 {
     return w.window().geometry().printable(f.slot().Portrait != 0 ? 0 : 1);
 }
 
-void ShowFlat(prn02_Notifications &w, int flat)
+void ShowFlat(NotificationsWindow &w, int flat)
 {
-    w.window().action(QStringLiteral("mnuFlat%1").arg(flat))->trigger();
+    w.window().action(QStringLiteral("flat%1").arg(flat))->trigger();
 }
 
 } // namespace
@@ -196,7 +196,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("all.pdf"));
         f.dialogs.printChoices = {PrintChoice{true, 1, true}};
         f.doubles.fileDialogs.saveAnswers = {pdf};
-        w->mnuSendToPrinterAll_Click();
+        w->sendAllFlatsToPrinter();
         QCOMPARE(f.doubles.printers.jobs.size(), 1);
         QCOMPARE(f.doubles.printers.jobs[0].pages, 6);
         const QStringList pages = PdfPages(pdf);
@@ -206,7 +206,7 @@ private slots:
             QCOMPARE(pages[i].contains(QStringLiteral("ΔΙΑΜΕΡΙΣΜΑ: F%1").arg(i / 2 + 1)), i % 2 == 0);
         }
         QCOMPARE(w->currentFlat(), 1);
-        QVERIFY(w->window().action(QStringLiteral("mnuFlat1"))->isChecked());
+        QVERIFY(w->window().action(QStringLiteral("flat1"))->isChecked());
     }
 
     void printingTable_data()
@@ -231,7 +231,7 @@ private slots:
         ShowFlat(*w, 2);
         f.dialogs.printChoices = {PrintChoice{true, 2, allPages}};
         f.doubles.fileDialogs.saveAnswers = {dir.filePath(QStringLiteral("n.pdf"))};
-        allFlats ? w->mnuSendToPrinterAll_Click() : w->mnuSendToPrinter_Click();
+        allFlats ? w->sendAllFlatsToPrinter() : w->sendShownFlatToPrinter();
         QCOMPARE(f.doubles.printers.jobs.size(), 1);
         QFETCH(int, pages);
         QCOMPARE(f.doubles.printers.jobs[0].pages, 2 * pages); // the PDF printer's copies are drawn twice
@@ -246,8 +246,8 @@ private slots:
         NotificationsFixture f;
         auto w = f.open();
         f.state.PrintingPossible = false;
-        w->mnuSendToPrinter_Click();
-        w->mnuSendToPrinterAll_Click();
+        w->sendShownFlatToPrinter();
+        w->sendAllFlatsToPrinter();
         QCOMPARE(f.doubles.messages.shown.size(), 2);
         for (const MessageRequest &m : f.doubles.messages.shown) {
             QCOMPARE(m.title, QStringLiteral("Εκτυπωτές"));
@@ -260,7 +260,7 @@ private slots:
         f.slot().PaperSize = 11;
         f.doubles.printers.refusedPapers[BuiltInPdfPrinterName()] = {11};
         f.dialogs.printChoices = {PrintChoice{true, 1, true}};
-        w->mnuSendToPrinterAll_Click();
+        w->sendAllFlatsToPrinter();
         for (const auto &job : f.doubles.printers.jobs)
             QCOMPARE(job.pages, 0);
         QCOMPARE(f.doubles.messages.shown.size(), 1);

@@ -41,7 +41,7 @@ int FitMessages(const NotificationsFixture &f)
         if (m.title == FitTitle) {
             ++count;
             // (The preview adds an empty advice line after the text.)
-            if (m.icon != MessageIcon::Critical || m.text != prn02_Notifications::FitMessage())
+            if (m.icon != MessageIcon::Critical || m.text != NotificationsWindow::FitMessage())
                 return -1;
         }
     }
@@ -66,13 +66,13 @@ private slots:
         QCOMPARE(preview.windowTitle(), QStringLiteral("Ερμού 12.s43/Ειδοποιητήρια και Αποδείξεις πληρωμής"));
         QStringList flats;
         for (int k = 0; k < 3; ++k) {
-            QAction *item = Item(preview, qPrintable(QStringLiteral("mnuFlat%1").arg(k)));
+            QAction *item = Item(preview, qPrintable(QStringLiteral("flat%1").arg(k)));
             QVERIFY(item);
             QCOMPARE(item->isChecked(), k == 0);
             flats << item->text();
         }
         QCOMPARE(flats, QStringList({"F1", "F2", "F3"}));
-        QVERIFY(!Item(preview, "mnuReceiptsShownInPage")->isChecked());
+        QVERIFY(!Item(preview, "receiptsShownInPage")->isChecked());
         QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος Στηλών Δαπανών"));
         QVERIFY(!f.state.DataChanged);
     }
@@ -88,15 +88,15 @@ private slots:
         QCOMPARE(preview.pageRows(), 2);
         preview.pageDown();
         f.slot().Heights[0] = 1e6; // any layout now fails
-        Item(preview, "mnuFlat0")->trigger();
+        Item(preview, "flat0")->trigger();
         QCOMPARE(FitMessages(f), 0);
-        QVERIFY(Item(preview, "mnuFlat0")->isChecked());
+        QVERIFY(Item(preview, "flat0")->isChecked());
         f.slot().Heights[0] = 600;
-        Item(preview, "mnuFlat2")->trigger();
+        Item(preview, "flat2")->trigger();
         QCOMPARE(w->currentFlat(), 2);
         QCOMPARE(preview.currentRow(), 2);
-        QVERIFY(!Item(preview, "mnuFlat0")->isChecked());
-        QVERIFY(Item(preview, "mnuFlat2")->isChecked());
+        QVERIFY(!Item(preview, "flat0")->isChecked());
+        QVERIFY(Item(preview, "flat2")->isChecked());
     }
 
     void storedSizes_data()
@@ -144,7 +144,7 @@ private slots:
             captions << preview.labelText(QStringLiteral("lbwidth"));
         }
         QCOMPARE(captions, QStringList({"Πλάτος Στηλών Τίτλων", "Πλάτος Στηλών Δαπανών", "Πλάτος Στηλών Τίτλων"}));
-        Item(preview, "mnuReceiptsShownInPage")->trigger();
+        Item(preview, "receiptsShownInPage")->trigger();
         captions.clear();
         for (int i = 0; i < 3; ++i) {
             preview.nextWidth();
@@ -155,7 +155,7 @@ private slots:
         // Receipts switched off while the split is chosen: its caption stays
         // until the next click, which goes on from there.
         preview.nextWidth();
-        Item(preview, "mnuReceiptsShownInPage")->trigger();
+        Item(preview, "receiptsShownInPage")->trigger();
         QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Διαμερισμός σελίδας"));
         preview.nextWidth();
         QCOMPARE(preview.labelText(QStringLiteral("lbwidth")), QStringLiteral("Πλάτος Στηλών Τίτλων"));
@@ -201,13 +201,13 @@ private slots:
         slot.Widths = {900, 5000, 0.7f, 0, 0, 0};
         auto w = f.open();
         ReportPreview &preview = w->window();
-        preview.action(QStringLiteral("mnuBestParameters"))->trigger();
+        preview.action(QStringLiteral("bestParameters"))->trigger();
         QCOMPARE(slot.Portrait, qint16(0));
         QCOMPARE(slot.Magnification, 0.75f); // the receipts' half of A4 landscape
         QVERIFY(slot.ColouredPrint != 0 && slot.PageNumbers != 0 && slot.ReceiptsOnPage != 0);
         QCOMPARE(slot.Widths[0], preview.defaultSizes().widths[0]);
         QCOMPARE(slot.Widths[2], 0.5f);
-        for (const char *item : {"mnuReceiptsShownInPage", "mnuColoredPrint", "mnuPageNumbers"})
+        for (const char *item : {"receiptsShownInPage", "colouredPrint", "pageNumbers"})
             QVERIFY(Item(preview, item)->isChecked());
         QVERIFY(f.state.DataChanged);
     }
@@ -233,7 +233,7 @@ private slots:
         auto n = narrow.open();
         QVERIFY(n->window().hasPages());
         QCOMPARE(narrow.slot().ReceiptsOnPage, qint16(0));
-        QVERIFY(!Item(n->window(), "mnuReceiptsShownInPage")->isChecked());
+        QVERIFY(!Item(n->window(), "receiptsShownInPage")->isChecked());
         QCOMPARE(narrow.slot().Magnification, 0.81f);
         QCOMPARE(FitMessages(narrow), 0);
         QVERIFY(narrow.state.DataChanged);
@@ -256,8 +256,8 @@ private slots:
         QCOMPARE(f.slot().Magnification, before.Magnification);
         QCOMPARE(w->rows(), rows);
         f.dialogs.printChoices = {PrintChoice{true, 1, true}, PrintChoice{true, 1, true}};
-        w->mnuSendToPrinter_Click();
-        w->mnuSendToPrinterAll_Click();
+        w->sendShownFlatToPrinter();
+        w->sendAllFlatsToPrinter();
         QCOMPARE(FitMessages(f), 3);
         QVERIFY(f.dialogs.asked.isEmpty());
         QVERIFY(f.doubles.printers.jobs.isEmpty());
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(FitMessages(f), 1);
         QCOMPARE(f.slot().Magnification, 1.f);
         f.dialogs.printChoices = {PrintChoice{true, 1, true}};
-        w->mnuSendToPrinterAll_Click();
+        w->sendAllFlatsToPrinter();
         QCOMPARE(FitMessages(f), 2);
         QVERIFY(f.doubles.printers.jobs.isEmpty());
     }

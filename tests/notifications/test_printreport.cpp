@@ -60,7 +60,7 @@ private slots:
         TestPlatform doubles;
         PeriodResults results;
         QCOMPARE(PrepareNotifications(state.Building, 0, doubles.messages, results), CommandOutcome::OpenReport);
-        prn02_Notifications window(PrintingContext{state, doubles.platform()}, {state.Building, results, 0});
+        NotificationsWindow window(PrintingContext{state, doubles.platform()}, {state.Building, results, 0});
         window.load();
         const int sheetPages = window.window().pageRows();
         const int flats = state.Building.FlatCount();

@@ -1,7 +1,7 @@
 #include "core/datafile.h"
 #include "core/issuecommands.h"
 #include "core/workstate.h"
-#include "notifications/prn02_notifications.h"
+#include "notifications/notificationswindow.h"
 #include "printing/reportpreview.h"
 #include "testprogram.h"
 
@@ -29,9 +29,9 @@ private:
         QVERIFY(window->grab().save(folder_ + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
-    std::unique_ptr<prn02_Notifications> open()
+    std::unique_ptr<NotificationsWindow> open()
     {
-        auto window = std::make_unique<prn02_Notifications>(PrintingContext{state_, doubles_.platform()},
+        auto window = std::make_unique<NotificationsWindow>(PrintingContext{state_, doubles_.platform()},
                                                             NotificationSource{state_.Building, results_, 0});
         window->load();
         window->window().resize(1280, 780);
@@ -67,7 +67,7 @@ private slots:
         {
             auto w = open();
             save(&w->window(), QStringLiteral("notifications-receipts-off"));
-            w->mnuReceiptsShownInPage_Click();
+            w->toggleReceipts();
             save(&w->window(), QStringLiteral("notifications-receipts-on"));
             w->window().pagePressed(QPointF(3000, 3000), Qt::LeftButton, Qt::NoModifier);
             w->window().pagePressed(QPointF(3000, 3000), Qt::LeftButton, Qt::NoModifier);

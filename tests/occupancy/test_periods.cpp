@@ -1,9 +1,9 @@
-#include "occupancy/dat04_administrators.h"
+#include "occupancy/administratorswindow.h"
 #include "occupancy/occupancywindow.h"
 #include "occupancy/periodrules.h"
 #include "platform/localeservice.h"
-#include "register/dat01_flats.h"
-#include "register/dat02_persons.h"
+#include "register/flatswindow.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -92,13 +92,13 @@ private slots:
         std::unique_ptr<GridEditor> w;
         double *from = nullptr;
         if (window == 0) {
-            w = std::make_unique<dat04_Administrators>(f.context);
+            w = std::make_unique<AdministratorsWindow>(f.context);
             from = &f.state.Building.Administrators[0].FromDate;
         } else if (window == 1) {
-            w = std::make_unique<dat05_Owners>(f.context);
+            w = std::make_unique<OwnersWindow>(f.context);
             from = &f.state.Building.Owners[0].FromDate;
         } else {
-            w = std::make_unique<dat06_Residents>(f.context);
+            w = std::make_unique<ResidentsWindow>(f.context);
             from = &f.state.Building.Residents[0].FromDate;
         }
         ShowActive(w.get());
@@ -124,7 +124,7 @@ private slots:
         addFlatsAndPersons(f.state, 3, 2);
         std::vector<OccupancyPeriod> &owners = f.state.Building.Owners;
         owners = {period(0, 0), period(1, 1, day(2020, 1, 1), day(2020, 1, 1)), period(0, 2)};
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         ShowActive(&w);
         QVERIFY(!w.close());
         QCOMPARE(f.platform.messages.shown.size(), 1);
@@ -170,7 +170,7 @@ private slots:
         f.state.Building.Flats[4].ShortName.set(QStringLiteral("E5"));
         for (int flat : {0, 2, 3, 5}) // flats 1 and 4 have none
             f.state.Building.Owners.push_back(period(0, flat));
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         ShowActive(&w);
         f.platform.choices.script = {0, -1};
         QVERIFY(!w.close());
@@ -214,7 +214,7 @@ private slots:
         RegisterFixture f;
         addFlatsAndPersons(f.state, 2, 3);
         f.state.Building.Owners = {period(0, 1), period(1, 0), period(2, 1)};
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         ShowActive(&w);
         QCOMPARE(w.listedPeriods(), (std::vector<int>{1}));
         QCOMPARE(w.rowNumber(1)->text(), QStringLiteral("2"));
@@ -258,7 +258,7 @@ private slots:
         RegisterFixture f;
         addFlatsAndPersons(f.state, 2, 3);
         f.state.Building.Owners = {period(0, 0), period(1, 1), period(2, 0), period(1, 0)};
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         f.platform.messages.script = {MessageAnswer::No, MessageAnswer::Yes};
         w.deleteButton(1)->click();
         QCOMPARE(f.state.Building.OwnerCount(), 4);
@@ -277,7 +277,7 @@ private slots:
         addFlatsAndPersons(f.state, 2, 1);
         for (int i = 0; i < 50; ++i)
             f.state.Building.Owners.push_back(period(0, i % 2 ? 1 : 0));
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         QVERIFY(!w.scrollBar()->isHidden());
         QCOMPARE(w.scrollBar()->maximum(), 25 + 1 - w.rowCount());
         // A deletion answered No still steps the view back by one.
@@ -312,12 +312,12 @@ private slots:
         RegisterFixture f;
         addFlatsAndPersons(f.state, 1, 2);
         f.state.Building.Owners = {period(1, 0, day(2020, 1, 1))};
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         ShowActive(&w);
         FocusBox(w.choiceCell(1, 0));
         w.choiceCell(1, 0)->setCurrentIndex(0);
         {
-            dat02_Persons persons(f.context);
+            PersonsWindow persons(f.context);
             f.platform.choices.script = {0};
             persons.deleteButton(1)->click(); // person 1 goes with its period
             f.platform.choices.script = {};
@@ -336,7 +336,7 @@ private slots:
     void administrators()
     {
         RegisterFixture f;
-        dat04_Administrators w(f.context);
+        AdministratorsWindow w(f.context);
         ShowActive(&w);
         // Without persons nothing can be created.
         w.acceptButton()->click();
@@ -346,10 +346,10 @@ private slots:
 
         f.state.Building.Administrators = {AdministratorPeriod{0, NotSetDate, NotSetDate}};
         f.state.Building.Persons = {MakePerson(QStringLiteral("Α"))};
-        dat04_Administrators one(f.context);
+        AdministratorsWindow one(f.context);
         QVERIFY(one.close());
         f.state.Building.Administrators[0].ToDate = day(2020, 1, 1);
-        dat04_Administrators endOnly(f.context);
+        AdministratorsWindow endOnly(f.context);
         f.platform.messages.shown.clear();
         QVERIFY(!endOnly.close());
         QCOMPARE(f.platform.messages.shown[0].text,
@@ -363,7 +363,7 @@ private slots:
         addFlatsAndPersons(f.state, 1, 1);
         f.state.Building.Residents.assign(MaxListCount, period(0, 0));
         f.state.Building.Flats.push_back(MakeFlat(QStringLiteral("F2")));
-        dat06_Residents w(f.context);
+        ResidentsWindow w(f.context);
         emit w.flatSelector()->activated(1);
         emit w.choiceCell(0, 0)->activated(0);
         QCOMPARE(f.state.Building.ResidentCount(), MaxListCount);
@@ -376,7 +376,7 @@ private slots:
         RegisterFixture f;
         addFlatsAndPersons(f.state, 1, 1);
         f.state.Building.Residents = {period(0, 0, day(2020, 5, 1), day(2020, 4, 1))};
-        dat06_Residents w(f.context);
+        ResidentsWindow w(f.context);
         QCOMPARE(w.helpTopic(), 0);
         QVERIFY(!w.close());
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Προβλήματα με τον ορισμό ενοίκων"));
@@ -394,13 +394,13 @@ private slots:
         RegisterFixture f;
         addFlatsAndPersons(f.state, 3, 1);
         f.state.Building.Owners = {period(0, 2, day(2020, 1, 1))};
-        dat05_Owners w(f.context);
+        OwnersWindow w(f.context);
         ShowActive(&w);
         emit w.flatSelector()->activated(2);
         typeDate(w.dateCell(1, 1), QStringLiteral("1/1/2021"));
         QCOMPARE(w.listedPeriods(), std::vector<int>{0});
         {
-            dat01_Flats flats(f.context);
+            FlatsWindow flats(f.context);
             f.platform.choices.script = {0};
             flats.deleteButton(0)->click(); // flat 0 goes; the others move up
         }

@@ -1,10 +1,10 @@
 #include "core/codepage1253.h"
-#include "occupancy/dat11_contactprofessionals.h"
-#include "occupancy/dat11_orderprofessionals.h"
-#include "occupancy/dat11_professionals.h"
+#include "occupancy/professionalcontactwindow.h"
+#include "occupancy/professionalorderwindow.h"
+#include "occupancy/professionalswindow.h"
 #include "register/windowopener.h"
 #include "registerfixture.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 #include "shell/reportopeners.h"
 #include "testprogram.h"
 
@@ -26,8 +26,8 @@ namespace test_professionals {
 
 namespace {
 
-constexpr int Activity = dat11_Professionals::ActivityColumn;
-constexpr int Name = dat11_Professionals::NameColumn;
+constexpr int Activity = ProfessionalsWindow::ActivityColumn;
+constexpr int Name = ProfessionalsWindow::NameColumn;
 
 ProfessionalRecord professional(const QString &name, const QString &activity = QString())
 {
@@ -73,7 +73,7 @@ private slots:
     void enterCreatesFromTheNameBoxOnly()
     {
         RegisterFixture f;
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         ShowActive(&window);
         QCOMPARE(window.textCell(0, Activity)->text(), QStringLiteral("Υδραυλικός"));
         QCOMPARE(window.textCell(0, Name)->text(), QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
@@ -104,7 +104,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Professionals = {professional(QStringLiteral("Α")), professional(QString())};
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         QVERIFY(!window.close());
         QCOMPARE(f.state.Building.Professionals[1].Name.trimmed(), QStringLiteral("2"));
         QCOMPARE(window.textCell(1, Name)->text(), QStringLiteral("2"));
@@ -120,7 +120,7 @@ private slots:
         RegisterFixture f;
         f.state.Building.Professionals = {professional(QStringLiteral("Α"), QStringLiteral("Ηλεκτρολόγος")),
                                           professional(QStringLiteral("Β"))};
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         f.platform.choices.script = {1, -1, 0};
         for (int i = 0; i < 3; ++i)
             window.deleteButton(0)->click();
@@ -144,12 +144,12 @@ private slots:
     {
         RegisterFixture f;
         {
-            dat11_Professionals window(f.context);
+            ProfessionalsWindow window(f.context);
             QVERIFY(!window.printAction()->isEnabled());
         }
         int opened = 0;
         ProgramReportOpeners().professionalsList = [&](AppContext &, QWidget *) { ++opened; };
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         QVERIFY(window.printAction()->isEnabled());
         window.printAction()->trigger();
         QCOMPARE(opened, 0);
@@ -169,13 +169,13 @@ private slots:
         ProfessionalRecord third = professional(QStringLiteral("Γ"));
         third.Email.set(QStringLiteral("χωρίς παπάκι"));
         f.state.Building.Professionals = {fullProfessional(), second, third};
-        dat11_ContactProfessionals contact(f.context, 0);
+        ProfessionalContactWindow contact(f.context, 0);
         QCOMPARE(contact.windowTitle(), QStringLiteral("Υδραυλικός/Μελισσοκαρπάκης Φιλαρόνος"));
         QVERIFY(!contact.backButton()->isEnabled());
         QVERIFY(contact.nextButton()->isEnabled());
         // Merely showing notes with line breaks changes nothing.
         QVERIFY(!f.state.DataChanged);
-        QCOMPARE(contact.textArea(dat11_ContactProfessionals::Notes)->toPlainText(),
+        QCOMPARE(contact.textArea(ProfessionalContactWindow::Notes)->toPlainText(),
                  QStringLiteral("Πρώτη γραμμή\nδεύτερη"));
 
         const QStringList before = fieldsOf(f.state.Building.Professionals[0]);
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(fieldsOf(f.state.Building.Professionals[0]), before);
 
         // A phone is cut to its 15 characters.
-        PasteInto(contact.box(dat11_ContactProfessionals::Phone), QStringLiteral("12345678901234567890"));
+        PasteInto(contact.box(ProfessionalContactWindow::Phone), QStringLiteral("12345678901234567890"));
         QCOMPARE(f.state.Building.Professionals[0].Phone.text(), QStringLiteral("210123456712345"));
 
         contact.next();
@@ -209,10 +209,10 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Professionals = {professional(QStringLiteral("Α")), professional(QStringLiteral("Β"))};
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         int shown = -1;
         window.setContactWindowRunner([&](QDialog &dialog) {
-            shown = static_cast<dat11_ContactProfessionals &>(dialog).contactIndex();
+            shown = static_cast<ProfessionalContactWindow &>(dialog).contactIndex();
         });
         window.actionButton(1)->click();
         QCOMPARE(shown, 1);
@@ -226,7 +226,7 @@ private slots:
             f.state.Building.Professionals.push_back(professional(n));
         f.state.Building.Professionals[0] =
             professional(QStringLiteral("Ένα όνομα πολύ μεγάλο για τη γραμμή"), QStringLiteral("Υδραυλικός"));
-        dat11_OrderProfessionals order(f.context);
+        ProfessionalOrderWindow order(f.context);
         QCOMPARE(order.nameCell(0)->text(), QStringLiteral("Υδραυλικός           / Ένα όνομα πολύ μεγάλ"));
         QCOMPARE(order.nameCell(1)->text().indexOf(QStringLiteral(" / ")), 20);
         // "Βοήθεια" is a command on the bar, not a menu of one item.
@@ -238,7 +238,7 @@ private slots:
         f.state.Building.Professionals[0] = professional(QStringLiteral("1"));
 
         // A professionals window open beside it redraws after a move.
-        dat11_Professionals grid(f.context);
+        ProfessionalsWindow grid(f.context);
         order.clickRow(1);
         order.clickRow(1);
         QVERIFY(!f.state.DataChanged);
@@ -259,11 +259,11 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Professionals = {professional(QStringLiteral("Α")), professional(QStringLiteral("Β"))};
-        MainFrm main(f.state, f.platform.platform());
-        main.bindChildWindow(QStringLiteral("mnuProfessionals"),
-                             [](AppContext &context, int) { return new dat11_Professionals(context); });
-        main.bindChildWindow(QStringLiteral("mnuOrderProfessionals"),
-                             [](AppContext &context, int) { return new dat11_OrderProfessionals(context); });
+        MainWindow main(f.state, f.platform.platform());
+        main.bindChildWindow(QStringLiteral("professionals"),
+                             [](AppContext &context, int) { return new ProfessionalsWindow(context); });
+        main.bindChildWindow(QStringLiteral("professionalOrder"),
+                             [](AppContext &context, int) { return new ProfessionalOrderWindow(context); });
         SetDataWindowOpener([&main](DataWindow *window) { main.showChildWindow(window); });
         const auto open = [&]<class W>(W *) {
             QList<W *> found;
@@ -273,28 +273,28 @@ private slots:
             return found;
         };
         main.show();
-        main.runCommand(QStringLiteral("mnuProfessionals"));
-        main.runCommand(QStringLiteral("mnuOrderProfessionals"));
-        auto professionals = open(static_cast<dat11_Professionals *>(nullptr));
-        auto orders = open(static_cast<dat11_OrderProfessionals *>(nullptr));
+        main.runCommand(QStringLiteral("professionals"));
+        main.runCommand(QStringLiteral("professionalOrder"));
+        auto professionals = open(static_cast<ProfessionalsWindow *>(nullptr));
+        auto orders = open(static_cast<ProfessionalOrderWindow *>(nullptr));
         QCOMPARE(professionals.size(), 1);
         QCOMPARE(orders.size(), 1);
 
         // The order window's way back shows the open list window.
         orders[0]->dataMenu()->actions().at(3)->trigger();
-        QTRY_COMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 0);
-        QCOMPARE(open(static_cast<dat11_Professionals *>(nullptr)), professionals);
+        QTRY_COMPARE(open(static_cast<ProfessionalOrderWindow *>(nullptr)).size(), 0);
+        QCOMPARE(open(static_cast<ProfessionalsWindow *>(nullptr)), professionals);
 
         // The list window's order command, then the main menu's, give one order window.
-        main.runCommand(QStringLiteral("mnuOrderProfessionals"));
+        main.runCommand(QStringLiteral("professionalOrder"));
         professionals[0]->orderAction()->trigger();
-        QTRY_COMPARE(open(static_cast<dat11_Professionals *>(nullptr)).size(), 0);
-        QCOMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 1);
-        orders = open(static_cast<dat11_OrderProfessionals *>(nullptr));
+        QTRY_COMPARE(open(static_cast<ProfessionalsWindow *>(nullptr)).size(), 0);
+        QCOMPARE(open(static_cast<ProfessionalOrderWindow *>(nullptr)).size(), 1);
+        orders = open(static_cast<ProfessionalOrderWindow *>(nullptr));
         orders[0]->dataMenu()->actions().at(3)->trigger();
-        main.runCommand(QStringLiteral("mnuProfessionals"));
-        QTRY_COMPARE(open(static_cast<dat11_Professionals *>(nullptr)).size(), 1);
-        QCOMPARE(open(static_cast<dat11_OrderProfessionals *>(nullptr)).size(), 0);
+        main.runCommand(QStringLiteral("professionals"));
+        QTRY_COMPARE(open(static_cast<ProfessionalsWindow *>(nullptr)).size(), 1);
+        QCOMPARE(open(static_cast<ProfessionalOrderWindow *>(nullptr)).size(), 0);
         SetDataWindowOpener(nullptr);
     }
 
@@ -305,7 +305,7 @@ private slots:
         f.state.DataFolder = folder.path() + QLatin1Char('/');
         f.state.DataFileName = QStringLiteral("N.s43");
         f.state.Building.BuildingId.set(QStringLiteral("Πατησίων 12"));
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         QString viewed;
         window.setTextFileViewer([&](const QString &path) { viewed = path; });
         window.exportTXT();
@@ -353,7 +353,7 @@ private slots:
         f.state.DataFolder = folder.path() + QLatin1Char('/');
         f.state.DataFileName = QStringLiteral("N.s43");
         f.platform.clock.set(QDateTime(QDate(2024, 5, 18), QTime(14, 30, 45)));
-        dat11_Professionals window(f.context);
+        ProfessionalsWindow window(f.context);
         window.exportXLS();
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Πρόβλημα δημιουργίας αρχείου EXCEL"));
         QCOMPARE(f.platform.messages.shown.last().text, QStringLiteral("Δεν υπάρχουν δεδομένα για εξαγωγή."));

@@ -35,7 +35,7 @@ struct PrintingFixture
         preview->load();
         preview->resize(windowSize);
         preview->layout()->activate();
-        preview->prepareForm();
+        preview->prepareWindow();
         preview->drawCenteredPage();
         return preview;
     }

@@ -3,7 +3,7 @@
 
 #include "printingfixture.h"
 
-#include "printing/fontsfrm.h"
+#include "printing/fontoverviewwindow.h"
 #include "printing/fontwindows.h"
 #include "printing/selectprinter.h"
 #include "modalwindow.h"
@@ -135,7 +135,7 @@ private slots:
         }
         // The font overview says the same in place of the printer's name.
         {
-            fontsfrm overview(f.withCaptions());
+            FontOverviewWindow overview(f.withCaptions());
             overview.firstTick();
             QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")),
                      QStringLiteral("Το σύστημα εκτυπώσεων του υπολογιστή δεν απαντά. Δοκιμάστε ξανά σε λίγο ή "
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
         QCOMPARE(f.state.PreferredFont, QStringLiteral("Arial Greek"));
 
-        fontsfrm overview(f.withCaptions());
+        FontOverviewWindow overview(f.withCaptions());
         overview.firstTick();
         QCOMPARE(overview.sampleFont(), QStringLiteral("Liberation Sans"));
 
@@ -289,7 +289,7 @@ private slots:
         selection.firstTick();
         QCOMPARE(selection.printers()->currentIndex(), 0);
 
-        fontsfrm overview(f.withCaptions());
+        FontOverviewWindow overview(f.withCaptions());
         overview.firstTick();
         QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")), QStringLiteral("Δεν υπάρχει εκτυπωτής"));
         QCOMPARE(overview.printerList()->count(), 0);
@@ -300,7 +300,7 @@ private slots:
     {
         FontFixture f;
         f.state.ProgramPrinter = QStringLiteral("Office");
-        fontsfrm overview(f.withCaptions());
+        FontOverviewWindow overview(f.withCaptions());
         overview.firstTick();
         QCOMPARE(overview.labelText(QStringLiteral("lPrinterName")), QStringLiteral("Εκτυπωτής: Office"));
         QCOMPARE(overview.labelText(QStringLiteral("lmatched")), QStringLiteral("2 Κοινές Γραμματοσειρές"));

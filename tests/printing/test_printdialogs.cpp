@@ -5,8 +5,8 @@
 
 #include "platform/qthelpservice.h"
 
-#include "printing/prninterface.h"
-#include "printing/prnpagesetup.h"
+#include "printing/pagesetupdialog.h"
+#include "printing/printparametersdialog.h"
 #include "printing/selectprinter.h"
 #include "printing/settingvaluedialog.h"
 
@@ -46,7 +46,7 @@ private slots:
     {
         PrintingFixture f;
         {
-            prninterface dialog(f.context(), 2, 3);
+            PrintParametersDialog dialog(f.context(), 2, 3);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Παράμετροι εκτύπωσης"));
             QCOMPARE(dialog.pagesText(), QStringLiteral("2x3"));
             QCOMPARE(dialog.printerText(), QStringLiteral("PDF"));
@@ -58,7 +58,7 @@ private slots:
             QVERIFY(dialog.choice().allPages);
             QCOMPARE(dialog.choice().copies, 1);
         }
-        prninterface again(f.context(), 1, 1);
+        PrintParametersDialog again(f.context(), 1, 1);
         QVERIFY(again.allPagesSelected());
         // One arrow step up adds a copy; a page step adds five.
         again.copiesBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
@@ -75,7 +75,7 @@ private slots:
     void copiesBarClicks()
     {
         PrintingFixture f;
-        prninterface dialog(f.context(), 1, 1);
+        PrintParametersDialog dialog(f.context(), 1, 1);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QScrollBar *bar = dialog.copiesBar();
@@ -139,7 +139,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, copies);
         PrintingFixture f;
-        prninterface dialog(f.context(), 1, 1);
+        PrintParametersDialog dialog(f.context(), 1, 1);
         dialog.typeCopies(typed);
         dialog.leaveCopies();
         QCOMPARE(dialog.copiesText(), QString::number(copies));
@@ -150,7 +150,7 @@ private slots:
     {
         PrintingFixture f;
         f.state.ProgramPrinter = QStringLiteral("Gone");
-        prninterface dialog(f.context(), 1, 1);
+        PrintParametersDialog dialog(f.context(), 1, 1);
         dialog.confirm();
         QVERIFY(!dialog.choice().confirmed);
         const MessageRequest shown = f.doubles.messages.shown.last();
@@ -200,7 +200,7 @@ private slots:
         if (answers)
             f.doubles.printers.refusingPrinters.insert(QStringLiteral("Office"), reason);
         f.state.ProgramPrinter = printer;
-        prninterface dialog(f.context(), 1, 1);
+        PrintParametersDialog dialog(f.context(), 1, 1);
         dialog.confirm();
         QCOMPARE(dialog.choice().confirmed, message.isEmpty());
         if (!message.isEmpty()) {
@@ -218,7 +218,7 @@ private slots:
         f.state.PreferredFont = QStringLiteral("DejaVu Sans");
         QTemporaryDir folder; // the autoload file is written there
         f.state.ProgramFolder = folder.path() + QStringLiteral("/");
-        prninterface dialog(f.context(), 1, 1);
+        PrintParametersDialog dialog(f.context(), 1, 1);
         const auto selection = OnModal<SelectPrinter>(
             [](SelectPrinter *w) {
                 w->choosePrinter(0);
@@ -238,7 +238,7 @@ private slots:
         PrintSetting &slot = f.state.Building.PrintSettings[5];
         QCOMPARE(slot.PaperSize, qint16(9));
         QCOMPARE(slot.Portrait, qint16(0));
-        prnPageSetup dialog(f.context(), 5);
+        PageSetupDialog dialog(f.context(), 5);
         QCOMPARE(dialog.paperList()->currentText(), QStringLiteral("A4, 210 x 297 mm"));
         QVERIFY(!dialog.portraitSelected());
         for (int i = 0; i < 4; ++i)
@@ -280,7 +280,7 @@ private slots:
         PrintSetting &slot = f.state.Building.PrintSettings[4];
         const PrintSetting before = slot;
         {
-            prnPageSetup dialog(f.context(), 4);
+            PageSetupDialog dialog(f.context(), 4);
             dialog.marginBox(0)->setText(QStringLiteral("3"));
             dialog.marginKeyReleased(0, Qt::Key_3);
             dialog.selectPortrait(true);
@@ -291,7 +291,7 @@ private slots:
         QVERIFY(!f.state.DataChanged);
 
         slot.PaperSize = 77;
-        prnPageSetup dialog(f.context(), 4);
+        PageSetupDialog dialog(f.context(), 4);
         QCOMPARE(dialog.paperList()->currentText(), QStringLiteral("A4, 210 x 297 mm"));
         dialog.confirm();
         QCOMPARE(slot.PaperSize, qint16(77));
@@ -375,7 +375,7 @@ private slots:
         ReportPreview preview(context, f.report, &mainWindow);
         bool reached = false;
         const auto inPreview = OnModal<ReportPreview>([&](ReportPreview *open) {
-            const auto inSetup = OnModal<prnPageSetup>([&](prnPageSetup *setup) {
+            const auto inSetup = OnModal<PageSetupDialog>([&](PageSetupDialog *setup) {
                 QTest::keyClick(setup, Qt::Key_F1);
                 QTextBrowser *window = help.window();
                 QVERIFY(window && window->isVisible());
@@ -415,7 +415,7 @@ private slots:
                 QVERIFY(staysAbove(window));
                 reached = true;
             });
-            open->action(QStringLiteral("mnuPageSetup"))->trigger();
+            open->action(QStringLiteral("pageSetup"))->trigger();
             // Closing, the page setup closed the help window.
             QTRY_VERIFY(!help.window());
         });

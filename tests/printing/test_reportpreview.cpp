@@ -251,7 +251,7 @@ private slots:
         PrintingFixture f;
         f.slot().ColouredPrint = 0;
         auto preview = f.open();
-        QAction *colour = preview->action(QStringLiteral("mnuColoredPrint"));
+        QAction *colour = preview->action(QStringLiteral("colouredPrint"));
         QVERIFY(!colour->isChecked());
         colour->trigger();
         QVERIFY(colour->isChecked());
@@ -262,12 +262,12 @@ private slots:
         f.slot().Widths[0] = 3000;
         f.slot().Portrait = -1;
         f.slot().PageNumbers = 0;
-        preview->action(QStringLiteral("mnuBestParameters"))->trigger();
+        preview->action(QStringLiteral("bestParameters"))->trigger();
         QCOMPARE(f.slot().Widths[0], preview->defaultSizes().widths[0]);
         QCOMPARE(f.slot().Portrait, qint16(0));
-        QVERIFY(preview->action(QStringLiteral("mnuPageNumbers"))->isChecked());
+        QVERIFY(preview->action(QStringLiteral("pageNumbers"))->isChecked());
 
-        preview->action(QStringLiteral("mnuHelp"))->trigger();
+        preview->action(QStringLiteral("help"))->trigger();
         QCOMPARE(f.doubles.help.topics, QList<int>{4242});
     }
 
@@ -289,7 +289,7 @@ private slots:
         PrintingFixture f;
         auto preview = f.open();
         const int layouts = f.report.layouts;
-        preview->action(QStringLiteral("mnuPageSetup"))->trigger(); // cancelled
+        preview->action(QStringLiteral("pageSetup"))->trigger(); // cancelled
         QCOMPARE(f.report.layouts, layouts);
         f.dialogs.settingsChanges = {[](PrintSetting &s) { s.Magnification = 0.8f; }};
         preview->realMagnificationClicked();
@@ -405,7 +405,7 @@ private slots:
         PrintingFixture f;
         f.state.PrintingPossible = false;
         auto preview = f.open();
-        preview->action(QStringLiteral("mnuSendToPrinter"))->trigger();
+        preview->action(QStringLiteral("sendToPrinter"))->trigger();
         QCOMPARE(f.doubles.messages.shown.last().text, QStringLiteral("Έχετε κάποιο πρόβλημα με τον εκτυπωτή σας."));
         QVERIFY(f.dialogs.asked.isEmpty());
     }

@@ -4,9 +4,9 @@
 
 #include "printingfixture.h"
 
-#include "printing/fontsfrm.h"
-#include "printing/prninterface.h"
-#include "printing/prnpagesetup.h"
+#include "printing/fontoverviewwindow.h"
+#include "printing/pagesetupdialog.h"
+#include "printing/printparametersdialog.h"
 #include "printing/selectprinter.h"
 #include "printing/settingvaluedialog.h"
 #include "testprogram.h"
@@ -64,10 +64,10 @@ private slots:
     void dialogs()
     {
         PrintingFixture f;
-        prninterface parameters(f.context(), 2, 3);
-        save(&parameters, QStringLiteral("prninterface"));
-        prnPageSetup setup(f.context(), 5);
-        save(&setup, QStringLiteral("prnpagesetup"));
+        PrintParametersDialog parameters(f.context(), 2, 3);
+        save(&parameters, QStringLiteral("printparameters"));
+        PageSetupDialog setup(f.context(), 5);
+        save(&setup, QStringLiteral("pagesetup"));
         SettingValueDialog magnification(SettingValueDialog::RealMagnification, f.context(), 5);
         save(&magnification, QStringLiteral("realmagnification"));
         SettingValueDialog columns(SettingValueDialog::ExpenseColumns, f.context(), 5);
@@ -76,9 +76,9 @@ private slots:
         SelectPrinter selection(f.context());
         selection.firstTick();
         save(&selection, QStringLiteral("selectprinter"));
-        fontsfrm overview(f.context());
+        FontOverviewWindow overview(f.context());
         overview.firstTick();
-        save(&overview, QStringLiteral("fontsfrm"));
+        save(&overview, QStringLiteral("fontoverview"));
     }
 };
 

@@ -144,7 +144,7 @@ private slots:
 
         // With page independency every page repeats its column's blocks, the
         // titles and the flats' column.
-        s.window->action(QStringLiteral("mnuPageIndependency"))->trigger();
+        s.window->action(QStringLiteral("pageIndependence"))->trigger();
         QVERIFY(s.f.state.DataChanged);
         QCOMPARE(s.slot().PageIndependency, True16);
         const int last = s.report->paging().pageColumns;
@@ -234,7 +234,7 @@ private slots:
         s.open();
         QVERIFY(s.window->hasPages());
         QCOMPARE(s.slot().PageIndependency, False16);
-        QVERIFY(!s.window->action(QStringLiteral("mnuPageIndependency"))->isChecked());
+        QVERIFY(!s.window->action(QStringLiteral("pageIndependence"))->isChecked());
         QVERIFY(!s.f.state.DataChanged);
     }
 };

@@ -115,10 +115,10 @@ private slots:
         PrintoutsFixture f;
         f.slot(2).Heights[0] = 500;
         ContactListPage list(f.printing(), ContactListKind::Persons);
-        list.action(QStringLiteral("mnuIncreaseHeight"))->trigger();
+        list.action(QStringLiteral("increaseHeight"))->trigger();
         QCOMPARE(list.cellHeight(), 500.0f);
         QVERIFY(!f.state.DataChanged);
-        list.action(QStringLiteral("mnuDecreaseHeight"))->trigger();
+        list.action(QStringLiteral("decreaseHeight"))->trigger();
         QCOMPARE(list.cellHeight(), 499.0f);
         QCOMPARE(f.slot(2).Heights[0], 499.0f);
         QCOMPARE(f.slot(7).Heights[0], 0.0f);
@@ -136,7 +136,7 @@ private slots:
         f.state.DataFileName = QStringLiteral("a.s43");
         ContactListPage list(f.printing(), ContactListKind::Professionals);
         QCOMPARE(list.windowTitle(), QStringLiteral("a.s43/Στοιχεία Επαγγεματιών"));
-        QCOMPARE(list.action(QStringLiteral("mnuOrderAB"))->text(),
+        QCOMPARE(list.action(QStringLiteral("alphabeticalOrder"))->text(),
                  QStringLiteral("Διάταξη προσώπων σε αλφαβητική σειρά της δραστηριότητας"));
         const RecordingSurface page = Page(list, 1);
         const auto activity = page.find(QStringLiteral("Ηλεκτρολόγος"));

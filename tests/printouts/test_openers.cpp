@@ -64,8 +64,8 @@ private slots:
         OpenedWindows opened;
         opened.openers.personsList(context, nullptr);
         opened.openers.professionalsList(context, nullptr);
-        QVERIFY(!CommandPreconditions::check(QStringLiteral("mnuPrnExtra1"), f.state, f.doubles.messages));
-        QVERIFY(!CommandPreconditions::check(QStringLiteral("mnuPrnExtra2"), f.state, f.doubles.messages));
+        QVERIFY(!CommandPreconditions::check(QStringLiteral("contactList"), f.state, f.doubles.messages));
+        QVERIFY(!CommandPreconditions::check(QStringLiteral("perMilleTable"), f.state, f.doubles.messages));
         QVERIFY(opened.captions.isEmpty());
         const QList<MessageRequest> &shown = f.doubles.messages.shown;
         QCOMPARE(shown.size(), 4);

@@ -145,7 +145,7 @@ private slots:
                                      QStringLiteral("Αρίθμηση σελίδων"), QStringLiteral("Προτεινόμενες παράμετροι"),
                                      QStringLiteral("Κλείσιμο του παραθύρου")}));
         QVERIFY(!r.window->printMenu()->menuAction()->isVisible());
-        QCOMPARE(r.window->action(QStringLiteral("mnuSendToPrinter"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(r.window->action(QStringLiteral("sendToPrinter"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
     void tooWideEvenAtHalfSize()

@@ -128,8 +128,8 @@ private slots:
         Table t(4);
         t.open();
         const int layouts = t.report->layouts;
-        QAction *bold = t.window->action(QStringLiteral("mnuPrintFlatBold"));
-        QAction *variable = t.window->action(QStringLiteral("mnuPrintFlatVariable"));
+        QAction *bold = t.window->action(QStringLiteral("boldTitles"));
+        QAction *variable = t.window->action(QStringLiteral("variableFontSize"));
         QVERIFY(bold && variable);
         QVERIFY(!bold->isChecked()); // a new work's slot 6 has bold titles off
         bold->trigger();
@@ -139,12 +139,12 @@ private slots:
         QCOMPARE(t.slot().VariableLetterSize, True16);
         QCOMPARE(t.report->layouts, layouts);
         QVERIFY(t.f.state.DataChanged);
-        t.window->action(QStringLiteral("mnuPageIndependency"))->trigger();
+        t.window->action(QStringLiteral("pageIndependence"))->trigger();
         QCOMPARE(t.report->layouts, layouts + 1);
         QCOMPARE(t.slot().PageIndependency, True16);
         // The suggested parameters put the flags to their defaults.
-        t.window->action(QStringLiteral("mnuBestParameters"))->trigger();
-        QVERIFY(!t.window->action(QStringLiteral("mnuPageIndependency"))->isChecked());
+        t.window->action(QStringLiteral("bestParameters"))->trigger();
+        QVERIFY(!t.window->action(QStringLiteral("pageIndependence"))->isChecked());
         QVERIFY(bold->isChecked() && variable->isChecked());
     }
 

@@ -1,5 +1,5 @@
-#include "register/dat00_ordertypesofexpense.h"
-#include "register/dat01_flats.h"
+#include "register/expensecategoryorderwindow.h"
+#include "register/flatswindow.h"
 #include "register/openingfigures.h"
 #include "registerfixture.h"
 #include "testprogram.h"
@@ -39,7 +39,7 @@ private slots:
     void anEmptyBuildingOffersTheSampleAndItsFirstFlatOpensTheColumns()
     {
         RegisterFixture f;
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         QCOMPARE(window.rowNumber(0)->text(), QStringLiteral("1"));
         QCOMPARE(window.textCell(0, Name)->text(), QStringLiteral("A1"));
         QCOMPARE(window.textCell(0, Description)->text(), QStringLiteral("54 τμ"));
@@ -78,7 +78,7 @@ private slots:
         RegisterFixture f;
         addFlats(f.state, 1);
         f.state.Building.Flats[0].OwnerInitialDebt = 10.0f;
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QCOMPARE(window.textCell(0, OwnerDebt)->text(), QStringLiteral("10,00"));
         QCOMPARE(window.textCell(0, ResidentDebt)->text(), QString());
@@ -116,7 +116,7 @@ private slots:
     {
         RegisterFixture f;
         addFlats(f.state, 1);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *name = window.textCell(0, Name);
         FocusBox(name);
@@ -137,7 +137,7 @@ private slots:
     {
         RegisterFixture f;
         addFlats(f.state, 1);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *name = window.textCell(0, Name);
         FocusBox(name);
@@ -159,7 +159,7 @@ private slots:
     {
         RegisterFixture f;
         addFlats(f.state, 2);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *name = window.textCell(0, Name);
         FocusBox(name);
@@ -176,7 +176,7 @@ private slots:
         RegisterFixture f;
         addFlats(f.state, 3);
         f.state.Building.Flats[2].ShortName.set(QString()); // blank in the data file already
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *name = window.textCell(0, Name);
         FocusBox(name);
@@ -204,7 +204,7 @@ private slots:
     {
         RegisterFixture f;
         addFlats(f.state, 1);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         window.acceptButton()->click();
         QCOMPARE(f.state.Building.FlatCount(), 1);
         QCOMPARE(f.platform.messages.shown.size(), 1);
@@ -215,7 +215,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Flats.assign(MaxListCount, MakeFlat(QStringLiteral("X")));
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         const int row = window.rowCount() - 1;
         QCOMPARE(window.scrollBar()->maximum(), MaxListCount + 1 - window.rowCount());
         window.scrollBar()->setValue(window.scrollBar()->maximum());
@@ -232,7 +232,7 @@ private slots:
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat(QStringLiteral("A")), MakeFlat(QStringLiteral("B")),
                                   MakeFlat(QStringLiteral("C"))};
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         // Without per-mille columns, periods, payments or charges: deleted at once.
         window.deleteButton(2)->click();
         QVERIFY(f.platform.choices.asked.isEmpty());
@@ -245,7 +245,7 @@ private slots:
         charge.AllFlats = 0;
         charge.Flat = 1;
         f.state.Building.Expenses = {charge};
-        window.show_data();
+        window.showData();
         f.platform.choices.script = {1};
         window.deleteButton(1)->click();
         QCOMPARE(f.platform.choices.asked.size(), 1);
@@ -288,9 +288,9 @@ private slots:
         charge.AllFlats = 0;
         charge.Flat = 1;
         b.Expenses = {charge, common, charge};
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         f.platform.choices.script = {0};
-        window.Delete_All_Flats();
+        window.deleteAllFlats();
         QCOMPARE(f.platform.choices.asked.size(), 1);
         QCOMPARE(f.platform.choices.asked[0].items,
                  (QStringList{QStringLiteral("Ιδιοκτήτες"), QStringLiteral("Χιλιοστά"), QStringLiteral("Πληρωμές"),
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(window.rowNumber(0)->text(), QStringLiteral("1"));
 
         // With no flats the dialog only tells so.
-        window.Delete_All_Flats();
+        window.deleteAllFlats();
         QCOMPARE(f.platform.choices.asked.last().lines,
                  QStringList{QStringLiteral("Δεν υπάρχουν διαμερίσματα για διαγραφή")});
         QVERIFY(f.platform.choices.asked.last().options.isEmpty());
@@ -316,13 +316,13 @@ private slots:
         f.shell.clientHeight = 3000; // too low: twenty rows all the same
         addFlats(f.state, GridEditor::MinimumRows - 1);
         {
-            dat01_Flats window(f.context);
+            FlatsWindow window(f.context);
             QCOMPARE(window.rowCount(), GridEditor::MinimumRows);
             QVERIFY(window.scrollBar()->isHidden());
         }
         addFlats(f.state, 1);
         f.state.Building.Flats.resize(GridEditor::MinimumRows);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         QVERIFY(!window.scrollBar()->isHidden());
         QCOMPARE(window.scrollBar()->maximum(), 1);
         window.scrollBar()->setValue(1);
@@ -333,7 +333,7 @@ private slots:
 
         RegisterFixture tall;
         tall.shell.clientHeight = 15000;
-        dat01_Flats big(tall.context);
+        FlatsWindow big(tall.context);
         // (15000 - 480 - 3435 - 630) / 315
         QCOMPARE(big.rowCount(), 33);
     }
@@ -344,7 +344,7 @@ private slots:
         addFlats(f.state, 1);
         f.state.Building.Reserves = {1.0f, 2.0f, 0, 0, 0, 0.5f};
         f.state.Building.PreviousPeriodCharges = 0.003f;
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         OpeningFigures *figures = window.openingFigures();
         QCOMPARE(figures->reservesTitle()->text(), QStringLiteral("ΑΠΟΘΕΜΑΤΙΚΑ (3,50 €)"));
@@ -412,13 +412,13 @@ private slots:
         RegisterFixture f;
         addFlats(f.state, 1);
         f.state.Building.Reserves = {0, 100, 0, 0, 0, 0};
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         QCOMPARE(window.openingFigures()->reserveBox(1)->text(), QStringLiteral("100,00"));
-        dat00_OrderTypesOfExpense order(f.context);
+        ExpenseCategoryOrderWindow order(f.context);
         order.clickRow(1);
         order.clickRow(5);
         QCOMPARE(f.state.Building.Reserves[5], 100.0f);
-        window.show_data();
+        window.showData();
         QCOMPARE(window.openingFigures()->reserveBox(1)->text(), QString());
         QCOMPARE(window.openingFigures()->reserveBox(5)->text(), QStringLiteral("100,00"));
     }
@@ -427,7 +427,7 @@ private slots:
     {
         RegisterFixture f;
         addFlats(f.state, 1);
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         window.orderAction()->trigger();
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Σειρά εμφάνισης των διαμερισμάτων"));

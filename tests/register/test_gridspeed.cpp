@@ -1,5 +1,5 @@
-#include "register/dat01_flats.h"
-#include "register/dat02_persons.h"
+#include "register/flatswindow.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -28,7 +28,7 @@ private slots:
         QFETCH(int, persons);
         RegisterFixture f;
         f.state.Building.Persons.assign(std::size_t(persons), MakePerson(QStringLiteral("Όνομα")));
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         QLineEdit *box = window.textCell(0, 0);
         bool toggle = false;
         QBENCHMARK {
@@ -49,7 +49,7 @@ private slots:
         QFETCH(int, persons);
         RegisterFixture f;
         f.state.Building.Persons.assign(std::size_t(persons), MakePerson(QStringLiteral("Όνομα")));
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         QScrollBar *bar = window.scrollBar();
         QVERIFY(!bar->isHidden());
         int value = 0;
@@ -70,7 +70,7 @@ private slots:
         QFETCH(int, flats);
         RegisterFixture f;
         f.state.Building.Flats.assign(std::size_t(flats), MakeFlat(QStringLiteral("Χ")));
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *box = window.textCell(0, 2);
         FocusBox(box);

@@ -1,6 +1,6 @@
-#include "register/dat00_ordertypesofexpense.h"
-#include "register/dat00_typesofexpense.h"
-#include "register/dat03_buildingname.h"
+#include "register/buildingidwindow.h"
+#include "register/expensecategorieswindow.h"
+#include "register/expensecategoryorderwindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -18,7 +18,7 @@ private slots:
     void categoryLabelsAreTypedStoredAndRestored()
     {
         RegisterFixture f;
-        dat00_TypesofExpense window(f.context);
+        ExpenseCategoriesWindow window(f.context);
         ShowActive(&window);
         QVERIFY(!window.labelBox(0)->isEnabled());
         QCOMPARE(window.labelBox(0)->text(), QStringLiteral("ΙΣΟΠΟΣΑ"));
@@ -43,7 +43,7 @@ private slots:
     void anEmptyLabelIsRestoredAndTheCloseRefusedOnce()
     {
         RegisterFixture f;
-        dat00_TypesofExpense window(f.context);
+        ExpenseCategoriesWindow window(f.context);
         ShowActive(&window);
         QLineEdit *box = window.labelBox(3);
         FocusBox(box);
@@ -60,8 +60,8 @@ private slots:
     void labelsReorderedElsewhereAreReadAgainBeforeTyping()
     {
         RegisterFixture f;
-        dat00_TypesofExpense labels(f.context);
-        dat00_OrderTypesOfExpense order(f.context);
+        ExpenseCategoriesWindow labels(f.context);
+        ExpenseCategoryOrderWindow order(f.context);
         order.clickRow(1);
         order.clickRow(2);
         QCOMPARE(f.state.Building.CategoryLabel(2), QStringLiteral("ΚΟΙΝΗ ΧΡΗΣΗ"));
@@ -76,7 +76,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.BuildingId.set(QStringLiteral("Οδός 1"));
-        dat03_BuildingName window(f.context);
+        BuildingIdWindow window(f.context);
         ShowActive(&window);
         QLineEdit *box = window.buildingBox();
         FocusBox(box);

@@ -1,8 +1,8 @@
 #include "platform/twips.h"
-#include "register/dat00_ordertypesofexpense.h"
-#include "register/dat01_flats.h"
-#include "register/dat01_orderflats.h"
-#include "register/dat02_orderpersons.h"
+#include "register/expensecategoryorderwindow.h"
+#include "register/flatorderwindow.h"
+#include "register/flatswindow.h"
+#include "register/personorderwindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -31,7 +31,7 @@ private slots:
         b.Owners = {OccupancyPeriod{0, 0, NotSetDate, NotSetDate}, OccupancyPeriod{0, 3, NotSetDate, NotSetDate}};
         b.Payments = {PaymentRecord{}};
         b.Payments[0].Flat = 2;
-        dat01_OrderFlats window(f.context);
+        FlatOrderWindow window(f.context);
         QCOMPARE(window.nameCell(0)->text(), QStringLiteral("A1     πρώτο") + QString(25, QLatin1Char(' ')));
         QCOMPARE(window.numberCell(3)->text(), QStringLiteral("4."));
 
@@ -55,7 +55,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat("A"), MakeFlat("B")};
-        dat01_OrderFlats window(f.context);
+        FlatOrderWindow window(f.context);
         window.clickRow(1);
         window.clickRow(1);
         QVERIFY(!f.state.DataChanged);
@@ -75,7 +75,7 @@ private slots:
         b.Administrators = {AdministratorPeriod{2, NotSetDate, NotSetDate}};
         b.Owners = {OccupancyPeriod{0, 0, NotSetDate, NotSetDate}};
         b.Residents = {OccupancyPeriod{1, 0, NotSetDate, NotSetDate}};
-        dat02_OrderPersons window(f.context);
+        PersonOrderWindow window(f.context);
         QCOMPARE(window.nameCell(0)->text().size(), 30);
         window.clickRow(2);
         QCOMPARE(window.floatingLabel()->text().size(), 34);
@@ -94,7 +94,7 @@ private slots:
         ExpenseRecord expense;
         expense.Category = 2;
         b.Expenses = {expense};
-        dat00_OrderTypesOfExpense window(f.context);
+        ExpenseCategoryOrderWindow window(f.context);
         QCOMPARE(window.rowCount(), 6);
         QVERIFY(window.scrollBar()->isHidden());
         QCOMPARE(window.nameCell(0)->text(), QStringLiteral("ΙΣΟΠΟΣΑ"));
@@ -119,19 +119,19 @@ private slots:
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat("A"), MakeFlat("B")};
         {
-            dat01_OrderFlats window(f.context);
+            FlatOrderWindow window(f.context);
             QCOMPARE(window.rowCount(), 2);
             QVERIFY(window.scrollBar()->isHidden());
             QCOMPARE(window.height(), Twips::toPixels(840));
         }
         f.shell.clientHeight = 480 + 540 + 240 * 10;
         f.state.Building.Flats.assign(25, MakeFlat("X"));
-        dat01_OrderFlats window(f.context);
+        FlatOrderWindow window(f.context);
         QCOMPARE(window.rowCount(), 10);
         QCOMPARE(window.scrollBar()->maximum(), 15);
         // Pick the first flat, scroll to the end, drop on the last row.
         f.state.Building.Flats[0].ShortName.set(QStringLiteral("FIRST"));
-        window.show_data();
+        window.showData();
         window.clickRow(0);
         window.scrollBar()->setValue(15);
         QCOMPARE(window.numberCell(9)->text(), QStringLiteral("25."));
@@ -143,9 +143,9 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat("A"), MakeFlat("B"), MakeFlat("C")};
-        dat01_OrderFlats order(f.context);
+        FlatOrderWindow order(f.context);
         {
-            dat01_Flats flats(f.context);
+            FlatsWindow flats(f.context);
             flats.deleteButton(2)->click(); // another window deletes the last flat
         }
         order.clickRow(2); // a row that no longer holds a record
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(f.state.Building.FlatCount(), 2);
 
         // A grid left open behind an order window redraws before it writes into a row.
-        dat01_Flats flats(f.context);
+        FlatsWindow flats(f.context);
         order.clickRow(0);
         order.clickRow(1);
         QCOMPARE(f.state.Building.Flats[0].ShortName.trimmed(), QStringLiteral("B"));
@@ -169,7 +169,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat("A"), MakeFlat("B")};
-        dat01_OrderFlats window(f.context);
+        FlatOrderWindow window(f.context);
         QVERIFY(window.canClose());
         QCOMPARE(window.helpTopic(), 8400);
         QCOMPARE(window.menus().size(), 2);

@@ -1,6 +1,6 @@
-#include "register/dat01_flats.h"
-#include "register/dat02_persons.h"
+#include "register/flatswindow.h"
 #include "register/namepaste.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -47,7 +47,7 @@ std::pair<QStringList, QStringList> PasteIntoEmpty(const QString &text)
     W window(f.context);
     window.pasteNames();
     const QStringList created =
-        std::is_same_v<W, dat01_Flats> ? shortNames(f.state) : personNames(f.state);
+        std::is_same_v<W, FlatsWindow> ? shortNames(f.state) : personNames(f.state);
     return {f.platform.choices.asked.value(0).items, created};
 }
 
@@ -107,15 +107,15 @@ private slots:
         QFETCH(QStringList, listed);
         QFETCH(QStringList, flats);
         QFETCH(QStringList, persons);
-        QCOMPARE(PasteIntoEmpty<dat01_Flats>(text), std::make_pair(listed, flats));
-        QCOMPARE(PasteIntoEmpty<dat02_Persons>(text), std::make_pair(listed, persons));
+        QCOMPARE(PasteIntoEmpty<FlatsWindow>(text), std::make_pair(listed, flats));
+        QCOMPARE(PasteIntoEmpty<PersonsWindow>(text), std::make_pair(listed, persons));
     }
 
     void namesPastedIntoAnEmptyListAreAppendedAsTypedFlats()
     {
         RegisterFixture f;
         f.platform.clipboard.content = SpreadsheetColumn;
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         f.platform.choices.script = {0};
         window.pasteNames();
         const ChoiceRequest &q = f.platform.choices.asked.value(0);
@@ -140,7 +140,7 @@ private slots:
             b.Flats.push_back(MakeFlat(QString::fromLatin1(name)));
         b.Owners = {OccupancyPeriod{0, 2, NotSetDate, NotSetDate}, OccupancyPeriod{0, 4, NotSetDate, NotSetDate}};
         f.platform.clipboard.content = QStringLiteral("N1\r\nN2");
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         FocusBox(window.textCell(2, 1));
         QCOMPARE(window.currentRecord(), 2);
@@ -163,7 +163,7 @@ private slots:
         for (const char *name : {"F0", "F1", "F2", "F3", "F4"})
             f.state.Building.Flats.push_back(MakeFlat(QString::fromLatin1(name)));
         f.platform.clipboard.content = QStringLiteral("N1\r\nN2\r\nN3");
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         ShowActive(&window);
         FocusBox(window.textCell(2, 0));
         f.platform.choices.script = {0};
@@ -175,7 +175,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Flats = {MakeFlat(QStringLiteral("F0"))};
-        dat01_Flats window(f.context);
+        FlatsWindow window(f.context);
         f.platform.clipboard.content = QStringLiteral(" \r\n  \r\n");
         window.pasteNames();
         QVERIFY(f.platform.choices.asked.isEmpty());
@@ -199,7 +199,7 @@ private slots:
         RegisterFixture f;
         f.state.Building.Persons.assign(MaxListCount - 1, MakePerson(QStringLiteral("Π")));
         f.platform.clipboard.content = QStringLiteral("Α\r\nΒ");
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         ShowActive(&window);
         window.scrollBar()->setValue(window.scrollBar()->maximum());
         FocusBox(window.textCell(window.rowCount() - 1, 0));
@@ -215,7 +215,7 @@ private slots:
     {
         RegisterFixture f;
         f.platform.clipboard.content = QStringLiteral("Παπαδοπούλου Μαρία\r\nΓεωργίου Νίκος");
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         window.choiceCell(0, 1)->setCurrentIndex(1);
         emit window.choiceCell(0, 1)->activated(1);
         f.platform.choices.script = {0};

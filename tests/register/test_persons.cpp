@@ -2,9 +2,9 @@
 #include "platform/spreadsheetwriter.h"
 #include "platform/textviewer.h"
 #include "register/contactblock.h"
-#include "register/dat02_contactpersons.h"
-#include "register/dat02_persons.h"
+#include "register/personcontactwindow.h"
 #include "register/personsexport.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -47,7 +47,7 @@ private slots:
     void anEmptyListOffersTheSampleNameAndEnterCreatesIt()
     {
         RegisterFixture f;
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         ShowActive(&window);
         QCOMPARE(window.textCell(0, 0)->text(), QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
         QCOMPARE(window.choiceCell(0, 0 + 1)->currentText(), QStringLiteral("Άρρεν"));
@@ -79,7 +79,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Persons.push_back(MakePerson(QStringLiteral("Α")));
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         ShowActive(&window);
         QLineEdit *name = window.textCell(0, 0);
         FocusBox(name);
@@ -102,7 +102,7 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Persons.assign(30, MakePerson(QStringLiteral("Π")));
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         QComboBox *sex = window.choiceCell(0, 1);
         QWheelEvent wheel(QPointF(5, 5), sex->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -119,7 +119,7 @@ private slots:
         b.Persons = {MakePerson(QStringLiteral("Α")), MakePerson(QStringLiteral("Β")), MakePerson(QStringLiteral("Γ"))};
         b.Administrators = {AdministratorPeriod{1, NotSetDate, NotSetDate}, AdministratorPeriod{2, NotSetDate, NotSetDate}};
         b.Residents = {OccupancyPeriod{1, 0, NotSetDate, NotSetDate}};
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         f.platform.choices.script = {0};
         window.deleteButton(1)->click();
         QCOMPARE(f.platform.choices.asked[0].items,
@@ -142,12 +142,12 @@ private slots:
         BuildingData &b = f.state.Building;
         b.Persons = {MakePerson(QStringLiteral("Α"))};
         b.Owners = {OccupancyPeriod{0, 0, NotSetDate, NotSetDate}};
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         f.platform.choices.script = {1};
-        window.Delete_All_Persons();
+        window.deleteAllPersons();
         QCOMPARE(b.PersonCount(), 1);
         f.platform.choices.script = {0};
-        window.Delete_All_Persons();
+        window.deleteAllPersons();
         QCOMPARE(f.platform.choices.asked.last().items, QStringList{QStringLiteral("Ιδιοκτήτες")});
         QVERIFY(b.Persons.empty() && b.Owners.empty());
     }
@@ -157,7 +157,7 @@ private slots:
         RegisterFixture f;
         f.state.Building.Persons = {fullPerson(), MakePerson(QStringLiteral("Β")), MakePerson(QStringLiteral("Γ"))};
         f.state.Building.Persons[1].Street.set(QStringLiteral("  Οδός"));
-        dat02_ContactPersons contact(f.context, 0);
+        PersonContactWindow contact(f.context, 0);
         QCOMPARE(contact.windowTitle(), QStringLiteral("Μελισσοκαρπάκης Φιλαρόνος"));
         QVERIFY(!contact.backButton()->isEnabled());
         QVERIFY(contact.nextButton()->isEnabled());
@@ -193,7 +193,7 @@ private slots:
         to.Phone.set(QStringLiteral("999"));
         f.state.Building.Persons = {from, to};
 
-        dat02_ContactPersons contact(f.context, 0);
+        PersonContactWindow contact(f.context, 0);
         contact.sendToClipboard();
         const QString block = f.platform.clipboard.content;
         QCOMPARE(block.size(), ContactBlockLength);
@@ -220,7 +220,7 @@ private slots:
         RegisterFixture f;
         PersonRecord p = fullPerson();
         f.state.Building.Persons = {p};
-        dat02_ContactPersons contact(f.context, 0);
+        PersonContactWindow contact(f.context, 0);
         contact.mailTo();
         QCOMPARE(f.platform.desktop.opened.size(), 1);
         QCOMPARE(f.platform.desktop.opened[0].toString(), QStringLiteral("mailto:filaronos@example.gr"));
@@ -240,10 +240,10 @@ private slots:
     {
         RegisterFixture f;
         f.state.Building.Persons = {MakePerson(QStringLiteral("Α")), MakePerson(QStringLiteral("Β"))};
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         int shown = -1;
         window.setContactWindowRunner([&](QDialog &dialog) {
-            shown = static_cast<dat02_ContactPersons &>(dialog).contactIndex();
+            shown = static_cast<PersonContactWindow &>(dialog).contactIndex();
         });
         window.actionButton(1)->click();
         QCOMPARE(shown, 1);
@@ -259,7 +259,7 @@ private slots:
         PersonRecord street = MakePerson(QStringLiteral("Β"));
         street.Street.set(QStringLiteral("Οδός\r\nδεύτερη"));
         f.state.Building.Persons = {fullPerson(), street};
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         QString viewed;
         window.setTextFileViewer([&](const QString &path) { viewed = path; });
         window.exportTextFile();
@@ -305,7 +305,7 @@ private slots:
         f.state.DataFileName = QStringLiteral("Πολυκατοικία.s43");
         f.state.Building.BuildingId.set(QStringLiteral("Πατησίων 12"));
         f.platform.clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 10, 0)));
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         window.exportWorkbook();
         QCOMPARE(f.platform.messages.shown.last().text, QStringLiteral("Δεν υπάρχουν δεδομένα για εξαγωγή."));
         QVERIFY(f.platform.desktop.opened.isEmpty());
@@ -336,7 +336,7 @@ private slots:
         f.state.Building.Persons = {fullPerson()};
         f.platform.clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 10, 0)));
         f.platform.desktop.refuses = true;
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         window.exportWorkbook();
         const QString path = folder.path() + QStringLiteral("/prnPersons_Πολυκατοικία_2057.xlsx");
         QVERIFY(QFile::exists(path));
@@ -356,7 +356,7 @@ private slots:
             QString extension() const override { return QStringLiteral("xlsx"); }
             bool writeWorkbook(const QString &, const QList<QStringList> &) override { return false; }
         } failing;
-        dat02_Persons window(f.context);
+        PersonsWindow window(f.context);
         window.setSpreadsheetWriter(&failing);
         window.exportWorkbook();
         QCOMPARE(f.platform.messages.shown.last().title, QStringLiteral("Πρόβλημα δημιουργίας αρχείου EXCEL"));

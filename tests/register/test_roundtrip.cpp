@@ -1,8 +1,8 @@
 #include "core/datafile.h"
-#include "register/dat01_flats.h"
-#include "register/dat01_orderflats.h"
-#include "register/dat02_orderpersons.h"
-#include "register/dat02_persons.h"
+#include "register/flatorderwindow.h"
+#include "register/flatswindow.h"
+#include "register/personorderwindow.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -35,7 +35,7 @@ private slots:
     {
         RegisterFixture f;
         {
-            dat01_Flats flats(f.context);
+            FlatsWindow flats(f.context);
             ShowActive(&flats);
             enterRecord(flats, 0, QStringLiteral("Α1"));
             enterRecord(flats, 1, QStringLiteral("Β2"));
@@ -43,7 +43,7 @@ private slots:
             QVERIFY(flats.close());
         }
         {
-            dat02_Persons persons(f.context);
+            PersonsWindow persons(f.context);
             ShowActive(&persons);
             const QStringList names{QStringLiteral("Παπαδόπουλος Γεώργιος"), QStringLiteral("Ιωάννου Μαρία"),
                                     QStringLiteral("Νικολάου Κώστας"), QStringLiteral("Δημητρίου Ελένη")};
@@ -54,10 +54,10 @@ private slots:
         BuildingData &b = f.state.Building;
         b.Owners = {OccupancyPeriod{3, 2, NotSetDate, NotSetDate}}; // Δημητρίου owns Γ3
         {
-            dat01_OrderFlats order(f.context);
+            FlatOrderWindow order(f.context);
             order.clickRow(2);
             order.clickRow(0);
-            dat02_OrderPersons persons(f.context);
+            PersonOrderWindow persons(f.context);
             persons.clickRow(3);
             persons.clickRow(0);
         }

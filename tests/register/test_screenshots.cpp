@@ -1,9 +1,9 @@
-#include "register/dat00_typesofexpense.h"
-#include "register/dat01_flats.h"
-#include "register/dat01_orderflats.h"
-#include "register/dat02_contactpersons.h"
-#include "register/dat02_persons.h"
-#include "register/dat03_buildingname.h"
+#include "register/buildingidwindow.h"
+#include "register/expensecategorieswindow.h"
+#include "register/flatorderwindow.h"
+#include "register/flatswindow.h"
+#include "register/personcontactwindow.h"
+#include "register/personswindow.h"
 #include "registerfixture.h"
 #include "testprogram.h"
 
@@ -66,12 +66,12 @@ private slots:
 
     void windows()
     {
-        dat01_Flats flats(f_.context);
+        FlatsWindow flats(f_.context);
         save(&flats, QStringLiteral("flats"));
 
-        dat02_Persons persons(f_.context);
+        PersonsWindow persons(f_.context);
         save(&persons, QStringLiteral("persons"));
-        dat02_ContactPersons contact(f_.context, 0, &persons);
+        PersonContactWindow contact(f_.context, 0, &persons);
         save(&contact, QStringLiteral("contact"));
         // The contact window as it stands over its persons window.
         QPixmap both = persons.grab();
@@ -80,7 +80,7 @@ private slots:
         painter.end();
         QVERIFY(both.save(folder_ + QStringLiteral("/persons_contact.png")));
 
-        dat01_OrderFlats order(f_.context);
+        FlatOrderWindow order(f_.context);
         order.show();
         QVERIFY(QTest::qWaitForWindowExposed(&order));
         order.clickRow(0);
@@ -89,9 +89,9 @@ private slots:
         QApplication::sendEvent(order.nameCell(2), &move);
         save(&order, QStringLiteral("order"));
 
-        dat00_TypesofExpense labels(f_.context);
+        ExpenseCategoriesWindow labels(f_.context);
         save(&labels, QStringLiteral("labels"));
-        dat03_BuildingName building(f_.context);
+        BuildingIdWindow building(f_.context);
         save(&building, QStringLiteral("building"));
     }
 };

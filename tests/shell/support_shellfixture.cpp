@@ -12,8 +12,8 @@ ShellFixture::ShellFixture()
 {
     state.ProgramFolder = FolderWithSeparator(dir.path());
     state.DataFolder = state.ProgramFolder;
-    window = std::make_unique<MainFrm>(state, doubles.platform());
-    QObject::connect(window.get(), &MainFrm::programEnded, window.get(), [this] { ++endings; });
+    window = std::make_unique<MainWindow>(state, doubles.platform());
+    QObject::connect(window.get(), &MainWindow::programEnded, window.get(), [this] { ++endings; });
     window->files().ResetToNew();
 }
 

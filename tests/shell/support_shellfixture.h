@@ -2,7 +2,7 @@
 
 #include "core/appstate.h"
 #include "platform/platform.h"
-#include "shell/mainfrm.h"
+#include "shell/mainwindow.h"
 
 #include <QTemporaryDir>
 
@@ -18,7 +18,7 @@ struct ShellFixture
     QTemporaryDir dir;
     TestPlatform doubles;
     AppState state;
-    std::unique_ptr<MainFrm> window;
+    std::unique_ptr<MainWindow> window;
     int endings = 0; // how often the program ended
 
     QString programFolder() const { return state.ProgramFolder; }

@@ -94,7 +94,7 @@ private slots:
         f.doubles.messages.script = {MessageAnswer::Ok};
 
         const qint64 readBefore = bytesReadSoFar();
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         const qint64 read = bytesReadSoFar() - readBefore;
 
         QVERIFY2(!autoload.openedAsFifo(), "the FIFO in the autoload file's place was opened");
@@ -108,7 +108,7 @@ private slots:
         // built-in picture at its own size.
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFile(0)"))->isVisible());
         QCOMPARE(f.window->clientArea()->picture().width(), 1023);
     }
 
@@ -121,12 +121,12 @@ private slots:
         OddFile odd = place(kind, path, LargestDataFileSize(), emptyWork());
         QVERIFY(odd.made());
         f.doubles.fileDialogs.openAnswers = {path};
-        f.window->files().mnuOpen_Click();
+        f.window->files().openWork();
         verifyRefused(f, path);
         // From the recent files it is not a data file either: it goes.
         f.setRecent(0, path);
         f.doubles.messages.shown.clear();
-        f.window->files().mnuUsedFile_Click(0);
+        f.window->files().openRecentFile(0);
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         QVERIFY(f.state.RecentFiles[0].FileName.isBlank());
         QVERIFY2(!odd.openedAsFifo(), "the FIFO was opened");

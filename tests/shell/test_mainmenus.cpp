@@ -29,7 +29,7 @@ public:
     }
     QList<QMenu *> menus() const override { return {menu_, close_}; }
     int helpTopic() const override { return 8400; }
-    void show_data() override { ++refreshed; }
+    void showData() override { ++refreshed; }
     int index;
     int refreshed = 0;
 
@@ -66,28 +66,28 @@ private slots:
                  (QStringList{QStringLiteral("Αρχεία"), QStringLiteral("Στοιχεία"), QStringLiteral("Χιλιοστά"),
                               QStringLiteral("Δαπάνες"), QStringLiteral("Πληρωμές"),
                               QStringLiteral("Εκδόσεις/Εκτυπώσεις"), QStringLiteral("Βοήθεια")}));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSaveAs"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuOpen"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSave"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuAdministrators"))->text(), QStringLiteral("5. Διαχειριστές (0)"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuProfessionals"))->text(), QStringLiteral("Επαγγελματίες (0)"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuPercentagesOfTypeOfExpense(2)"))->text().trimmed(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("saveAs"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+        QCOMPARE(f.window->menuAction(QStringLiteral("exit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        QCOMPARE(f.window->menuAction(QStringLiteral("newWork"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(f.window->menuAction(QStringLiteral("open"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(f.window->menuAction(QStringLiteral("save"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(f.window->menuAction(QStringLiteral("administrators"))->text(), QStringLiteral("5. Διαχειριστές (0)"));
+        QCOMPARE(f.window->menuAction(QStringLiteral("professionals"))->text(), QStringLiteral("Επαγγελματίες (0)"));
+        QCOMPARE(f.window->menuAction(QStringLiteral("categoryPerMille(2)"))->text().trimmed(),
                  QStringLiteral("ΘΕΡΜΑΝΣΗ"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSite"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("website"))->text(),
                  QStringLiteral("Μετάβαση στην ιστοσελίδα της Vornakel"));
     }
 
     void commandsWithoutTheirWindowAreVisibleAndDisabled()
     {
         ShellFixture f;
-        for (const char *name : {"mnuFlats", "mnuPersons", "mnuExpenses", "mnuIssueForms", "mnuPrnExtra1",
-                                 "mnuSelectPrinter", "mnuPercentagesOfTypeOfExpense(0)"}) {
+        for (const char *name : {"flats", "persons", "expenses", "issues", "contactList",
+                                 "selectPrinter", "categoryPerMille(0)"}) {
             QAction *action = f.window->menuAction(QString::fromLatin1(name));
             QVERIFY2(action->isVisible() && !action->isEnabled(), name);
         }
-        for (const char *name : {"mnuNew", "mnuOpen", "mnuSave", "mnuPassword", "mnuAbout", "mnuWallPaper"})
+        for (const char *name : {"newWork", "open", "save", "password", "about", "wallpaper"})
             QVERIFY2(f.window->menuAction(QString::fromLatin1(name))->isEnabled(), name);
     }
 
@@ -98,22 +98,22 @@ private slots:
         QTest::addColumn<int>("persons");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("icon");
-        QTest::newRow("order flats") << "mnuOrderFlats" << 1 << 0 << "Σειρά εμφάνισης των διαμερισμάτων"
+        QTest::newRow("order flats") << "flatOrder" << 1 << 0 << "Σειρά εμφάνισης των διαμερισμάτων"
                                      << int(MessageIcon::Exclamation);
-        QTest::newRow("order persons") << "mnuOrderPersons" << 0 << 1 << "Σειρά εμφάνισης των εμπλεκομένων προσώπων"
+        QTest::newRow("order persons") << "personOrder" << 0 << 1 << "Σειρά εμφάνισης των εμπλεκομένων προσώπων"
                                        << int(MessageIcon::Exclamation);
-        QTest::newRow("owners") << "mnuOwners" << 2 << 0 << "Ορισμός ιδιοκτητών" << int(MessageIcon::Information);
-        QTest::newRow("residents") << "mnuResidents" << 2 << 0 << "Ορισμός ενοίκων" << int(MessageIcon::Information);
-        QTest::newRow("issues") << "mnuIssueForms" << 2 << 0 << "Πρόβλημα με την έκδοση κοινοχρήστων"
+        QTest::newRow("owners") << "owners" << 2 << 0 << "Ορισμός ιδιοκτητών" << int(MessageIcon::Information);
+        QTest::newRow("residents") << "residents" << 2 << 0 << "Ορισμός ενοίκων" << int(MessageIcon::Information);
+        QTest::newRow("issues") << "issues" << 2 << 0 << "Πρόβλημα με την έκδοση κοινοχρήστων"
                                 << int(MessageIcon::Critical);
-        QTest::newRow("expenses") << "mnuExpenses" << 0 << 2 << "Καταχώριση εξόδων" << int(MessageIcon::Information);
-        QTest::newRow("payments") << "mnuPayments" << 0 << 2 << "Καταχώριση πληρωμών" << int(MessageIcon::Information);
-        QTest::newRow("persons list") << "mnuPrnExtra1" << 1 << 0
+        QTest::newRow("expenses") << "expenses" << 0 << 2 << "Καταχώριση εξόδων" << int(MessageIcon::Information);
+        QTest::newRow("payments") << "payments" << 0 << 2 << "Καταχώριση πληρωμών" << int(MessageIcon::Information);
+        QTest::newRow("persons list") << "contactList" << 1 << 0
                                       << "Συγκεντρωτική εκτύπωση στοιχείων επικοινωνίας εμπλεκομένων προσώπων"
                                       << int(MessageIcon::Critical);
-        QTest::newRow("per-mille table") << "mnuPrnExtra2" << 0 << 1 << "Εκτύπωση χιλιοστών"
+        QTest::newRow("per-mille table") << "perMilleTable" << 0 << 1 << "Εκτύπωση χιλιοστών"
                                          << int(MessageIcon::Critical);
-        QTest::newRow("order professionals") << "mnuOrderProfessionals" << 0 << 0
+        QTest::newRow("order professionals") << "professionalOrder" << 0 << 0
                                              << "Σειρά εμφάνισης των επαγγελματιών" << int(MessageIcon::Exclamation);
     }
 
@@ -149,18 +149,18 @@ private slots:
         ShellFixture f;
         f.window->show();
         QList<ProbeWindow *> made;
-        f.window->bindChildWindow(QStringLiteral("mnuPercentagesOfTypeOfExpense"), [&](AppContext &context, int index) {
+        f.window->bindChildWindow(QStringLiteral("categoryPerMille"), [&](AppContext &context, int index) {
             made.append(new ProbeWindow(context, index));
             return made.last();
         });
-        QVERIFY(f.window->menuAction(QStringLiteral("mnuPercentagesOfTypeOfExpense(3)"))->isEnabled());
-        f.window->runCommand(QStringLiteral("mnuPercentagesOfTypeOfExpense(3)"));
+        QVERIFY(f.window->menuAction(QStringLiteral("categoryPerMille(3)"))->isEnabled());
+        f.window->runCommand(QStringLiteral("categoryPerMille(3)"));
         QCOMPARE(made.size(), 1);
         QCOMPARE(made.first()->index, 3);
         QCOMPARE(barCaptions(*f.window), (QStringList{QStringLiteral("Δεδομένα"), QStringLiteral("Κλείσιμο")}));
-        f.window->runCommand(QStringLiteral("mnuPercentagesOfTypeOfExpense(3)"));
+        f.window->runCommand(QStringLiteral("categoryPerMille(3)"));
         QCOMPARE(made.size(), 1);
-        f.window->runCommand(QStringLiteral("mnuPercentagesOfTypeOfExpense(1)"));
+        f.window->runCommand(QStringLiteral("categoryPerMille(1)"));
         QCOMPARE(made.size(), 2);
 
         f.window->refreshOtherWindows(made.first());
@@ -206,15 +206,15 @@ private slots:
         QVERIFY(activate(f.window.get()));
         QTest::keyClick(f.window.get(), Qt::Key_F1);
         QCOMPARE(f.doubles.help.topics, QList<int>{15});
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSave"))->property("helpTopic").toInt(), 52);
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuUsedFile(4)"))->property("helpTopic").toInt(), 53);
-        QMenu *files = f.window->mainMenu(QStringLiteral("mnuFiles"));
+        QCOMPARE(f.window->menuAction(QStringLiteral("save"))->property("helpTopic").toInt(), 52);
+        QCOMPARE(f.window->menuAction(QStringLiteral("recentFile(4)"))->property("helpTopic").toInt(), 53);
+        QMenu *files = f.window->mainMenu(QStringLiteral("files"));
         files->popup(f.window->mapToGlobal(QPoint(0, 0)));
-        files->setActiveAction(f.window->menuAction(QStringLiteral("mnuSave")));
+        files->setActiveAction(f.window->menuAction(QStringLiteral("save")));
         QTest::keyClick(files, Qt::Key_F1);
         QVERIFY(!files->isVisible());
         QCOMPARE(f.doubles.help.topics.last(), 52);
-        for (const char *name : {"mnuHelpOnHelp", "mnuHelp01", "mnuHelpPrint"})
+        for (const char *name : {"helpOnHelp", "introduction", "printingHelp"})
             f.window->runCommand(QString::fromLatin1(name));
         QCOMPARE(f.doubles.help.topics.mid(2), (QList<int>{15, 12015, 5000}));
     }
@@ -222,8 +222,8 @@ private slots:
     void webAndMailCommandsOpenTheirAddresses()
     {
         ShellFixture f;
-        f.window->runCommand(QStringLiteral("mnuSite"));
-        f.window->runCommand(QStringLiteral("mnuEmail"));
+        f.window->runCommand(QStringLiteral("website"));
+        f.window->runCommand(QStringLiteral("email"));
         QCOMPARE(f.doubles.desktop.opened.size(), 2);
         QVERIFY(f.doubles.desktop.opened.at(0).isLocalFile());
         QCOMPARE(f.doubles.desktop.opened.at(1).scheme(), QStringLiteral("mailto"));
@@ -233,7 +233,7 @@ private slots:
     {
         ShellFixture f;
         f.doubles.messages.script = {MessageAnswer::Cancel};
-        f.window->runCommand(QStringLiteral("mnuPassword"));
+        f.window->runCommand(QStringLiteral("password"));
         const MessageRequest &explanation = f.doubles.messages.shown.first();
         QCOMPARE(explanation.title, QStringLiteral("Πρόσθεση κωδικού προσπέλασης στα δεδομένα σας"));
         QVERIFY(explanation.text.startsWith(
@@ -246,7 +246,7 @@ private slots:
 
         f.state.PasswordSet = true;
         f.doubles.messages.script = {MessageAnswer::Cancel};
-        f.window->runCommand(QStringLiteral("mnuPassword"));
+        f.window->runCommand(QStringLiteral("password"));
         QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Αλλαγή κωδικού προσπέλασης των δεδομένων σας"));
     }
 
@@ -256,14 +256,14 @@ private slots:
         f.state.Building = ShellFixture::work(1, 1);
         f.state.DataChanged = true;
         f.doubles.messages.script = {MessageAnswer::Yes};
-        f.window->runCommand(QStringLiteral("mnuNew"));
+        f.window->runCommand(QStringLiteral("newWork"));
         // The save dialog was cancelled: the old work stays.
         QCOMPARE(f.doubles.fileDialogs.saveRequests.size(), 1);
         QCOMPARE(f.state.Building.FlatCount(), 1);
         QCOMPARE(f.messageTitles(), QStringList{QStringLiteral("Εργασία σε εκκρεμότητα")});
 
         f.doubles.messages.script = {MessageAnswer::No};
-        f.window->runCommand(QStringLiteral("mnuNew"));
+        f.window->runCommand(QStringLiteral("newWork"));
         QCOMPARE(f.state.Building.FlatCount(), 0);
         QVERIFY(!f.state.DataChanged);
         QCOMPARE(f.doubles.messages.shown.last().text,

@@ -2,7 +2,7 @@
 
 #include "core/autoloadfile.h"
 #include "core/datafile.h"
-#include "shell/password_read.h"
+#include "shell/passwordentrydialog.h"
 
 #include "modalwindow.h"
 #include "testprogram.h"
@@ -52,23 +52,23 @@ private slots:
         QCOMPARE(f.window->windowTitle(), NewCaption);
         const QString path = f.writeWork(QStringLiteral("Πολυκατοικία.s43"), 3, 2);
         f.doubles.fileDialogs.openAnswers = {path};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
 
         const FileDialogRequest &asked = f.doubles.fileDialogs.openRequests.first();
         QCOMPARE(asked.title, QStringLiteral("Ανάγνωση δεδομένων από αρχείο"));
         QCOMPARE(asked.folder, f.programFolder());
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Πολυκατοικία.s43"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuFlats"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("flats"))->text(),
                  QStringLiteral("2. Διαμερίσματα και αρχικά οικονομικά στοιχεία (3)"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuPersons"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("persons"))->text(),
                  QStringLiteral("3. Εμπλεκόμενα πρόσωπα (2)"));
         QCOMPARE(f.state.DataFolder, f.programFolder());
         QVERIFY(!f.state.DataChanged);
         QVERIFY(!f.state.PasswordSet);
-        QAction *recent = f.window->menuAction(QStringLiteral("mnuUsedFile(0)"));
+        QAction *recent = f.window->menuAction(QStringLiteral("recentFile(0)"));
         QVERIFY(recent->isVisible());
         QCOMPARE(recent->text(), path);
-        QVERIFY(f.window->menuAction(QStringLiteral("mnuUsedFileSeperator"))->isVisible());
+        QVERIFY(f.window->menuAction(QStringLiteral("recentFileSeparator"))->isVisible());
         QVERIFY(QFile::exists(AutoloadFilePath(f.programFolder())));
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
@@ -77,7 +77,7 @@ private slots:
     {
         ShellFixture f;
         makeLiveChanges(f);
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         verifyLiveWorkUntouched(f);
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
@@ -88,7 +88,7 @@ private slots:
         makeLiveChanges(f);
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("a.s43"), 3, 2)};
         f.doubles.messages.script = {MessageAnswer::Cancel};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         const MessageRequest &question = f.doubles.messages.shown.first();
         QCOMPARE(question.title, QStringLiteral("Εργασία σε εκκρεμότητα"));
         QCOMPARE(question.text,
@@ -107,7 +107,7 @@ private slots:
         makeLiveChanges(f);
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("a.s43"), 3, 2)};
         f.doubles.messages.script = {MessageAnswer::No};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         QCOMPARE(f.state.Building.FlatCount(), 3);
         QVERIFY(!f.state.DataChanged);
     }
@@ -118,8 +118,8 @@ private slots:
         makeLiveChanges(f);
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("secret.s43"), 3, 2, QStringLiteral("Μυστ1"))};
         {
-            const auto refused = OnModal<password_read>([](password_read *dialog) { dialog->reject(); });
-            f.window->runCommand(QStringLiteral("mnuOpen"));
+            const auto refused = OnModal<PasswordEntryDialog>([](PasswordEntryDialog *dialog) { dialog->reject(); });
+            f.window->runCommand(QStringLiteral("open"));
         }
         verifyLiveWorkUntouched(f);
         QVERIFY(f.doubles.messages.shown.isEmpty());
@@ -129,17 +129,17 @@ private slots:
     {
         ShellFixture f;
         f.doubles.fileDialogs.openAnswers = {f.writeWork(QStringLiteral("secret.s43"), 3, 2, QStringLiteral("Μυστ1"))};
-        const auto password = OnModal<password_read>([](password_read *dialog) {
+        const auto password = OnModal<PasswordEntryDialog>([](PasswordEntryDialog *dialog) {
             dialog->passwordBox()->setText(QStringLiteral("Μυστ1"));
             dialog->checkButton()->click();
         });
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         QCOMPARE(f.state.Building.FlatCount(), 3);
         QVERIFY(f.state.PasswordSet);
         QCOMPARE(f.state.AccessPassword, FixedText<8>(QStringLiteral("Μυστ1")));
 
         // A new work then speaks of a work without a password.
-        f.window->runCommand(QStringLiteral("mnuNew"));
+        f.window->runCommand(QStringLiteral("newWork"));
         QVERIFY(!f.state.PasswordSet);
         QCOMPARE(f.doubles.messages.shown.last().title, QStringLiteral("Νέα εργασία"));
     }
@@ -157,8 +157,8 @@ private slots:
         QVERIFY(QFile::resize(damaged, 200));
 
         f.doubles.fileDialogs.openAnswers = {foreign, damaged};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
+        f.window->runCommand(QStringLiteral("open"));
         QCOMPARE(f.doubles.messages.shown.size(), 2);
         const MessageRequest &first = f.doubles.messages.shown.at(0);
         QCOMPARE(first.title, DataFileMessages::readTitle());
@@ -204,7 +204,7 @@ private slots:
         f.state.CommandLinePath = path;
         QVERIFY(!f.window->files().OpenCommandLineFile());
         f.doubles.fileDialogs.openAnswers = {path};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         QCOMPARE(f.doubles.messages.shown.size(), 2);
         QCOMPARE(f.doubles.messages.shown.at(0).title, QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT"));
         QCOMPARE(f.doubles.messages.shown.at(1).title, QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου δεδομένων"));
@@ -216,7 +216,7 @@ private slots:
         if (problem == int(DataFileProblem::TooManyLinks) || problem == int(DataFileProblem::NoPermission)) {
             // Such a file is still there: its recent entry stays for when it can be read.
             f.setRecent(0, path);
-            f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+            f.window->runCommand(QStringLiteral("recentFile(0)"));
             QCOMPARE(f.doubles.messages.shown.last().text, expected);
             QVERIFY(!f.state.RecentFiles[0].isEmpty());
         }
@@ -230,14 +230,14 @@ private slots:
         const QString gone = f.dir.filePath(QStringLiteral("gone.s43"));
         f.setRecent(0, gone);
         f.setRecent(1, kept);
-        f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+        f.window->runCommand(QStringLiteral("recentFile(0)"));
         const MessageRequest &message = f.doubles.messages.shown.first();
         QCOMPARE(message.title, QStringLiteral("Άνοιγμα αρχείου δεδομένων"));
         QCOMPARE(message.text, QStringLiteral("Το αρχείο δεδομένων του προγράμματος:\n\n") + gone
                                    + QStringLiteral("\n\nδεν υπάρχει. Είτε το σβήσατε, είτε το μετακινήσατε."));
         QCOMPARE(message.icon, MessageIcon::Critical);
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->text(), kept);
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(1)"))->isVisible());
+        QCOMPARE(f.window->menuAction(QStringLiteral("recentFile(0)"))->text(), kept);
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFile(1)"))->isVisible());
         verifyLiveWorkUntouched(f);
     }
 
@@ -250,11 +250,11 @@ private slots:
         file.write(QByteArray(100, 'x'));
         file.close();
         f.setRecent(0, foreign);
-        f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+        f.window->runCommand(QStringLiteral("recentFile(0)"));
         QCOMPARE(f.messageTitles(), QStringList{DataFileMessages::readTitle()});
         QVERIFY(f.state.RecentFiles[0].isEmpty());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFileSeperator"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFile(0)"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFileSeparator"))->isVisible());
     }
 
     void aRecentFileAsksOnlyWhenTheWorkHasARegister()
@@ -264,13 +264,13 @@ private slots:
         // Only labels changed: nothing worth a question.
         f.state.Building.CategoryLabels[1].set(QStringLiteral("ΑΛΛΗ"));
         f.state.DataChanged = true;
-        f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+        f.window->runCommand(QStringLiteral("recentFile(0)"));
         QVERIFY(f.doubles.messages.shown.isEmpty());
         QCOMPARE(f.state.Building.FlatCount(), 2);
 
         f.state.DataChanged = true;
         f.doubles.messages.script = {MessageAnswer::Cancel};
-        f.window->runCommand(QStringLiteral("mnuUsedFile(0)"));
+        f.window->runCommand(QStringLiteral("recentFile(0)"));
         QCOMPARE(f.doubles.messages.shown.first().text,
                  QStringLiteral("Έχετε κάνει αλλαγές σε φορτωμένα δεδομένα. Τα φορτωμένα δεδομένα πρόκειται να "
                                 "αντικατασταθούν με νέα, και οι όποιες αλλαγές θα χαθούν ανεπιστρεπτί.\nΘέλετε πριν "
@@ -296,7 +296,7 @@ private slots:
     void theExampleDialogStartsInTheExamplesFolder()
     {
         ShellFixture f;
-        f.window->runCommand(QStringLiteral("mnuOpenExample"));
+        f.window->runCommand(QStringLiteral("openExample"));
         QCOMPARE(f.doubles.fileDialogs.openRequests.first().folder,
                  f.programFolder() + QStringLiteral("Examples/"));
     }
@@ -306,13 +306,13 @@ private slots:
         ShellFixture f;
         const QString path = f.writeWork(QStringLiteral("same.s43"), 2, 1);
         f.doubles.fileDialogs.openAnswers = {path, path};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         f.state.Building.Flats.push_back(FlatRecord());
         for (auto &columns : f.state.Building.ShareColumns)
             columns.front() = ShareColumn::zeros(3);
         f.state.DataChanged = true;
         f.doubles.messages.script = {MessageAnswer::Yes};
-        f.window->runCommand(QStringLiteral("mnuOpen"));
+        f.window->runCommand(QStringLiteral("open"));
         QCOMPARE(f.state.Building.FlatCount(), 3);
         QVERIFY(!f.state.DataChanged);
     }

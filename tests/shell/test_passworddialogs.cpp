@@ -1,5 +1,5 @@
-#include "shell/password_change.h"
-#include "shell/password_read.h"
+#include "shell/passwordchangedialog.h"
+#include "shell/passwordentrydialog.h"
 #include "testprogram.h"
 
 #include <QLineEdit>
@@ -30,7 +30,7 @@ private slots:
     void readAcceptsTheRightPasswordAfterWrongAttempts()
     {
         TestPlatform doubles;
-        password_read dialog(FixedText<8>(QStringLiteral("Κλειδί12")), doubles.platform());
+        PasswordEntryDialog dialog(FixedText<8>(QStringLiteral("Κλειδί12")), doubles.platform());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ανάγνωση δεδομένων από αρχείο"));
         for (const char *wrong : {"κλειδί12", "Κλειδί1", "xyz"}) {
@@ -53,7 +53,7 @@ private slots:
     void readTakesTheFirstEightCharacters()
     {
         TestPlatform doubles;
-        password_read dialog(FixedText<8>(QStringLiteral("abcdefgh")), doubles.platform());
+        PasswordEntryDialog dialog(FixedText<8>(QStringLiteral("abcdefgh")), doubles.platform());
         dialog.passwordBox()->setText(QStringLiteral("abcdefghXYZ"));
         dialog.checkButton()->click();
         QVERIFY(dialog.passwordAccepted());
@@ -62,7 +62,7 @@ private slots:
     void leavingReadRefuses()
     {
         TestPlatform doubles;
-        password_read dialog(FixedText<8>(QStringLiteral("abc")), doubles.platform());
+        PasswordEntryDialog dialog(FixedText<8>(QStringLiteral("abc")), doubles.platform());
         dialog.show();
         dialog.reject();
         QVERIFY(!dialog.passwordAccepted());
@@ -73,7 +73,7 @@ private slots:
     {
         TestPlatform doubles;
         AppState state;
-        password_change dialog(state, doubles.platform());
+        PasswordChangeDialog dialog(state, doubles.platform());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ορισμός κωδικού προσπέλασης δεδομένων"));
         QCOMPARE(dialog.okButton()->text(), QStringLiteral("Ορισμός"));
         QVERIFY(!dialog.currentBox()->isEnabled());
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(state.PasswordSet);
         QVERIFY(state.DataChanged);
 
-        password_change next(state, doubles.platform());
+        PasswordChangeDialog next(state, doubles.platform());
         QCOMPARE(next.okButton()->text(), QStringLiteral("Αλλαγή"));
         QVERIFY(next.currentBox()->isEnabled());
     }
@@ -93,7 +93,7 @@ private slots:
     {
         TestPlatform doubles;
         AppState state = protectedWork();
-        password_change dialog(state, doubles.platform());
+        PasswordChangeDialog dialog(state, doubles.platform());
         dialog.show();
         dialog.currentBox()->setText(QStringLiteral("ABC"));
         dialog.proposedBox()->setText(QStringLiteral("new"));
@@ -111,7 +111,7 @@ private slots:
     {
         TestPlatform doubles;
         AppState state = protectedWork();
-        password_change dialog(state, doubles.platform());
+        PasswordChangeDialog dialog(state, doubles.platform());
         dialog.show();
         dialog.currentBox()->setText(QStringLiteral("abc"));
         dialog.proposedBox()->setText(QStringLiteral("one"));
@@ -130,14 +130,14 @@ private slots:
         TestPlatform doubles;
         AppState state = protectedWork();
         {
-            password_change same(state, doubles.platform());
+            PasswordChangeDialog same(state, doubles.platform());
             same.currentBox()->setText(QStringLiteral("abc"));
             same.proposedBox()->setText(QStringLiteral(" abc"));
             same.validateBox()->setText(QStringLiteral("abc "));
             same.okButton()->click();
             QVERIFY(!state.DataChanged);
         }
-        password_change remove(state, doubles.platform());
+        PasswordChangeDialog remove(state, doubles.platform());
         remove.currentBox()->setText(QStringLiteral("abc"));
         remove.okButton()->click();
         QVERIFY(state.AccessPassword.isBlank());
@@ -149,7 +149,7 @@ private slots:
     {
         TestPlatform doubles;
         AppState state;
-        password_change dialog(state, doubles.platform());
+        PasswordChangeDialog dialog(state, doubles.platform());
         dialog.show();
         dialog.proposedBox()->setText(QStringLiteral("ключ"));
         dialog.validateBox()->setText(QStringLiteral("ключ"));

@@ -80,7 +80,7 @@ private slots:
     void anUnchangedWorkIsNotWritten()
     {
         ShellFixture f;
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         const MessageRequest &message = f.doubles.messages.shown.first();
         QCOMPARE(message.title, QStringLiteral("Αποθήκευση των δεδομένων σας σε αρχείο"));
@@ -95,7 +95,7 @@ private slots:
         ShellFixture f;
         f.state.Building.BuildingId.set(QStringLiteral("Μόνο αναγνωριστικό"));
         f.state.DataChanged = true;
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         const MessageRequest &question = f.doubles.messages.shown.first();
         QCOMPARE(question.title, QStringLiteral("Αποθήκευση των δεδομένων σε αρχείο"));
         QCOMPARE(question.text, SaveOperations::emptyWorkText());
@@ -116,14 +116,14 @@ private slots:
         f.state.DataChanged = true;
         const QString target = f.dir.filePath(QStringLiteral("νέο.s43"));
         f.doubles.fileDialogs.saveAnswers = {target};
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         const FileDialogRequest &asked = f.doubles.fileDialogs.saveRequests.first();
         QCOMPARE(asked.title, QStringLiteral("Αποθήκευση των δεδομένων σε αρχείο"));
         QCOMPARE(asked.defaultSuffix, QStringLiteral("s43"));
         QVERIFY(QFile::exists(target));
         QVERIFY(!f.state.DataChanged);
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - νέο.s43"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->text(), target);
+        QCOMPARE(f.window->menuAction(QStringLiteral("recentFile(0)"))->text(), target);
     }
 
     void saveAsWritesEvenAnUnchangedWork()
@@ -131,7 +131,7 @@ private slots:
         ShellFixture f;
         const QString target = f.dir.filePath(QStringLiteral("copy.s43"));
         f.doubles.fileDialogs.saveAnswers = {target};
-        f.window->runCommand(QStringLiteral("mnuSaveAs"));
+        f.window->runCommand(QStringLiteral("saveAs"));
         QVERIFY(QFile::exists(target));
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
@@ -141,7 +141,7 @@ private slots:
         ShellFixture f;
         const QString path = openChangedWork(f);
         const QByteArray before = contents(path);
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         QVERIFY(contents(path) != before);
         QVERIFY(!f.state.DataChanged);
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - work.s43"));
@@ -155,7 +155,7 @@ private slots:
         const QString folder = f.dir.filePath(QStringLiteral("medium"));
         openChangedWork(f, folder);
         QVERIFY(QDir(folder).removeRecursively());
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         const MessageRequest &message = f.doubles.messages.shown.first();
         QCOMPARE(message.title, QStringLiteral("Αποθήκευση δεδομένων σε αρχείο"));
@@ -176,7 +176,7 @@ private slots:
         const QString path = openChangedWork(f, folder);
         const QByteArray before = contents(path);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        f.window->runCommand(QStringLiteral("mnuSave"));
+        f.window->runCommand(QStringLiteral("save"));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(f.messageTitles(), QStringList{QStringLiteral("Αποθήκευση δεδομένων σε αρχείο")});
         QCOMPARE(contents(path), before);

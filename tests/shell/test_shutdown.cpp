@@ -160,12 +160,12 @@ private slots:
     {
         ShellFixture f;
         RefusingWindow *child = nullptr;
-        f.window->bindChildWindow(QStringLiteral("mnuFlats"), [&](AppContext &context, int) {
+        f.window->bindChildWindow(QStringLiteral("flats"), [&](AppContext &context, int) {
             child = new RefusingWindow(context);
             return child;
         });
         f.window->show();
-        f.window->runCommand(QStringLiteral("mnuFlats"));
+        f.window->runCommand(QStringLiteral("flats"));
         QCOMPARE(f.window->childWindows().size(), 1);
         QVERIFY(!f.window->close());
         QVERIFY(f.doubles.messages.shown.isEmpty());

@@ -3,7 +3,7 @@
 #include "core/autoloadfile.h"
 #include "shell/builtinpictures.h"
 #include "shell/commandline.h"
-#include "shell/promotion.h"
+#include "shell/splashwindow.h"
 #include "shell/wallpaperarea.h"
 #include "shell/wallpaperreadingmark.h"
 #include "modalwindow.h"
@@ -47,7 +47,7 @@ void writeAutoload(ShellFixture &f, const QString &recentPath, const std::functi
 QImage paintBuiltInAhead(ShellFixture &f, QColor colour)
 {
     const QScreen *screen = f.window->screen();
-    const QSize size = MainFrm::stretchedSize(screen->availableGeometry().width(), screen);
+    const QSize size = MainWindow::stretchedSize(screen->availableGeometry().width(), screen);
     QImage ahead(size, QImage::Format_RGB32);
     ahead.fill(colour);
     std::promise<QImage> painted;
@@ -66,16 +66,16 @@ private slots:
     void withoutAnAutoloadFileTheDefaultsStay()
     {
         ShellFixture f;
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QVERIFY(f.doubles.messages.shown.isEmpty());
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFileSeperator"))->isVisible());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuMarginsCorrection"))->isVisible());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuSeperator52"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFile(0)"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFileSeparator"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("marginsCorrection"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("fontsSeparator"))->isVisible());
         QCOMPARE(f.state.PreferredFont, QStringLiteral("Arial Greek"));
         QCOMPARE(f.state.ProgramPrinter, QStringLiteral("PDF"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("selectPrinter"))->text(),
                  QStringLiteral("Επιλογή εκτυπωτή (PDF)"));
         QVERIFY(f.state.PrintingPossible);
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
@@ -89,13 +89,13 @@ private slots:
     void theWholeWindowCoversTheAvailableArea()
     {
         ShellFixture f;
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         const QRect available = f.window->screen()->availableGeometry();
         QVERIFY(f.window->frameGeometry() != f.window->geometry()); // the test platform frames its windows
         QCOMPARE(f.window->frameGeometry(), available);
         f.window->setGeometry(100, 100, 600, 400);
-        f.window->runCommand(QStringLiteral("mnuWallPaper"));
+        f.window->runCommand(QStringLiteral("wallpaper"));
         QCOMPARE(f.window->frameGeometry(), available);
     }
 
@@ -105,7 +105,7 @@ private slots:
         const QString path = f.writeWork(QStringLiteral("last.s43"), 3, 2);
         writeAutoload(f, path);
         f.doubles.messages.script = {MessageAnswer::Yes};
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         const MessageRequest &question = f.doubles.messages.shown.first();
         QCOMPARE(question.title, ContinueTitle);
         QCOMPARE(question.text, QStringLiteral("Θα θέλατε να συνεχίσετε την τελευταία σας εργασία;"));
@@ -120,10 +120,10 @@ private slots:
         ShellFixture f;
         writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
         f.doubles.messages.script = {MessageAnswer::No};
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - Νέο"));
         QCOMPARE(f.state.Building.FlatCount(), 0);
-        QVERIFY(f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+        QVERIFY(f.window->menuAction(QStringLiteral("recentFile(0)"))->isVisible());
     }
 
     void theCommandLineFileOpensWithoutTheQuestion()
@@ -131,7 +131,7 @@ private slots:
         ShellFixture f;
         writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
         f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QVERIFY(f.doubles.messages.shown.isEmpty());
         QCOMPARE(f.state.Building.FlatCount(), 5);
         // The opened file heads the recent list.
@@ -145,7 +145,7 @@ private slots:
         writeAutoload(f, f.writeWork(QStringLiteral("last.s43"), 3, 2));
         f.state.CommandLinePath = f.dir.filePath(QStringLiteral("missing.s43"));
         f.doubles.messages.script = {MessageAnswer::Ok, MessageAnswer::Yes};
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.messageTitles(),
                  (QStringList{QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου DAT"), ContinueTitle}));
         QCOMPARE(f.state.Building.FlatCount(), 3);
@@ -157,7 +157,7 @@ private slots:
         // that covers the screen; the window shows that very picture.
         ShellFixture f;
         const QImage ahead = paintBuiltInAhead(f, Qt::magenta);
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.window->clientArea()->picture(), ahead);
     }
 
@@ -168,9 +168,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("$MirdostaAutoloadParameters03$ and more");
         file.close();
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QVERIFY(f.doubles.messages.shown.isEmpty());
-        QVERIFY(!f.window->menuAction(QStringLiteral("mnuUsedFile(0)"))->isVisible());
+        QVERIFY(!f.window->menuAction(QStringLiteral("recentFile(0)"))->isVisible());
         // The built-in picture at its own size.
         QCOMPARE(f.window->clientArea()->picture().width(), 1023);
     }
@@ -186,11 +186,11 @@ private slots:
         });
         f.doubles.printers.names = {QStringLiteral("Office"), QStringLiteral("PDF")};
         f.doubles.printers.current = QStringLiteral("Office");
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.state.ProgramPrinter, QStringLiteral("Office"));
         QCOMPARE(f.state.SystemPrinter, QStringLiteral("Office"));
         QCOMPARE(f.state.PreferredFont, QStringLiteral("DejaVu Sans"));
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuFonts"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("fonts"))->text(),
                  QStringLiteral("Επισκόπιση γραμματοσειρών (DejaVu Sans)"));
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
     }
@@ -219,7 +219,7 @@ private slots:
             QVERIFY(mark.begin(picturePath));
 
         const QImage builtIn = paintBuiltInAhead(f, Qt::magenta);
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
 
         const QImage shown = f.window->clientArea()->picture();
         QCOMPARE(shown == builtIn, markLeftBehind);
@@ -241,7 +241,7 @@ private slots:
     {
         ShellFixture f;
         f.doubles.printers.names.clear();
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         const MessageRequest &message = f.doubles.messages.shown.first();
         QCOMPARE(message.title, QStringLiteral("Εκτυπωτές"));
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(message.icon, MessageIcon::Exclamation);
         QVERIFY(!f.state.PrintingPossible);
         QVERIFY(f.state.ProgramPrinter.isEmpty());
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("selectPrinter"))->text(),
                  QStringLiteral("Επιλογή εκτυπωτή (Δεν υπάρχουν)"));
     }
 
@@ -281,7 +281,7 @@ private slots:
         f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
         {
             const auto nothingWaits = NoModalLeftOpen();
-            f.window->MDIForm_Load();
+            f.window->finishStartUp();
         }
         QCOMPARE(f.doubles.printers.listQuestions, 1);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Κελβαρίνο/v2.2/2016 - given.s43"));
         QCOMPARE(f.state.Building.FlatCount(), 5);
         QCOMPARE(f.state.ProgramPrinter, programPrinter);
-        QCOMPARE(f.window->menuAction(QStringLiteral("mnuSelectPrinter"))->text(),
+        QCOMPARE(f.window->menuAction(QStringLiteral("selectPrinter"))->text(),
                  QStringLiteral("Επιλογή εκτυπωτή (%1)").arg(programPrinter));
         AppState next;
         next.ProgramFolder = f.programFolder();
@@ -308,12 +308,12 @@ private slots:
         f.state.CommandLinePath = f.writeWork(QStringLiteral("given.s43"), 5, 1);
         f.doubles.printers.whileAsked = [&f] {
             f.doubles.printers.whileAsked = nullptr;
-            f.window->runCommand(QStringLiteral("mnuExit"));
+            f.window->runCommand(QStringLiteral("exit"));
         };
         f.doubles.messages.script = {MessageAnswer::Yes};
         {
             const auto nothingOpens = NoModal();
-            f.window->MDIForm_Load();
+            f.window->finishStartUp();
         }
         QCOMPARE(f.endings, 1);
         QCOMPARE(f.messageTitles(), QStringList{QStringLiteral("Έξοδος από το πρόγραμμα")});
@@ -347,7 +347,7 @@ private slots:
     void theSplashEntersOnAClickOrByItself()
     {
         int entered = 0;
-        promotion waiting(false, [&] { ++entered; });
+        SplashWindow waiting(false, [&] { ++entered; });
         waiting.show();
         QVERIFY(!waiting.timer()->isActive());
         QCOMPARE(waiting.clickArea()->toolTip(), QStringLiteral("κλικ για είσοδο"));
@@ -355,14 +355,14 @@ private slots:
         QCOMPARE(entered, 1);
         QVERIFY(!waiting.isVisible());
 
-        promotion byItself(true, [&] { ++entered; });
+        SplashWindow byItself(true, [&] { ++entered; });
         byItself.show();
         QTRY_COMPARE(entered, 2);
     }
 
     void theSplashShowsItsPicture()
     {
-        promotion splash(false, [] {});
+        SplashWindow splash(false, [] {});
         splash.show();
         const auto *picture = qobject_cast<QLabel *>(splash.childAt(5, 5));
         QVERIFY(picture);
@@ -372,7 +372,7 @@ private slots:
 
     void shiftAloneShowsTheHiddenPicture()
     {
-        promotion splash(false, [] {});
+        SplashWindow splash(false, [] {});
         splash.show();
         QWidget *picture = splash.childAt(5, 5);
         QTest::mouseClick(picture, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, QPoint(5, 5));

@@ -2,8 +2,8 @@
 
 #include "core/autoloadfile.h"
 #include "pictures/picturereader.h"
-#include "shell/pictureviewer.h"
 #include "shell/wallpaperarea.h"
+#include "shell/wallpaperchooser.h"
 #include "testprogram.h"
 
 #include <QComboBox>
@@ -20,12 +20,12 @@ namespace test_wallpaper {
 
 namespace {
 
-pictureViewer *openChooser(ShellFixture &f)
+WallpaperChooser *openChooser(ShellFixture &f)
 {
     f.window->resize(1000, 700);
     f.window->show();
-    f.window->runCommand(QStringLiteral("mnuWallPaper"));
-    return dynamic_cast<pictureViewer *>(f.window->childWindows().value(0));
+    f.window->runCommand(QStringLiteral("wallpaper"));
+    return dynamic_cast<WallpaperChooser *>(f.window->childWindows().value(0));
 }
 
 QString writePicture(ShellFixture &f, const QString &name, QColor colour)
@@ -125,15 +125,15 @@ private slots:
     void oneColourIsAppliedAndStored()
     {
         ShellFixture f;
-        pictureViewer *chooser = openChooser(f);
+        WallpaperChooser *chooser = openChooser(f);
         QVERIFY(chooser);
         QCOMPARE(chooser->windowTitle(), QStringLiteral("Επιλογή ταπετσαρίας"));
-        chooser->mnuChoice(WallpaperSetting::OneColour);
+        chooser->chooseMode(WallpaperSetting::OneColour);
         f.doubles.fileDialogs.colourAnswers = {Rgb(10, 20, 30)};
-        chooser->openColor_Click();
+        chooser->pickColour();
         // Nothing changes before "Εφαρμογή".
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
-        chooser->mnuApply_Click();
+        chooser->applyWallpaper();
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::OneColour));
         QCOMPARE(f.state.Wallpaper.Colour, Rgb(10, 20, 30));
         QCOMPARE(f.window->clientArea()->backgroundColour(), QColor(10, 20, 30));
@@ -149,13 +149,13 @@ private slots:
     {
         ShellFixture f;
         const QString path = writePicture(f, QStringLiteral("sea.jpg"), Qt::blue);
-        pictureViewer *chooser = openChooser(f);
-        chooser->mnuChoice(WallpaperSetting::PictureFile);
+        WallpaperChooser *chooser = openChooser(f);
+        chooser->chooseMode(WallpaperSetting::PictureFile);
         QCOMPARE(chooser->folder(), QDir(f.dir.path()).canonicalPath());
         QCOMPARE(chooser->fileList()->count(), 1);
         chooser->previewFile(QStringLiteral("sea.jpg"));
         QVERIFY(chooser->previewImage()->width() < chooser->preview()->width());
-        chooser->mnuApply_Click();
+        chooser->applyWallpaper();
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::PictureFile));
         QCOMPARE(QFileInfo(f.state.Wallpaper.PicturePath.trimmed()).canonicalFilePath(),
                  QFileInfo(path).canonicalFilePath());
@@ -164,7 +164,7 @@ private slots:
         // Reopened, the chooser finds the stored file again.
         f.window->childWindows().first()->close();
         QTRY_COMPARE(f.window->childWindows().size(), 0);
-        pictureViewer *again = openChooser(f);
+        WallpaperChooser *again = openChooser(f);
         QCOMPARE(again->fileList()->currentItem()->text(), QStringLiteral("sea.jpg"));
     }
 
@@ -174,8 +174,8 @@ private slots:
         writePicture(f, QStringLiteral("a.bmp"), Qt::red);
         writePicture(f, QStringLiteral("b.bmp"), Qt::blue);
         writeBrokenPicture(f);
-        pictureViewer *chooser = openChooser(f);
-        chooser->mnuChoice(WallpaperSetting::PictureFile);
+        WallpaperChooser *chooser = openChooser(f);
+        chooser->chooseMode(WallpaperSetting::PictureFile);
         QListWidget *files = chooser->fileList();
         QCOMPARE(files->count(), 3);
         const auto previewed = [chooser] {
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(shownPath(), QStringLiteral("a.bmp"));
         QCOMPARE(previewed(), QColor(Qt::red));
         QCOMPARE(QFileInfo(chooser->editedWallpaper().PicturePath.trimmed()).fileName(), QStringLiteral("a.bmp"));
-        chooser->mnuApply_Click();
+        chooser->applyWallpaper();
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         QCOMPARE(QFileInfo(f.state.Wallpaper.PicturePath.trimmed()).fileName(), QStringLiteral("a.bmp"));
     }
@@ -243,13 +243,13 @@ private slots:
     {
         ShellFixture f;
         writeFile(f, QStringLiteral("plan.wmf"), metafileWithLeftHalf(MetafileColour));
-        pictureViewer *chooser = openChooser(f);
-        chooser->mnuChoice(WallpaperSetting::PictureFile);
+        WallpaperChooser *chooser = openChooser(f);
+        chooser->chooseMode(WallpaperSetting::PictureFile);
         chooser->previewFile(QStringLiteral("plan.wmf"));
         QVERIFY(f.doubles.messages.shown.isEmpty());
         const QImage preview = chooser->previewImage()->pixmap().toImage();
         QCOMPARE(preview.pixelColor(preview.width() / 4, preview.height() / 2), MetafileColour);
-        chooser->mnuApply_Click();
+        chooser->applyWallpaper();
         QVERIFY(f.doubles.messages.shown.isEmpty());
         const QImage applied = f.window->clientArea()->picture();
         QVERIFY(applied.width() > 96);
@@ -259,7 +259,7 @@ private slots:
         // The next start reads the stored setting and paints the metafile again.
         ShellFixture next;
         next.state.ProgramFolder = f.programFolder();
-        next.window->MDIForm_Load();
+        next.window->finishStartUp();
         QCOMPARE(next.state.Wallpaper.Mode, qint16(WallpaperSetting::PictureFile));
         const QImage restarted = next.window->clientArea()->picture();
         QCOMPARE(restarted.pixelColor(restarted.width() / 4, restarted.height() / 2), MetafileColour);
@@ -287,8 +287,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         ShellFixture f;
         writeFile(f, name, bytes);
-        pictureViewer *chooser = openChooser(f);
-        chooser->mnuChoice(WallpaperSetting::PictureFile);
+        WallpaperChooser *chooser = openChooser(f);
+        chooser->chooseMode(WallpaperSetting::PictureFile);
         chooser->previewFile(name);
         QCOMPARE(f.doubles.messages.shown.size(), 1);
         QCOMPARE(f.doubles.messages.shown.first().title, QStringLiteral("Πρόβλημα με την ανάγνωση του αρχείου εικόνας"));
@@ -298,7 +298,7 @@ private slots:
         // No picture was shown before: the preview shows none, and no path.
         QVERIFY(chooser->pathLabel()->text().isEmpty());
         QVERIFY(chooser->previewImage()->pixmap().isNull());
-        chooser->mnuApply_Click();
+        chooser->applyWallpaper();
         QCOMPARE(f.doubles.messages.shown.size(), 2);
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
         QVERIFY(!QFile::exists(AutoloadFilePath(f.programFolder())));
@@ -313,7 +313,7 @@ private slots:
         saved.Wallpaper.Mode = WallpaperSetting::PictureFile;
         saved.Wallpaper.PicturePath.set(broken);
         QVERIFY(SaveAutoloadFile(saved));
-        f.window->MDIForm_Load();
+        f.window->finishStartUp();
         QCOMPARE(f.state.Wallpaper.Mode, qint16(WallpaperSetting::BuiltInPicture));
         QVERIFY(!f.window->clientArea()->picture().isNull());
         QVERIFY(f.doubles.messages.shown.isEmpty());
