@@ -38,48 +38,48 @@ SelectPrinter::SelectPrinter(const PrintingContext &context, QWidget *parent)
     help->setShortcut(Qt::Key_F1);
     connect(help, &QAction::triggered, this, [this] { context_.platform.help->showTopic(5005); });
 
-    cbProgramPrinter_ = new QComboBox(this);
-    cbmatched_ = new QComboBox(this);
-    cbscreen_ = new QComboBox(this);
-    cbmatched_->setMaxVisibleItems(20);
-    cbscreen_->setMaxVisibleItems(20);
-    lmatched_ = new QLabel(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"), this);
-    lscreen_ = new QLabel(QStringLiteral("Γραμματοσειρές μόνο οθόνης"), this);
-    lSystemPrinter_ = new QLabel(QStringLiteral("Εκτυπωτής Συστήματος: ") + state.SystemPrinter, this);
-    lPreferedFont_ = new QLabel(QStringLiteral("Προτιμώμενη Γραμματοσειρά: ") + state.PreferredFont, this);
+    printerList_ = new QComboBox(this);
+    commonFontList_ = new QComboBox(this);
+    screenFontList_ = new QComboBox(this);
+    commonFontList_->setMaxVisibleItems(20);
+    screenFontList_->setMaxVisibleItems(20);
+    commonFontsLabel_ = new QLabel(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"), this);
+    screenFontsLabel_ = new QLabel(QStringLiteral("Γραμματοσειρές μόνο οθόνης"), this);
+    systemPrinterLabel_ = new QLabel(QStringLiteral("Εκτυπωτής Συστήματος: ") + state.SystemPrinter, this);
+    preferredFontLabel_ = new QLabel(QStringLiteral("Προτιμώμενη Γραμματοσειρά: ") + state.PreferredFont, this);
     acceptFont_ = new QPushButton(QStringLiteral("Ορισμός προτιμώμενων: γραμματοσειράς και εκτυπωτή προγράμματος"), this);
-    lPrintSystem_ = new QLabel(this);
-    lPrintSystem_->setWordWrap(true);
-    lPrintSystem_->setStyleSheet(QStringLiteral("color: #b00000"));
-    lPrintSystem_->hide();
+    printSystemMessage_ = new QLabel(this);
+    printSystemMessage_->setWordWrap(true);
+    printSystemMessage_->setStyleSheet(QStringLiteral("color: #b00000"));
+    printSystemMessage_->hide();
     picfonts_ = new FontSample(this);
     picfonts_->setMinimumSize(560, 200);
     scalepic_ = new ComparisonProgress(picfonts_);
 
-    connect(cbProgramPrinter_, &QComboBox::activated, this, [this](int index) { choosePrinter(index); });
-    connect(cbmatched_, &QComboBox::activated, this, [this](int index) { chooseCommonFont(index); });
-    connect(cbscreen_, &QComboBox::activated, this, [this](int index) { chooseScreenFont(index); });
+    connect(printerList_, &QComboBox::activated, this, [this](int index) { choosePrinter(index); });
+    connect(commonFontList_, &QComboBox::activated, this, [this](int index) { chooseCommonFont(index); });
+    connect(screenFontList_, &QComboBox::activated, this, [this](int index) { chooseScreenFont(index); });
     connect(acceptFont_, &QPushButton::clicked, this, [this] { acceptFont(); });
 
     auto *grid = new QGridLayout;
-    grid->addWidget(lPrintSystem_, 0, 0, 1, 2);
+    grid->addWidget(printSystemMessage_, 0, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Προγράμματος:"), this), 1, 0);
-    grid->addWidget(cbProgramPrinter_, 1, 1);
-    grid->addWidget(lSystemPrinter_, 2, 0, 1, 2);
-    grid->addWidget(lmatched_, 3, 0, 1, 2);
-    grid->addWidget(cbmatched_, 4, 0, 1, 2);
-    grid->addWidget(lscreen_, 5, 0, 1, 2);
-    grid->addWidget(cbscreen_, 6, 0, 1, 2);
+    grid->addWidget(printerList_, 1, 1);
+    grid->addWidget(systemPrinterLabel_, 2, 0, 1, 2);
+    grid->addWidget(commonFontsLabel_, 3, 0, 1, 2);
+    grid->addWidget(commonFontList_, 4, 0, 1, 2);
+    grid->addWidget(screenFontsLabel_, 5, 0, 1, 2);
+    grid->addWidget(screenFontList_, 6, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("16 pt"), this), 7, 0);
     grid->addWidget(picfonts_, 8, 0, 1, 2);
-    grid->addWidget(lPreferedFont_, 9, 0, 1, 2);
+    grid->addWidget(preferredFontLabel_, 9, 0, 1, 2);
     grid->addWidget(acceptFont_, 10, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addLayout(grid);
 
-    busyParts_ = {acceptFont_, cbProgramPrinter_, cbscreen_, cbmatched_, printersMenu_};
+    busyParts_ = {acceptFont_, printerList_, screenFontList_, commonFontList_, printersMenu_};
 }
 
 SelectPrinter::~SelectPrinter() = default;
@@ -98,22 +98,22 @@ void SelectPrinter::firstTick()
         setBusy(false);
     }
     showPrinters(installed);
-    if (cbProgramPrinter_->count() == 0)
+    if (printerList_->count() == 0)
         return;
-    choosePrinter(std::min(programPrinterIndex_, cbProgramPrinter_->count() - 1));
+    choosePrinter(std::min(programPrinterIndex_, printerList_->count() - 1));
 }
 
 void SelectPrinter::showPrinters(const PrinterList &installed)
 {
-    cbProgramPrinter_->clear();
-    cbProgramPrinter_->addItems(installed.names);
+    printerList_->clear();
+    printerList_->addItems(installed.names);
     // A program printer that is no longer installed, or of a print system
     // that does not answer: the first printer, the stored choice unchanged
     // until another is made.
     programPrinterIndex_ = std::max<qsizetype>(0, installed.names.indexOf(context_.state.ProgramPrinter));
-    cbProgramPrinter_->setCurrentIndex(-1);
-    lPrintSystem_->setText(installed.answered ? QString() : PrintSystemSilentText());
-    lPrintSystem_->setVisible(!installed.answered);
+    printerList_->setCurrentIndex(-1);
+    printSystemMessage_->setText(installed.answered ? QString() : PrintSystemSilentText());
+    printSystemMessage_->setVisible(!installed.answered);
     // The window grows by the wrapped lines of the word, which its minimum
     // size does not count.
     layout()->activate();
@@ -124,9 +124,9 @@ void SelectPrinter::showPrinters(const PrinterList &installed)
 void SelectPrinter::choosePrinter(int index)
 {
     // One comparison at a time: the list keeps showing the printer compared.
-    if (busy_ || index < 0 || index >= cbProgramPrinter_->count())
+    if (busy_ || index < 0 || index >= printerList_->count())
         return;
-    cbProgramPrinter_->setCurrentIndex(index);
+    printerList_->setCurrentIndex(index);
     compare();
 }
 
@@ -135,13 +135,13 @@ void SelectPrinter::compare()
     const WaitCursor hourglass;
     setBusy(true);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    cbscreen_->clear();
-    cbmatched_->clear();
+    screenFontList_->clear();
+    commonFontList_->clear();
     picfonts_->clear();
-    lscreen_->setText(QStringLiteral("Γραμματοσειρές μόνο οθόνης"));
-    lmatched_->setText(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"));
+    screenFontsLabel_->setText(QStringLiteral("Γραμματοσειρές μόνο οθόνης"));
+    commonFontsLabel_->setText(QStringLiteral("Κοινές γραμματοσειρές οθόνης/εκτυπωτή"));
     PrinterService &printers = *context_.platform.printers;
-    printers.setCurrentPrinter(cbProgramPrinter_->currentText());
+    printers.setCurrentPrinter(printerList_->currentText());
     const QStringList printer = printers.printerFonts();
     const QStringList screen = printers.screenFonts();
     scalepic_->setGeometry(picfonts_->width() / 4, picfonts_->height() / 2 - 8, picfonts_->width() / 2, 16);
@@ -151,14 +151,14 @@ void SelectPrinter::compare()
         scalepic_->step();
     const FontMatch match = MatchScreenFonts(screen, printer, [this] { scalepic_->step(); });
     scalepic_->hide();
-    lscreen_->setText(QStringLiteral("%1 γραμματοσειρές μόνο οθόνης").arg(match.screenOnly.size()));
+    screenFontsLabel_->setText(QStringLiteral("%1 γραμματοσειρές μόνο οθόνης").arg(match.screenOnly.size()));
     const QStringList screenOnly = SortedLikeList(match.screenOnly);
-    cbscreen_->addItems(screenOnly);
-    lmatched_->setText(QStringLiteral("%1 κοινές γραμματοσειρές οθόνης/εκτυπωτή").arg(match.common.size()));
+    screenFontList_->addItems(screenOnly);
+    commonFontsLabel_->setText(QStringLiteral("%1 κοινές γραμματοσειρές οθόνης/εκτυπωτή").arg(match.common.size()));
     const QStringList common = SortedLikeList(match.common);
-    cbmatched_->addItems(common);
-    cbscreen_->setCurrentIndex(-1);
-    cbmatched_->setCurrentIndex(-1);
+    commonFontList_->addItems(common);
+    screenFontList_->setCurrentIndex(-1);
+    commonFontList_->setCurrentIndex(-1);
     const QString preferred = context_.state.PreferredFont;
     const qsizetype inCommon = FontEntryOf(common, preferred);
     if (inCommon >= 0) {
@@ -175,27 +175,27 @@ void SelectPrinter::chooseCommonFont(int index)
 {
     if (index < 0)
         return;
-    cbmatched_->setCurrentIndex(index);
-    cbscreen_->setCurrentIndex(-1);
-    picfonts_->showFont(cbmatched_->itemText(index));
+    commonFontList_->setCurrentIndex(index);
+    screenFontList_->setCurrentIndex(-1);
+    picfonts_->showFont(commonFontList_->itemText(index));
 }
 
 void SelectPrinter::chooseScreenFont(int index)
 {
     if (index < 0)
         return;
-    cbscreen_->setCurrentIndex(index);
-    cbmatched_->setCurrentIndex(-1);
-    picfonts_->showFont(cbscreen_->itemText(index));
+    screenFontList_->setCurrentIndex(index);
+    commonFontList_->setCurrentIndex(-1);
+    picfonts_->showFont(screenFontList_->itemText(index));
 }
 
 void SelectPrinter::makeProgramPrinter()
 {
-    const int selected = cbProgramPrinter_->currentIndex();
+    const int selected = printerList_->currentIndex();
     if (selected < 0)
         return;
     AppState &state = context_.state;
-    QStringList common = ItemsOf(*cbmatched_);
+    QStringList common = ItemsOf(*commonFontList_);
     for (QString &name : common)
         name = name.trimmed();
     if (FontEntryOf(common, state.PreferredFont.trimmed()) < 0) {
@@ -207,7 +207,7 @@ void SelectPrinter::makeProgramPrinter()
         return;
     }
     programPrinterIndex_ = selected;
-    state.ProgramPrinter = cbProgramPrinter_->itemText(selected);
+    state.ProgramPrinter = printerList_->itemText(selected);
     if (context_.captions)
         context_.captions->setPrinterCaption(PrinterCaptionOf(state.ProgramPrinter));
     WriteAutoloadFile(context_);
@@ -220,25 +220,25 @@ void SelectPrinter::makeProgramPrinter()
 
 void SelectPrinter::makeSystemPrinter()
 {
-    const int selected = cbProgramPrinter_->currentIndex();
+    const int selected = printerList_->currentIndex();
     if (selected < 0)
         return;
-    context_.state.SystemPrinter = cbProgramPrinter_->itemText(selected);
-    lSystemPrinter_->setText(QStringLiteral("Εκτυπωτής Συστήματος: ") + context_.state.SystemPrinter);
+    context_.state.SystemPrinter = printerList_->itemText(selected);
+    systemPrinterLabel_->setText(QStringLiteral("Εκτυπωτής Συστήματος: ") + context_.state.SystemPrinter);
 }
 
 void SelectPrinter::acceptFont()
 {
     if (busy_)
         return;
-    if (cbmatched_->currentIndex() < 0) {
+    if (commonFontList_->currentIndex() < 0) {
         context_.platform.messages->exclamation(QStringLiteral("Ορισμός γραμματοσειράς εκτυπώσεων"),
                                                 QStringLiteral("Επιλέξτε κοινή γραμματοσειρά οθόνης/εκτυπωτή."));
         return;
     }
     AppState &state = context_.state;
-    state.PreferredFont = cbmatched_->currentText().trimmed();
-    lPreferedFont_->setText(QStringLiteral("Προτιμώμενη γραμματοσειρά: ") + state.PreferredFont);
+    state.PreferredFont = commonFontList_->currentText().trimmed();
+    preferredFontLabel_->setText(QStringLiteral("Προτιμώμενη γραμματοσειρά: ") + state.PreferredFont);
     if (context_.captions)
         context_.captions->setFontsCaption(FontsCaptionOf(state.PreferredFont));
     makeProgramPrinter();
@@ -247,15 +247,15 @@ void SelectPrinter::acceptFont()
 QString SelectPrinter::labelText(const QString &name) const
 {
     if (name == QStringLiteral("lmatched"))
-        return lmatched_->text();
+        return commonFontsLabel_->text();
     if (name == QStringLiteral("lscreen"))
-        return lscreen_->text();
+        return screenFontsLabel_->text();
     if (name == QStringLiteral("lSystemPrinter"))
-        return lSystemPrinter_->text();
+        return systemPrinterLabel_->text();
     if (name == QStringLiteral("lPreferedFont"))
-        return lPreferedFont_->text();
+        return preferredFontLabel_->text();
     if (name == QStringLiteral("lPrintSystem"))
-        return lPrintSystem_->text();
+        return printSystemMessage_->text();
     return {};
 }
 

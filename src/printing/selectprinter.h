@@ -31,9 +31,9 @@ public:
     void makeSystemPrinter();
     void acceptFont();
 
-    QComboBox *printers() const { return cbProgramPrinter_; }
-    QComboBox *commonFonts() const { return cbmatched_; }
-    QComboBox *screenFonts() const { return cbscreen_; }
+    QComboBox *printers() const { return printerList_; }
+    QComboBox *commonFonts() const { return commonFontList_; }
+    QComboBox *screenFonts() const { return screenFontList_; }
     QString labelText(const QString &name) const;
     QString sampleFont() const;
 
@@ -42,14 +42,14 @@ private:
     void compare();
 
     QMenu *printersMenu_ = nullptr;
-    QComboBox *cbProgramPrinter_ = nullptr;
-    QComboBox *cbmatched_ = nullptr;
-    QComboBox *cbscreen_ = nullptr;
-    QLabel *lmatched_ = nullptr;
-    QLabel *lscreen_ = nullptr;
-    QLabel *lSystemPrinter_ = nullptr;
-    QLabel *lPreferedFont_ = nullptr;
-    QLabel *lPrintSystem_ = nullptr; // the print system's silence, when it is silent
+    QComboBox *printerList_ = nullptr;
+    QComboBox *commonFontList_ = nullptr;
+    QComboBox *screenFontList_ = nullptr;
+    QLabel *commonFontsLabel_ = nullptr;
+    QLabel *screenFontsLabel_ = nullptr;
+    QLabel *systemPrinterLabel_ = nullptr;
+    QLabel *preferredFontLabel_ = nullptr;
+    QLabel *printSystemMessage_ = nullptr; // the print system's silence, when it is silent
     QPushButton *acceptFont_ = nullptr;
     FontSample *picfonts_ = nullptr;
     ComparisonProgress *scalepic_ = nullptr;
